@@ -1,0 +1,57 @@
+#pragma once
+
+#include "call/form_call.h"
+#include "model/game_state.h"
+#include "model/message_boxes.h"
+#include "model/random_source.h"
+#include "opponent/engine.h"
+#include "records/form_welcome.h"
+#include "records/history_file.h"
+#include "table/form_start.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace quintel {
+
+// The computer's seat: its whole turn after the human's call has been recorded.
+class ComputerPlayer {
+public:
+    virtual ~ComputerPlayer() = default;
+    virtual void Computer_AI(Game& game) = 0;
+};
+
+// One running game: the shared state, the single instances of the screens, the engine and the
+// player's open history file. The data folder holds the player's files.
+class Game {
+public:
+    Game(std::filesystem::path dataFolder, MessageBoxes& messages, RandomSource& random);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState state;
+    MessageBoxes& messages;
+    RandomSource& random;
+    const std::filesystem::path dataFolder;
+    HistoryFile history;
+    Form1 engine{&history};
+
+    FormWelcome formWelcome;
+    FormStart formStart;
+    FormCall formCall;
+
+    // The computer's turn; without one, the computer's seat is left to the caller (tests).
+    ComputerPlayer* computer = nullptr;
+
+    // Shows the welcome screen: the program's start.
+    void start();
+
+    // Writes the player's profile; tells the player when it cannot be saved.
+    void SaveProfile();
+
+    // Set when the program should end (Exit on the welcome screen, the table closed from its frame).
+    bool quitRequested = false;
+    void quit();
+};
+
+} // namespace quintel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/screen.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace quintel {
+
+// The call dialog: a grid of option buttons, one row per face and one column per number of dice,
+// a preview of the composed call, OK and Cancel. Its OK hands the call to the table and runs the
+// computer's turn before it returns.
+class FormCall : public Screen {
+public:
+    explicit FormCall(Game& game) : Screen(game) {}
+
+    Control Label8, Label7;
+    std::array<Control, 6> Label9;    // column headings "0".."5"
+    std::array<Control, 6> RowLabels; // Label1..Label6: "1 : X".."6 : X"
+    std::array<Control, 6> Images;    // Image1..Image6: the die face of each row
+    std::array<Control, 6> Frame1;
+    std::array<Control, 36> Option1; // row f, column c is element 6 (f - 1) + c
+    std::array<Control, 5> lblDice;
+    Control OK, Cancel;
+
+    bool CallIsHigher = false;
+    // The texts the computer's turn reads (and rewrites) after a call is handed over.
+    std::string CallString, DiceString, FixString;
+    std::array<int, 7> CallStringCount{}, DiceStringCount{};
+    int CallStringLevel = 0;
+    int DiceStringLevel = 0;
+
+    std::vector<Control*> controls() override;
+
+    // Handlers.
+    void Option1_Click(int index);
+    void OK_Click();
+    void Cancel_Click();
+
+    // Procedures.
+    bool Check_Call();
+    void SendCall();
+    void Level_Cal();
+    void Check2();
+    bool Check3();
+    bool CompareFixDice();
+    void Call_Arrange();
+    void Dice_Arrange();
+    void Computer_AI();
+
+protected:
+    void design() override;
+    void Form_Load() override;
+};
+
+} // namespace quintel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/screen.h"
+
+#include <string>
+#include <vector>
+
+namespace quintel {
+
+// The welcome screen: the player's name, the two rule options and sign-in.
+class FormWelcome : public Screen {
+public:
+    explicit FormWelcome(Game& game) : Screen(game) {}
+
+    Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
+
+    std::vector<Control*> controls() override;
+    void closeFromFrame() override { cmdExit_Click(); }
+
+    void btnOK_Click();
+    void cmdExit_Click();
+
+    // The options text: "Fix Any", "Fix Permanent", "Fix Any + Fix Permanent" or empty.
+    static std::string optionsText(bool fixAny, bool fixPermanent);
+
+protected:
+    void design() override;
+    void Form_Load() override;
+};
+
+} // namespace quintel

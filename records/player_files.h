@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quintel {
+
+// Why a typed name cannot name the player's files inside the data folder (a path separator, "."
+// or "..", a control character, too long for the file system), or nothing when it can. The empty
+// name is allowed.
+std::optional<std::string> playerNameProblem(std::string_view name);
+
+// Whether files can be created in the data folder; an error text for the player if not.
+std::optional<std::string> dataFolderProblem(const std::filesystem::path& dataFolder);
+
+std::filesystem::path profilePath(const std::filesystem::path& dataFolder, std::string_view name);
+std::filesystem::path historyPath(const std::filesystem::path& dataFolder, std::string_view name,
+                                  int number);
+
+using ProfileCounters = std::array<int, 11>;
+
+struct ProfileLoad {
+    bool found = false;      // a profile file exists
+    bool damaged = false;    // some lines could not be read; they start at 0
+    std::string keptAs;      // where the damaged file was kept, beside the profile
+};
+
+// Reads entries 0..9 of both counters from the player's profile. A missing file sets all eleven
+// entries to 0; an existing file leaves entry 10 as it was. Unreadable lines (not two integers
+// separated by a TAB, out of the 16-bit range, missing) start at 0, and the damaged file is copied
+// aside so the next save cannot lose it.
+ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_view name,
+                        ProfileCounters& counts, ProfileCounters& scores);
+
+// Writes entries 0..9 atomically (a new file renamed over the old one): an interrupted save leaves
+// the old or the new profile, never a mix. Returns an error text when it could not be saved.
+std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
+                                       std::string_view name, const ProfileCounters& counts,
+                                       const ProfileCounters& scores);
+
+} // namespace quintel

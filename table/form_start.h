@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/screen.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintel {
+
+// The table screen: seat names with turn markers, the five dice, the game buttons, the call and
+// fix logs, the figures, the options label and the countdown. The dice are the captions of the
+// Dice buttons: one digit, followed by "X" while marked for a re-throw.
+class FormStart : public Screen {
+public:
+    explicit FormStart(Game& game) : Screen(game) {}
+
+    Control Label5, lblSecond, Label2, Label3, Label4;
+    Control Text1, Text2;
+    std::array<Control, 4> lblName, Picture1;
+    Control Roll, XChange;
+    std::array<Control, 5> Dice;
+    Control Change_Dice, Call1, XTrust, Trust, cmdExit;
+    Control Timer1;
+
+    // Die i may be clicked to mark or unmark it (between Change and Roll or Cancel).
+    std::array<bool, 6> DiceSelectable{};
+    std::array<int, 7> FixFaceCount{};
+
+    std::vector<Control*> controls() override;
+    void closeFromFrame() override { Form_Unload(); }
+
+    // Handlers.
+    void Form_Unload();
+    void Call1_Click();
+    void Change_Dice_Click();
+    void Dice_Click(int index);
+    void Roll_Click();
+    void XChange_Click();
+    void cmdExit_Click();
+    void Trust_Click();
+    void XTrust_Click();
+    void Timer1_Timer();
+
+    // Procedures other screens use.
+    void functName();
+    void functStart();
+    void functRandom();
+    void functTurn();
+    void functCall();
+    bool functXTrust();
+
+    // The end of a decided game once the verdict is known: the result message, the figures,
+    // "Continue ? ", the history writes, then the next match or the return to the welcome screen.
+    // `resultText` is the message shown ("YOU Win!!!", "YOU Lose!!", "YOU WIN!!!").
+    void concludeGame(bool humanWins, std::string_view resultText);
+
+    // Level procedures: canonical order and face counts of the dice, the fixed dice, the last call.
+    void Dice_Level_Cal();
+    void Fix_Level_Cal();
+    void Last_Level_Cal();
+
+    // Value of die i: the first character of its caption.
+    int dieValue(int index) const;
+
+protected:
+    void design() override;
+    void Form_Load() override;
+
+private:
+    void passTurn();
+    void stopCountdown();
+};
+
+} // namespace quintel
