@@ -5,7 +5,17 @@
 
 namespace quintel {
 
-enum class ControlKind { Label, TextBox, Button, CheckBox, OptionButton, PictureBox, Image, Frame, Timer };
+enum class ControlKind {
+    Label,
+    TextBox,
+    Button,
+    CheckBox,
+    OptionButton,
+    PictureBox,
+    Image,
+    Frame,
+    Timer
+};
 
 // Place and size in twips (15 twips to a pixel at 96 dots per inch).
 struct Place {
@@ -27,8 +37,8 @@ struct Control {
     Place place;
     bool enabled = true;
     bool visible = true;
-    bool value = false;     // a check box's tick or an option button's selection
-    int tabOrder = -1;      // -1: not a tab stop
+    bool value = false;                 // a check box's tick or an option button's selection
+    int tabOrder = -1;                  // -1: not a tab stop
     const Control* container = nullptr; // frame holding an option button; place is relative to it
 
     std::function<void()> click;                  // what a click does; empty for none

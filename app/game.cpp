@@ -10,11 +10,13 @@ Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSourc
     : messages(messageBoxes), random(randomSource), dataFolder(std::move(folder)),
       formWelcome(*this), formStart(*this), formCall(*this) {}
 
-void Game::start() { formWelcome.Show(); }
+void Game::start() {
+    formWelcome.Show();
+}
 
 void Game::SaveProfile() {
-    if (auto problem = saveProfile(dataFolder, state.PlayerNames[0], state.ProfileCount,
-                                   state.ProfileScore)) {
+    if (auto problem =
+            saveProfile(dataFolder, state.PlayerNames[0], state.ProfileCount, state.ProfileScore)) {
         messages.inform(*problem);
     }
 }

@@ -49,7 +49,8 @@ public:
     // Writes the player's profile; tells the player when it cannot be saved.
     void SaveProfile();
 
-    // Set when the program should end (Exit on the welcome screen, the table closed from its frame).
+    // Set when the program should end (Exit on the welcome screen, the table closed from its
+    // frame).
     bool quitRequested = false;
     void quit();
 };

@@ -61,7 +61,8 @@ bool compareFixDice(std::string_view fix, std::string_view dice) {
     if (fix.size() != kDiceCount) {
         return true;
     }
-    return countFaceDigits(fix) != countFaceDigits(dice.substr(0, std::min(dice.size(), fix.size())));
+    return countFaceDigits(fix) !=
+           countFaceDigits(dice.substr(0, std::min(dice.size(), fix.size())));
 }
 
 HandOverTexts formHandOverTexts(std::span<const int> callDice,

@@ -4,9 +4,13 @@
 
 namespace quintel {
 
-bool isFace(int value) { return value >= 1 && value <= kFaces; }
+bool isFace(int value) {
+    return value >= 1 && value <= kFaces;
+}
 
-bool isFaceDigit(char c) { return c >= '1' && c <= '6'; }
+bool isFaceDigit(char c) {
+    return c >= '1' && c <= '6';
+}
 
 FaceCounts countFaces(std::span<const int> dice) {
     FaceCounts counts{};
@@ -60,9 +64,8 @@ FaceCounts arrangeDice(std::span<int> dice) {
 std::string arrangeDigits(std::string_view digits) {
     std::string arranged(digits);
     const FaceCounts counts = countFaceDigits(digits);
-    std::stable_sort(arranged.begin(), arranged.end(), [&counts](char a, char b) {
-        return standsBefore(a - '0', b - '0', counts);
-    });
+    std::stable_sort(arranged.begin(), arranged.end(),
+                     [&counts](char a, char b) { return standsBefore(a - '0', b - '0', counts); });
     return arranged;
 }
 

@@ -21,7 +21,9 @@ constexpr int faceRank(int face) {
     return face >= 2 && face <= 6 ? face - 1 : 0;
 }
 
-constexpr bool ranksAbove(int a, int b) { return faceRank(a) > faceRank(b); }
+constexpr bool ranksAbove(int a, int b) {
+    return faceRank(a) > faceRank(b);
+}
 
 // Weight that a face shown by `count` dice adds to a shape score.
 constexpr int shapeWeight(int count) {
@@ -29,7 +31,9 @@ constexpr int shapeWeight(int count) {
     return count >= 0 && count <= 5 ? weights[static_cast<std::size_t>(count)] : 0;
 }
 
-constexpr int shapeClass(int shapeScore) { return shapeScore / 10; }
+constexpr int shapeClass(int shapeScore) {
+    return shapeScore / 10;
+}
 
 bool isFace(int value);
 bool isFaceDigit(char c);

@@ -33,9 +33,8 @@ std::vector<std::string> allHandStrings() {
 
 HandTable::HandTable() {
     std::vector<std::string> hands = allHandStrings();
-    std::sort(hands.begin(), hands.end(), [](const std::string& a, const std::string& b) {
-        return textBeats(b, a);
-    });
+    std::sort(hands.begin(), hands.end(),
+              [](const std::string& a, const std::string& b) { return textBeats(b, a); });
     std::array<int, kRows> filled{};
     for (const std::string& hand : hands) {
         const int row = shapeClass(shapeScore(countFaceDigits(hand))) + 1;

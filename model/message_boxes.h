@@ -16,7 +16,9 @@ public:
     virtual MessageAnswer show(std::string_view text, MessageButtons buttons) = 0;
 
     void inform(std::string_view text) { show(text, MessageButtons::Ok); }
-    bool ask(std::string_view text) { return show(text, MessageButtons::YesNo) == MessageAnswer::Yes; }
+    bool ask(std::string_view text) {
+        return show(text, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
 };
 
 } // namespace quintel

@@ -33,8 +33,12 @@ std::string numberText(double value) {
     return withUpperExponent(printed("%.*g", 15, value));
 }
 
-std::string numberText(int value) { return std::to_string(value); }
+std::string numberText(int value) {
+    return std::to_string(value);
+}
 
-std::string exactNumberText(double value) { return printed("%.*g", 17, value); }
+std::string exactNumberText(double value) {
+    return printed("%.*g", 17, value);
+}
 
 } // namespace quintel

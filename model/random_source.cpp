@@ -7,9 +7,9 @@ namespace quintel {
 
 RandomSource RandomSource::fromEntropy() {
     std::random_device device;
-    std::seed_seq seeds{device(), device(), device(), device(),
-                        static_cast<unsigned>(
-                            std::chrono::steady_clock::now().time_since_epoch().count())};
+    std::seed_seq seeds{
+        device(), device(), device(), device(),
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
     std::array<std::uint64_t, 1> seed{};
     seeds.generate(seed.begin(), seed.end());
     return RandomSource(seed[0]);
