@@ -62,8 +62,17 @@ public:
     void Fix_Level_Cal();
     void Last_Level_Cal();
 
-    // Value of die i: the first character of its caption.
+    // Value of die i: the first character of its caption (0 when the caption is empty).
     int dieValue(int index) const;
+
+    // What follows every recorded call, the player's or the computer's: Change and Call are
+    // disabled, the five dice hidden and their marks cleared.
+    void putDiceAway();
+    // Stops the countdown: timer off, label back to "20" and hidden.
+    void stopCountdown();
+
+    // Colour of the turn markers Picture1, as red, green, blue.
+    static constexpr std::array<int, 3> kMarkerColour{128, 128, 255};
 
 protected:
     void design() override;
@@ -71,7 +80,11 @@ protected:
 
 private:
     void passTurn();
-    void stopCountdown();
+    // The cover test: the dice hold every die of the last call (compares the face counts that
+    // Dice_Level_Cal and Last_Level_Cal left).
+    bool lastCallHeld() const;
+    void designDice();
+    void designButtons();
 };
 
 } // namespace quintel

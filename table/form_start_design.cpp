@@ -1,0 +1,119 @@
+#include "table/form_start.h"
+
+#include "model/message_boxes.h"
+
+#include <string>
+#include <utility>
+
+namespace quintel {
+
+namespace {
+
+struct Look {
+    bool enabled = true;
+    bool visible = true;
+    int tabOrder = -1;
+};
+
+void shape(Control& control, std::string name, int index, ControlKind kind, std::string caption,
+           Place place, Look look = {}) {
+    control = Control{};
+    control.name = std::move(name);
+    control.index = index;
+    control.kind = kind;
+    control.caption = std::move(caption);
+    control.place = place;
+    control.enabled = look.enabled;
+    control.visible = look.visible;
+    control.tabOrder = look.tabOrder;
+}
+
+void shapeButton(Control& control, std::string name, std::string caption, Place place, Look look) {
+    shape(control, std::move(name), -1, ControlKind::Button, std::move(caption), place, look);
+}
+
+void shapeLog(Control& log, std::string name, Place place, int tabOrder) {
+    shape(log, std::move(name), -1, ControlKind::TextBox, "", place, {.tabOrder = tabOrder});
+    // The logs accept typing: whatever they hold at the end of a game goes to the history file.
+    log.edited = [&log](std::string text) { log.caption = std::move(text); };
+}
+
+constexpr int kSeatTop = 1800;
+constexpr int kSeatStep = 480;
+constexpr int kDiceLeft = 2280;
+constexpr int kDiceStep = 480;
+
+} // namespace
+
+void FormStart::design() {
+    windowCaption = std::string(kAppTitle);
+    clientWidth = 4680;
+    clientHeight = 3795;
+
+    shape(Label5, "Label5", -1, ControlKind::Label, "", {120, 120, 1695, 255});
+    shape(lblSecond, "lblSecond", -1, ControlKind::Label, "", {2160, 0, 735, 255},
+          {.visible = false});
+    shape(Label2, "Label2", -1, ControlKind::Label, "0", {3480, 120, 255, 255});
+    shape(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
+    shape(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
+    shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0);
+    shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1);
+
+    for (int seat = 0; seat < 4; ++seat) {
+        const int top = kSeatTop + kSeatStep * seat;
+        const auto s = static_cast<std::size_t>(seat);
+        shape(lblName[s], "lblName", seat, ControlKind::Label, "", {120, top, 1215, 255});
+        shape(Picture1[s], "Picture1", seat, ControlKind::PictureBox, "", {1560, top, 255, 255},
+              {.visible = false});
+    }
+    designButtons();
+    designDice();
+    // The timer has no interval, so it never ticks (see Timer1_Timer); it is never drawn either.
+    shape(Timer1, "Timer1", -1, ControlKind::Timer, "", {360, 840, 0, 0}, {.visible = false});
+}
+
+void FormStart::designButtons() {
+    shapeButton(Roll, "Roll", "Roll", {2640, 1800, 735, 375}, {.visible = false, .tabOrder = 2});
+    shapeButton(XChange, "XChange", "Cancel", {3600, 1800, 735, 375},
+                {.visible = false, .tabOrder = 3});
+    shapeButton(Call1, "Call1", "Call", {3600, 2760, 735, 375}, {.enabled = false, .tabOrder = 4});
+    shapeButton(Change_Dice, "Change_Dice", "Change", {2640, 2760, 735, 375},
+                {.enabled = false, .tabOrder = 5});
+    shapeButton(XTrust, "XTrust", "XTrust", {2640, 3240, 735, 375},
+                {.enabled = false, .tabOrder = 6});
+    shapeButton(Trust, "Trust", "Trust", {3600, 3240, 735, 375}, {.enabled = false, .tabOrder = 7});
+    shapeButton(cmdExit, "cmdExit", "Exit", {1920, 3360, 615, 255}, {.tabOrder = 8});
+
+    Roll.click = [this] { Roll_Click(); };
+    XChange.click = [this] { XChange_Click(); };
+    Call1.click = [this] { Call1_Click(); };
+    Change_Dice.click = [this] { Change_Dice_Click(); };
+    XTrust.click = [this] { XTrust_Click(); };
+    Trust.click = [this] { Trust_Click(); };
+    cmdExit.click = [this] { cmdExit_Click(); };
+}
+
+void FormStart::designDice() {
+    for (int i = 0; i < 5; ++i) {
+        Control& die = Dice[static_cast<std::size_t>(i)];
+        shape(die, "Dice", i, ControlKind::Button, "", {kDiceLeft + kDiceStep * i, 2280, 375, 375},
+              {.visible = false, .tabOrder = 9 + i});
+        die.click = [this, i] { Dice_Click(i); };
+    }
+}
+
+std::vector<Control*> FormStart::controls() {
+    std::vector<Control*> all{&Label5, &lblSecond, &Label2, &Label3, &Label4, &Text1, &Text2};
+    for (std::size_t seat = 0; seat < lblName.size(); ++seat) {
+        all.push_back(&lblName[seat]);
+        all.push_back(&Picture1[seat]);
+    }
+    all.insert(all.end(), {&Roll, &XChange});
+    for (Control& die : Dice) {
+        all.push_back(&die);
+    }
+    all.insert(all.end(), {&Change_Dice, &Call1, &XTrust, &Trust, &cmdExit, &Timer1});
+    return all;
+}
+
+} // namespace quintel
