@@ -1,0 +1,47 @@
+#include "table/form_start.h"
+
+#include "app/game.h"
+#include "model/dice.h"
+
+#include <span>
+#include <string>
+
+namespace quintel {
+
+int FormStart::dieValue(int index) const {
+    const std::string& caption = Dice[static_cast<std::size_t>(index)].caption;
+    return !caption.empty() && isFaceDigit(caption.front()) ? caption.front() - '0' : 0;
+}
+
+void FormStart::Dice_Level_Cal() {
+    std::array<int, 5> values{};
+    for (int i = 0; i < 5; ++i) {
+        values[static_cast<std::size_t>(i)] = dieValue(i);
+    }
+    game().state.DiceFaceCount = arrangeDice(values);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        Dice[i].caption = values[i] != 0 ? std::to_string(values[i]) : std::string();
+    }
+}
+
+void FormStart::Fix_Level_Cal() {
+    FixFaceCount = arrangeDice(game().state.FixDice);
+}
+
+void FormStart::Last_Level_Cal() {
+    GameState& state = game().state;
+    state.LastFaceCount = arrangeDice(std::span(state.LastCallDice).first<5>());
+}
+
+bool FormStart::lastCallHeld() const {
+    const GameState& state = game().state;
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto face = static_cast<std::size_t>(state.LastCallDice[i]);
+        if (face != 0 && state.LastFaceCount[face] > state.DiceFaceCount[face]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace quintel

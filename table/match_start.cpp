@@ -1,0 +1,111 @@
+#include "table/form_start.h"
+
+#include "app/game.h"
+
+#include <string>
+
+namespace quintel {
+
+void FormStart::Form_Load() {
+    GameState& state = game().state;
+    for (std::size_t i = 0; i < 5; ++i) {
+        state.DiceMarked[i] = false;
+        state.CallDice[i] = 0;
+    }
+    for (std::size_t face = 1; face <= 6; ++face) {
+        state.DiceFaceCount[face] = 0;
+        state.LastFaceCount[face] = 0;
+    }
+    windowCaption = std::string(kAppTitle);
+    functName();
+    functStart();
+}
+
+void FormStart::functName() {
+    const GameState& state = game().state;
+    for (int seat = 0; seat < state.PlayerCount && seat < static_cast<int>(lblName.size());
+         ++seat) {
+        lblName[static_cast<std::size_t>(seat)].caption =
+            state.PlayerNames[static_cast<std::size_t>(seat)];
+    }
+}
+
+void FormStart::functStart() {
+    // The random source is seeded once for the whole run, so there is no reseeding here.
+    GameState& state = game().state;
+    if (state.FirstTurnMode == 0 || state.FirstTurnMode == 1) {
+        state.CurrentPlayer = 0;
+    } else {
+        state.CurrentPlayer = static_cast<int>(game().random.next() * state.PlayerCount);
+    }
+
+    for (Control& marker : Picture1) {
+        marker.visible = false;
+    }
+    cmdExit.enabled = false;
+    Picture1[static_cast<std::size_t>(state.CurrentPlayer)].visible = true;
+
+    Text1.caption.clear();
+    Text2.caption.clear();
+    for (std::size_t i = 0; i < 5; ++i) {
+        state.DiceMarked[i] = false;
+        state.CallDice[i] = 0;
+        state.FixDice[i] = 0;
+        Dice[i].enabled = true;
+    }
+    for (std::size_t face = 1; face <= 6; ++face) {
+        state.DiceFaceCount[face] = 0;
+        state.LastFaceCount[face] = 0;
+    }
+    functRandom();
+}
+
+void FormStart::functRandom() {
+    GameState& state = game().state;
+    for (Control& die : Dice) {
+        die.caption = std::to_string(game().random.die());
+        die.visible = true;
+    }
+    Call1.enabled = true;
+    for (std::size_t i = 0; i < 5; ++i) {
+        state.LastCallDice[i] = 0;
+    }
+    state.LastCallLevel = 0;
+    Timer1.enabled = true;
+    lblSecond.visible = true;
+}
+
+void FormStart::passTurn() {
+    GameState& state = game().state;
+    Picture1[static_cast<std::size_t>(state.CurrentPlayer)].visible = false;
+    state.CurrentPlayer =
+        state.CurrentPlayer != state.PlayerCount - 1 ? state.CurrentPlayer + 1 : 0;
+    Picture1[static_cast<std::size_t>(state.CurrentPlayer)].visible = true;
+}
+
+void FormStart::functTurn() {
+    const std::string& handed = game().state.MessageFields[0];
+    for (std::size_t i = 0; i < Dice.size(); ++i) {
+        Dice[i].caption = i < handed.size() ? std::string(1, handed[i]) : std::string();
+    }
+    Trust.enabled = true;
+    XTrust.enabled = true;
+    Timer1.enabled = true;
+    lblSecond.visible = true;
+}
+
+void FormStart::Form_Unload() {
+    // The game in progress is dropped: nothing is counted or saved, the history keeps what was
+    // written so far, and the program ends with the table.
+    game().quit();
+}
+
+void FormStart::cmdExit_Click() {
+    if (cmdExit.caption == "Exit") {
+        Form_Unload();
+    } else {
+        Form_Load();
+    }
+}
+
+} // namespace quintel
