@@ -1,0 +1,143 @@
+#include "table/form_start.h"
+
+#include "app/game.h"
+
+#include <string>
+
+namespace quintel {
+
+namespace {
+
+void markDie(Control& die, bool& marked) {
+    die.caption = die.caption.substr(0, 1) + "X";
+    marked = true;
+}
+
+} // namespace
+
+void FormStart::Call1_Click() {
+    game().formCall.Show();
+}
+
+void FormStart::Change_Dice_Click() {
+    GameState& state = game().state;
+    std::array<int, 7> callLeft = state.LastFaceCount;
+    if (state.FixAnyOption) {
+        for (std::size_t i = 0; i < 5; ++i) {
+            DiceSelectable[i] = true;
+        }
+    } else if (!lastCallHeld()) {
+        // The dice do not hold the call: all of them are thrown again.
+        for (std::size_t i = 0; i < 5; ++i) {
+            markDie(Dice[i], state.DiceMarked[i]);
+        }
+    } else {
+        // Dice of the call may be kept, taken from the left; every other die is thrown again.
+        for (std::size_t i = 0; i < 5; ++i) {
+            int& left = callLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
+            if (left >= 1) {
+                DiceSelectable[i] = true;
+                --left;
+            } else {
+                markDie(Dice[i], state.DiceMarked[i]);
+            }
+        }
+    }
+    if (state.FixPermanentOption) {
+        // The previous caller's fixed dice stay where they are, whatever was decided above.
+        std::array<int, 7> fixedLeft = FixFaceCount;
+        for (std::size_t i = 0; i < 5; ++i) {
+            int& left = fixedLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
+            if (left >= 1) {
+                Dice[i].enabled = false;
+                DiceSelectable[i] = false;
+                state.DiceMarked[i] = false;
+                Dice[i].caption = Dice[i].caption.substr(0, 1);
+                --left;
+            }
+        }
+    }
+    Call1.enabled = false;
+    Roll.visible = true;
+    XChange.visible = true;
+    Change_Dice.enabled = false;
+}
+
+void FormStart::Dice_Click(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    if (!DiceSelectable[i]) {
+        return;
+    }
+    Control& die = Dice[i];
+    die.caption = die.caption.size() == 1 ? die.caption + "X" : die.caption.substr(0, 1);
+    game().state.DiceMarked[i] = !game().state.DiceMarked[i];
+}
+
+void FormStart::Roll_Click() {
+    GameState& state = game().state;
+    state.DiceRolled = true;
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (state.DiceMarked[i]) {
+            Dice[i].caption = std::to_string(game().random.die());
+        }
+        // One throw a turn: no die can be marked again until the next trust.
+        DiceSelectable[i] = false;
+    }
+    Roll.visible = false;
+    XChange.visible = false;
+    Change_Dice.enabled = false;
+    Call1.enabled = true;
+    for (std::size_t i = 0; i < 5; ++i) {
+        state.FixDice[i] = state.DiceMarked[i] ? 0 : dieValue(static_cast<int>(i));
+    }
+}
+
+void FormStart::XChange_Click() {
+    GameState& state = game().state;
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (Dice[i].caption.size() == 2) {
+            Dice[i].caption = Dice[i].caption.substr(0, 1);
+        }
+        state.DiceMarked[i] = false;
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        DiceSelectable[i] = false;
+        Dice[i].enabled = true;
+    }
+    Call1.enabled = true;
+    Change_Dice.enabled = true;
+    Roll.visible = false;
+    XChange.visible = false;
+    state.DiceRolled = false;
+}
+
+void FormStart::functCall() {
+    GameState& state = game().state;
+    const std::string& caller = state.PlayerNames[static_cast<std::size_t>(state.CurrentPlayer)];
+    Text1.caption += caller + " Call: ";
+    Text2.caption += caller + " Fix: ";
+    for (std::size_t i = 0; i < 5; ++i) {
+        state.LastCallDice[i] = state.CallDice[i];
+        if (state.CallDice[i] != 0) {
+            Text1.caption += std::to_string(state.CallDice[i]);
+        }
+        if (state.FixDice[i] != 0) {
+            Text2.caption += std::to_string(state.FixDice[i]);
+        }
+    }
+    Text1.caption += "\r\n";
+    Text2.caption += "\r\n";
+    state.LastCallLevel = state.CallLevel;
+    passTurn();
+}
+
+void FormStart::putDiceAway() {
+    Change_Dice.enabled = false;
+    Call1.enabled = false;
+    for (std::size_t i = 0; i < 5; ++i) {
+        Dice[i].visible = false;
+        game().state.DiceMarked[i] = false;
+    }
+}
+
+} // namespace quintel
