@@ -1,0 +1,85 @@
+#include "table/form_start.h"
+
+#include "app/game.h"
+#include "model/dice.h"
+#include "model/number_text.h"
+
+#include <span>
+#include <string>
+
+namespace quintel {
+
+void FormStart::Trust_Click() {
+    Dice_Level_Cal();
+    Last_Level_Cal();
+    Fix_Level_Cal();
+    Change_Dice.enabled = true;
+    for (Control& die : Dice) {
+        die.visible = true;
+    }
+    Call1.enabled = true;
+    XTrust.enabled = false;
+    Trust.enabled = false;
+}
+
+bool FormStart::functXTrust() {
+    Trust.enabled = false;
+    Call1.enabled = false;
+    XTrust.enabled = false;
+    for (std::size_t i = 0; i < 5; ++i) {
+        DiceSelectable[i] = false;
+        Dice[i].visible = true;
+        Dice[i].enabled = true;
+    }
+    Dice_Level_Cal();
+    Last_Level_Cal();
+    const bool challengerWins = !lastCallHeld();
+
+    const GameState& state = game().state;
+    std::string dice;
+    for (const Control& die : Dice) {
+        dice += die.caption;
+    }
+    const std::string challenger = state.CurrentPlayer == 0 ? "You" : "AI";
+    game().messages.inform(challenger + " Not Trust Last Call\r\n" +
+                           "Call : " + diceDigits(std::span(state.LastCallDice).first<5>()) +
+                           "\r\n" + "Dice : " + dice);
+    cmdExit.enabled = true;
+    cmdExit.caption = "New";
+    return challengerWins;
+}
+
+void FormStart::XTrust_Click() {
+    countUp(game().state.GamesPlayed);
+    const bool humanWins = functXTrust();
+    concludeGame(humanWins, humanWins ? "YOU Win!!!" : "YOU Lose!!");
+}
+
+void FormStart::concludeGame(bool humanWins, std::string_view resultText) {
+    Game& g = game();
+    GameState& state = g.state;
+    g.messages.inform(resultText);
+    if (humanWins) {
+        countUp(state.GamesWon);
+    }
+    Label2.caption = numberText(state.GamesWon);
+    Label4.caption = numberText(state.GamesPlayed);
+    const bool goOn = g.messages.ask("Continue ? ");
+    g.history.writeLine(Text1.caption);
+    g.history.writeLine(Text2.caption);
+    if (goOn) {
+        functStart();
+        return;
+    }
+    g.history.close();
+    g.SaveProfile();
+    g.formCall.Unload();
+    Unload();
+    g.messages.inform("Play  " + numberText(state.GamesPlayed) + " , " + "Win  " +
+                      numberText(state.GamesWon));
+    state.GamesPlayed = 0;
+    state.GamesWon = 0;
+    g.formWelcome.Show();
+}
+
+} // namespace quintel
