@@ -51,8 +51,13 @@ public:
     void Computer_AI();
 
 protected:
+    // Builds the dialog afresh: column 0 selected in every row, the preview empty.
     void design() override;
-    void Form_Load() override;
+
+private:
+    void designGrid();
+    // The column selected in the row of face `face` (1..6): how many dice of that face are called.
+    int selectedColumn(int face) const;
 };
 
 } // namespace quintel

@@ -1,0 +1,116 @@
+#include "call/form_call.h"
+
+#include "app/game.h"
+#include "model/call_rules.h"
+
+#include <span>
+#include <string>
+
+namespace quintel {
+
+int FormCall::selectedColumn(int face) const {
+    for (int column = 0; column < 6; ++column) {
+        if (Option1[static_cast<std::size_t>(6 * (face - 1) + column)].value) {
+            return column;
+        }
+    }
+    return 0;
+}
+
+void FormCall::Option1_Click(int index) {
+    const int rowStart = index - index % 6;
+    for (int i = rowStart; i < rowStart + 6; ++i) {
+        Option1[static_cast<std::size_t>(i)].value = i == index;
+    }
+    Check_Call();
+}
+
+bool FormCall::Check_Call() {
+    for (Control& label : lblDice) {
+        label.caption.clear();
+    }
+    int count = 0;
+    for (int face = 1; face <= 6; ++face) {
+        count += selectedColumn(face);
+    }
+    if (count == 0) {
+        game().messages.inform("Invalid Input : Please least input 1 dice");
+        return false;
+    }
+    if (count > 5) {
+        game().messages.inform("Invalid Input : Too Many Dice (<= 5)");
+        return false;
+    }
+    std::size_t k = 0;
+    for (int face = 1; face <= 6; ++face) {
+        for (int n = selectedColumn(face); n > 0; --n) {
+            lblDice[k++].caption = std::to_string(face);
+        }
+    }
+    return true;
+}
+
+void FormCall::OK_Click() {
+    if (!Check_Call()) {
+        return;
+    }
+    for (std::size_t k = 0; k < lblDice.size(); ++k) {
+        const std::string& caption = lblDice[k].caption;
+        game().state.CallDice[k] = caption.empty() ? 0 : caption.front() - '0';
+    }
+    SendCall();
+}
+
+void FormCall::Cancel_Click() {
+    Unload();
+}
+
+void FormCall::SendCall() {
+    Game& g = game();
+    GameState& state = g.state;
+    FormStart& table = g.formStart;
+
+    Level_Cal();
+    if (state.LastCallLevel == 0) {
+        CallIsHigher = true;
+    } else {
+        Check2();
+    }
+    if (!CallIsHigher) {
+        g.messages.inform("Incorrect Input");
+        return;
+    }
+
+    std::array<std::string, 5> captions;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i] = table.Dice[i].caption;
+    }
+    HandOverTexts texts = formHandOverTexts(std::span(state.CallDice).first<5>(), captions,
+                                            state.FixDice, state.DiceRolled);
+    CallString = std::move(texts.CallString);
+    DiceString = std::move(texts.DiceString);
+    FixString = std::move(texts.FixString);
+
+    Unload();
+    table.functCall();
+    table.putDiceAway();
+    if (state.CurrentPlayer % 2 == 1) {
+        Computer_AI();
+    }
+
+    FixString.clear();
+    state.DiceRolled = false;
+    // A computer's challenge answered No has closed the table already: it is left closed, and
+    // its next opening designs the countdown afresh.
+    if (table.loaded()) {
+        table.stopCountdown();
+    }
+}
+
+void FormCall::Computer_AI() {
+    if (game().computer != nullptr) {
+        game().computer->Computer_AI(game());
+    }
+}
+
+} // namespace quintel

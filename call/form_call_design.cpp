@@ -1,0 +1,93 @@
+#include "call/form_call.h"
+
+#include <string>
+#include <utility>
+
+namespace quintel {
+
+namespace {
+
+void shape(Control& control, std::string name, int index, ControlKind kind, std::string caption,
+           Place place, int tabOrder = -1) {
+    control = Control{};
+    control.name = std::move(name);
+    control.index = index;
+    control.kind = kind;
+    control.caption = std::move(caption);
+    control.place = place;
+    control.tabOrder = tabOrder;
+}
+
+constexpr int kRowTop = 600;
+constexpr int kRowStep = 480;
+constexpr int kColumnStep = 360;
+
+int rowTop(int row) {
+    return kRowTop + kRowStep * row;
+}
+
+} // namespace
+
+void FormCall::design() {
+    windowCaption = "Call";
+    clientWidth = 4680;
+    clientHeight = 3795;
+
+    shape(Label8, "Label8", -1, ControlKind::Label, "No. of Dice", {1560, 0, 855, 255});
+    shape(Label7, "Label7", -1, ControlKind::Label, "Dice", {360, 240, 375, 255});
+    for (int column = 0; column < 6; ++column) {
+        shape(Label9[static_cast<std::size_t>(column)], "Label9", column, ControlKind::Label,
+              std::to_string(column), {1080 + kColumnStep * column, 240, 180, 255});
+    }
+    designGrid();
+    for (int k = 0; k < 5; ++k) {
+        shape(lblDice[static_cast<std::size_t>(k)], "lblDice", k, ControlKind::Label, "",
+              {720 + 480 * k, 3360, 255, 255});
+    }
+    shape(OK, "OK", -1, ControlKind::Button, "OK", {3480, 2280, 735, 375}, 0);
+    shape(Cancel, "Cancel", -1, ControlKind::Button, "Cancel", {3480, 2880, 735, 375}, 1);
+    OK.click = [this] { OK_Click(); };
+    Cancel.click = [this] { Cancel_Click(); };
+}
+
+// One row per face: its label, its die picture and a frame holding the six option buttons.
+// Column 0 (no die of the face) is selected in every row.
+void FormCall::designGrid() {
+    for (int row = 0; row < 6; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        const std::string face = std::to_string(row + 1);
+        shape(RowLabels[r], "Label" + face, -1, ControlKind::Label, face + " : X",
+              {360, rowTop(row), 495, 255});
+        shape(Images[r], "Image" + face, -1, ControlKind::Image, "", {240, rowTop(row), 315, 315});
+        shape(Frame1[r], "Frame1", row, ControlKind::Frame, "", {960, rowTop(row), 2295, 255});
+        for (int column = 0; column < 6; ++column) {
+            const int index = 6 * row + column;
+            Control& option = Option1[static_cast<std::size_t>(index)];
+            shape(option, "Option1", index, ControlKind::OptionButton, "",
+                  {120 + kColumnStep * column, 0, 255, 255}, 2 + index);
+            option.container = &Frame1[r];
+            option.value = column == 0;
+            option.click = [this, index] { Option1_Click(index); };
+        }
+    }
+}
+
+std::vector<Control*> FormCall::controls() {
+    std::vector<Control*> all{&Label8, &Label7};
+    for (Control& heading : Label9) {
+        all.push_back(&heading);
+    }
+    for (std::size_t row = 0; row < 6; ++row) {
+        all.insert(all.end(), {&RowLabels[row], &Images[row], &Frame1[row]});
+        for (std::size_t column = 0; column < 6; ++column) {
+            all.push_back(&Option1[6 * row + column]);
+        }
+    }
+    for (Control& label : lblDice) {
+        all.push_back(&label);
+    }
+    all.insert(all.end(), {&OK, &Cancel});
+    return all;
+}
+
+} // namespace quintel
