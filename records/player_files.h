@@ -1,12 +1,22 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quintel {
+
+// History files are numbered 0..kLastHistoryNumber, and a damaged profile is kept under one of
+// kDamagedCopies names "<name>Profile.txt.damaged-<k>". The longest file name made from a player's
+// name must stay within the file system's limit of 255 bytes, which bounds the name's length.
+inline constexpr int kLastHistoryNumber = 999999;
+inline constexpr int kDamagedCopies = 100;
+inline constexpr std::size_t kFileNameMax = 255;
+inline constexpr std::size_t kLongestNameBytes =
+    kFileNameMax - std::string_view("Profile.txt.damaged-99").size();
 
 // Why a typed name cannot name the player's files inside the data folder (a path separator, "."
 // or "..", a control character, too long for the file system), or nothing when it can. The empty
@@ -21,12 +31,18 @@ std::filesystem::path historyPath(const std::filesystem::path& dataFolder, std::
                                   int number);
 
 using ProfileCounters = std::array<int, 11>;
+// Entries 0..9 of both counters are kept, one line each; entry 10 lives only in memory.
+inline constexpr std::size_t kProfileLines = 10;
 
 struct ProfileLoad {
-    bool found = false;      // a profile file exists
-    bool damaged = false;    // some lines could not be read; they start at 0
-    std::string keptAs;      // where the damaged file was kept, beside the profile
+    bool found = false;   // a profile file exists
+    bool damaged = false; // some lines could not be read; they start at 0
+    std::string keptAs;   // where the damaged file was kept, beside the profile; empty if not
+    std::string problem;  // what was wrong, for the player
 };
+
+// The one message that tells the player about a damaged profile, or nothing when it was fine.
+std::optional<std::string> profileLoadMessage(const ProfileLoad& load);
 
 // Reads entries 0..9 of both counters from the player's profile. A missing file sets all eleven
 // entries to 0; an existing file leaves entry 10 as it was. Unreadable lines (not two integers
