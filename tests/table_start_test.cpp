@@ -1,0 +1,233 @@
+#include "tests/table_fixture.h"
+
+#include "records/player_files.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+namespace quintel::testing {
+namespace {
+
+using TableStart = TableTest;
+
+struct Design {
+    ControlKind kind;
+    std::string caption;
+    Place place;
+    bool enabled;
+    bool visible;
+    int tabOrder;
+};
+
+bool operator==(const Place& a, const Place& b) {
+    return std::tie(a.left, a.top, a.width, a.height) == std::tie(b.left, b.top, b.width, b.height);
+}
+
+// The table as it is created, before its load handler runs.
+TEST_F(TableStart, ControlsAreCreatedWithTheirDesignPlacesCaptionsAndStates) {
+    using enum ControlKind;
+    const std::map<std::string, Design> expected{
+        {"Label5", {Label, "", {120, 120, 1695, 255}, true, true, -1}},
+        {"lblSecond", {Label, "", {2160, 0, 735, 255}, true, false, -1}},
+        {"Label2", {Label, "0", {3480, 120, 255, 255}, true, true, -1}},
+        {"Label3", {Label, "/", {3840, 120, 255, 255}, true, true, -1}},
+        {"Label4", {Label, "0", {4080, 120, 375, 255}, true, true, -1}},
+        {"Text1", {TextBox, "", {240, 360, 2175, 1215}, true, true, 0}},
+        {"Text2", {TextBox, "", {2400, 360, 2055, 1215}, true, true, 1}},
+        {"lblName2", {Label, "", {120, 2760, 1215, 255}, true, true, -1}},
+        {"Picture13", {PictureBox, "", {1560, 3240, 255, 255}, true, false, -1}},
+        {"Roll", {Button, "Roll", {2640, 1800, 735, 375}, true, false, 2}},
+        {"XChange", {Button, "Cancel", {3600, 1800, 735, 375}, true, false, 3}},
+        {"Call1", {Button, "Call", {3600, 2760, 735, 375}, false, true, 4}},
+        {"Change_Dice", {Button, "Change", {2640, 2760, 735, 375}, false, true, 5}},
+        {"XTrust", {Button, "XTrust", {2640, 3240, 735, 375}, false, true, 6}},
+        {"Trust", {Button, "Trust", {3600, 3240, 735, 375}, false, true, 7}},
+        {"cmdExit", {Button, "Exit", {1920, 3360, 615, 255}, true, true, 8}},
+        {"Dice0", {Button, "", {2280, 2280, 375, 375}, true, false, 9}},
+        {"Dice4", {Button, "", {4200, 2280, 375, 375}, true, false, 13}},
+    };
+    // Designed on a player-less state: PlayerCount 0 names nobody, so only the design shows.
+    table.Load();
+    std::map<std::string, const Control*> byName;
+    for (Control* control : table.controls()) {
+        byName[control->name + (control->index >= 0 ? std::to_string(control->index) : "")] =
+            control;
+    }
+    EXPECT_EQ(byName.size(), 28U);
+    ASSERT_TRUE(byName.contains("Timer1"));
+    EXPECT_EQ(byName["Timer1"]->kind, ControlKind::Timer);
+    EXPECT_EQ(byName["lblName0"]->place.top, 1800);
+    EXPECT_EQ(byName["Picture11"]->place.top, 2280);
+    for (const auto& [name, design] : expected) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(byName.contains(name));
+        const Control& control = *byName[name];
+        EXPECT_EQ(control.kind, design.kind);
+        EXPECT_TRUE(control.place == design.place);
+        EXPECT_EQ(control.tabOrder, design.tabOrder);
+        if (name.starts_with("Dice") || name == "Call1" || name == "cmdExit" ||
+            name.starts_with("Picture") || name == "lblSecond") {
+            continue; // the first match changes these as soon as the table loads
+        }
+        EXPECT_EQ(control.caption, design.caption);
+        EXPECT_EQ(control.enabled, design.enabled);
+        EXPECT_EQ(control.visible, design.visible);
+    }
+}
+
+TEST_F(TableStart, SignInOpensTheTableWithTheHumanToThrow) {
+    signIn(true, true);
+    EXPECT_EQ(table.windowCaption, "Quintel");
+    EXPECT_EQ(table.Label5.caption, "Fix Any + Fix Permanent");
+    EXPECT_EQ(table.lblName[0].caption, "Ann");
+    EXPECT_EQ(table.lblName[1].caption, "AI");
+    EXPECT_EQ(table.lblName[2].caption, "");
+    EXPECT_EQ(table.lblName[3].caption, "");
+    EXPECT_TRUE(table.Picture1[0].visible);
+    EXPECT_FALSE(table.Picture1[1].visible || table.Picture1[2].visible ||
+                 table.Picture1[3].visible);
+    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(buttons(), "Call1 E, Change D, Roll H, XChange H, Trust D, XTrust D");
+    EXPECT_FALSE(table.cmdExit.enabled);
+    EXPECT_EQ(diceLook(), "SE SE SE SE SE");
+    for (const Control& die : table.Dice) {
+        ASSERT_EQ(die.caption.size(), 1U);
+        EXPECT_TRUE(isFaceDigit(die.caption[0])) << die.caption;
+    }
+    EXPECT_EQ(table.Label2.caption + table.Label3.caption + table.Label4.caption, "0/0");
+    // The countdown label shows, without a figure until the first call.
+    EXPECT_TRUE(table.lblSecond.visible);
+    EXPECT_EQ(table.lblSecond.caption, "");
+    EXPECT_TRUE(table.Timer1.enabled);
+    EXPECT_EQ(table.Text1.caption + table.Text2.caption, "");
+    EXPECT_EQ(state.LastCallLevel, 0);
+}
+
+TEST_F(TableStart, ThrowsAreDrawnFromTheGamesRandomSource) {
+    RandomSource same{20240611};
+    std::string expected;
+    for (int i = 0; i < 5; ++i) {
+        expected += std::to_string(same.die()) + " ";
+    }
+    signIn();
+    EXPECT_EQ(dice() + " ", expected);
+}
+
+TEST_F(TableStart, TurnAlternatesBetweenTheSeatsAndTheMarkerFollows) {
+    signIn();
+    state.CallDice = {2, 0, 0, 0, 0, 0};
+    table.functCall();
+    EXPECT_EQ(state.CurrentPlayer, 1);
+    EXPECT_FALSE(table.Picture1[0].visible);
+    EXPECT_TRUE(table.Picture1[1].visible);
+    table.functCall();
+    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_TRUE(table.Picture1[0].visible);
+    EXPECT_FALSE(table.Picture1[1].visible);
+}
+
+TEST_F(TableStart, FirstTurnModeBeyondOneDrawsTheStartingSeat) {
+    signIn();
+    state.FirstTurnMode = 1;
+    table.functStart();
+    EXPECT_EQ(state.CurrentPlayer, 0);
+
+    state.FirstTurnMode = 2;
+    std::array<int, 2> starts{};
+    for (int match = 0; match < 60; ++match) {
+        table.functStart();
+        ASSERT_TRUE(state.CurrentPlayer == 0 || state.CurrentPlayer == 1);
+        ++starts[static_cast<std::size_t>(state.CurrentPlayer)];
+        EXPECT_TRUE(table.Picture1[static_cast<std::size_t>(state.CurrentPlayer)].visible);
+        EXPECT_FALSE(table.Picture1[static_cast<std::size_t>(1 - state.CurrentPlayer)].visible);
+    }
+    EXPECT_GT(starts[0], 10);
+    EXPECT_GT(starts[1], 10);
+}
+
+TEST_F(TableStart, MatchStartClearsTheLastGameButKeepsFiguresAndOptions) {
+    signIn(true, false);
+    table.Label2.caption = "1";
+    table.Label4.caption = "2";
+    table.Text1.caption = "Ann Call: 2\r\n";
+    table.Text2.caption = "Ann Fix: \r\n";
+    state.LastCallDice = {6, 6, 0, 0, 0, 0};
+    state.LastCallLevel = 10;
+    state.FixDice = {6, 6, 0, 0, 0};
+    state.DiceMarked = {true, true, true, true, true, false};
+    state.CallDice = {6, 6, 6, 0, 0, 0};
+    table.Dice[2].enabled = false;
+    table.cmdExit.enabled = true;
+
+    table.functStart();
+    EXPECT_EQ(table.Text1.caption + table.Text2.caption, "");
+    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_EQ(diceDigits(state.LastCallDice), "");
+    EXPECT_EQ(diceDigits(state.FixDice), "");
+    EXPECT_EQ(diceDigits(state.CallDice), "");
+    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{}));
+    EXPECT_EQ(diceLook(), "SE SE SE SE SE");
+    EXPECT_FALSE(table.cmdExit.enabled);
+    EXPECT_EQ(table.Label2.caption + "/" + table.Label4.caption, "1/2");
+    EXPECT_EQ(table.Label5.caption, "Fix Any");
+}
+
+TEST_F(TableStart, HandedOverDiceGoOnTheButtonsWhileTheyStayHidden) {
+    signIn();
+    table.putDiceAway();
+    state.MessageFields[0] = "66543";
+    table.functTurn();
+    EXPECT_EQ(dice(), "6 6 5 4 3");
+    EXPECT_EQ(diceLook(), "HE HE HE HE HE");
+    EXPECT_TRUE(table.Trust.enabled && table.XTrust.enabled);
+    EXPECT_TRUE(table.Timer1.enabled && table.lblSecond.visible);
+}
+
+TEST_F(TableStart, ClosingFromTheFrameEndsTheProgramWithoutSavingTheProfile) {
+    signIn();
+    table.Call1.click();
+    ASSERT_TRUE(dialog.shown());
+    table.closeFromFrame();
+    EXPECT_TRUE(game.quitRequested);
+    EXPECT_FALSE(table.loaded());
+    EXPECT_FALSE(dialog.loaded());
+    EXPECT_FALSE(game.history.isOpen());
+    EXPECT_FALSE(std::filesystem::exists(profilePath(folder.path(), "Ann")));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TableStart, ExitClosesTheTableAsFromTheFrameAndNewRestartsIt) {
+    signIn();
+    table.cmdExit.caption = "New";
+    table.Text1.caption = "Ann Call: 2\r\n";
+    state.GamesPlayed = 1;
+    table.Label4.caption = "1";
+    table.cmdExit.click();
+    EXPECT_TRUE(table.shown());
+    EXPECT_FALSE(game.quitRequested);
+    EXPECT_EQ(table.Text1.caption, "");
+    EXPECT_EQ(table.Label4.caption, "1");
+    EXPECT_EQ(buttons(), "Call1 E, Change D, Roll H, XChange H, Trust D, XTrust D");
+
+    table.cmdExit.caption = "Exit";
+    table.cmdExit.click();
+    EXPECT_TRUE(game.quitRequested);
+    EXPECT_FALSE(table.loaded());
+    EXPECT_FALSE(std::filesystem::exists(profilePath(folder.path(), "Ann")));
+}
+
+TEST_F(TableStart, CountdownTickCountsDownFromWhatTheLabelHolds) {
+    signIn();
+    table.Timer1_Timer();
+    EXPECT_EQ(table.lblSecond.caption, "-1"); // an empty label counts as 0
+    table.lblSecond.caption = "20";
+    table.lblSecond.visible = false;
+    table.Timer1_Timer();
+    EXPECT_EQ(table.lblSecond.caption, "19");
+    EXPECT_TRUE(table.lblSecond.visible);
+}
+
+} // namespace
+} // namespace quintel::testing
