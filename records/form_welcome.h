@@ -27,6 +27,10 @@ public:
 protected:
     void design() override;
     void Form_Load() override;
+
+private:
+    // Sign-in once the player's files are ready: the options, the history header, the table.
+    void openTable(bool fixAny, bool fixPermanent);
 };
 
 } // namespace quintel

@@ -1,0 +1,111 @@
+#include "records/form_welcome.h"
+
+#include "app/game.h"
+#include "records/player_files.h"
+
+#include <utility>
+
+namespace quintel {
+
+namespace {
+
+// A control in its design state; its callbacks are wired afterwards.
+Control designed(std::string_view name, ControlKind kind, std::string_view caption, Place place,
+                 int tabOrder) {
+    Control control;
+    control.name = name;
+    control.kind = kind;
+    control.caption = caption;
+    control.place = place;
+    control.tabOrder = tabOrder;
+    return control;
+}
+
+} // namespace
+
+std::vector<Control*> FormWelcome::controls() {
+    return {&Label1, &txtName, &Check1, &Check2, &btnOK, &cmdExit};
+}
+
+std::string FormWelcome::optionsText(bool fixAny, bool fixPermanent) {
+    std::string text;
+    if (fixAny) {
+        text = "Fix Any";
+    }
+    if (fixAny && fixPermanent) {
+        text += " +";
+    }
+    if (fixPermanent) {
+        text += fixAny ? " Fix Permanent" : "Fix Permanent";
+    }
+    return text;
+}
+
+void FormWelcome::design() {
+    windowCaption = "WELCOME";
+    clientWidth = 4680;
+    clientHeight = 3795;
+    using enum ControlKind;
+    Label1 = designed("Label1", Label, "Please Enter Your Name :", {1440, 480, 1935, 255}, 2);
+    txtName = designed("txtName", TextBox, "", {1440, 810, 1935, 285}, 0);
+    Check1 = designed("Check1", CheckBox, "Fix Any", {1680, 1200, 1695, 375}, 4);
+    Check2 = designed("Check2", CheckBox, "Fix Permanent", {1680, 1680, 1695, 375}, 5);
+    btnOK = designed("btnOK", Button, "OK", {1920, 2400, 975, 495}, 1);
+    cmdExit = designed("cmdExit", Button, "Exit", {1920, 3120, 975, 495}, 3);
+    txtName.edited = [this](std::string text) { txtName.caption = std::move(text); };
+    Check1.click = [this] { Check1.value = !Check1.value; };
+    Check2.click = [this] { Check2.value = !Check2.value; };
+    btnOK.click = [this] { btnOK_Click(); };
+    cmdExit.click = [this] { cmdExit_Click(); };
+}
+
+// The start-up tables are constants of this program, so loading the screen has nothing to fill;
+// the handler stays so that the screen loads like every other.
+void FormWelcome::Form_Load() {}
+
+void FormWelcome::btnOK_Click() {
+    Game& g = game();
+    const std::string name = txtName.caption;
+    // Refused before anything changes, so the player can simply type another name.
+    auto refusal = playerNameProblem(name);
+    if (!refusal) {
+        refusal = dataFolderProblem(g.dataFolder);
+    }
+    if (refusal) {
+        g.messages.inform(*refusal);
+        return;
+    }
+    g.state.PlayerCount = 2;
+    g.state.FirstTurnMode = 0;
+    g.state.PlayerNames[0] = name;
+    g.state.PlayerNames[1] = "AI";
+    if (auto problem = g.history.create(g.dataFolder, name)) {
+        g.messages.inform(*problem);
+        return;
+    }
+    const ProfileLoad load =
+        loadProfile(g.dataFolder, name, g.state.ProfileCount, g.state.ProfileScore);
+    if (auto message = profileLoadMessage(load)) {
+        g.messages.inform(*message);
+    }
+    openTable(Check1.value, Check2.value);
+}
+
+void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
+    Game& g = game();
+    g.state.FixPermanentOption = fixPermanent;
+    g.state.FixAnyOption = fixAny;
+    const std::string options = optionsText(fixAny, fixPermanent);
+    g.history.writeLine(options);
+    g.history.writeLine("");
+    g.formStart.Load();
+    g.formStart.Label5.caption = options;
+    Unload();
+    g.formStart.Show();
+}
+
+void FormWelcome::cmdExit_Click() {
+    game().quit();
+}
+
+} // namespace quintel
