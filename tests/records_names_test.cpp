@@ -11,77 +11,42 @@
 namespace quintel {
 namespace {
 
-using Names = std::set<std::string>;
+using namespace std::string_view_literals;
 
 bool refused(std::string_view name) {
     return playerNameProblem(name).has_value();
 }
 
-TEST(PlayerName, RefusesWhatCannotNameAFileInsideTheFolder) {
-    EXPECT_TRUE(refused("a/b"));
-    EXPECT_TRUE(refused("/"));
-    EXPECT_TRUE(refused("../Ann"));
-    EXPECT_TRUE(refused("."));
-    EXPECT_TRUE(refused(".."));
-    EXPECT_TRUE(refused(std::string_view("An\0n", 4)));
-    EXPECT_TRUE(refused("Ann\t"));
-    EXPECT_TRUE(refused("Ann\r\n"));
-    EXPECT_TRUE(refused("\x1f"));
-    EXPECT_TRUE(refused("Ann\x7f"));
-}
-
-TEST(PlayerName, AcceptsOrdinaryAndUnusualButHarmlessNames) {
-    EXPECT_FALSE(refused(""));
-    EXPECT_FALSE(refused("Ann"));
-    EXPECT_FALSE(refused(" Ann Lee "));
-    EXPECT_FALSE(refused("..."));
-    EXPECT_FALSE(refused(".Ann"));
-    EXPECT_FALSE(refused("Zo\xC3\xAB"));
-    EXPECT_FALSE(refused("a\\b:c*?"));
+TEST(PlayerName, RefusesOnlyWhatCannotNameAFileInsideTheFolder) {
+    for (const std::string_view name : {"a/b"sv, "../Ann"sv, "."sv, ".."sv, "A\0n"sv, "Ann\t"sv,
+                                        "Ann\r\n"sv, "\x1f"sv, "Ann\x7f"sv}) {
+        EXPECT_TRUE(refused(name)) << name;
+    }
+    for (const std::string_view name : {"", " Ann Lee ", "...", ".Ann", "Zo\xC3\xAB", "a\\b:c*?"}) {
+        EXPECT_FALSE(refused(name)) << name;
+    }
 }
 
 TEST(PlayerName, TheLongestAcceptedNameStillFormsEveryFileName) {
     const std::string longest(kLongestNameBytes, 'x');
-    EXPECT_FALSE(refused(longest));
-    EXPECT_TRUE(refused(longest + "x"));
-    const auto message = playerNameProblem(longest + "x");
-    EXPECT_NE(message->find("too long"), std::string::npos);
-
+    EXPECT_NE(playerNameProblem(longest + "x").value_or("").find("too long"), std::string::npos);
     TempFolder folder;
     HistoryFile history;
     ASSERT_EQ(history.create(folder.path(), longest), std::nullopt);
-    history.close();
     ProfileCounters counts{}, scores{};
     ASSERT_EQ(saveProfile(folder.path(), longest, counts, scores), std::nullopt);
     folder.write(longest + "Profile.txt", "damaged");
     EXPECT_FALSE(loadProfile(folder.path(), longest, counts, scores).keptAs.empty());
 }
 
-TEST(PlayerName, TheEmptyNameUsesTheBareFileNames) {
-    TempFolder folder;
-    HistoryFile history;
-    ASSERT_EQ(history.create(folder.path(), ""), std::nullopt);
-    history.close();
-    ProfileCounters counts{}, scores{};
-    ASSERT_EQ(saveProfile(folder.path(), "", counts, scores), std::nullopt);
-    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt"}));
-    EXPECT_EQ(folder.read("_0.txt"), " HISTORY\r\n");
-}
-
-TEST(DataFolder, AWritableFolderPassesAndIsLeftAsItWas) {
+TEST(DataFolder, AWritableFolderPassesUntouchedAndAFileOrNothingIsRefused) {
     TempFolder folder;
     EXPECT_EQ(dataFolderProblem(folder.path()), std::nullopt);
-    EXPECT_EQ(folder.names(), Names{});
-}
-
-TEST(DataFolder, AFolderThatIsMissingOrAFileIsRefused) {
-    TempFolder folder;
+    EXPECT_TRUE(folder.names().empty());
     folder.write("plain", "x");
     EXPECT_TRUE(dataFolderProblem(folder / "missing").has_value());
-    const auto problem = dataFolderProblem(folder / "plain");
-    ASSERT_TRUE(problem.has_value());
-    EXPECT_NE(problem->find((folder / "plain").string()), std::string::npos);
-    EXPECT_EQ(folder.names(), Names{"plain"});
+    const auto problem = dataFolderProblem(folder / "plain").value_or("");
+    EXPECT_NE(problem.find((folder / "plain").string()), std::string::npos);
 }
 
 // Whether the permission bits stop this process from creating files (they do not for root).

@@ -39,14 +39,6 @@ Profile filledWith(int value) {
     return profile;
 }
 
-TEST(ProfileSave, WritesExactlyTenCrLfLinesAndNeverEntryTen) {
-    TempFolder folder;
-    const Profile profile = sample();
-    ASSERT_EQ(saveProfile(folder.path(), "Ann", profile.counts, profile.scores), std::nullopt);
-    EXPECT_EQ(folder.read("AnnProfile.txt"), kSavedBytes);
-    EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"}); // no temporary file left behind
-}
-
 TEST(ProfileSave, ReplacesTheOldProfileAndClampsWhatCannotBeReadBack) {
     TempFolder folder;
     folder.write("AnnProfile.txt", "a much longer old profile that must not survive in part\n");
@@ -69,21 +61,21 @@ TEST(ProfileSave, ReportsAFolderItCannotWriteAndLeavesNothing) {
     EXPECT_EQ(folder.names(), Names{"plain"});
 }
 
-TEST(ProfileLoad, RoundTripsEntriesZeroToNineAndKeepsEntryTen) {
+TEST(ProfileFile, SavesTenCrLfLinesWithoutEntryTenAndReadsThemBack) {
     TempFolder folder;
     const Profile saved = sample();
     ASSERT_EQ(saveProfile(folder.path(), "Ann", saved.counts, saved.scores), std::nullopt);
+    EXPECT_EQ(folder.read("AnnProfile.txt"), kSavedBytes);
+    EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"}); // no temporary file left behind
     Profile loaded = filledWith(7);
     const ProfileLoad load = loadProfile(folder.path(), "Ann", loaded.counts, loaded.scores);
     EXPECT_TRUE(load.found);
-    EXPECT_FALSE(load.damaged);
     EXPECT_EQ(profileLoadMessage(load), std::nullopt);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(loaded.counts[i], saved.counts[i]) << i;
-        EXPECT_EQ(loaded.scores[i], saved.scores[i]) << i;
-    }
-    EXPECT_EQ(loaded.counts[10], 7);
-    EXPECT_EQ(loaded.scores[10], 7);
+    Profile expected = saved;
+    expected.counts[10] = 7;
+    expected.scores[10] = 7;
+    EXPECT_EQ(loaded.counts, expected.counts);
+    EXPECT_EQ(loaded.scores, expected.scores);
 }
 
 TEST(ProfileLoad, AMissingProfileStartsEveryEntryAtZeroAndCreatesNothing) {
@@ -133,10 +125,8 @@ TEST(ProfileLoad, AShortFileUsesItsLinesAndKeepsACopy) {
     EXPECT_EQ(damaged.loaded.scores, (ProfileCounters{1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
     EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "4\t1\r\n5\t2\r\n");
     EXPECT_EQ(std::filesystem::path(damaged.load.keptAs), folder / "AnnProfile.txt.damaged-0");
-    EXPECT_EQ(profileLoadMessage(damaged.load),
-              "Your profile is damaged: it has 2 lines instead of 10. The lines that could be read "
-              "are used; the others start at 0. The damaged file was kept as "
-              "AnnProfile.txt.damaged-0.");
+    EXPECT_NE(profileLoadMessage(damaged.load)->find("it has 2 lines instead of 10"),
+              std::string::npos);
 }
 
 TEST(ProfileLoad, EachKindOfBadLineStartsThatLineAtZero) {
@@ -157,16 +147,6 @@ TEST(ProfileLoad, EachKindOfBadLineStartsThatLineAtZero) {
     }
 }
 
-TEST(ProfileLoad, EarlierKeptCopiesAreNeverOverwritten) {
-    TempFolder folder;
-    folder.write("AnnProfile.txt.damaged-0", "first");
-    const Damaged damaged = loadDamaged(folder, "broken");
-    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "first");
-    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-1"), "broken");
-    EXPECT_NE(profileLoadMessage(damaged.load)->find("kept as AnnProfile.txt.damaged-1."),
-              std::string::npos);
-}
-
 TEST(ProfileLoad, AProfileThatIsNotAFileIsReportedAndNotFollowed) {
     TempFolder folder;
     TempFolder outside;
@@ -182,14 +162,18 @@ TEST(ProfileLoad, AProfileThatIsNotAFileIsReportedAndNotFollowed) {
     }
 }
 
-TEST(ProfileLoad, AfterADamagedLoadTheNextSaveReplacesOnlyTheProfile) {
+TEST(ProfileLoad, KeptCopiesAreNeverOverwrittenAndTheSaveReplacesOnlyTheProfile) {
     TempFolder folder;
+    loadDamaged(folder, "first");
     Damaged damaged = loadDamaged(folder, "9\t9\r\nbad\r\n");
+    EXPECT_NE(profileLoadMessage(damaged.load)->find("kept as AnnProfile.txt.damaged-1."),
+              std::string::npos);
     damaged.loaded.counts[1] = 2;
     ASSERT_EQ(saveProfile(folder.path(), "Ann", damaged.loaded.counts, damaged.loaded.scores),
               std::nullopt);
     EXPECT_EQ(folder.read("AnnProfile.txt").substr(0, 10), "9\t9\r\n2\t0\r\n");
-    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "9\t9\r\nbad\r\n");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "first");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-1"), "9\t9\r\nbad\r\n");
 }
 
 } // namespace
