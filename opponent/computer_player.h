@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/game.h"
+
+#include <string>
+
+namespace quintel {
+
+// The computer's seat. Its turn judges the player's call with the engine and the player's
+// profile, and either challenges it or takes the dice over, keeps some, throws the rest and
+// answers with a call of its own.
+class ComputerOpponent : public ComputerPlayer {
+public:
+    // A bluff names the computer's hold plus random dice; this many candidates at most are drawn
+    // before the computer settles for the weakest call that is allowed.
+    static constexpr int kBluffBound = 1000;
+
+    struct Statistics {
+        long long turns = 0;
+        long long challenges = 0;
+        long long bluffs = 0;       // calls found by the bluff search
+        long long settledCalls = 0; // bluff searches that ended at the bound
+        int lastBluffSearch = 0;    // candidates drawn in the last search (0: none)
+        int longestBluffSearch = 0; // most candidates drawn in one search
+    };
+
+    void Computer_AI(Game& game) override;
+
+    const Statistics& statistics() const { return statistics_; }
+
+private:
+    void challenge(Game& game);
+    void answer(Game& game, const std::string& humanCall);
+    void callAfterThrow(Game& game);
+    void callKeptDice(Game& game);
+    void bluff(Game& game);
+    void handOver(Game& game);
+
+    Statistics statistics_;
+};
+
+} // namespace quintel

@@ -1,0 +1,68 @@
+#include "opponent/computer_calls.h"
+#include "opponent/computer_judgement.h"
+#include "opponent/computer_player.h"
+
+#include "model/number_text.h"
+
+#include <span>
+
+namespace quintel {
+
+namespace {
+
+// Counts the player's call in its bucket; `understated` when the dice were stronger than the call.
+void recordInProfile(GameState& state, double win, bool understated) {
+    const auto bucket = static_cast<std::size_t>(profileBucket(win));
+    countUp(state.ProfileCount[bucket]);
+    // The share of understated calls must stay a share even when the count has stopped growing.
+    if (understated && state.ProfileScore[bucket] < state.ProfileCount[bucket]) {
+        countUp(state.ProfileScore[bucket]);
+    }
+}
+
+} // namespace
+
+void ComputerOpponent::Computer_AI(Game& game) {
+    ++statistics_.turns;
+    statistics_.lastBluffSearch = 0;
+    FormCall& dialog = game.formCall;
+    GameState& state = game.state;
+    const EngineOptions options{state.FixAnyOption, state.FixPermanentOption};
+
+    const CallJudgement judged =
+        judgeCall(game.engine, dialog.CallString, dialog.FixString, options);
+    game.history.writeLine("COMPUTER AI : Fixstring : " + judged.fix + "\tCallstring : " +
+                           judged.call + "\tCall Up Prob : " + numberText(judged.callUp.value()));
+    game.history.writeLine("Exact Dices : " + dialog.DiceString + "\r\n");
+    dialog.CallString = judged.call;
+    dialog.FixString = judged.fix;
+    game.history.writeLine("Win Prob : " + numberText(judged.win.value()) + "\r\n");
+
+    dialog.Dice_Arrange();
+    dialog.Call_Arrange();
+    recordInProfile(state, judged.win.value(), dialog.Check3());
+    Likelihood win = Likelihood::of(judged.win);
+    if (const auto corrected = profileCorrection(win, state.ProfileCount, state.ProfileScore)) {
+        win = Likelihood::fraction(*corrected);
+        game.history.writeLine("Win Prob After Profile : " + numberText(*corrected) + "\r\n");
+    }
+
+    // A call nothing can beat (five aces) leaves no answer but the challenge; the engine gives it
+    // no chance to be beaten, so the rule below challenges it anyway.
+    const bool unbeatable =
+        !weakestCallBeating(std::span(state.CallDice).first<kDiceCount>(), state.CallLevel);
+    if (unbeatable || challengesCall(Likelihood::of(judged.callUp), win, dialog.CallStringLevel)) {
+        challenge(game);
+    } else {
+        answer(game, judged.call);
+    }
+}
+
+void ComputerOpponent::challenge(Game& game) {
+    ++statistics_.challenges;
+    countUp(game.state.GamesPlayed);
+    const bool computerWins = game.formStart.functXTrust();
+    game.formStart.concludeGame(!computerWins, computerWins ? "YOU Lose!!" : "YOU WIN!!!");
+}
+
+} // namespace quintel
