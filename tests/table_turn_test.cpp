@@ -218,15 +218,5 @@ TEST_F(HumanTurn, EachCallAddsALineToBothLogs) {
     EXPECT_EQ(computer.seen[1][2], "665");
 }
 
-TEST_F(HumanTurn, LogsKeepWhatThePlayerTypes) {
-    signIn();
-    table.Text1.edited("typed\r\n");
-    table.Text2.edited("also typed\r\n");
-    state.CallDice = {3, 0, 0, 0, 0, 0};
-    table.functCall();
-    EXPECT_EQ(table.Text1.caption, "typed\r\nAnn Call: 3\r\n");
-    EXPECT_EQ(table.Text2.caption, "also typed\r\nAnn Fix: \r\n");
-}
-
 } // namespace
 } // namespace quintel::testing
