@@ -3,8 +3,10 @@
 #include "app/game.h"
 #include "model/call_rules.h"
 
+#include <array>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace quintel {
 
