@@ -132,7 +132,8 @@ inline HoldChoice enumeratedSearch(std::string_view call, std::string_view dice,
             }
         }
     }
-    const bool diceBeat = dice.size() == kDiceCount && textBeats(arrangedDice, arrangeDigits(call));
+    const bool diceBeat = dice.size() == kDiceCount && classOf(dice) == classOf(call) &&
+                          textBeats(arrangedDice, arrangeDigits(call));
     const bool lowerClass = classOf(best.hold) < classOf(arrangedDice);
     if (diceBeat && (best.chance.outcomes * 2 <= kAllOutcomes || lowerClass)) {
         best = HoldChoice{arrangedDice, kCertain};
