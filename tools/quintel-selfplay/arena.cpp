@@ -1,0 +1,348 @@
+#include "arena.h"
+
+#include "app/game.h"
+#include "model/call_rules.h"
+#include "model/dice.h"
+#include "model/message_boxes.h"
+#include "opponent/computer_player.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <sstream>
+#include <unistd.h>
+
+namespace quintel::arena {
+
+namespace {
+
+constexpr int kMostCallsInAGame = 200;
+constexpr std::string_view kPlayerName = "Arena";
+
+// A data folder of the run's own, removed with everything in it afterwards.
+class TemporaryFolder {
+public:
+    explicit TemporaryFolder(std::uint64_t seed) {
+        path_ = std::filesystem::temp_directory_path() /
+                ("quintel-selfplay-" + std::to_string(::getpid()) + "-" + std::to_string(seed));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+bool isDie(char c) {
+    return c >= '1' && c <= '6';
+}
+
+// The calls of a game's call log, one line "<name> Call: <digits>" each.
+std::vector<std::string> loggedCalls(const std::string& log) {
+    std::vector<std::string> calls;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t mark = line.find(" Call: ");
+        if (mark != std::string::npos) {
+            std::string digits = line.substr(mark + 7);
+            if (!digits.empty() && digits.back() == '\r') {
+                digits.pop_back();
+            }
+            calls.push_back(digits);
+        }
+    }
+    return calls;
+}
+
+using LoggedCall = std::array<int, kDiceCount>;
+
+LoggedCall callDigits(std::string_view digits) {
+    LoggedCall dice{};
+    for (std::size_t i = 0; i < dice.size() && i < digits.size(); ++i) {
+        dice[i] = digits[i] - '0';
+    }
+    return dice;
+}
+
+class Arena : public MessageBoxes {
+public:
+    explicit Arena(const ArenaConfig& config, const std::filesystem::path& folder)
+        : config_(config), random_(config.seed),
+          seat_(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1),
+          game_(folder, *this, random_) {
+        game_.computer = config.computer != nullptr ? config.computer : &opponent_;
+    }
+
+    ArenaReport run();
+    MessageAnswer show(std::string_view text, MessageButtons buttons) override;
+
+private:
+    void signIn();
+    void playGame();
+    bool humanCalls();
+    void answerComputer();
+    void changeDice();
+    TableView view() const;
+    void checkDice(std::string_view where);
+    void checkProfile();
+    void checkLog();
+    void fault(std::string text) { report_.faults.push_back(std::move(text)); }
+    bool stopped() const { return !report_.faults.empty(); }
+
+    const ArenaConfig& config_;
+    RandomSource random_;
+    HumanSeat seat_;
+    ComputerOpponent opponent_;
+    Game game_;
+    ArenaReport report_;
+    bool gameOver_ = false;
+    int callsThisGame_ = 0;
+};
+
+ArenaReport Arena::run() {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        signIn();
+        while (!stopped() && report_.games < config_.games) {
+            playGame();
+        }
+    } catch (const std::exception& error) {
+        fault(std::string("exception: ") + error.what());
+    }
+    report_.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    report_.longestBluffSearch = opponent_.statistics().longestBluffSearch;
+    report_.settledCalls = opponent_.statistics().settledCalls;
+    return report_;
+}
+
+MessageAnswer Arena::show(std::string_view text, MessageButtons buttons) {
+    if (buttons == MessageButtons::YesNo) {
+        if (text != "Continue ? ") {
+            fault("unexpected question: " + std::string(text));
+            return MessageAnswer::No;
+        }
+        checkLog();
+        ++report_.games;
+        gameOver_ = true;
+        return report_.games < config_.games && !stopped() ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    if (text == "YOU Lose!!") {
+        ++report_.computerWins;
+    } else if (text == "YOU WIN!!!" || text == "YOU Win!!!") {
+        ++report_.humanWins;
+    } else if (text.find(" Not Trust Last Call\r\n") == std::string_view::npos &&
+               text.rfind("Play  ", 0) != 0) {
+        fault("unexpected message: " + std::string(text));
+    }
+    return MessageAnswer::Ok;
+}
+
+void Arena::signIn() {
+    game_.start();
+    FormWelcome& welcome = game_.formWelcome;
+    welcome.txtName.edited(std::string(kPlayerName));
+    welcome.Check1.value = config_.options.fixAny;
+    welcome.Check2.value = config_.options.fixPermanent;
+    welcome.btnOK.click();
+    if (!game_.formStart.shown()) {
+        fault("sign-in did not open the table");
+    }
+}
+
+void Arena::playGame() {
+    gameOver_ = false;
+    callsThisGame_ = 0;
+    checkDice("the first throw");
+    while (!gameOver_ && !stopped()) {
+        if (!humanCalls()) {
+            return;
+        }
+        if (!gameOver_ && !stopped()) {
+            answerComputer();
+        }
+        if (callsThisGame_ > kMostCallsInAGame) {
+            fault("a game of more than " + std::to_string(kMostCallsInAGame) + " calls");
+        }
+    }
+}
+
+bool Arena::humanCalls() {
+    const std::string call = seat_.call(view());
+    FormStart& table = game_.formStart;
+    if (call.empty() || !table.Call1.enabled) {
+        fault("the player has no call to make");
+        return false;
+    }
+    table.Call1.click();
+    FormCall& dialog = game_.formCall;
+    const FaceCounts counts = countFaceDigits(call);
+    for (int face = 1; face <= kFaces; ++face) {
+        if (const int count = counts[static_cast<std::size_t>(face)]; count > 0) {
+            dialog.Option1[static_cast<std::size_t>(6 * (face - 1) + count)].click();
+        }
+    }
+    dialog.OK.click();
+    ++callsThisGame_;
+    checkProfile();
+    if (!gameOver_) {
+        ++callsThisGame_; // the computer's answer
+        const std::string& handed = game_.state.MessageFields[0];
+        if (handed.size() != kDiceCount || !std::all_of(handed.begin(), handed.end(), isDie)) {
+            fault("the computer handed over the dice '" + handed + "'");
+        }
+    }
+    return true;
+}
+
+void Arena::answerComputer() {
+    FormStart& table = game_.formStart;
+    if (!seat_.trusts(view())) {
+        table.XTrust.click();
+        return;
+    }
+    table.Trust.click();
+    if (seat_.changes()) {
+        changeDice();
+    }
+    checkDice("the player's turn");
+}
+
+void Arena::changeDice() {
+    FormStart& table = game_.formStart;
+    table.Change_Dice.click();
+    const TableView now = view();
+    const std::array<bool, 5> wanted = seat_.marks(now);
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (now.selectable[i] && wanted[i] != now.marked[i]) {
+            table.Dice[i].click();
+        }
+    }
+    table.Roll.click();
+}
+
+TableView Arena::view() const {
+    const GameState& state = game_.state;
+    const FormStart& table = game_.formStart;
+    TableView seen;
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
+        seen.dice += table.Dice[i].caption.empty() ? '0' : table.Dice[i].caption.front();
+        seen.last[i] = state.LastCallDice[i];
+        seen.selectable[i] = table.DiceSelectable[i];
+        seen.marked[i] = state.DiceMarked[i];
+        if (state.FixDice[i] != 0) {
+            seen.computerFix += static_cast<char>('0' + state.FixDice[i]);
+        }
+    }
+    seen.lastLevel = state.LastCallLevel;
+    return seen;
+}
+
+void Arena::checkDice(std::string_view where) {
+    for (const Control& die : game_.formStart.Dice) {
+        if (die.caption.empty() || !isDie(die.caption.front())) {
+            fault("a die showing '" + die.caption + "' after " + std::string(where));
+        }
+    }
+}
+
+void Arena::checkProfile() {
+    const GameState& state = game_.state;
+    for (std::size_t k = 0; k < state.ProfileCount.size(); ++k) {
+        const int count = state.ProfileCount[k];
+        const int score = state.ProfileScore[k];
+        if (count < 0 || count > kCounterMax || score < 0 || score > count) {
+            fault("profile bucket " + std::to_string(k) + " holds " + std::to_string(score) +
+                  " of " + std::to_string(count));
+        }
+    }
+}
+
+// Every recorded call of the game beats the one before it.
+void Arena::checkLog() {
+    const std::vector<std::string> calls = loggedCalls(game_.formStart.Text1.caption);
+    report_.calls += static_cast<long long>(calls.size());
+    for (std::size_t i = 1; i < calls.size(); ++i) {
+        const LoggedCall call = callDigits(calls[i]);
+        const LoggedCall last = callDigits(calls[i - 1]);
+        if (!callBeats(call, shapeScore(countFaces(call)), last, shapeScore(countFaces(last)))) {
+            fault("the call " + calls[i] + " does not beat " + calls[i - 1]);
+        }
+    }
+    if (calls.size() > static_cast<std::size_t>(kMostCallsInAGame)) {
+        fault("a game of " + std::to_string(calls.size()) + " calls");
+    }
+}
+
+std::string percent(double share) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.1f %%", 100.0 * share);
+    return text.data();
+}
+
+} // namespace
+
+ArenaReport runArena(const ArenaConfig& config) {
+    std::optional<TemporaryFolder> temporary;
+    std::filesystem::path folder = config.dataFolder;
+    if (folder.empty()) {
+        temporary.emplace(config.seed);
+        folder = temporary->path();
+    } else {
+        std::filesystem::create_directories(folder);
+    }
+    Arena arena(config, folder);
+    return arena.run();
+}
+
+Interval wilsonInterval(long long successes, long long trials) {
+    if (trials <= 0) {
+        return {0.0, 1.0};
+    }
+    constexpr double z = 1.959963984540054;
+    const double n = static_cast<double>(trials);
+    const double p = static_cast<double>(successes) / n;
+    const double denominator = 1.0 + z * z / n;
+    const double centre = (p + z * z / (2.0 * n)) / denominator;
+    const double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / denominator;
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+std::string optionsName(EngineOptions options) {
+    if (options.fixAny) {
+        return options.fixPermanent ? "both" : "any";
+    }
+    return options.fixPermanent ? "perm" : "none";
+}
+
+std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
+    const Interval interval = wilsonInterval(report.computerWins, report.games);
+    const double games = static_cast<double>(report.games);
+    std::array<char, 96> rates{};
+    std::snprintf(rates.data(), rates.size(),
+                  "calls per game %.2f, longest bluff search %d, games per second %.0f",
+                  games > 0 ? static_cast<double>(report.calls) / games : 0.0,
+                  report.longestBluffSearch, report.seconds > 0 ? games / report.seconds : 0.0);
+    return "options " + optionsName(config.options) + ", policy " +
+           std::string(policyName(config.policy)) + ", seed " + std::to_string(config.seed) +
+           ": games " + std::to_string(report.games) + ", human wins " +
+           std::to_string(report.humanWins) + ", computer wins " +
+           std::to_string(report.computerWins) + " (" +
+           percent(games > 0 ? static_cast<double>(report.computerWins) / games : 0.0) +
+           ", 95 % interval " + percent(interval.low) + " to " + percent(interval.high) + "), " +
+           rates.data();
+}
+
+} // namespace quintel::arena

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "human_seat.h"
+#include "opponent/engine_options.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quintel {
+class ComputerPlayer;
+}
+
+namespace quintel::arena {
+
+struct ArenaConfig {
+    long long games = 1000;
+    std::uint64_t seed = 1;
+    EngineOptions options;
+    Policy policy = Policy::Honest;
+    std::filesystem::path dataFolder; // empty: a temporary folder, removed afterwards
+    // Another computer seat in place of the real one (to show that the arena catches faults).
+    ComputerPlayer* computer = nullptr;
+};
+
+struct ArenaReport {
+    long long games = 0;
+    long long humanWins = 0;
+    long long computerWins = 0;
+    long long calls = 0;
+    int longestBluffSearch = 0;
+    long long settledCalls = 0; // bluff searches that ran into their bound
+    double seconds = 0.0;
+    std::vector<std::string> faults; // broken invariants; the run stops at the first
+};
+
+// Plays complete games headless through the screens' own handlers, the player's seat taken by
+// a scripted policy, and checks every game as it goes.
+ArenaReport runArena(const ArenaConfig& config);
+
+struct Interval {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// The 95 % Wilson score interval of a proportion.
+Interval wilsonInterval(long long successes, long long trials);
+
+std::string optionsName(EngineOptions options);
+
+// One line: games, wins of each side with the computer's 95 % interval, calls per game, the
+// longest bluff search and games per second.
+std::string summaryLine(const ArenaConfig& config, const ArenaReport& report);
+
+} // namespace quintel::arena

@@ -1,0 +1,195 @@
+#include "human_seat.h"
+
+#include "model/call_rules.h"
+#include "model/dice.h"
+#include "opponent/computer_calls.h"
+
+#include <vector>
+
+namespace quintel::arena {
+
+namespace {
+
+std::string digitsOf(std::span<const int> dice) {
+    std::string text;
+    for (int die : dice) {
+        if (die != 0) {
+            text += static_cast<char>('0' + die);
+        }
+    }
+    return text;
+}
+
+struct RankedCall {
+    CallDigits dice;
+    int level;
+};
+
+// Every call of one to five dice, each multiset once.
+const std::vector<RankedCall>& everyCall() {
+    static const std::vector<RankedCall> calls = [] {
+        std::vector<RankedCall> all;
+        for (int code = 1; code < 7 * 7 * 7 * 7 * 7; ++code) {
+            CallDigits dice{};
+            int rest = code;
+            bool ordered = true;
+            for (std::size_t i = 0; i < dice.size(); ++i, rest /= 7) {
+                dice[i] = rest % 7;
+                // One representative per multiset: faces never rise, empty places come last.
+                ordered = ordered &&
+                          (i == 0 || dice[i] == 0 || (dice[i - 1] != 0 && dice[i] <= dice[i - 1]));
+            }
+            if (ordered) {
+                const int level = shapeScore(arrangeDice(dice));
+                all.push_back({dice, level});
+            }
+        }
+        return all;
+    }();
+    return calls;
+}
+
+// Every call that beats the last call (any call when there is none).
+std::vector<CallDigits> allowedCalls(const TableView& view) {
+    std::vector<CallDigits> calls;
+    for (const RankedCall& call : everyCall()) {
+        if (view.lastLevel == 0 || callBeats(call.dice, call.level, view.last, view.lastLevel)) {
+            calls.push_back(call.dice);
+        }
+    }
+    return calls;
+}
+
+std::string honestCall(const TableView& view) {
+    CallDigits hand{};
+    for (std::size_t i = 0; i < hand.size() && i < view.dice.size(); ++i) {
+        hand[i] = view.dice[i] - '0';
+    }
+    const int level = shapeScore(arrangeDice(hand));
+    if (view.lastLevel == 0 || callBeats(hand, level, view.last, view.lastLevel)) {
+        return digitsOf(hand);
+    }
+    const auto weakest = weakestCallBeating(view.last, view.lastLevel);
+    return weakest ? digitsOf(*weakest) : std::string();
+}
+
+// Keeps the dice that are part of a group, throws the single ones.
+std::array<bool, 5> throwSingles(const TableView& view) {
+    const FaceCounts counts = countFaceDigits(view.dice);
+    std::array<bool, 5> marks = view.marked;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (view.selectable[i]) {
+            marks[i] = counts[static_cast<std::size_t>(view.dice[i] - '0')] < 2;
+        }
+    }
+    return marks;
+}
+
+} // namespace
+
+std::optional<Policy> policyNamed(std::string_view name) {
+    if (name == "honest") {
+        return Policy::Honest;
+    }
+    if (name == "bluffer") {
+        return Policy::Bluffer;
+    }
+    if (name == "cautious") {
+        return Policy::Cautious;
+    }
+    return std::nullopt;
+}
+
+std::string_view policyName(Policy policy) {
+    switch (policy) {
+    case Policy::Honest:
+        return "honest";
+    case Policy::Bluffer:
+        return "bluffer";
+    case Policy::Cautious:
+        return "cautious";
+    }
+    return "";
+}
+
+double chanceCallHolds(std::string_view fix, std::string_view call) {
+    const FaceCounts needed = countFaceDigits(call);
+    const FaceCounts kept = countFaceDigits(fix);
+    const int thrown = kDiceCount - static_cast<int>(fix.size());
+    int throws = 1;
+    for (int i = 0; i < thrown; ++i) {
+        throws *= kFaces;
+    }
+    int holding = 0;
+    for (int code = 0; code < throws; ++code) {
+        FaceCounts counts = kept;
+        for (int i = 0, rest = code; i < thrown; ++i, rest /= kFaces) {
+            ++counts[static_cast<std::size_t>(rest % kFaces + 1)];
+        }
+        bool holds = true;
+        for (int face = 1; face <= kFaces; ++face) {
+            holds = holds && counts[static_cast<std::size_t>(face)] >=
+                                 needed[static_cast<std::size_t>(face)];
+        }
+        holding += holds ? 1 : 0;
+    }
+    return static_cast<double>(holding) / throws;
+}
+
+std::string HumanSeat::call(const TableView& view) {
+    if (policy_ != Policy::Bluffer) {
+        return honestCall(view);
+    }
+    const std::vector<CallDigits> calls = allowedCalls(view);
+    if (calls.empty()) {
+        return {};
+    }
+    const auto pick = static_cast<std::size_t>(random_.next() * static_cast<double>(calls.size()));
+    return digitsOf(calls[pick < calls.size() ? pick : calls.size() - 1]);
+}
+
+bool HumanSeat::trusts(const TableView& view) {
+    // Nothing beats five aces: trusting them would leave no call to make.
+    if (!weakestCallBeating(view.last, view.lastLevel)) {
+        return false;
+    }
+    switch (policy_) {
+    case Policy::Honest:
+        return chanceOf(view) >= 0.2;
+    case Policy::Cautious:
+        return chanceOf(view) >= 0.05;
+    case Policy::Bluffer:
+        return random_.next() < 0.5;
+    }
+    return true;
+}
+
+double HumanSeat::chanceOf(const TableView& view) {
+    const std::string key = arrangeDigits(view.computerFix) + "|" + digitsOf(view.last);
+    const auto known = chances_.find(key);
+    if (known != chances_.end()) {
+        return known->second;
+    }
+    const double chance = chanceCallHolds(view.computerFix, digitsOf(view.last));
+    chances_.emplace(key, chance);
+    return chance;
+}
+
+bool HumanSeat::changes() {
+    return policy_ != Policy::Bluffer || random_.next() < 0.5;
+}
+
+std::array<bool, 5> HumanSeat::marks(const TableView& view) {
+    if (policy_ != Policy::Bluffer) {
+        return throwSingles(view);
+    }
+    std::array<bool, 5> marks = view.marked;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (view.selectable[i]) {
+            marks[i] = random_.next() < 0.5;
+        }
+    }
+    return marks;
+}
+
+} // namespace quintel::arena

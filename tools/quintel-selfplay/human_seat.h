@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/random_source.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quintel::arena {
+
+enum class Policy { Honest, Bluffer, Cautious };
+
+std::optional<Policy> policyNamed(std::string_view name);
+std::string_view policyName(Policy policy);
+
+// What the scripted player sees at the table.
+struct TableView {
+    std::string dice;          // the five dice as digits, in the buttons' order
+    std::array<int, 5> last{}; // the last call in canonical order, 0 = empty
+    int lastLevel = 0;         // 0: no call yet in this game
+    std::string computerFix;   // the dice the computer kept with its call
+    std::array<bool, 5> selectable{};
+    std::array<bool, 5> marked{};
+};
+
+// The human seat of the arena: which call to make, whether to trust the computer's call, and
+// which dice to throw again.
+class HumanSeat {
+public:
+    HumanSeat(Policy policy, std::uint64_t seed) : policy_(policy), random_(seed) {}
+
+    // A call that beats the last one, as digits (one per die); empty when none can.
+    std::string call(const TableView& view);
+    bool trusts(const TableView& view);
+    // Whether to press Change at all after trusting.
+    bool changes();
+    // Which dice should end up marked; only selectable dice are changed by the table.
+    std::array<bool, 5> marks(const TableView& view);
+
+private:
+    // The chance that the computer's call holds, given the dice it kept.
+    double chanceOf(const TableView& view);
+
+    Policy policy_;
+    RandomSource random_;
+    std::map<std::string, double> chances_;
+};
+
+// The chance that five dice, of which `fix` are kept and the rest thrown, hold every die of
+// `call`: counted over every throw.
+double chanceCallHolds(std::string_view fix, std::string_view call);
+
+} // namespace quintel::arena
