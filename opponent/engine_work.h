@@ -73,6 +73,8 @@ struct EngineWork {
 
 private:
     void loadHoldAndCall(std::string_view strHold, std::string_view strCall);
+    // Prob2 for the arranged HoldText and CallText as they stand.
+    Chance completionChance();
     void countPattern(int code);
     int newFaceChoices() const;
     bool admissible() const;

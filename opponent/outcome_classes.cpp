@@ -94,6 +94,10 @@ Chance EngineWork::Prob1(std::string_view strHold, std::string_view strCall) {
 // hand, and the free dice may fall anywhere.
 Chance EngineWork::Prob2(std::string_view strFix, std::string_view strCall) {
     loadHoldAndCall(strFix, strCall);
+    return completionChance();
+}
+
+Chance EngineWork::completionChance() {
     GroupSize.fill(0);
     HeldGroups = 0;
     int committed = 0;

@@ -47,9 +47,10 @@ bool contains(const FaceCounts& dice, const FaceCounts& wanted) {
 
 } // namespace
 
+// The checks load only the counts and score of the hand: nothing reads DiceText before the
+// search puts its own dice back.
 bool EngineWork::Check(int x) {
     const HandFaces& hand = handFaces()[at(CallClass)][at(x)];
-    DiceText = hand.text;
     DiceCount = hand.counts;
     DiceShape = hand.shape;
     return contains(DiceCount, CallCount);
@@ -57,7 +58,6 @@ bool EngineWork::Check(int x) {
 
 bool EngineWork::Check2(int x) {
     const HandFaces& hand = handFaces()[at(CallClass)][at(x)];
-    DiceText = hand.text;
     DiceCount = hand.counts;
     DiceShape = hand.shape;
     return contains(DiceCount, HoldCount);
@@ -77,11 +77,15 @@ Chance EngineWork::SameLevel(std::string_view strHold, std::string_view strCall)
     if (CallText.size() == kDiceCount) {
         ++start;
     }
-    const std::string hold = HoldText;
     Chance sum;
     for (int q = start; q <= n; ++q) {
         if (Check2(q)) {
-            sum = sum + Prob2(hold, handFaces()[at(CallClass)][at(q)].text);
+            // Prob2 of the hold and this hand; the hand is arranged and counted already.
+            const HandFaces& hand = handFaces()[at(CallClass)][at(q)];
+            CallText = hand.text;
+            CallCount = hand.counts;
+            CallShape = hand.shape;
+            sum = sum + completionChance();
         }
     }
     return sum;
