@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace quintel {
+
+class Form1;
+
+// One answer line of the engine console. A refused line has ok false and text "error: ...".
+struct ConsoleAnswer {
+    std::string text;
+    bool ok = true;
+};
+
+// Answers one command line of the engine console, e.g. "prob1 - 65432" or "level 23321".
+ConsoleAnswer answerLine(const Form1& engine, std::string_view line);
+
+// A line with nothing but blanks is skipped: it gets no answer and is not refused.
+bool isBlankLine(std::string_view line);
+
+// Answers every line of `in` on `out`. Returns the exit status: 1 if any line was refused.
+// `flushEachLine` is for a person typing at the console; otherwise output is buffered.
+int runConsole(const Form1& engine, std::istream& in, std::ostream& out, bool flushEachLine);
+
+} // namespace quintel
