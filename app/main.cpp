@@ -1,0 +1,34 @@
+#include "app/game.h"
+#include "app/qt_message_boxes_view.h"
+#include "app/windows_view.h"
+#include "model/random_source.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <filesystem>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The game says when it ends (see WindowsView), not the last window to close: between two
+    // screens, and behind a message box, there may be no window of the game open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The player's files live beside the program.
+    const std::filesystem::path dataFolder =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+
+    quintel::QtMessageBoxes messages;
+    quintel::RandomSource random = quintel::RandomSource::fromEntropy();
+    quintel::Game game(dataFolder, messages, random);
+
+    // The computer's seat: the computer player is created here and attached to the game for the
+    // whole run (game.computer = &computer). Until then the computer never takes its turn.
+
+    quintel::WindowsView windows(game);
+    messages.setBeforeShow([&windows] { windows.refresh(); });
+
+    game.start();
+    windows.refresh();
+    return QApplication::exec();
+}
