@@ -3,6 +3,7 @@
 #include "model/dice.h"
 #include "model/hand_table.h"
 #include "model/number_text.h"
+#include "opponent/computer_console.h"
 #include "opponent/engine.h"
 
 #include <algorithm>
@@ -170,6 +171,7 @@ constexpr std::array kCommands{
     Command{"search", "CALL DICE FIX CHOOSE OPTS", &search},
     Command{"hand", "CLASS POSITION", &hand},
     Command{"level", "DICE", &level},
+    Command{"judge", "CALL DICE FIX OPTS", &judgeCommand},
 };
 
 std::string commandNames() {
