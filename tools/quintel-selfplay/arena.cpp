@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <exception>
 #include <optional>
 #include <sstream>
@@ -286,12 +284,6 @@ void Arena::checkLog() {
     }
 }
 
-std::string percent(double share) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.1f %%", 100.0 * share);
-    return text.data();
-}
-
 } // namespace
 
 ArenaReport runArena(const ArenaConfig& config) {
@@ -305,44 +297,6 @@ ArenaReport runArena(const ArenaConfig& config) {
     }
     Arena arena(config, folder);
     return arena.run();
-}
-
-Interval wilsonInterval(long long successes, long long trials) {
-    if (trials <= 0) {
-        return {0.0, 1.0};
-    }
-    constexpr double z = 1.959963984540054;
-    const double n = static_cast<double>(trials);
-    const double p = static_cast<double>(successes) / n;
-    const double denominator = 1.0 + z * z / n;
-    const double centre = (p + z * z / (2.0 * n)) / denominator;
-    const double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / denominator;
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
-}
-
-std::string optionsName(EngineOptions options) {
-    if (options.fixAny) {
-        return options.fixPermanent ? "both" : "any";
-    }
-    return options.fixPermanent ? "perm" : "none";
-}
-
-std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
-    const Interval interval = wilsonInterval(report.computerWins, report.games);
-    const double games = static_cast<double>(report.games);
-    std::array<char, 96> rates{};
-    std::snprintf(rates.data(), rates.size(),
-                  "calls per game %.2f, longest bluff search %d, games per second %.0f",
-                  games > 0 ? static_cast<double>(report.calls) / games : 0.0,
-                  report.longestBluffSearch, report.seconds > 0 ? games / report.seconds : 0.0);
-    return "options " + optionsName(config.options) + ", policy " +
-           std::string(policyName(config.policy)) + ", seed " + std::to_string(config.seed) +
-           ": games " + std::to_string(report.games) + ", human wins " +
-           std::to_string(report.humanWins) + ", computer wins " +
-           std::to_string(report.computerWins) + " (" +
-           percent(games > 0 ? static_cast<double>(report.computerWins) / games : 0.0) +
-           ", 95 % interval " + percent(interval.low) + " to " + percent(interval.high) + "), " +
-           rates.data();
 }
 
 } // namespace quintel::arena
