@@ -2,6 +2,7 @@
 #include "app/qt_message_boxes_view.h"
 #include "app/windows_view.h"
 #include "model/random_source.h"
+#include "opponent/computer_player.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,8 +23,9 @@ int main(int argc, char* argv[]) {
     quintel::RandomSource random = quintel::RandomSource::fromEntropy();
     quintel::Game game(dataFolder, messages, random);
 
-    // The computer's seat: the computer player is created here and attached to the game for the
-    // whole run (game.computer = &computer). Until then the computer never takes its turn.
+    // The computer's seat, for the whole run.
+    quintel::ComputerOpponent computer;
+    game.computer = &computer;
 
     quintel::WindowsView windows(game);
     messages.setBeforeShow([&windows] { windows.refresh(); });

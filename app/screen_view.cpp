@@ -80,8 +80,12 @@ ScreenView::ScreenView(Screen& screen, Style style, QWidget* parent)
     if (style_.dialog) {
         setWindowFlag(Qt::Dialog);
     }
-    // The places were designed for an 8-point font at 96 dots per inch.
+    // The places were designed for an 8-point sans serif at 96 dots per inch; a font with the
+    // widths of Arial keeps the captions inside them.
     QFont designFont = font();
+    designFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                            QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                            QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     designFont.setPixelSize(11);
     client_->setFont(designFont);
     setCentralWidget(client_);
