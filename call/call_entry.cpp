@@ -85,7 +85,7 @@ void FormCall::SendCall() {
 
     std::array<std::string, 5> captions;
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        captions[i] = table.Dice[i].caption;
+        captions[i] = table.Dice[i].caption.substr(0, 1); // the die's value, never a mark
     }
     HandOverTexts texts = formHandOverTexts(std::span(state.CallDice).first<5>(), captions,
                                             state.FixDice, state.DiceRolled);

@@ -20,6 +20,9 @@ void FormStart::Call1_Click() {
 }
 
 void FormStart::Change_Dice_Click() {
+    // No call may be sent while dice are being chosen: a call dialog left open from before would
+    // hand over marked dice and leave Roll live in the computer's turn.
+    game().formCall.Unload();
     GameState& state = game().state;
     std::array<int, 7> callLeft = state.LastFaceCount;
     if (state.FixAnyOption) {

@@ -92,6 +92,18 @@ TEST_F(HumanTurn, CoveredCallLetsTheCalledDiceBeKeptTakenFromTheLeft) {
     EXPECT_EQ(dice().substr(0, 3), "6 6");
 }
 
+TEST_F(HumanTurn, ChangingClosesACallDialogLeftOpenSoNoCallCarriesMarkedDice) {
+    signIn();
+    reachAnswer("66543", "66");
+    table.Trust.click();
+    compose("666");
+    ASSERT_TRUE(dialog.shown());
+    table.Change_Dice.click();
+    EXPECT_FALSE(dialog.shown());
+    EXPECT_EQ(dice(), "6 6 5X 4X 3X");
+    EXPECT_EQ(buttons(), kChanging);
+}
+
 TEST_F(HumanTurn, UncoveredCallMakesEveryDieBeThrownAgain) {
     signIn();
     reachAnswer("65432", "66");
