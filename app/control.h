@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace quintel {
 
@@ -40,9 +42,19 @@ struct Control {
     bool value = false;                 // a check box's tick or an option button's selection
     int tabOrder = -1;                  // -1: not a tab stop
     const Control* container = nullptr; // frame holding an option button; place is relative to it
+    // A key the player may press instead of clicking, named as a desktop names it ("C", "1",
+    // "Esc", "Return"); empty for none. See Screen::pressKey.
+    std::string shortcut;
+    std::string tooltip; // what the control does, with its key, for a hover hint; empty for none
 
     std::function<void()> click;                  // what a click does; empty for none
     std::function<void(std::string)> edited = {}; // text typed into a text box
 };
+
+// Gives a control its key and a hover hint that names it: "Call" and "C" give "Call (C)".
+inline void giveKey(Control& control, std::string key, std::string_view what) {
+    control.tooltip = std::string(what) + " (" + key + ")";
+    control.shortcut = std::move(key);
+}
 
 } // namespace quintel

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quintel {
@@ -38,8 +39,23 @@ public:
     // The window's close box.
     virtual void closeFromFrame() { Unload(); }
 
+    // A key the player pressed while this screen's window had the focus, named as Control's
+    // shortcut names keys. Clicks the control with that shortcut when the window is shown and the
+    // control (and its frame) can be clicked: enabled and visible. Returns whether anything ran.
+    bool pressKey(std::string_view key);
+
+    // The keys of the controls that have one, in control order, with their hints; the screen
+    // must be loaded.
+    struct KeyUse {
+        std::string key;
+        std::string tooltip;
+    };
+    std::vector<KeyUse> shortcutList();
+
 protected:
     virtual void design() = 0;
+    // A key that no control's shortcut takes; the screen may give it a meaning of its own.
+    virtual bool otherKey(std::string_view /*key*/) { return false; }
     virtual void Form_Load() {}
     Game& game() { return game_; }
     const Game& game() const { return game_; }
@@ -49,6 +65,10 @@ private:
     bool loaded_ = false;
     bool shown_ = false;
 };
+
+// The one name of a key: a single letter in upper case, "Escape" as "Esc", the keypad's "Enter"
+// as "Return"; other names stay as they are.
+std::string keyName(std::string_view key);
 
 // Menu entries every screen shows.
 inline constexpr std::array<const char*, 3> kMenuCaptions{"Help", "Rule", "About"};

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quintel {
@@ -53,6 +54,7 @@ public:
 protected:
     // Builds the dialog afresh: column 0 selected in every row, the preview empty.
     void design() override;
+    bool otherKey(std::string_view key) override;
 
 private:
     void designGrid();

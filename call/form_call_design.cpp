@@ -1,6 +1,7 @@
 #include "call/form_call.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace quintel {
@@ -48,6 +49,25 @@ void FormCall::design() {
     shape(Cancel, "Cancel", -1, ControlKind::Button, "Cancel", {3480, 2880, 735, 375}, 1);
     OK.click = [this] { OK_Click(); };
     Cancel.click = [this] { Cancel_Click(); };
+    giveKey(OK, "Return", "Send the call");
+    giveKey(Cancel, "Esc", "Close without calling");
+}
+
+// The face keys 1..6 compose a call by typing it: each press adds one die of that face, as a
+// click on the next column of its row would. Past five dice the row stays where it is.
+bool FormCall::otherKey(std::string_view key) {
+    if (key.size() != 1 || key[0] < '1' || key[0] > '6') {
+        return false;
+    }
+    const int face = key[0] - '0';
+    const int column = selectedColumn(face) + 1;
+    if (column > 5) {
+        return false;
+    }
+    const auto index = static_cast<std::size_t>(6 * (face - 1) + column);
+    const auto click = Option1[index].click;
+    click();
+    return true;
 }
 
 // One row per face: its label, its die picture and a frame holding the six option buttons.

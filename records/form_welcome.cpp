@@ -24,7 +24,7 @@ Control designed(std::string_view name, ControlKind kind, std::string_view capti
 } // namespace
 
 std::vector<Control*> FormWelcome::controls() {
-    return {&Label1, &txtName, &Check1, &Check2, &btnOK, &cmdExit};
+    return {&Label1, &txtName, &Check1, &Check2, &btnOK, &cmdExit, &lblFolder};
 }
 
 std::string FormWelcome::optionsText(bool fixAny, bool fixPermanent) {
@@ -57,6 +57,19 @@ void FormWelcome::design() {
     Check2.click = [this] { Check2.value = !Check2.value; };
     btnOK.click = [this] { btnOK_Click(); };
     cmdExit.click = [this] { cmdExit_Click(); };
+    // Return signs in from the name box. Exit has no key: a stray Esc should not end the program.
+    giveKey(btnOK, "Return", "Sign in and go to the table");
+    Check1.tooltip = "Choose freely which dice to throw again";
+    Check2.tooltip = "The dice the last caller kept stay locked at the next throw";
+    designFolderLabel();
+}
+
+// Along the top, above the name prompt: the only strip of the window wide enough for a path.
+void FormWelcome::designFolderLabel() {
+    const std::string folder = game().dataFolder.string();
+    lblFolder = designed("lblFolder", ControlKind::Label, "Your files: " + folder,
+                         {120, 60, 4440, 255}, -1);
+    lblFolder.tooltip = folder;
 }
 
 // The start-up tables are constants of this program, so loading the screen has nothing to fill;

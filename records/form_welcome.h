@@ -14,6 +14,8 @@ public:
     explicit FormWelcome(Game& game) : Screen(game) {}
 
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
+    // Where the player's files are kept, so they can be found outside the game.
+    Control lblFolder;
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { cmdExit_Click(); }
@@ -31,6 +33,7 @@ protected:
 private:
     // Sign-in once the player's files are ready: the options, the history header, the table.
     void openTable(bool fixAny, bool fixPermanent);
+    void designFolderLabel();
 };
 
 } // namespace quintel

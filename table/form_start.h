@@ -85,6 +85,7 @@ private:
     bool lastCallHeld() const;
     void designDice();
     void designButtons();
+    void designKeys();
 };
 
 } // namespace quintel

@@ -91,6 +91,19 @@ void FormStart::designButtons() {
     XTrust.click = [this] { XTrust_Click(); };
     Trust.click = [this] { Trust_Click(); };
     cmdExit.click = [this] { cmdExit_Click(); };
+    designKeys();
+}
+
+// Keys a player would guess: the first letter of a button's word, H for cHange since C calls,
+// X as on the XTrust button, Esc to back out of a change.
+void FormStart::designKeys() {
+    giveKey(Roll, "R", "Throw the marked dice");
+    giveKey(XChange, "Esc", "Keep the dice as they are");
+    giveKey(Call1, "C", "Announce a call");
+    giveKey(Change_Dice, "H", "Choose dice to throw again");
+    giveKey(XTrust, "X", "Do not trust the last call: show the dice");
+    giveKey(Trust, "T", "Trust the last call and take the dice");
+    giveKey(cmdExit, "N", "Start a new game");
 }
 
 void FormStart::designDice() {
@@ -99,6 +112,7 @@ void FormStart::designDice() {
         shape(die, "Dice", i, ControlKind::Button, "", {kDiceLeft + kDiceStep * i, 2280, 375, 375},
               {.visible = false, .tabOrder = 9 + i});
         die.click = [this, i] { Dice_Click(i); };
+        giveKey(die, std::to_string(i + 1), "Mark or unmark this die for a new throw");
     }
 }
 

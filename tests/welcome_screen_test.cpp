@@ -31,7 +31,7 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
     EXPECT_EQ(welcome.windowCaption, "WELCOME");
     using enum ControlKind;
     const auto controls = welcome.controls();
-    ASSERT_EQ(controls.size(), 6U);
+    ASSERT_EQ(controls.size(), 7U);
     EXPECT_EQ(look(*controls[0]), std::tuple("Label1", Label, "Please Enter Your Name :", 1440, 480,
                                              1935, 255, 2, false));
     EXPECT_EQ(look(*controls[1]),
@@ -44,6 +44,9 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
               std::tuple("btnOK", Button, "OK", 1920, 2400, 975, 495, 1, false));
     EXPECT_EQ(look(*controls[5]),
               std::tuple("cmdExit", Button, "Exit", 1920, 3120, 975, 495, 3, false));
+    EXPECT_EQ(look(*controls[6]),
+              std::tuple("lblFolder", Label, "Your files: " + folder.path().string(), 120, 60, 4440,
+                         255, -1, false));
 }
 
 TEST_F(WelcomeScreen, TakesNameAndOptionsAndForgetsThemWhenShownAgain) {
