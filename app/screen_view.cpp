@@ -1,11 +1,14 @@
 #include "app/screen_view.h"
 
+#include "app/die_button_widget.h"
 #include "app/picture_widget.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -145,6 +148,34 @@ void ScreenView::closeEvent(QCloseEvent* event) {
     emit handled();
 }
 
+void ScreenView::keyPressEvent(QKeyEvent* event) {
+    if (!forwardKey(*event)) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.modifiers() == Qt::AltModifier && forwardKey(key)) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool ScreenView::forwardKey(const QKeyEvent& event) {
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const QString name = QKeySequence(event.key()).toString(QKeySequence::PortableText);
+    if (name.isEmpty() || !screen_.pressKey(name.toStdString())) {
+        return false;
+    }
+    emit handled();
+    return true;
+}
+
 void ScreenView::build(const std::vector<Control*>& controls) {
     // A handler may be running in one of the old widgets, so they go once the event is over.
     for (const Entry& entry : entries_) {
@@ -161,7 +192,11 @@ void ScreenView::build(const std::vector<Control*>& controls) {
                 parent = frame;
             }
         }
-        entries_.push_back({control, createWidget(*control, parent)});
+        QWidget* widget = createWidget(*control, parent);
+        if (widget != nullptr) {
+            widget->installEventFilter(this);
+        }
+        entries_.push_back({control, widget});
     }
     applyTabOrder();
 }
@@ -193,7 +228,9 @@ QWidget* ScreenView::createWidget(Control& control, QWidget* parent) {
             return box;
         }
     case ControlKind::Button: {
-        auto* button = new QPushButton(parent);
+        auto* button = !style_.dieButtons.empty() && control.name == style_.dieButtons
+                           ? new DieButtonWidget(parent)
+                           : new QPushButton(parent);
         connect(button, &QPushButton::clicked, this, [this, target] { forwardClick(*target); });
         return button;
     }
@@ -231,6 +268,7 @@ void ScreenView::mirror(const Entry& entry) {
     widget->setGeometry(pixelRect(control.place));
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
+    widget->setToolTip(QString::fromStdString(control.tooltip));
 
     const QString caption = QString::fromStdString(control.caption);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -253,6 +291,8 @@ void ScreenView::mirror(const Entry& entry) {
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         check->setText(caption);
         check->setChecked(control.value);
+    } else if (auto* die = qobject_cast<DieButtonWidget*>(widget)) {
+        die->setCaption(caption);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(caption);
     }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMainWindow>
 
+#include <string>
 #include <vector>
 
 class QAction;
@@ -33,6 +34,9 @@ public:
         QColor pictureFill{128, 128, 255};
         // Whether the window is a dialog beside the main window rather than a main window.
         bool dialog = false;
+        // Name of the button array whose captions are die faces (the table's dice), drawn as dice;
+        // empty for none.
+        std::string dieButtons = {};
     };
 
     explicit ScreenView(Screen& screen, Style style, QWidget* parent = nullptr);
@@ -65,6 +69,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A key that the focused widget left alone goes to the screen, which clicks the control it
+    // belongs to if that control can be clicked.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Alt and a key reaches the screen from anywhere, the logs included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Entry {
@@ -78,6 +87,7 @@ private:
     void applyTabOrder();
     void forwardClick(Control& control);
     void forwardEdit(Control& control, const QString& text);
+    bool forwardKey(const QKeyEvent& event);
 
     Screen& screen_;
     Style style_;

@@ -23,7 +23,7 @@ namespace {
 
 ScreenView::Style tableStyle() {
     const auto [red, green, blue] = FormStart::kMarkerColour;
-    return {.pictureFill = QColor(red, green, blue), .dialog = false};
+    return {.pictureFill = QColor(red, green, blue), .dialog = false, .dieButtons = "Dice"};
 }
 
 std::function<void()> orExitLoop(std::function<void()> quit) {

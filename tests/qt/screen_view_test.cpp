@@ -95,6 +95,34 @@ TEST_F(ScreenViewTest, TypingHandsTheWholeTextOverWithLinesEndingInCarriageRetur
     EXPECT_EQ(log->textCursor().position(), 0);
 }
 
+TEST_F(ScreenViewTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
+    screen.go.shortcut = "G";
+    screen.go.tooltip = "Go (G)";
+    screen.stop.shortcut = "S"; // disabled: its click fails the test
+    view.sync();
+    EXPECT_EQ(widget<QPushButton>(screen.go)->toolTip(), "Go (G)");
+    int handled = 0;
+    QObject::connect(&view, &ScreenView::handled, [&] { ++handled; });
+
+    QTest::keyClick(widget<QPushButton>(screen.stop), Qt::Key_G);
+    QTest::keyClick(widget<QPushButton>(screen.stop), Qt::Key_S);
+    EXPECT_EQ(screen.goClicks, 1);
+    EXPECT_EQ(handled, 1);
+
+    // Plain letters are the log's typing; with Alt they are keys of the screen.
+    QTest::keyClick(widget<QPlainTextEdit>(screen.log), Qt::Key_G);
+    EXPECT_EQ(screen.goClicks, 1);
+    QTest::keyClick(widget<QPlainTextEdit>(screen.log), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(screen.goClicks, 2);
+
+    screen.go.visible = false;
+    view.sync();
+    handled = 0;
+    QTest::keyClick(&view, Qt::Key_G);
+    EXPECT_EQ(screen.goClicks, 2);
+    EXPECT_EQ(handled, 0);
+}
+
 TEST_F(ScreenViewTest, AHandlerMayReloadItsOwnScreen) {
     screen.go.click = [this] {
         screen.Unload();

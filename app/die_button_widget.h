@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace quintel {
+
+// A table die as a button. Its caption is the die as the table keeps it, the face digit followed by
+// "X" while marked for a new throw, and stays the button's text and accessible name; what the
+// player sees is the face drawn as pips, a marked die with a bright outline and an X badge, and a
+// die that cannot be clicked (kept by the last caller) greyed with a padlock. Everything is
+// painted as vector shapes, so it stays sharp at any scale.
+class DieButtonWidget : public QPushButton {
+    Q_OBJECT
+public:
+    explicit DieButtonWidget(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    // The face of the caption's first character, 0 when it is not a die face.
+    int face() const;
+    bool marked() const;
+
+    // Colours a test or a theme may rely on.
+    static constexpr QRgb kFaceColour = 0xffc00000;   // the red of the call dialog's die pictures
+    static constexpr QRgb kPipColour = 0xfffffaeb;    // light pips
+    static constexpr QRgb kMarkColour = 0xffffb000;   // outline and badge of a marked die
+    static constexpr QRgb kLockedColour = 0xff8c8c8c; // face of a locked die
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintBadge(QPainter& painter, const QRectF& square) const;
+    void paintLock(QPainter& painter, const QRectF& square) const;
+};
+
+} // namespace quintel
