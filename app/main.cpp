@@ -1,3 +1,4 @@
+#include "app/data_folder.h"
 #include "app/game.h"
 #include "app/qt_message_boxes_view.h"
 #include "app/windows_view.h"
@@ -15,9 +16,12 @@ int main(int argc, char* argv[]) {
     // screens, and behind a message box, there may be no window of the game open.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The player's files live beside the program.
-    const std::filesystem::path dataFolder =
+    // The player's files live beside the program when it can take them (a copy carried around
+    // keeps its players), else in the user's data folder (an installed program).
+    const std::filesystem::path programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::filesystem::path dataFolder =
+        quintel::chooseDataFolder(programFolder, quintel::userFoldersFromEnvironment()).folder;
 
     quintel::QtMessageBoxes messages;
     quintel::RandomSource random = quintel::RandomSource::fromEntropy();

@@ -1,0 +1,259 @@
+#!/usr/bin/env bash
+# The desktop program on a virtual X server, played with real mouse and key events.
+#
+# usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER
+#
+# One whole game at scale 1: sign in as a new player, send a call from the call dialog, challenge
+# the computer's answer (or take its challenge), answer the closing questions with No to
+# "Continue ? ", and check that the player's history and profile files appear beside the program.
+# Then a short run at scale 2 for the high-resolution look. Screenshots go to RESULTS_FOLDER.
+set -euo pipefail
+
+binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
+results=${2:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
+player=Tester
+
+# Geometry of the screens, in twips, as laid out by the game (15 twips to a pixel at scale 1).
+client_width_px=312
+client_height_px=253
+
+started=$(date +%s)
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+
+log() { echo "e2e [$(($(date +%s) - started))s]: $*"; }
+fail() {
+    echo "e2e: FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        import -display "$DISPLAY" -window root "$results/e2e-failure.png" 2>/dev/null || true
+        echo "e2e: screen at the failure: $results/e2e-failure.png" >&2
+    fi
+    exit 1
+}
+
+stop_program() {
+    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    program_pid=""
+}
+
+cleanup() {
+    stop_program
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for tool in Xvfb xdotool xprop xdpyinfo import; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (packages xvfb, xdotool, x11-utils, imagemagick)"
+done
+[ -x "$binary" ] || fail "no program at $binary"
+mkdir -p "$results"
+
+# Runs a command every fifth of a second until it succeeds; fails the test after the timeout.
+wait_for() { # seconds, description, command...
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$(($(date +%s) + seconds))
+    until "$@"; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out after ${seconds}s waiting for $what"
+        if [ -n "$program_pid" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+            fail "the program ended while waiting for $what"
+        fi
+        sleep 0.2
+    done
+}
+
+start_display() {
+    local n
+    for n in $(seq 90 150); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+            xvfb_pid=$!
+            export DISPLAY=":$n"
+            if wait_display; then
+                return
+            fi
+            kill "$xvfb_pid" 2>/dev/null || true
+            wait "$xvfb_pid" 2>/dev/null || true
+            xvfb_pid=""
+        fi
+    done
+    unset DISPLAY
+    fail "no free display for Xvfb"
+}
+
+wait_display() {
+    local tries
+    for tries in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# The program runs from a folder of its own, which is where it keeps the player's files.
+start_program() { # scale
+    local folder=$work/scale$1
+    mkdir -p "$folder"
+    cp "$binary" "$folder/quintel"
+    (cd "$folder" && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 exec ./quintel) \
+        >"$work/program$1.log" 2>&1 &
+    program_pid=$!
+    program_folder=$folder
+}
+
+# The visible top-level window with exactly this title, of this window type (NORMAL or DIALOG).
+window_of() { # title, type
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "_NET_WM_WINDOW_TYPE_$2\b"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+has_window() { window_of "$@" >/dev/null; }
+no_window() { ! window_of "$@" >/dev/null; }
+
+# The message boxes are dialogs titled "Quintel"; the table is the normal window of that title.
+message_box() { window_of Quintel DIALOG; }
+has_message_box() { message_box >/dev/null; }
+
+# Where a window's client area starts and how much bigger than designed it is drawn: the window
+# is the menu bar above the client area, without a frame (there is no window manager).
+measure() { # window id
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    scale=$(awk -v w="$WIDTH" -v d="$client_width_px" 'BEGIN { printf "%.3f", w / d }')
+    client_x=$X
+    client_y=$(awk -v y="$Y" -v h="$HEIGHT" -v d="$client_height_px" -v s="$scale" \
+        'BEGIN { printf "%d", y + h - d * s }')
+}
+
+# Clicks the middle of a control given in twips (left, top, width, height) of a measured window.
+click_twips() { # left top width height
+    local x y
+    x=$(awk -v o="$client_x" -v s="$scale" -v l="$1" -v w="$3" 'BEGIN { printf "%d", o + (l + w / 2) / 15 * s }')
+    y=$(awk -v o="$client_y" -v s="$scale" -v t="$2" -v h="$4" 'BEGIN { printf "%d", o + (t + h / 2) / 15 * s }')
+    xdotool mousemove --sync "$x" "$y" click 1
+}
+
+shoot() { # window id, file name
+    sleep 0.5 # let the window finish painting
+    import -window "$1" "$results/$2"
+    log "screenshot $results/$2"
+}
+
+# Answers the message box on top with a key and waits until that box has gone.
+answer_box() { # key, what the box should be
+    local box
+    wait_for 60 "the message box: $2" has_message_box
+    box=$(message_box)
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.2
+    xdotool key "$1"
+    wait_for 10 "the message box ($2) to close after $1" box_gone "$box"
+    log "answered '$2' with $1"
+}
+box_gone() { ! xdotool search --onlyvisible --name '^Quintel$' 2>/dev/null | grep -qx "$1"; }
+
+# Welcome screen, control places in twips.
+txtName=(1440 810 1935 285)
+btnOK=(1920 2400 975 495)
+# Table.
+Call1=(3600 2760 735 375)
+XTrust=(2640 3240 735 375)
+# Call dialog: the option button for `count` dice of face `face`, and OK.
+option_twips() { # face count
+    echo $((960 + 120 + 360 * $2)) $((600 + 480 * ($1 - 1))) 255 255
+}
+CallOK=(3480 2280 735 375)
+
+sign_in() { # screenshot name prefix
+    wait_for 30 "the welcome screen" has_window WELCOME NORMAL
+    local welcome
+    welcome=$(window_of WELCOME NORMAL)
+    measure "$welcome"
+    log "welcome screen at $client_x,$client_y, drawn at scale $scale"
+    shoot "$welcome" "$1welcome.png"
+    click_twips "${txtName[@]}"
+    xdotool type --delay 40 "$player"
+    click_twips "${btnOK[@]}"
+    wait_for 30 "the table after signing in" has_window Quintel NORMAL
+    wait_for 10 "the welcome screen to close" no_window WELCOME NORMAL
+    table=$(window_of Quintel NORMAL)
+    measure "$table"
+    log "signed in as $player; table at $client_x,$client_y"
+    shoot "$table" "$1table.png"
+}
+
+open_call_dialog() { # screenshot name prefix
+    click_twips "${Call1[@]}"
+    wait_for 20 "the call dialog" has_window Call DIALOG
+    dialog=$(window_of Call DIALOG)
+    measure "$dialog"
+    # Two sixes: the preview shows them as the option buttons are clicked.
+    click_twips $(option_twips 6 2)
+    shoot "$dialog" "$1call.png"
+}
+
+whole_game() {
+    start_program 1
+    sign_in ""
+    open_call_dialog ""
+    click_twips "${CallOK[@]}"
+    wait_for 20 "the call dialog to close after OK" no_window Call DIALOG
+    log "call sent"
+
+    # The computer either challenges the call (its verdict appears) or calls back, which
+    # enables XTrust; a click on XTrust while it is disabled does nothing.
+    measure "$table"
+    local deadline=$(($(date +%s) + 90))
+    until has_message_box; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the computer's turn to end"
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the computer's turn"
+        click_twips "${XTrust[@]}"
+        sleep 1
+    done
+    shoot root "verdict.png"
+
+    answer_box Return "the verdict: who did not trust, the call and the dice"
+    answer_box Return "the result"
+    answer_box n "Continue ? "
+    answer_box Return "the tally of games played and won"
+    wait_for 20 "the welcome screen after No" has_window WELCOME NORMAL
+    wait_for 10 "the table to close after No" no_window Quintel NORMAL
+    log "back at the welcome screen"
+
+    local history="$program_folder/${player}_0.txt" profile="$program_folder/${player}Profile.txt"
+    wait_for 10 "the history file $history" test -f "$history"
+    wait_for 10 "the profile file $profile" test -f "$profile"
+    [ "$(head -c $((${#player} + 10)) "$history" | od -An -c | tr -s ' ')" = \
+        "$(printf '%s HISTORY\r\n' "$player" | od -An -c | tr -s ' ')" ] ||
+        fail "the history file does not start with '$player HISTORY' CR LF: $(head -1 "$history" | od -c | head -2)"
+    [ "$(wc -l <"$profile")" -eq 10 ] || fail "the profile file has $(wc -l <"$profile") lines, not 10"
+    grep -qvP '^\d+\t\d+\r$' "$profile" && fail "the profile file has a line that is not two numbers"
+    log "history and profile files written"
+    stop_program
+}
+
+scale_two() {
+    start_program 2
+    sign_in "scale2-"
+    open_call_dialog "scale2-"
+    stop_program
+}
+
+start_display
+log "Xvfb on $DISPLAY"
+whole_game
+scale_two
+log "passed in $(($(date +%s) - started))s"
