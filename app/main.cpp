@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/game.h"
+#include "app/info_windows_view.h"
 #include "app/qt_message_boxes_view.h"
 #include "app/windows_view.h"
 #include "model/random_source.h"
@@ -33,6 +34,12 @@ int main(int argc, char* argv[]) {
 
     quintel::WindowsView windows(game);
     messages.setBeforeShow([&windows] { windows.refresh(); });
+
+    // Rules, help, about and the profile chart, from every screen's menu.
+    quintel::InfoWindows info(game);
+    for (const auto& view : windows.views()) {
+        info.attach(*view);
+    }
 
     game.start();
     windows.refresh();

@@ -138,18 +138,32 @@ measure() { # window id
         'BEGIN { printf "%d", y + h - d * s }')
 }
 
+# mousemove --sync waits out its timeout when the pointer is already there, so no --sync.
+pointer_click() { # x y
+    xdotool mousemove "$1" "$2" sleep 0.1 click 1
+}
+
 # Clicks the middle of a control given in twips (left, top, width, height) of a measured window.
 click_twips() { # left top width height
     local x y
     x=$(awk -v o="$client_x" -v s="$scale" -v l="$1" -v w="$3" 'BEGIN { printf "%d", o + (l + w / 2) / 15 * s }')
     y=$(awk -v o="$client_y" -v s="$scale" -v t="$2" -v h="$4" 'BEGIN { printf "%d", o + (t + h / 2) / 15 * s }')
-    xdotool mousemove --sync "$x" "$y" click 1
+    pointer_click "$x" "$y"
 }
 
 shoot() { # window id, file name
     sleep 0.5 # let the window finish painting
     import -window "$1" "$results/$2"
     log "screenshot $results/$2"
+}
+
+# Without a window manager a new window opens at the top left, over the game's menu bar.
+shoot_aside() { # window title, file name
+    local window
+    window=$(window_of "$1" NORMAL)
+    shoot "$window" "$2"
+    xdotool windowmove "$window" 640 0
+    sleep 0.3
 }
 
 # Answers the message box on top with a key and waits until that box has gone.
@@ -242,7 +256,40 @@ whole_game() {
     [ "$(wc -l <"$profile")" -eq 10 ] || fail "the profile file has $(wc -l <"$profile") lines, not 10"
     grep -qvP '^\d+\t\d+\r$' "$profile" && fail "the profile file has a line that is not two numbers"
     log "history and profile files written"
+    reading_windows
     stop_program
+}
+
+# Clicks a menu bar entry of a measured window: x is where the entry sits at scale 1, in pixels.
+click_menu() { # x
+    local x y
+    x=$(awk -v o="$X" -v s="$scale" -v e="$1" 'BEGIN { printf "%d", o + e * s }')
+    y=$(((Y + client_y) / 2))
+    pointer_click "$x" "$y"
+}
+
+# The rules, help, about and profile windows from the welcome screen's menu.
+reading_windows() {
+    local welcome
+    welcome=$(window_of WELCOME NORMAL)
+    measure "$welcome"
+    click_menu 64
+    wait_for 10 "the rules window" has_window "Rules of Quintel" NORMAL
+    shoot_aside "Rules of Quintel" rules.png
+    click_menu 110
+    wait_for 10 "the about window" has_window "About Quintel" NORMAL
+    shoot_aside "About Quintel" about.png
+    # Help is a menu: its first entry is the help page, the second the profile chart.
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Return
+    wait_for 10 "the help window" has_window "Playing Quintel" NORMAL
+    shoot_aside "Playing Quintel" help.png
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Down Return
+    wait_for 10 "the profile chart" has_window "Your profile" NORMAL
+    shoot_aside "Your profile" profile.png
 }
 
 scale_two() {

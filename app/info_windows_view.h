@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace quintel {
+
+class Game;
+class HelpPageView;
+class ProfileChartView;
+class ScreenView;
+
+// The reading windows beside the game: the rules ("Rule"), how to play ("Help" in the Help menu),
+// the program ("About") and the player's profile chart ("Your profile" in the Help menu). Each
+// exists once and is shown beside the game without blocking it; asked for again, it comes to the
+// front. The profile chart follows the profile after every event a screen handles.
+class InfoWindows : public QObject {
+    Q_OBJECT
+public:
+    explicit InfoWindows(Game& game, QObject* parent = nullptr);
+    ~InfoWindows() override;
+
+    // Gives the view's menu bar its actions: Help becomes a menu of "Help" and "Your profile".
+    void attach(ScreenView& view);
+
+    void showRules();
+    void showHelp();
+    void showAbout();
+    void showProfile();
+    // Draws the profile chart again from the game's counters, when it is open.
+    void refreshProfile();
+
+    QWidget* rules() const;
+    QWidget* help() const;
+    QWidget* about() const;
+    ProfileChartView* profile() const;
+
+private:
+    Game& game_;
+    QPointer<HelpPageView> rules_, help_, about_;
+    QPointer<ProfileChartView> profile_;
+};
+
+} // namespace quintel

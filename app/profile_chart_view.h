@@ -1,0 +1,56 @@
+#pragma once
+
+#include "records/profile_chart.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+namespace quintel {
+
+// The bars of the player's profile: per level of the computer's estimate, a bar for the number
+// of calls judged there (left axis) and a point of a line for the share of them whose dice were
+// stronger than the call (right axis, 0 to 100 %). Drawn in code, so it scales with the window.
+class ProfileBarsWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProfileBarsWidget(QWidget* parent = nullptr);
+
+    void setChart(const ProfileChart& chart);
+    const ProfileChart& chart() const { return chart_; }
+
+    // Where things are drawn at the widget's present size.
+    QRectF plotArea() const;
+    QRectF barRect(std::size_t level) const;
+    std::optional<QPointF> sharePoint(std::size_t level) const;
+    // The top of the calls axis: a round number at least as big as the most calls of one level.
+    int callsAxisTop() const;
+
+    QSize sizeHint() const override { return {560, 320}; }
+    QSize minimumSizeHint() const override { return {380, 240}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ProfileChart chart_;
+};
+
+// The window behind "Your profile": the bars and the sentences that say what they mean.
+class ProfileChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProfileChartView(QWidget* parent = nullptr);
+
+    void setChart(const ProfileChart& chart);
+    const ProfileBarsWidget& bars() const { return *bars_; }
+    QString summary() const;
+
+private:
+    ProfileBarsWidget* bars_;
+    QLabel* summary_;
+};
+
+} // namespace quintel
