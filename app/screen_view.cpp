@@ -91,6 +91,7 @@ ScreenView::ScreenView(Screen& screen, Style style, QWidget* parent)
                             QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     designFont.setPixelSize(11);
     client_->setFont(designFont);
+    client_->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(client_);
     for (const char* caption : kMenuCaptions) {
         menu_.push_back(menuBar()->addAction(QString::fromUtf8(caption)));
@@ -146,6 +147,22 @@ void ScreenView::closeEvent(QCloseEvent* event) {
     event->ignore();
     screen_.closeFromFrame();
     emit handled();
+}
+
+void ScreenView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    const Entry* first = nullptr;
+    for (const Entry& entry : entries_) {
+        if (entry.widget != nullptr && entry.control->tabOrder >= 0 &&
+            (first == nullptr || entry.control->tabOrder < first->control->tabOrder)) {
+            first = &entry;
+        }
+    }
+    QWidget* focused = focusWidget();
+    if (first != nullptr && qobject_cast<QPlainTextEdit*>(first->widget) != nullptr &&
+        (focused == nullptr || focused == first->widget)) {
+        client_->setFocus();
+    }
 }
 
 void ScreenView::keyPressEvent(QKeyEvent* event) {

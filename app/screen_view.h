@@ -69,6 +69,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A window whose first tab stop is a log opens with the focus on the window itself: the logs
+    // take typing, and the player's first key should reach a button.
+    void showEvent(QShowEvent* event) override;
     // A key that the focused widget left alone goes to the screen, which clicks the control it
     // belongs to if that control can be clicked.
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,7 +6,7 @@
 # One whole game at scale 1: sign in as a new player, send a call from the call dialog, challenge
 # the computer's answer (or take its challenge), answer the closing questions with No to
 # "Continue ? ", and check that the player's history and profile files appear beside the program.
-# Then a short run at scale 2 for the high-resolution look. Screenshots go to RESULTS_FOLDER.
+# Then a short run at scale 2 for the high-resolution look, opening the call dialog by its key. Screenshots go to RESULTS_FOLDER.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
@@ -209,8 +209,12 @@ sign_in() { # screenshot name prefix
     shoot "$table" "$1table.png"
 }
 
-open_call_dialog() { # screenshot name prefix
-    click_twips "${Call1[@]}"
+open_call_dialog() { # screenshot name prefix, "key" to press C instead of clicking Call
+    if [ "${2:-}" = key ]; then
+        xdotool key c
+    else
+        click_twips "${Call1[@]}"
+    fi
     wait_for 20 "the call dialog" has_window Call DIALOG
     dialog=$(window_of Call DIALOG)
     measure "$dialog"
@@ -295,7 +299,8 @@ reading_windows() {
 scale_two() {
     start_program 2
     sign_in "scale2-"
-    open_call_dialog "scale2-"
+    # The table opens ready for keys: C opens the call dialog.
+    open_call_dialog "scale2-" key
     stop_program
 }
 

@@ -2,6 +2,7 @@
 #include "tests/qt/fake_screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,8 +105,14 @@ TEST_F(ScreenViewTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
     int handled = 0;
     QObject::connect(&view, &ScreenView::handled, [&] { ++handled; });
 
-    QTest::keyClick(widget<QPushButton>(screen.stop), Qt::Key_G);
-    QTest::keyClick(widget<QPushButton>(screen.stop), Qt::Key_S);
+    // The window opens with the focus beside its first tab stop, the log.
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_NE(focused, view.widgetFor(screen.log));
+    QTest::keyClick(focused, Qt::Key_G);
+    QTest::keyClick(focused, Qt::Key_S);
     EXPECT_EQ(screen.goClicks, 1);
     EXPECT_EQ(handled, 1);
 
