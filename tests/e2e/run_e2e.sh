@@ -55,6 +55,7 @@ for tool in Xvfb xdotool xprop xdpyinfo import; do
 done
 [ -x "$binary" ] || fail "no program at $binary"
 mkdir -p "$results"
+rm -f "$results/e2e-failure.png" # from an earlier failed run
 
 # Runs a command every fifth of a second until it succeeds; fails the test after the timeout.
 wait_for() { # seconds, description, command...
