@@ -57,4 +57,26 @@ inline void giveKey(Control& control, std::string key, std::string_view what) {
     control.shortcut = std::move(key);
 }
 
+// How a control starts out, besides its name, caption and place.
+struct ControlLook {
+    bool enabled = true;
+    bool visible = true;
+    int tabOrder = -1;
+};
+
+// Gives a control its design state, dropping what it held before; the screen wires its callbacks
+// afterwards.
+inline void designControl(Control& control, std::string name, int index, ControlKind kind,
+                          std::string caption, Place place, ControlLook look = {}) {
+    control = Control{};
+    control.name = std::move(name);
+    control.index = index;
+    control.kind = kind;
+    control.caption = std::move(caption);
+    control.place = place;
+    control.enabled = look.enabled;
+    control.visible = look.visible;
+    control.tabOrder = look.tabOrder;
+}
+
 } // namespace quintel

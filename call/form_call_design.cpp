@@ -8,17 +8,6 @@ namespace quintel {
 
 namespace {
 
-void shape(Control& control, std::string name, int index, ControlKind kind, std::string caption,
-           Place place, int tabOrder = -1) {
-    control = Control{};
-    control.name = std::move(name);
-    control.index = index;
-    control.kind = kind;
-    control.caption = std::move(caption);
-    control.place = place;
-    control.tabOrder = tabOrder;
-}
-
 constexpr int kRowTop = 600;
 constexpr int kRowStep = 480;
 constexpr int kColumnStep = 360;
@@ -34,19 +23,21 @@ void FormCall::design() {
     clientWidth = 4680;
     clientHeight = 3795;
 
-    shape(Label8, "Label8", -1, ControlKind::Label, "No. of Dice", {1560, 0, 855, 255});
-    shape(Label7, "Label7", -1, ControlKind::Label, "Dice", {360, 240, 375, 255});
+    designControl(Label8, "Label8", -1, ControlKind::Label, "No. of Dice", {1560, 0, 855, 255});
+    designControl(Label7, "Label7", -1, ControlKind::Label, "Dice", {360, 240, 375, 255});
     for (int column = 0; column < 6; ++column) {
-        shape(Label9[static_cast<std::size_t>(column)], "Label9", column, ControlKind::Label,
-              std::to_string(column), {1080 + kColumnStep * column, 240, 180, 255});
+        designControl(Label9[static_cast<std::size_t>(column)], "Label9", column,
+                      ControlKind::Label, std::to_string(column),
+                      {1080 + kColumnStep * column, 240, 180, 255});
     }
     designGrid();
     for (int k = 0; k < 5; ++k) {
-        shape(lblDice[static_cast<std::size_t>(k)], "lblDice", k, ControlKind::Label, "",
-              {720 + 480 * k, 3360, 255, 255});
+        designControl(lblDice[static_cast<std::size_t>(k)], "lblDice", k, ControlKind::Label, "",
+                      {720 + 480 * k, 3360, 255, 255});
     }
-    shape(OK, "OK", -1, ControlKind::Button, "OK", {3480, 2280, 735, 375}, 0);
-    shape(Cancel, "Cancel", -1, ControlKind::Button, "Cancel", {3480, 2880, 735, 375}, 1);
+    designControl(OK, "OK", -1, ControlKind::Button, "OK", {3480, 2280, 735, 375}, {.tabOrder = 0});
+    designControl(Cancel, "Cancel", -1, ControlKind::Button, "Cancel", {3480, 2880, 735, 375},
+                  {.tabOrder = 1});
     OK.click = [this] { OK_Click(); };
     Cancel.click = [this] { Cancel_Click(); };
     giveKey(OK, "Return", "Send the call");
@@ -76,15 +67,17 @@ void FormCall::designGrid() {
     for (int row = 0; row < 6; ++row) {
         const auto r = static_cast<std::size_t>(row);
         const std::string face = std::to_string(row + 1);
-        shape(RowLabels[r], "Label" + face, -1, ControlKind::Label, face + " : X",
-              {360, rowTop(row), 495, 255});
-        shape(Images[r], "Image" + face, -1, ControlKind::Image, "", {240, rowTop(row), 315, 315});
-        shape(Frame1[r], "Frame1", row, ControlKind::Frame, "", {960, rowTop(row), 2295, 255});
+        designControl(RowLabels[r], "Label" + face, -1, ControlKind::Label, face + " : X",
+                      {360, rowTop(row), 495, 255});
+        designControl(Images[r], "Image" + face, -1, ControlKind::Image, "",
+                      {240, rowTop(row), 315, 315});
+        designControl(Frame1[r], "Frame1", row, ControlKind::Frame, "",
+                      {960, rowTop(row), 2295, 255});
         for (int column = 0; column < 6; ++column) {
             const int index = 6 * row + column;
             Control& option = Option1[static_cast<std::size_t>(index)];
-            shape(option, "Option1", index, ControlKind::OptionButton, "",
-                  {120 + kColumnStep * column, 0, 255, 255}, 2 + index);
+            designControl(option, "Option1", index, ControlKind::OptionButton, "",
+                          {120 + kColumnStep * column, 0, 255, 255}, {.tabOrder = 2 + index});
             option.container = &Frame1[r];
             option.value = column == 0;
             option.click = [this, index] { Option1_Click(index); };

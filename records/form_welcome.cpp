@@ -10,14 +10,11 @@ namespace quintel {
 namespace {
 
 // A control in its design state; its callbacks are wired afterwards.
-Control designed(std::string_view name, ControlKind kind, std::string_view caption, Place place,
+Control designed(std::string name, ControlKind kind, std::string caption, Place place,
                  int tabOrder) {
     Control control;
-    control.name = name;
-    control.kind = kind;
-    control.caption = caption;
-    control.place = place;
-    control.tabOrder = tabOrder;
+    designControl(control, std::move(name), -1, kind, std::move(caption), place,
+                  {.tabOrder = tabOrder});
     return control;
 }
 

@@ -9,31 +9,16 @@ namespace quintel {
 
 namespace {
 
-struct Look {
-    bool enabled = true;
-    bool visible = true;
-    int tabOrder = -1;
-};
-
-void shape(Control& control, std::string name, int index, ControlKind kind, std::string caption,
-           Place place, Look look = {}) {
-    control = Control{};
-    control.name = std::move(name);
-    control.index = index;
-    control.kind = kind;
-    control.caption = std::move(caption);
-    control.place = place;
-    control.enabled = look.enabled;
-    control.visible = look.visible;
-    control.tabOrder = look.tabOrder;
-}
+using Look = ControlLook;
 
 void shapeButton(Control& control, std::string name, std::string caption, Place place, Look look) {
-    shape(control, std::move(name), -1, ControlKind::Button, std::move(caption), place, look);
+    designControl(control, std::move(name), -1, ControlKind::Button, std::move(caption), place,
+                  look);
 }
 
 void shapeLog(Control& log, std::string name, Place place, int tabOrder) {
-    shape(log, std::move(name), -1, ControlKind::TextBox, "", place, {.tabOrder = tabOrder});
+    designControl(log, std::move(name), -1, ControlKind::TextBox, "", place,
+                  {.tabOrder = tabOrder});
     // The logs accept typing: whatever they hold at the end of a game goes to the history file.
     log.edited = [&log](std::string text) { log.caption = std::move(text); };
 }
@@ -50,26 +35,27 @@ void FormStart::design() {
     clientWidth = 4680;
     clientHeight = 3795;
 
-    shape(Label5, "Label5", -1, ControlKind::Label, "", {120, 120, 1695, 255});
-    shape(lblSecond, "lblSecond", -1, ControlKind::Label, "", {2160, 0, 735, 255},
-          {.visible = false});
-    shape(Label2, "Label2", -1, ControlKind::Label, "0", {3480, 120, 255, 255});
-    shape(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
-    shape(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
+    designControl(Label5, "Label5", -1, ControlKind::Label, "", {120, 120, 1695, 255});
+    designControl(lblSecond, "lblSecond", -1, ControlKind::Label, "", {2160, 0, 735, 255},
+                  {.visible = false});
+    designControl(Label2, "Label2", -1, ControlKind::Label, "0", {3480, 120, 255, 255});
+    designControl(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
+    designControl(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
     shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0);
     shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1);
 
     for (int seat = 0; seat < 4; ++seat) {
         const int top = kSeatTop + kSeatStep * seat;
         const auto s = static_cast<std::size_t>(seat);
-        shape(lblName[s], "lblName", seat, ControlKind::Label, "", {120, top, 1215, 255});
-        shape(Picture1[s], "Picture1", seat, ControlKind::PictureBox, "", {1560, top, 255, 255},
-              {.visible = false});
+        designControl(lblName[s], "lblName", seat, ControlKind::Label, "", {120, top, 1215, 255});
+        designControl(Picture1[s], "Picture1", seat, ControlKind::PictureBox, "",
+                      {1560, top, 255, 255}, {.visible = false});
     }
     designButtons();
     designDice();
     // The timer has no interval, so it never ticks (see Timer1_Timer); it is never drawn either.
-    shape(Timer1, "Timer1", -1, ControlKind::Timer, "", {360, 840, 0, 0}, {.visible = false});
+    designControl(Timer1, "Timer1", -1, ControlKind::Timer, "", {360, 840, 0, 0},
+                  {.visible = false});
 }
 
 void FormStart::designButtons() {
@@ -109,8 +95,9 @@ void FormStart::designKeys() {
 void FormStart::designDice() {
     for (int i = 0; i < 5; ++i) {
         Control& die = Dice[static_cast<std::size_t>(i)];
-        shape(die, "Dice", i, ControlKind::Button, "", {kDiceLeft + kDiceStep * i, 2280, 375, 375},
-              {.visible = false, .tabOrder = 9 + i});
+        designControl(die, "Dice", i, ControlKind::Button, "",
+                      {kDiceLeft + kDiceStep * i, 2280, 375, 375},
+                      {.visible = false, .tabOrder = 9 + i});
         die.click = [this, i] { Dice_Click(i); };
         giveKey(die, std::to_string(i + 1), "Mark or unmark this die for a new throw");
     }
