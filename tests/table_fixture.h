@@ -4,6 +4,7 @@
 #include "model/dice.h"
 #include "model/random_source.h"
 #include "tests/scripted_message_boxes.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,6 @@
 #include <string_view>
 
 namespace quintel::testing {
-
-// A folder of its own for the player's files, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device entropy;
-        path_ = std::filesystem::temp_directory_path() /
-                ("quintel-table-" + std::to_string(entropy()) + std::to_string(entropy()));
-        std::filesystem::create_directories(path_);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
