@@ -25,6 +25,10 @@ program_pid=""
 log() { echo "e2e [$(($(date +%s) - started))s]: $*"; }
 fail() {
     echo "e2e: FAIL: $*" >&2
+    local output
+    for output in "$work"/program*.log; do
+        [ -s "$output" ] && { echo "e2e: what the program wrote ($output):" >&2; tail -n 40 "$output" >&2; }
+    done
     if [ -n "${DISPLAY:-}" ]; then
         import -display "$DISPLAY" -window root "$results/e2e-failure.png" 2>/dev/null || true
         echo "e2e: screen at the failure: $results/e2e-failure.png" >&2
@@ -71,11 +75,13 @@ wait_for() { # seconds, description, command...
     done
 }
 
+# -noreset: by default the server resets when its last client leaves, and a program started
+# during that reset cannot connect.
 start_display() {
     local n
     for n in $(seq 90 150); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
             xvfb_pid=$!
             export DISPLAY=":$n"
             if wait_display; then
