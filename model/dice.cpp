@@ -4,12 +4,8 @@
 
 namespace quintel {
 
-bool isFace(int value) {
-    return value >= 1 && value <= kFaces;
-}
-
-bool isFaceDigit(char c) {
-    return c >= '1' && c <= '6';
+bool isCallDigit(char c) {
+    return c == '0' || isFaceDigit(c);
 }
 
 FaceCounts countFaces(std::span<const int> dice) {
@@ -42,14 +38,15 @@ int shapeScore(const FaceCounts& counts) {
 
 namespace {
 
+// Position of a die in canonical order, higher first: the size of its group, then its face rank
+// (below 8, so the group decides first). Empty positions go last.
+int orderKey(int die, const FaceCounts& counts) {
+    return isFace(die) ? counts[static_cast<std::size_t>(die)] * 8 + faceRank(die) : -1;
+}
+
 // True when `a` stands before `b` in canonical order, given the face counts of the whole set.
 bool standsBefore(int a, int b, const FaceCounts& counts) {
-    const int countA = isFace(a) ? counts[static_cast<std::size_t>(a)] : -1;
-    const int countB = isFace(b) ? counts[static_cast<std::size_t>(b)] : -1;
-    if (countA != countB) {
-        return countA > countB;
-    }
-    return faceRank(a) > faceRank(b);
+    return orderKey(a, counts) > orderKey(b, counts);
 }
 
 } // namespace
@@ -61,11 +58,16 @@ FaceCounts arrangeDice(std::span<int> dice) {
     return counts;
 }
 
+FaceCounts arrangeDigitsInPlace(std::string& digits) {
+    const FaceCounts counts = countFaceDigits(digits);
+    std::stable_sort(digits.begin(), digits.end(),
+                     [&counts](char a, char b) { return standsBefore(a - '0', b - '0', counts); });
+    return counts;
+}
+
 std::string arrangeDigits(std::string_view digits) {
     std::string arranged(digits);
-    const FaceCounts counts = countFaceDigits(digits);
-    std::stable_sort(arranged.begin(), arranged.end(),
-                     [&counts](char a, char b) { return standsBefore(a - '0', b - '0', counts); });
+    arrangeDigitsInPlace(arranged);
     return arranged;
 }
 

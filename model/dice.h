@@ -35,8 +35,10 @@ constexpr int shapeClass(int shapeScore) {
     return shapeScore / 10;
 }
 
-bool isFace(int value);
-bool isFaceDigit(char c);
+constexpr bool isFace(int value) { return value >= 1 && value <= kFaces; }
+constexpr bool isFaceDigit(char c) { return c >= '1' && c <= '6'; }
+// A digit of a call as the call dialog writes it: a face, or '0' for an empty position.
+bool isCallDigit(char c);
 
 FaceCounts countFaces(std::span<const int> dice);
 FaceCounts countFaceDigits(std::string_view digits);
@@ -48,6 +50,8 @@ FaceCounts arrangeDice(std::span<int> dice);
 
 // The same order on a text of face digits ('0' characters, if any, go last).
 std::string arrangeDigits(std::string_view digits);
+// As above, in place; returns the face counts of the text.
+FaceCounts arrangeDigitsInPlace(std::string& digits);
 
 // Digits of the non-empty dice, in the given order.
 std::string diceDigits(std::span<const int> dice);

@@ -22,8 +22,7 @@ bool onlyFaces(std::string_view word) {
 
 // Why an argument cannot be used, or nothing.
 std::optional<std::string> callProblem(std::string_view call) {
-    const bool digits =
-        std::all_of(call.begin(), call.end(), [](char c) { return c == '0' || isFaceDigit(c); });
+    const bool digits = std::all_of(call.begin(), call.end(), isCallDigit);
     if (!digits || call.size() != kDiceCount) {
         return "call " + quoted(call) +
                " must be five digits 0 to 6, as the call dialog hands it "

@@ -71,8 +71,7 @@ std::string diceWord(std::string_view word, std::string_view role, bool mayBeEmp
 
 // A call may keep its empty positions as '0', as the call dialog writes it.
 std::string callWord(std::string_view word) {
-    const bool digits =
-        std::all_of(word.begin(), word.end(), [](char c) { return c == '0' || isFaceDigit(c); });
+    const bool digits = std::all_of(word.begin(), word.end(), isCallDigit);
     if (!digits) {
         throw InputError{"call " + quoted(word) + " may hold only the digits 0 to 6"};
     }

@@ -10,14 +10,8 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// Canonical order is unique for a multiset of faces, so any sort by this key reaches it.
 void arrangeText(std::string& text, FaceCounts& counts, int& shape) {
-    counts = countFaceDigits(text);
-    const auto key = [&counts](char c) {
-        const int face = c - '0';
-        return isFace(face) ? counts[at(face)] * 8 + faceRank(face) : -1;
-    };
-    std::sort(text.begin(), text.end(), [&key](char a, char b) { return key(a) > key(b); });
+    counts = arrangeDigitsInPlace(text);
     shape = shapeScore(counts);
 }
 

@@ -42,10 +42,6 @@ private:
     std::filesystem::path path_;
 };
 
-bool isDie(char c) {
-    return c >= '1' && c <= '6';
-}
-
 // The calls of a game's call log, one line "<name> Call: <digits>" each.
 std::vector<std::string> loggedCalls(const std::string& log) {
     std::vector<std::string> calls;
@@ -198,7 +194,8 @@ bool Arena::humanCalls() {
     if (!gameOver_) {
         ++callsThisGame_; // the computer's answer
         const std::string& handed = game_.state.MessageFields[0];
-        if (handed.size() != kDiceCount || !std::all_of(handed.begin(), handed.end(), isDie)) {
+        if (handed.size() != kDiceCount ||
+            !std::all_of(handed.begin(), handed.end(), isFaceDigit)) {
             fault("the computer handed over the dice '" + handed + "'");
         }
     }
@@ -250,7 +247,7 @@ TableView Arena::view() const {
 
 void Arena::checkDice(std::string_view where) {
     for (const Control& die : game_.formStart.Dice) {
-        if (die.caption.empty() || !isDie(die.caption.front())) {
+        if (die.caption.empty() || !isFaceDigit(die.caption.front())) {
             fault("a die showing '" + die.caption + "' after " + std::string(where));
         }
     }
