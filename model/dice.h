@@ -35,8 +35,12 @@ constexpr int shapeClass(int shapeScore) {
     return shapeScore / 10;
 }
 
-constexpr bool isFace(int value) { return value >= 1 && value <= kFaces; }
-constexpr bool isFaceDigit(char c) { return c >= '1' && c <= '6'; }
+constexpr bool isFace(int value) {
+    return value >= 1 && value <= kFaces;
+}
+constexpr bool isFaceDigit(char c) {
+    return c >= '1' && c <= '6';
+}
 // A digit of a call as the call dialog writes it: a face, or '0' for an empty position.
 bool isCallDigit(char c);
 
