@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/message_boxes.h"
 #include "model/random_source.h"
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 #include "records/form_welcome.h"
 #include "records/history_file.h"
 #include "table/form_start.h"

@@ -1,6 +1,6 @@
-#include "app/die_button_widget.h"
+#include "desktop/die_button_widget.h"
 
-#include "app/picture_widget.h"
+#include "desktop/picture_widget.h"
 
 #include <QPainter>
 #include <QPainterPath>

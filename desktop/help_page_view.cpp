@@ -1,6 +1,6 @@
-#include "app/help_page_view.h"
+#include "desktop/help_page_view.h"
 
-#include "app/picture_widget.h"
+#include "desktop/picture_widget.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "app/info_windows_view.h"
+#include "desktop/info_windows.h"
 
 #include "app/game.h"
-#include "app/help_page_view.h"
-#include "app/profile_chart_view.h"
-#include "app/screen_view.h"
+#include "desktop/help_page_view.h"
+#include "desktop/profile_chart_view.h"
+#include "desktop/screen_view.h"
 #include "records/profile_chart.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/profile_chart_view.h"
+#include "desktop/profile_chart_view.h"
 
 #include <QKeySequence>
 #include <QLabel>

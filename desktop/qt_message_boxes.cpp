@@ -1,4 +1,4 @@
-#include "app/qt_message_boxes_view.h"
+#include "desktop/qt_message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "app/screen_view.h"
+#include "desktop/screen_view.h"
 
-#include "app/die_button_widget.h"
-#include "app/picture_widget.h"
+#include "desktop/die_button_widget.h"
+#include "desktop/picture_widget.h"
 
 #include <QAction>
 #include <QCheckBox>

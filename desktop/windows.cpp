@@ -1,4 +1,4 @@
-#include "app/windows_view.h"
+#include "desktop/windows.h"
 
 #include "app/game.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen_view.h"
+#include "desktop/screen_view.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "app/screen.h"
+#include "forms/screen.h"
 
 #include <cctype>
 

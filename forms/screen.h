@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control.h"
+#include "forms/control.h"
 
 #include <array>
 #include <string>

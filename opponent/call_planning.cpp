@@ -1,8 +1,8 @@
-#include "opponent/computer_calls.h"
+#include "opponent/call_planning.h"
 
 #include "model/call_rules.h"
 #include "model/random_source.h"
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/dice.h"
-#include "opponent/engine_options.h"
+#include "opponent/engine/engine_options.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "opponent/computer_calls.h"
+#include "opponent/call_planning.h"
 #include "opponent/computer_judgement.h"
 #include "opponent/computer_player.h"
 

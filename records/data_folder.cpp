@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "records/data_folder.h"
 
 #include "records/player_files.h"
 

@@ -4,7 +4,7 @@
 
 #include "model/call_rules.h"
 #include "model/dice.h"
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 #include "app/game.h"
 #include "model/dice.h"
 #include "model/random_source.h"
-#include "tests/scripted_message_boxes.h"
-#include "tests/temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

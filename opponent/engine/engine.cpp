@@ -1,7 +1,7 @@
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include "model/number_text.h"
-#include "opponent/engine_work.h"
+#include "opponent/engine/engine_work.h"
 
 namespace quintel {
 

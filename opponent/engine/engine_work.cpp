@@ -1,4 +1,4 @@
-#include "opponent/engine_work.h"
+#include "opponent/engine/engine_work.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/dice.h"
-#include "opponent/chance.h"
-#include "opponent/engine_options.h"
+#include "opponent/engine/chance.h"
+#include "opponent/engine/engine_options.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 // Which dice to keep: every hold of one to four of the dice is scored by its chance of beating the
 // call, and the best one wins; equal chances go to the hold of the higher shape score.
-#include "opponent/engine_work.h"
+#include "opponent/engine/engine_work.h"
 
 #include <algorithm>
 #include <span>

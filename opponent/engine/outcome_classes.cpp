@@ -3,8 +3,8 @@
 // that way. A handful of classes replace up to 7776 throws.
 #include "model/history_sink.h"
 #include "model/number_text.h"
-#include "opponent/engine_tables.h"
-#include "opponent/engine_work.h"
+#include "opponent/engine/engine_tables.h"
+#include "opponent/engine/engine_work.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Chance of a stronger hand of the call's own shape class: the sum over those hands of the chance
 // of throwing exactly that hand.
 #include "model/hand_table.h"
-#include "opponent/engine_work.h"
+#include "opponent/engine/engine_work.h"
 
 namespace quintel {
 

@@ -2,8 +2,8 @@
 #include "app/help_texts.h"
 #include "model/call_rules.h"
 #include "model/dice.h"
-#include "scripted_message_boxes.h"
-#include "temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/die_button_widget.h"
-#include "app/screen_view.h"
-#include "tests/qt/fake_screen.h"
+#include "desktop/die_button_widget.h"
+#include "desktop/screen_view.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QPushButton>
 

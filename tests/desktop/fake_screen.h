@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/game.h"
-#include "tests/scripted_message_boxes.h"
-#include "tests/temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

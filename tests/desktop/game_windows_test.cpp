@@ -1,6 +1,6 @@
-#include "app/picture_widget.h"
-#include "app/windows_view.h"
-#include "tests/qt/fake_screen.h"
+#include "desktop/picture_widget.h"
+#include "desktop/windows.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QLabel>
 #include <QLineEdit>

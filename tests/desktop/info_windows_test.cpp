@@ -1,8 +1,8 @@
-#include "app/help_page_view.h"
-#include "app/info_windows_view.h"
-#include "app/profile_chart_view.h"
-#include "app/windows_view.h"
-#include "tests/qt/fake_screen.h"
+#include "desktop/help_page_view.h"
+#include "desktop/info_windows.h"
+#include "desktop/profile_chart_view.h"
+#include "desktop/windows.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QAction>
 #include <QMenu>

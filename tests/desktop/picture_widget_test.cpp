@@ -1,4 +1,4 @@
-#include "app/picture_widget.h"
+#include "desktop/picture_widget.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/screen_view.h"
-#include "tests/qt/fake_screen.h"
+#include "desktop/screen_view.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "app/windows_view.h"
-#include "tests/qt/fake_screen.h"
+#include "desktop/windows.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QLabel>
 #include <QPushButton>

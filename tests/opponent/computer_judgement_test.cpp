@@ -1,6 +1,6 @@
 #include "opponent/computer_judgement.h"
 
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "opponent/computer_player.h"
 
 #include "model/call_rules.h"
-#include "tests/table_fixture.h"
+#include "testing/table_fixture.h"
 
 #include <algorithm>
 #include <span>

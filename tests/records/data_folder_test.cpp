@@ -1,5 +1,5 @@
-#include "app/data_folder.h"
-#include "temp_folder.h"
+#include "records/data_folder.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "records/history_file.h"
 #include "records/player_files.h"
-#include "temp_folder.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "records/player_files.h"
-#include "temp_folder.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

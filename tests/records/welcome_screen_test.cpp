@@ -1,6 +1,6 @@
 #include "app/game.h"
-#include "scripted_message_boxes.h"
-#include "temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

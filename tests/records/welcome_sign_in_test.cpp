@@ -1,7 +1,7 @@
 #include "app/game.h"
 #include "records/player_files.h"
-#include "scripted_message_boxes.h"
-#include "temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/table_fixture.h"
+#include "testing/table_fixture.h"
 
 #include "records/player_files.h"
 

@@ -1,4 +1,4 @@
-#include "opponent/computer_console.h"
+#include "computer_console.h"
 
 #include "model/dice.h"
 #include "model/number_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "opponent/engine_console.h"
+#include "engine_console.h"
 
 #include <span>
 #include <string_view>

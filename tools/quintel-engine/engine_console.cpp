@@ -1,10 +1,10 @@
-#include "opponent/engine_console.h"
+#include "engine_console.h"
 
+#include "computer_console.h"
 #include "model/dice.h"
 #include "model/hand_table.h"
 #include "model/number_text.h"
-#include "opponent/computer_console.h"
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include <algorithm>
 #include <array>

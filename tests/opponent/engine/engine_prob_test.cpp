@@ -1,6 +1,6 @@
 #include "model/history_sink.h"
-#include "opponent/engine.h"
-#include "tests/engine_reference.h"
+#include "opponent/engine/engine.h"
+#include "testing/engine_reference.h"
 
 #include <gtest/gtest.h>
 

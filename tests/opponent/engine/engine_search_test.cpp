@@ -1,7 +1,7 @@
 #include "model/history_sink.h"
 #include "model/number_text.h"
-#include "opponent/engine.h"
-#include "tests/engine_reference.h"
+#include "opponent/engine/engine.h"
+#include "testing/engine_reference.h"
 
 #include <gtest/gtest.h>
 

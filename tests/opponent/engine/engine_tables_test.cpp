@@ -1,4 +1,4 @@
-#include "opponent/engine_tables.h"
+#include "opponent/engine/engine_tables.h"
 
 #include <gtest/gtest.h>
 

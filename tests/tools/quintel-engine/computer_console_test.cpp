@@ -1,7 +1,7 @@
-#include "opponent/computer_console.h"
+#include "computer_console.h"
 
-#include "opponent/engine.h"
-#include "opponent/engine_console.h"
+#include "engine_console.h"
+#include "opponent/engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "opponent/engine.h"
-#include "opponent/engine_console.h"
+#include "engine_console.h"
+#include "opponent/engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "arena_arguments.h"
 
 #include "app/game.h"
-#include "opponent/engine.h"
-#include "tests/temp_folder.h"
+#include "opponent/engine/engine.h"
+#include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 
