@@ -2,6 +2,7 @@
 #include "opponent/computer_judgement.h"
 #include "opponent/computer_player.h"
 
+#include "app/game.h"
 #include "model/number_text.h"
 
 #include <span>
