@@ -107,7 +107,7 @@ while IFS= read -r file; do
         fi
         target_layer=$(layer_of "$target")
         if [[ $usable != *" $target_layer "* ]]; then
-            fault "$where" "includes \"$name\" ($target_layer); $layer may use only:$usable"
+            fault "$where" "includes \"$name\" ($target_layer); $layer may use only $(usable_layers "$layer")"
         fi
     done <"$file"
 done < <(source_files)
