@@ -4,7 +4,8 @@
 #include "model/game_state.h"
 #include "model/message_boxes.h"
 #include "model/random_source.h"
-#include "opponent/engine.h"
+#include "opponent/computer_player.h"
+#include "opponent/engine/engine.h"
 #include "records/form_welcome.h"
 #include "records/history_file.h"
 #include "table/form_start.h"
@@ -13,13 +14,6 @@
 #include <memory>
 
 namespace quintel {
-
-// The computer's seat: its whole turn after the human's call has been recorded.
-class ComputerPlayer {
-public:
-    virtual ~ComputerPlayer() = default;
-    virtual void Computer_AI(Game& game) = 0;
-};
 
 // One running game: the shared state, the single instances of the screens, the engine and the
 // player's open history file. The data folder holds the player's files.

@@ -1,10 +1,10 @@
-#include "app/data_folder.h"
 #include "app/game.h"
-#include "app/info_windows_view.h"
-#include "app/qt_message_boxes_view.h"
-#include "app/windows_view.h"
+#include "desktop/info_windows.h"
+#include "desktop/qt_message_boxes.h"
+#include "desktop/windows.h"
 #include "model/random_source.h"
 #include "opponent/computer_player.h"
+#include "records/data_folder.h"
 
 #include <QApplication>
 #include <QFile>

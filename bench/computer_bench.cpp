@@ -2,8 +2,8 @@
 #include "app/game.h"
 #include "arena.h"
 #include "opponent/computer_player.h"
-#include "tests/scripted_message_boxes.h"
-#include "tests/temp_folder.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
 
 #include <benchmark/benchmark.h>
 

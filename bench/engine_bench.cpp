@@ -1,6 +1,6 @@
 // The engine's class counting against the same answers found by throwing every throw.
-#include "opponent/engine.h"
-#include "tests/engine_reference.h"
+#include "opponent/engine/engine.h"
+#include "testing/engine_reference.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/control.h"
-#include "app/screen.h"
+#include "forms/control.h"
+#include "forms/screen.h"
 
 #include <array>
 #include <string>

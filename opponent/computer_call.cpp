@@ -1,6 +1,7 @@
-#include "opponent/computer_calls.h"
+#include "opponent/call_planning.h"
 #include "opponent/computer_player.h"
 
+#include "app/game.h"
 #include "model/number_text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "opponent/computer_judgement.h"
 
 #include "model/dice.h"
-#include "opponent/engine.h"
+#include "opponent/engine/engine.h"
 
 #include <cmath>
 

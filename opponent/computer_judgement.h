@@ -1,7 +1,7 @@
 #pragma once
 
-#include "opponent/chance.h"
-#include "opponent/engine_options.h"
+#include "opponent/engine/chance.h"
+#include "opponent/engine/engine_options.h"
 
 #include <array>
 #include <optional>

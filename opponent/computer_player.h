@@ -1,10 +1,17 @@
 #pragma once
 
-#include "app/game.h"
-
 #include <string>
 
 namespace quintel {
+
+class Game;
+
+// The computer's seat as the game sees it: its whole turn after the human's call has been recorded.
+class ComputerPlayer {
+public:
+    virtual ~ComputerPlayer() = default;
+    virtual void Computer_AI(Game& game) = 0;
+};
 
 // The computer's seat. Its turn judges the player's call with the engine and the player's
 // profile, and either challenges it or takes the dice over, keeps some, throws the rest and

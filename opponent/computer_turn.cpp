@@ -1,7 +1,8 @@
-#include "opponent/computer_calls.h"
+#include "opponent/call_planning.h"
 #include "opponent/computer_judgement.h"
 #include "opponent/computer_player.h"
 
+#include "app/game.h"
 #include "model/number_text.h"
 
 #include <span>

@@ -1,7 +1,7 @@
 // The engine console: answers questions to the probability engine, one line each, from standard
 // input or, for a single question, from the command line.
-#include "opponent/engine.h"
-#include "opponent/engine_console.h"
+#include "engine_console.h"
+#include "opponent/engine/engine.h"
 
 #include <iostream>
 #include <sstream>

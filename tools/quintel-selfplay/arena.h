@@ -1,7 +1,7 @@
 #pragma once
 
 #include "human_seat.h"
-#include "opponent/engine_options.h"
+#include "opponent/engine/engine_options.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "model/call_rules.h"
 #include "model/dice.h"
-#include "opponent/computer_calls.h"
+#include "opponent/call_planning.h"
 
 #include <vector>
 

@@ -1,0 +1,96 @@
+#include "desktop/info_windows.h"
+
+#include "app/game.h"
+#include "desktop/help_page_view.h"
+#include "desktop/profile_chart_view.h"
+#include "desktop/screen_view.h"
+#include "records/profile_chart.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace quintel {
+
+namespace {
+
+void bringUp(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+template <typename Window, typename... Args>
+Window& single(QPointer<Window>& window, Args&&... args) {
+    if (window.isNull()) {
+        window = new Window(std::forward<Args>(args)...);
+        // Closed, it goes; the next request builds it afresh.
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringUp(*window);
+    return *window;
+}
+
+} // namespace
+
+InfoWindows::InfoWindows(Game& game, QObject* parent) : QObject(parent), game_(game) {}
+
+InfoWindows::~InfoWindows() {
+    for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile())}) {
+        delete window;
+    }
+}
+
+void InfoWindows::attach(ScreenView& view) {
+    if (QAction* entry = view.menuAction(QStringLiteral("Help"))) {
+        auto* menu = new QMenu(&view);
+        menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
+        menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
+        entry->setMenu(menu);
+    }
+    if (QAction* entry = view.menuAction(QStringLiteral("Rule"))) {
+        connect(entry, &QAction::triggered, this, &InfoWindows::showRules);
+    }
+    if (QAction* entry = view.menuAction(QStringLiteral("About"))) {
+        connect(entry, &QAction::triggered, this, &InfoWindows::showAbout);
+    }
+    // The computer's turn ends inside the event that sent the player's call.
+    connect(&view, &ScreenView::handled, this, &InfoWindows::refreshProfile);
+}
+
+void InfoWindows::showRules() {
+    single(rules_, rulesPage());
+}
+
+void InfoWindows::showHelp() {
+    single(help_, helpPage());
+}
+
+void InfoWindows::showAbout() {
+    single(about_, aboutPage());
+}
+
+void InfoWindows::showProfile() {
+    single(profile_);
+    refreshProfile();
+}
+
+void InfoWindows::refreshProfile() {
+    if (!profile_.isNull()) {
+        profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore));
+    }
+}
+
+QWidget* InfoWindows::rules() const {
+    return rules_.data();
+}
+QWidget* InfoWindows::help() const {
+    return help_.data();
+}
+QWidget* InfoWindows::about() const {
+    return about_.data();
+}
+ProfileChartView* InfoWindows::profile() const {
+    return profile_.data();
+}
+
+} // namespace quintel

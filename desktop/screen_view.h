@@ -1,0 +1,107 @@
+#pragma once
+
+#include "forms/control.h"
+#include "forms/screen.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QAction;
+
+namespace quintel {
+
+// Twips to pixels, rounded to the nearest pixel.
+constexpr int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+// The window of one screen. It mirrors the screen's controls into widgets and forwards what the
+// player does; the screen decides everything else, including whether the window is open.
+//
+// A click runs the control's `click`, typing hands the new text to its `edited`: the screen's
+// handlers own every change of state, the tick of a check box and the selected option button of a
+// frame included. Whatever a widget changed on its own is put back by the next `sync`, so a check
+// box whose screen ignores the click stays as it was. After each forwarded event the view emits
+// `handled`, so that whoever manages the windows can mirror every screen again.
+class ScreenView : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Style {
+        // Fill colour of picture boxes.
+        QColor pictureFill{128, 128, 255};
+        // Whether the window is a dialog beside the main window rather than a main window.
+        bool dialog = false;
+        // Name of the button array whose captions are die faces (the table's dice), drawn as dice;
+        // empty for none.
+        std::string dieButtons = {};
+    };
+
+    explicit ScreenView(Screen& screen, Style style, QWidget* parent = nullptr);
+    explicit ScreenView(Screen& screen, QWidget* parent = nullptr)
+        : ScreenView(screen, Style{}, parent) {}
+
+    Screen& screen() const { return screen_; }
+
+    // Copies the screen's state into the widgets: window caption, and each control's caption or
+    // text, place, enabled, visible and value. Widgets are created the first time the screen is
+    // loaded. A text box whose text did not change keeps its cursor.
+    void sync();
+
+    // The widget that shows a control; null while the screen has never been loaded, and for
+    // controls that are not drawn (timers).
+    QWidget* widgetFor(const Control& control) const;
+    // The widget of the control with this name and array index (-1 for a single control).
+    QWidget* widgetNamed(std::string_view name, int index = -1) const;
+
+    // The menu bar entry with this caption ("Help", "Rule", "About"): connect to its `triggered`
+    // to give it an action.
+    QAction* menuAction(const QString& caption) const;
+
+    // The area that holds the controls, sized from the screen's client width and height.
+    QWidget* clientArea() const { return client_; }
+
+signals:
+    // A click, an edit or the window's close box has been passed on to the screen.
+    void handled();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A window whose first tab stop is a log opens with the focus on the window itself: the logs
+    // take typing, and the player's first key should reach a button.
+    void showEvent(QShowEvent* event) override;
+    // A key that the focused widget left alone goes to the screen, which clicks the control it
+    // belongs to if that control can be clicked.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Alt and a key reaches the screen from anywhere, the logs included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Entry {
+        Control* control;
+        QWidget* widget; // null for controls that are not drawn
+    };
+
+    void build(const std::vector<Control*>& controls);
+    QWidget* createWidget(Control& control, QWidget* parent);
+    void mirror(const Entry& entry);
+    void applyTabOrder();
+    void forwardClick(Control& control);
+    void forwardEdit(Control& control, const QString& text);
+    bool forwardKey(const QKeyEvent& event);
+
+    Screen& screen_;
+    Style style_;
+    QWidget* client_;
+    std::vector<QAction*> menu_;
+    std::vector<Entry> entries_;
+    // What the widgets were built from: the controls with their kinds and containers.
+    std::vector<std::tuple<const Control*, ControlKind, const Control*>> builtFrom_;
+    // Set while the widgets are being written, so that their change signals are not taken for
+    // the player's typing.
+    bool syncing_ = false;
+};
+
+} // namespace quintel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "desktop/screen_view.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quintel {
+
+class Game;
+
+// The open windows of the game: one view per screen. After every click, edit or close that a view
+// passes on, every view is mirrored again and shown or hidden as its screen says; when the game
+// asks to end, or no screen is open any more, the application is told to quit.
+class WindowsView : public QObject {
+    Q_OBJECT
+public:
+    struct Window {
+        Screen* screen;
+        ScreenView::Style style;
+    };
+
+    // `quitRequested` says whether the game wants to end; `quit` ends the application's event
+    // loop.
+    WindowsView(std::vector<Window> windows, std::function<bool()> quitRequested,
+                std::function<void()> quit);
+    // The game's three screens: the welcome screen, the table, and the call dialog beside it.
+    // Without a `quit`, the application's event loop is ended.
+    explicit WindowsView(Game& game, std::function<void()> quit = {});
+    ~WindowsView() override;
+
+    // Mirrors every screen and shows exactly the windows of the screens that are shown. Safe while
+    // a handler is still running (before a message box).
+    void refresh();
+    // What follows a finished event: refresh, then quit if the game is over.
+    void afterEvent();
+
+    ScreenView& viewOf(const Screen& screen) const;
+    const std::vector<std::unique_ptr<ScreenView>>& views() const { return views_; }
+
+private:
+    std::vector<std::unique_ptr<ScreenView>> views_;
+    std::function<bool()> quitRequested_;
+    std::function<void()> quit_;
+    bool quitting_ = false;
+};
+
+} // namespace quintel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/dice.h"
+#include "opponent/engine/engine_options.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quintel {
+
+class Form1;
+class RandomSource;
+
+// A call as the table keeps it: dice in canonical order, 0 for an empty place.
+using CallDigits = std::array<int, kDiceCount>;
+
+// Every die of `call` (digits, zeros ignored) is among `dice`: the call is literally true.
+bool callCovered(std::string_view call, std::string_view dice);
+
+// The dice the computer keeps after trusting the player's call `call` on the player's `dice`,
+// whose fixed dice were `oldFix`. It plans the hold with the engine's search when the call is
+// among the dice or any die may be kept; otherwise it keeps only what it must: the fixed dice
+// under "Fix Permanent", nothing without it.
+std::string chooseHold(const Form1& engine, std::string_view call, std::string_view dice,
+                       std::string_view oldFix, EngineOptions options);
+
+// The weakest call of one to five dice that beats `last` (shape score `lastLevel`), or nothing
+// when no call can (five aces).
+std::optional<CallDigits> weakestCallBeating(std::span<const int> last, int lastLevel);
+
+struct BluffResult {
+    CallDigits dice{};  // the last candidate drawn, in canonical order
+    int level = 0;      // its shape score
+    int drawn = 0;      // candidates drawn
+    bool found = false; // the last candidate beats the last call
+};
+
+// Draws bluffs until one beats `last` (shape score `lastLevel`), `bound` at most. Each candidate
+// is the hold's digits plus random dice: five dice when a draw exceeds 0.6, else four.
+BluffResult bluffSearch(std::string_view hold, std::span<const int> last, int lastLevel,
+                        RandomSource& random, int bound);
+
+} // namespace quintel

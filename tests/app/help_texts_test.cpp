@@ -1,0 +1,86 @@
+#include "app/game.h"
+#include "app/help_texts.h"
+#include "model/call_rules.h"
+#include "model/dice.h"
+#include "testing/scripted_message_boxes.h"
+#include "testing/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace quintel {
+namespace {
+
+const HelpSection& section(const HelpPage& page, std::string_view title) {
+    const auto found = std::find_if(page.sections.begin(), page.sections.end(),
+                                    [title](const HelpSection& s) { return s.title == title; });
+    EXPECT_NE(found, page.sections.end()) << title;
+    return *found;
+}
+
+TEST(RulesPage, ShowsOneHandOfEachKindInOrderAsTheGameArrangesIt) {
+    const HelpPage rules = rulesPage();
+    const auto& hands = section(rules, "The hands").examples;
+    ASSERT_EQ(hands.size(), 7U);
+    for (std::size_t kind = 0; kind < hands.size(); ++kind) {
+        const std::string& dice = hands[kind].dice;
+        EXPECT_EQ(arrangeDigits(dice), dice);
+        EXPECT_EQ(shapeClass(shapeScore(countFaceDigits(dice))), static_cast<int>(kind)) << dice;
+    }
+}
+
+TEST(RulesPage, ExampleCallsBeatWhatTheySayTheyBeat) {
+    const HelpPage rules = rulesPage();
+    for (const ExampleHand& call : section(rules, "Calls").examples) {
+        const std::string beaten = call.caption.substr(std::string_view("beats ").size());
+        EXPECT_TRUE(textBeats(call.dice, beaten)) << call.dice << " " << beaten;
+        EXPECT_FALSE(textBeats(beaten, call.dice)) << call.dice << " " << beaten;
+    }
+}
+
+// Each window's keys as the help lists them: "1 to 5" stands for the keys 1, 2, 3, 4 and 5.
+std::set<std::string> helpKeys(std::string_view window) {
+    std::set<std::string> keys;
+    for (const KeyHelp& key : keyboardShortcuts()) {
+        if (key.window != window) {
+            continue;
+        }
+        if (key.key.size() == 6 && key.key.substr(1, 4) == " to ") {
+            for (char digit = key.key[0]; digit <= key.key[5]; ++digit) {
+                keys.insert(std::string(1, digit));
+            }
+        } else {
+            keys.insert(std::string(key.key));
+        }
+    }
+    return keys;
+}
+
+std::set<std::string> screenKeys(Screen& screen) {
+    std::set<std::string> keys;
+    for (const Screen::KeyUse& use : screen.shortcutList()) {
+        keys.insert(use.key);
+    }
+    return keys;
+}
+
+TEST(HelpPage, ListsTheKeysTheScreensAnswerTo) {
+    TempFolder folder;
+    ScriptedMessageBoxes boxes;
+    RandomSource random{3};
+    Game game{folder.path(), boxes, random};
+    game.formWelcome.Load();
+    game.formStart.Load();
+    game.formCall.Load();
+    EXPECT_EQ(helpKeys("Welcome"), screenKeys(game.formWelcome));
+    EXPECT_EQ(helpKeys("Table"), screenKeys(game.formStart));
+    std::set<std::string> callKeys = screenKeys(game.formCall);
+    callKeys.insert({"1", "2", "3", "4", "5", "6"}); // the face keys belong to the dialog itself
+    EXPECT_EQ(helpKeys("Call"), callKeys);
+}
+
+} // namespace
+} // namespace quintel

@@ -1,0 +1,209 @@
+#include "testing/table_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quintel::testing {
+namespace {
+
+using CallDialog = TableTest;
+using Texts = std::vector<std::string>;
+
+std::string preview(const FormCall& dialog) {
+    std::string shown;
+    for (const Control& label : dialog.lblDice) {
+        shown += "[" + label.caption + "]";
+    }
+    return shown;
+}
+
+Control& option(FormCall& dialog, int face, int count) {
+    return dialog.Option1[static_cast<std::size_t>(6 * (face - 1) + count)];
+}
+
+TEST_F(CallDialog, OpensAsAFreshGridInsideItsFrames) {
+    signIn();
+    table.Call1.click();
+    ASSERT_TRUE(dialog.shown());
+    EXPECT_EQ(dialog.windowCaption, "Call");
+    EXPECT_EQ(dialog.OK.tabOrder, 0);
+    for (const Control* control : dialog.controls()) {
+        if (control->tabOrder >= 0 && control != &dialog.OK) {
+            EXPECT_GT(control->tabOrder, 0) << control->name << control->index;
+        }
+    }
+    for (int face = 1; face <= 6; ++face) {
+        for (int count = 0; count < 6; ++count) {
+            const Control& button = option(dialog, face, count);
+            EXPECT_EQ(button.value, count == 0);
+            EXPECT_EQ(button.container, &dialog.Frame1[static_cast<std::size_t>(face - 1)]);
+        }
+    }
+    EXPECT_EQ(preview(dialog), "[][][][][]");
+
+    // Pressing Call again leaves the open dialog as it is; once closed it opens afresh.
+    option(dialog, 4, 2).click();
+    table.Call1.click();
+    EXPECT_TRUE(option(dialog, 4, 2).value);
+    dialog.Cancel.click();
+    EXPECT_FALSE(dialog.loaded());
+    table.Call1.click();
+    EXPECT_TRUE(option(dialog, 4, 0).value);
+    EXPECT_EQ(preview(dialog), "[][][][][]");
+}
+
+TEST_F(CallDialog, EachClickSelectsInItsRowOnlyAndPreviewsTheCall) {
+    signIn();
+    compose("335");
+    EXPECT_EQ(preview(dialog), "[3][3][5][][]");
+    option(dialog, 3, 1).click();
+    EXPECT_FALSE(option(dialog, 3, 2).value);
+    EXPECT_TRUE(option(dialog, 3, 1).value);
+    EXPECT_TRUE(option(dialog, 5, 1).value);
+    EXPECT_EQ(preview(dialog), "[3][5][][][]");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CallDialog, RefusesEmptyAndOverfullCompositions) {
+    signIn();
+    table.Call1.click();
+    dialog.OK.click();
+    EXPECT_EQ(messages.texts(), Texts{"Invalid Input : Please least input 1 dice"});
+
+    option(dialog, 2, 3).click();
+    EXPECT_EQ(preview(dialog), "[2][2][2][][]");
+    option(dialog, 5, 3).click();
+    EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");
+    EXPECT_EQ(preview(dialog), "[][][][][]");
+    dialog.OK.click();
+    EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");
+    option(dialog, 2, 0).click();
+    option(dialog, 5, 0).click();
+    EXPECT_EQ(messages.texts().back(), "Invalid Input : Please least input 1 dice");
+    EXPECT_EQ(messages.shown.size(), 4U);
+    EXPECT_EQ(messages.shown.back().buttons, MessageButtons::Ok);
+
+    EXPECT_TRUE(dialog.shown());
+    EXPECT_EQ(table.Text1.caption, "");
+    EXPECT_EQ(state.CurrentPlayer, 0);
+}
+
+TEST_F(CallDialog, HandsTheCallOverInCanonicalOrder) {
+    signIn();
+    setDice("43261");
+    computer.calls("66543", "66");
+    compose("255");
+    EXPECT_EQ(preview(dialog), "[2][5][5][][]");
+    dialog.OK.click();
+    EXPECT_EQ(state.LastCallDice, (std::array<int, 6>{6, 6, 0, 0, 0, 0}));
+    ASSERT_EQ(computer.seen.size(), 1U);
+    EXPECT_EQ(computer.seen[0], (std::array<std::string, 3>{"55200", "43261", ""}));
+    EXPECT_EQ(table.Text1.caption, "Ann Call: 552\r\nAI Call: 66\r\n");
+    EXPECT_FALSE(dialog.loaded());
+}
+
+TEST_F(CallDialog, AcceptedCallPutsTheDiceAwayAndStopsTheCountdown) {
+    signIn();
+    table.Dice[2].caption = "4X";
+    state.DiceMarked[2] = true;
+    game.computer = nullptr; // the computer's seat is left to the test
+    humanCalls("66");
+    EXPECT_EQ(state.CallDice, (std::array<int, 6>{6, 6, 0, 0, 0, 0}));
+    EXPECT_EQ(dialog.CallString, "66000");
+    EXPECT_EQ(state.CurrentPlayer, 1);
+    EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust D");
+    EXPECT_EQ(diceLook(), "HE HE HE HE HE");
+    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{}));
+    EXPECT_FALSE(table.Timer1.enabled);
+    EXPECT_FALSE(table.lblSecond.visible);
+    EXPECT_EQ(table.lblSecond.caption, "20");
+}
+
+TEST_F(CallDialog, RefusesACallThatDoesNotBeatTheLastAndKeepsTheGrid) {
+    signIn();
+    reachAnswer("66543", "66");
+    table.Trust.click();
+    messages.clear();
+    compose("66");
+    dialog.OK.click();
+    EXPECT_EQ(messages.texts(), Texts{"Incorrect Input"});
+    EXPECT_TRUE(dialog.shown());
+    EXPECT_TRUE(option(dialog, 6, 2).value);
+    EXPECT_EQ(preview(dialog), "[6][6][][][]");
+    EXPECT_EQ(table.Text1.caption, "Ann Call: 2\r\nAI Call: 66\r\n");
+    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_TRUE(table.Call1.enabled);
+
+    computer.calls("11111", "11111");
+    option(dialog, 1, 1).click();
+    dialog.OK.click();
+    EXPECT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(table.Text1.caption,
+              "Ann Call: 2\r\nAI Call: 66\r\nAnn Call: 661\r\nAI Call: 11111\r\n");
+}
+
+TEST_F(CallDialog, FixedDiceAreHandedOverOnlyAfterAThrow) {
+    signIn();
+    reachAnswer("66543", "66", "66");
+    table.Trust.click();
+    computer.calls("11111", "11111");
+    humanCalls("666");
+    ASSERT_EQ(computer.seen.size(), 2U);
+    EXPECT_EQ(computer.seen[1][2], "");
+    EXPECT_EQ(table.Text2.caption, "Ann Fix: \r\nAI Fix: 66\r\nAnn Fix: 66\r\nAI Fix: \r\n");
+
+    table.functStart();
+    reachAnswer("66543", "66");
+    table.Trust.click();
+    table.Change_Dice.click();
+    table.Roll.click();
+    computer.calls("11111", "11111");
+    humanCalls("666");
+    EXPECT_EQ(computer.seen.back()[2], "66");
+    EXPECT_EQ(dialog.FixString, "");
+    EXPECT_FALSE(state.DiceRolled);
+}
+
+TEST_F(CallDialog, CancelDiscardsTheComposition) {
+    signIn();
+    const GameState before = state;
+    compose("11");
+    dialog.Cancel.click();
+    EXPECT_FALSE(dialog.loaded());
+    EXPECT_EQ(state.CallDice, before.CallDice);
+    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_EQ(table.Text1.caption, "");
+    EXPECT_EQ(buttons(), "Call1 E, Change D, Roll H, XChange H, Trust D, XTrust D");
+}
+
+TEST_F(CallDialog, ArrangesItsTextsAndComparesThem) {
+    signIn();
+    dialog.CallString = "3523";
+    dialog.DiceString = "23321";
+    dialog.Call_Arrange();
+    dialog.Dice_Arrange();
+    EXPECT_EQ(dialog.CallString, "3352");
+    EXPECT_EQ(dialog.CallStringLevel, 12);
+    EXPECT_EQ(dialog.DiceString, "33221");
+    EXPECT_EQ(dialog.DiceStringLevel, 21);
+    EXPECT_TRUE(dialog.Check3());
+
+    dialog.DiceString = "25432";
+    dialog.Dice_Arrange();
+    EXPECT_EQ(dialog.DiceString, "22543");
+    EXPECT_FALSE(dialog.Check3()); // a pair of twos below a pair of threes
+    dialog.CallString = "22";
+    dialog.Call_Arrange();
+    EXPECT_TRUE(dialog.Check3());
+
+    dialog.FixString = "34522";
+    EXPECT_FALSE(dialog.CompareFixDice());
+    dialog.FixString = "34523";
+    EXPECT_TRUE(dialog.CompareFixDice());
+    dialog.FixString = "2254";
+    EXPECT_TRUE(dialog.CompareFixDice());
+}
+
+} // namespace
+} // namespace quintel::testing

@@ -1,0 +1,72 @@
+#include "desktop/die_button_widget.h"
+#include "desktop/screen_view.h"
+#include "tests/desktop/fake_screen.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace quintel::qttest {
+namespace {
+
+QImage drawn(const QString& caption, bool enabled = true) {
+    DieButtonWidget die;
+    die.setCaption(caption);
+    die.setEnabled(enabled);
+    die.resize(60, 60);
+    return die.grab().toImage();
+}
+
+bool isColour(const QImage& image, QPoint at, QRgb colour) {
+    return image.pixelColor(at) == QColor::fromRgb(colour);
+}
+
+// The face square of a 60-pixel die spans 6..54, so its pip cells are 16 pixels wide.
+QPoint cellCentre(int column, int row) {
+    return {6 + 16 * column + 8, 6 + 16 * row + 8};
+}
+
+TEST(DieButton, PipsOfTheCaptionsFaceAlsoWhenMarked) {
+    for (const char* caption : {"3", "3X"}) {
+        const QImage image = drawn(caption);
+        EXPECT_TRUE(isColour(image, cellCentre(0, 0), DieButtonWidget::kPipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(1, 1), DieButtonWidget::kPipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(2, 2), DieButtonWidget::kPipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(2, 0), DieButtonWidget::kFaceColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(0, 2), DieButtonWidget::kFaceColour)) << caption;
+    }
+}
+
+TEST(DieButton, MarkedDieHasTheOutlineAndALockedDieIsGrey) {
+    const QPoint besideFace(4, 30); // between the face's left edge and the button's
+    EXPECT_FALSE(isColour(drawn("4"), besideFace, DieButtonWidget::kMarkColour));
+    EXPECT_TRUE(isColour(drawn("4X"), besideFace, DieButtonWidget::kMarkColour));
+
+    const QImage locked = drawn("4", false);
+    EXPECT_TRUE(isColour(locked, {30, 10}, DieButtonWidget::kLockedColour));
+    EXPECT_FALSE(isColour(locked, cellCentre(0, 0), DieButtonWidget::kFaceColour));
+}
+
+TEST(DieButton, TheTablesDiceButtonsAreDiceNamedByTheirCaption) {
+    GameContext context;
+    FakeScreen screen{context.game};
+    ScreenView view{screen, {.dieButtons = "go"}};
+    screen.Show();
+    screen.go.caption = "5X";
+    view.sync();
+    auto* die = qobject_cast<DieButtonWidget*>(view.widgetFor(screen.go));
+    ASSERT_NE(die, nullptr);
+    EXPECT_EQ(qobject_cast<DieButtonWidget*>(view.widgetFor(screen.stop)), nullptr);
+    EXPECT_EQ(die->text(), "5X");
+    EXPECT_EQ(die->accessibleName(), "5X");
+    EXPECT_EQ(die->face(), 5);
+    EXPECT_TRUE(die->marked());
+
+    screen.go.caption = "2";
+    view.sync();
+    EXPECT_EQ(die->accessibleName(), "2");
+    EXPECT_FALSE(die->marked());
+}
+
+} // namespace
+} // namespace quintel::qttest

@@ -1,0 +1,76 @@
+#include "desktop/picture_widget.h"
+#include "desktop/windows.h"
+#include "tests/desktop/fake_screen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quintel::qttest {
+namespace {
+
+// The game's own screens in their windows, played by typing and clicking.
+class GameWindowsTest : public ::testing::Test {
+protected:
+    GameContext context;
+    Game& game = context.game;
+    int quits = 0;
+    WindowsView windows{game, [this] { ++quits; }};
+    ScreenView& welcome = windows.viewOf(game.formWelcome);
+    ScreenView& table = windows.viewOf(game.formStart);
+    ScreenView& dialog = windows.viewOf(game.formCall);
+
+    GameWindowsTest() {
+        game.start();
+        windows.refresh();
+    }
+    template <typename W> W* in(ScreenView& view, std::string_view name, int index = -1) {
+        return qobject_cast<W*>(view.widgetNamed(name, index));
+    }
+};
+
+TEST_F(GameWindowsTest, SigningInOpensTheTableWithTheFirstThrowAndTheCallDialogBesideIt) {
+    EXPECT_EQ(welcome.windowTitle(), "WELCOME");
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    ASSERT_TRUE(table.isVisible());
+    EXPECT_FALSE(welcome.isVisible());
+    EXPECT_EQ(table.windowTitle(), "Quintel");
+    for (int i = 0; i < 5; ++i) {
+        auto* die = in<QPushButton>(table, "Dice", i);
+        EXPECT_TRUE(die->isVisible() && die->isEnabled()) << i;
+        EXPECT_TRUE(QString("123456").contains(die->text()) && die->text().size() == 1) << i;
+        EXPECT_EQ(die->geometry(), QRect(152 + 32 * i, 152, 25, 25));
+    }
+    EXPECT_EQ(in<QLabel>(table, "lblName", 0)->text(), "Ann");
+    auto* marker = in<FilledBoxWidget>(table, "Picture1", 0);
+    EXPECT_TRUE(marker->isVisible());
+    EXPECT_EQ(marker->fill(), QColor(128, 128, 255));
+    EXPECT_FALSE(in<FilledBoxWidget>(table, "Picture1", 1)->isVisible());
+    auto* call = in<QPushButton>(table, "Call1");
+    ASSERT_TRUE(call->isEnabled());
+
+    QTest::mouseClick(call, Qt::LeftButton);
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(in<DieFaceWidget>(dialog, "Image4")->face(), 4);
+    QTest::mouseClick(in<QRadioButton>(dialog, "Option1", 32), Qt::LeftButton); // two sixes
+    EXPECT_FALSE(in<QRadioButton>(dialog, "Option1", 30)->isChecked());
+    EXPECT_EQ(in<QLabel>(dialog, "lblDice", 1)->text(), "6");
+    QTest::mouseClick(in<QPushButton>(dialog, "Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {
+    QTest::mouseClick(in<QPushButton>(welcome, "cmdExit"), Qt::LeftButton);
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(context.folder.names().empty());
+}
+
+} // namespace
+} // namespace quintel::qttest

@@ -1,0 +1,244 @@
+#include "opponent/computer_player.h"
+
+#include "model/call_rules.h"
+#include "testing/table_fixture.h"
+
+#include <algorithm>
+#include <span>
+
+namespace quintel {
+namespace {
+
+using testing::fileBytes;
+
+// A seed whose first five dice are, in some order, `dice`.
+std::uint64_t seedThrowing(std::string dice) {
+    std::sort(dice.begin(), dice.end());
+    for (std::uint64_t seed = 1;; ++seed) {
+        RandomSource source(seed);
+        std::string thrown;
+        for (int i = 0; i < 5; ++i) {
+            thrown += static_cast<char>('0' + source.die());
+        }
+        std::sort(thrown.begin(), thrown.end());
+        if (thrown == dice) {
+            return seed;
+        }
+    }
+}
+
+// The first five dice of a seed, in the order they are thrown.
+std::string firstThrow(std::uint64_t seed) {
+    RandomSource source(seed);
+    std::string thrown;
+    for (int i = 0; i < 5; ++i) {
+        thrown += static_cast<char>('0' + source.die());
+    }
+    return thrown;
+}
+
+std::string callOf(std::span<const int> dice) {
+    std::string text;
+    for (int die : dice.first(5)) {
+        text += static_cast<char>('0' + die);
+    }
+    return text;
+}
+
+class ComputerTurnTest : public testing::TableTest {
+protected:
+    ComputerTurnTest() { game.computer = &opponent; }
+
+    ComputerOpponent opponent;
+
+    // The player has kept `fix` (from the first die on) and thrown, and now holds `dice`; the
+    // computer's dice will come from `seed`.
+    void playerHolds(std::string_view dice, std::string_view fix, std::uint64_t seed = 1) {
+        setDice(dice);
+        state.FixDice.fill(0);
+        for (std::size_t i = 0; i < fix.size(); ++i) {
+            state.FixDice[i] = fix[i] - '0';
+        }
+        state.DiceRolled = !fix.empty();
+        random = RandomSource(seed);
+    }
+
+    std::string history() const { return fileBytes(game.history.path()); }
+};
+
+TEST_F(ComputerTurnTest, AnnouncesTwoPairsWithFourDiceWhileThatIsAllowed) {
+    signIn();
+    const std::uint64_t seed = seedThrowing("66554");
+    playerHolds("55336", "5533", seed);
+    humanCalls("55332");
+
+    EXPECT_EQ(opponent.statistics().challenges, 0);
+    EXPECT_EQ(callOf(state.CallDice), "66550");
+    EXPECT_EQ(state.CallLevel, 21);
+    EXPECT_EQ(callOf(state.LastCallDice), "66550");
+    EXPECT_EQ(state.LastCallLevel, 21);
+    EXPECT_EQ(state.MessageFields[0], firstThrow(seed));
+    EXPECT_EQ(callOf(state.FixDice), "00000"); // the call was not among the dice: nothing kept
+    EXPECT_EQ(table.Text1.caption, "Ann Call: 55332\r\nAI Call: 6655\r\n");
+    EXPECT_EQ(table.Text2.caption, "Ann Fix: 5533\r\nAI Fix: \r\n");
+}
+
+TEST_F(ComputerTurnTest, KeepsTheKickerWhenFourDiceWouldNotBeatTheCall) {
+    signIn();
+    const std::uint64_t seed = seedThrowing("66554");
+    playerHolds("66552", "6655", seed);
+    humanCalls("66553");
+
+    EXPECT_EQ(callOf(state.CallDice), "66554");
+    EXPECT_EQ(state.CallLevel, 21);
+    EXPECT_EQ(table.Text1.caption, "Ann Call: 66553\r\nAI Call: 66554\r\n");
+}
+
+TEST_F(ComputerTurnTest, HandsTheDiceOverHiddenAndWaitsForTheAnswer) {
+    signIn();
+    const std::uint64_t seed = seedThrowing("66554");
+    playerHolds("55336", "5533", seed);
+    humanCalls("55332");
+
+    std::string shown;
+    for (const Control& die : table.Dice) {
+        shown += die.caption;
+    }
+    EXPECT_EQ(shown, firstThrow(seed)) << "the dice buttons hold the computer's dice as thrown";
+    EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust E, XTrust E");
+    EXPECT_TRUE(std::none_of(table.Dice.begin(), table.Dice.end(),
+                             [](const Control& die) { return die.visible; }));
+    EXPECT_FALSE(table.lblSecond.visible);
+    EXPECT_EQ(table.lblSecond.caption, "20");
+    EXPECT_FALSE(table.Timer1.enabled);
+    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_FALSE(state.DiceRolled);
+    EXPECT_TRUE(messages.shown.empty()) << ::testing::PrintToString(messages.texts());
+}
+
+TEST_F(ComputerTurnTest, WritesItsJudgementAndItsCallToTheHistory) {
+    signIn();
+    const std::uint64_t seed = seedThrowing("66554");
+    playerHolds("55336", "5533", seed);
+    humanCalls("55332");
+
+    const std::string expected =
+        "COMPUTER AI : Fixstring : 5533\tCallstring : 55332\tCall Up Prob : 0.833333333333333\r\n"
+        "Exact Dices : 55336\r\n\r\n"
+        "Win Prob : 0.166666666666667\r\n\r\n"
+        "Fixstring : \t\r\n"
+        "DICE AFTER ROLL (if needed) : " +
+        firstThrow(seed) +
+        "\r\n\r\n"
+        "CALL STRING : 66550\r\n"
+        "FIX STRING : 00000\r\n"
+        "\r\n\r\n";
+    const std::string written = history();
+    const std::size_t turn = written.find("COMPUTER AI");
+    ASSERT_NE(turn, std::string::npos) << written;
+    EXPECT_EQ(written.substr(0, turn), "Ann HISTORY\r\n\r\n\r\n");
+    EXPECT_EQ(written.substr(turn), expected);
+}
+
+TEST_F(ComputerTurnTest, CountsEveryJudgedCallInTheProfile) {
+    signIn();
+    playerHolds("55336", "5533", seedThrowing("66554"));
+    humanCalls("55332"); // W = 1/6: bucket 2; the dice 55336 are stronger than the call
+    EXPECT_EQ(state.ProfileCount[2], 1);
+    EXPECT_EQ(state.ProfileScore[2], 1);
+    EXPECT_EQ(std::count(state.ProfileCount.begin(), state.ProfileCount.end(), 0), 10);
+}
+
+TEST_F(ComputerTurnTest, CorrectsTheWinProbabilityWithAFullProfile) {
+    signIn();
+    // Every earlier call around W = 1/6 understated the dice: such calls are rarely bluffs.
+    state.ProfileCount[1] = 30;
+    state.ProfileScore[1] = 30;
+    state.ProfileCount[2] = 30;
+    state.ProfileScore[2] = 30;
+    playerHolds("55336", "5533", seedThrowing("66554"));
+    humanCalls("55332");
+    EXPECT_NE(history().find("Win Prob After Profile : 0\r\n\r\n"), std::string::npos) << history();
+    // A corrected W of 0 is no call to trust, whatever P is.
+    EXPECT_EQ(opponent.statistics().challenges, 1);
+    EXPECT_EQ(state.ProfileCount[2], 31);
+}
+
+TEST_F(ComputerTurnTest, ChallengingAFalseCallWinsTheGame) {
+    signIn();
+    playerHolds("66543", "");
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::Yes);
+    humanCalls("11111"); // nothing beats it, so the computer must not trust it
+
+    ASSERT_GE(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].text, "AI Not Trust Last Call\r\nCall : 11111\r\nDice : 66543");
+    EXPECT_EQ(messages.shown[1].text, "YOU Lose!!");
+    EXPECT_EQ(messages.shown[2].text, "Continue ? ");
+    EXPECT_EQ(messages.shown[2].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(table.Label2.caption, "0");
+    EXPECT_EQ(table.Label4.caption, "1");
+    EXPECT_EQ(state.GamesPlayed, 1);
+    EXPECT_EQ(state.GamesWon, 0);
+    // Yes: a new match at the same table.
+    EXPECT_TRUE(table.shown());
+    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_NE(history().find("Ann Call: 11111\r\n\r\nAnn Fix: \r\n\r\n"), std::string::npos);
+}
+
+TEST_F(ComputerTurnTest, ChallengingATrueCallLosesTheGameAndNoEndsPlay) {
+    signIn();
+    playerHolds("11111", "");
+    humanCalls("11111");
+
+    const std::vector<std::string> texts = messages.texts();
+    ASSERT_EQ(texts.size(), 4u) << ::testing::PrintToString(texts);
+    EXPECT_EQ(texts[1], "YOU WIN!!!");
+    EXPECT_EQ(texts[2], "Continue ? ");
+    EXPECT_EQ(texts[3], "Play  1 , Win  1");
+    EXPECT_EQ(table.Label2.caption, "1");
+    EXPECT_EQ(table.Label4.caption, "1");
+    EXPECT_EQ(state.GamesPlayed, 0);
+    EXPECT_EQ(state.GamesWon, 0);
+    EXPECT_FALSE(table.shown());
+    EXPECT_TRUE(game.formWelcome.shown());
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "AnnProfile.txt"));
+}
+
+TEST_F(ComputerTurnTest, BluffsWhenItsOwnDiceDoNotBeatTheCall) {
+    signIn();
+    playerHolds("55336", "5533", seedThrowing("65432"));
+    humanCalls("55332");
+
+    EXPECT_EQ(opponent.statistics().bluffs, 1);
+    EXPECT_GE(opponent.statistics().lastBluffSearch, 1);
+    EXPECT_EQ(state.MessageFields[0].size(), 5u);
+    const std::array<int, 5> human{5, 5, 3, 3, 2};
+    EXPECT_TRUE(callBeats(std::span(state.LastCallDice).first<5>(), state.LastCallLevel, human, 21))
+        << callOf(state.LastCallDice);
+    EXPECT_NE(callOf(state.LastCallDice), "65432");
+}
+
+TEST_F(ComputerTurnTest, KeepsTheCallsDiceWhenTheCallIsAmongThem) {
+    signIn();
+    playerHolds("66543", "", 99);
+    humanCalls("66000");
+    // With no option only dice of the call may be kept: the pair of sixes.
+    EXPECT_EQ(callOf(state.FixDice), "66000");
+    EXPECT_EQ(state.MessageFields[0].substr(0, 2), "66");
+    EXPECT_NE(history().find("Fixstring : \t66\r\n"), std::string::npos);
+    EXPECT_EQ(table.Text2.caption, "Ann Fix: \r\nAI Fix: 66\r\n");
+}
+
+TEST_F(ComputerTurnTest, UnderFixPermanentKeepsThePlayersFixedDiceOfAFalseCall) {
+    signIn(false, true);
+    playerHolds("55336", "5533", 5);
+    humanCalls("55332");
+    ASSERT_EQ(opponent.statistics().challenges, 0);
+    EXPECT_EQ(callOf(state.FixDice), "55330");
+    EXPECT_EQ(state.MessageFields[0].substr(0, 4), "5533");
+}
+
+} // namespace
+} // namespace quintel

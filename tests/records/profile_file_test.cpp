@@ -1,0 +1,180 @@
+#include "records/player_files.h"
+#include "testing/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace quintel {
+namespace {
+
+using Names = std::set<std::string>;
+
+constexpr std::string_view kSavedBytes = "0\t0\r\n1\t0\r\n2\t1\r\n3\t1\r\n4\t2\r\n"
+                                         "5\t2\r\n6\t3\r\n7\t3\r\n8\t4\r\n32767\t32767\r\n";
+
+struct Profile {
+    ProfileCounters counts{};
+    ProfileCounters scores{};
+};
+
+Profile sample() {
+    Profile profile;
+    for (int i = 0; i < 10; ++i) {
+        profile.counts[i] = i;
+        profile.scores[i] = i / 2;
+    }
+    profile.counts[9] = 32767;
+    profile.scores[9] = 32767;
+    profile.counts[10] = 555;
+    profile.scores[10] = 444;
+    return profile;
+}
+
+Profile filledWith(int value) {
+    Profile profile;
+    profile.counts.fill(value);
+    profile.scores.fill(value);
+    return profile;
+}
+
+TEST(ProfileSave, ReplacesTheOldProfileAndClampsWhatCannotBeReadBack) {
+    TempFolder folder;
+    folder.write("AnnProfile.txt", "a much longer old profile that must not survive in part\n");
+    Profile profile = filledWith(0);
+    profile.counts[0] = 40000;
+    profile.scores[0] = -3;
+    ASSERT_EQ(saveProfile(folder.path(), "Ann", profile.counts, profile.scores), std::nullopt);
+    EXPECT_EQ(folder.read("AnnProfile.txt").substr(0, 9), "32767\t0\r\n");
+    EXPECT_EQ(folder.read("AnnProfile.txt").size(), 9U + 9 * 5);
+}
+
+TEST(ProfileSave, ReportsAFolderItCannotWriteAndLeavesNothing) {
+    TempFolder folder;
+    folder.write("plain", "x");
+    const Profile profile = sample();
+    const auto problem = saveProfile(folder / "plain", "Ann", profile.counts, profile.scores);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find("could not be saved"), std::string::npos);
+    EXPECT_TRUE(saveProfile(folder.path(), "../Ann", profile.counts, profile.scores).has_value());
+    EXPECT_EQ(folder.names(), Names{"plain"});
+}
+
+TEST(ProfileFile, SavesTenCrLfLinesWithoutEntryTenAndReadsThemBack) {
+    TempFolder folder;
+    const Profile saved = sample();
+    ASSERT_EQ(saveProfile(folder.path(), "Ann", saved.counts, saved.scores), std::nullopt);
+    EXPECT_EQ(folder.read("AnnProfile.txt"), kSavedBytes);
+    EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"}); // no temporary file left behind
+    Profile loaded = filledWith(7);
+    const ProfileLoad load = loadProfile(folder.path(), "Ann", loaded.counts, loaded.scores);
+    EXPECT_TRUE(load.found);
+    EXPECT_EQ(profileLoadMessage(load), std::nullopt);
+    Profile expected = saved;
+    expected.counts[10] = 7;
+    expected.scores[10] = 7;
+    EXPECT_EQ(loaded.counts, expected.counts);
+    EXPECT_EQ(loaded.scores, expected.scores);
+}
+
+TEST(ProfileLoad, AMissingProfileStartsEveryEntryAtZeroAndCreatesNothing) {
+    TempFolder folder;
+    Profile loaded = filledWith(7);
+    const ProfileLoad load = loadProfile(folder.path(), "Ann", loaded.counts, loaded.scores);
+    EXPECT_FALSE(load.found);
+    EXPECT_FALSE(load.damaged);
+    EXPECT_EQ(loaded.counts, ProfileCounters{});
+    EXPECT_EQ(loaded.scores, ProfileCounters{});
+    EXPECT_EQ(folder.names(), Names{});
+}
+
+TEST(ProfileLoad, AcceptsLfLinesAMissingLastLineEndAndIgnoresLinesAfterTheTenth) {
+    TempFolder folder;
+    folder.write("AnnProfile.txt", "1\t2\n3\t4\r\n5\t6\n7\t8\n9\t10\n11\t12\n13\t14\n15\t16\n"
+                                   "17\t18\n19\t20\nrubbish after the tenth line\n");
+    folder.write("BobProfile.txt", std::string(kSavedBytes.substr(0, kSavedBytes.size() - 2)));
+    Profile ann;
+    EXPECT_FALSE(loadProfile(folder.path(), "Ann", ann.counts, ann.scores).damaged);
+    EXPECT_EQ(ann.counts[1], 3);
+    EXPECT_EQ(ann.scores[9], 20);
+    Profile bob;
+    EXPECT_FALSE(loadProfile(folder.path(), "Bob", bob.counts, bob.scores).damaged);
+    EXPECT_EQ(bob.scores[9], 32767);
+}
+
+// A damaged profile: the readable lines, zeros for the rest, the original kept beside it.
+struct Damaged {
+    Profile loaded = filledWith(7);
+    ProfileLoad load;
+};
+
+Damaged loadDamaged(const TempFolder& folder, std::string_view bytes) {
+    folder.write("AnnProfile.txt", bytes);
+    Damaged result;
+    result.load = loadProfile(folder.path(), "Ann", result.loaded.counts, result.loaded.scores);
+    return result;
+}
+
+TEST(ProfileLoad, AShortFileUsesItsLinesAndKeepsACopy) {
+    TempFolder folder;
+    const Damaged damaged = loadDamaged(folder, "4\t1\r\n5\t2\r\n");
+    EXPECT_TRUE(damaged.load.found);
+    EXPECT_TRUE(damaged.load.damaged);
+    EXPECT_EQ(damaged.loaded.counts, (ProfileCounters{4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
+    EXPECT_EQ(damaged.loaded.scores, (ProfileCounters{1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 7}));
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "4\t1\r\n5\t2\r\n");
+    EXPECT_EQ(std::filesystem::path(damaged.load.keptAs), folder / "AnnProfile.txt.damaged-0");
+    EXPECT_NE(profileLoadMessage(damaged.load)->find("it has 2 lines instead of 10"),
+              std::string::npos);
+}
+
+TEST(ProfileLoad, EachKindOfBadLineStartsThatLineAtZero) {
+    const std::string good(kSavedBytes.substr(5)); // lines 2..10 of a saved profile
+    for (const std::string_view bad :
+         {"3 1", "3\t", "\t1", "3\t1\t0", "x\t1", "3\t1.5", "-1\t0", "+3\t1", " 3\t1", "32768\t0",
+          "0\t99999999999", "3\t1\r\r"}) {
+        TempFolder folder;
+        const Damaged damaged = loadDamaged(folder, std::string(bad) + "\r\n" + good);
+        EXPECT_TRUE(damaged.load.damaged) << bad;
+        EXPECT_EQ(damaged.loaded.counts[0], 0) << bad;
+        EXPECT_EQ(damaged.loaded.scores[0], 0) << bad;
+        EXPECT_EQ(damaged.loaded.counts[1], 1) << bad;
+        EXPECT_EQ(damaged.loaded.counts[9], 32767) << bad;
+        EXPECT_NE(profileLoadMessage(damaged.load)->find("line 1 is not two numbers"),
+                  std::string::npos)
+            << bad;
+    }
+}
+
+TEST(ProfileLoad, AProfileThatIsNotAFileIsReportedAndNotFollowed) {
+    TempFolder folder;
+    TempFolder outside;
+    outside.write("secret.txt", std::string(kSavedBytes));
+    std::filesystem::create_symlink(outside / "secret.txt", folder / "AnnProfile.txt");
+    std::filesystem::create_directory(folder / "BobProfile.txt");
+    for (const std::string_view name : {"Ann", "Bob"}) {
+        Profile loaded = filledWith(7);
+        const ProfileLoad load = loadProfile(folder.path(), name, loaded.counts, loaded.scores);
+        EXPECT_TRUE(load.damaged) << name;
+        EXPECT_EQ(loaded.counts, (ProfileCounters{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7})) << name;
+        EXPECT_NE(profileLoadMessage(load)->find("could not be read"), std::string::npos);
+    }
+}
+
+TEST(ProfileLoad, KeptCopiesAreNeverOverwrittenAndTheSaveReplacesOnlyTheProfile) {
+    TempFolder folder;
+    loadDamaged(folder, "first");
+    Damaged damaged = loadDamaged(folder, "9\t9\r\nbad\r\n");
+    EXPECT_NE(profileLoadMessage(damaged.load)->find("kept as AnnProfile.txt.damaged-1."),
+              std::string::npos);
+    damaged.loaded.counts[1] = 2;
+    ASSERT_EQ(saveProfile(folder.path(), "Ann", damaged.loaded.counts, damaged.loaded.scores),
+              std::nullopt);
+    EXPECT_EQ(folder.read("AnnProfile.txt").substr(0, 10), "9\t9\r\n2\t0\r\n");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "first");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-1"), "9\t9\r\nbad\r\n");
+}
+
+} // namespace
+} // namespace quintel

@@ -1,0 +1,120 @@
+#include "engine_console.h"
+#include "opponent/engine/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace quintel {
+namespace {
+
+std::string answer(std::string_view line) {
+    return answerLine(Form1(), line).text;
+}
+
+bool refused(std::string_view line) {
+    const ConsoleAnswer result = answerLine(Form1(), line);
+    EXPECT_EQ(result.text.rfind("error: ", 0) == 0, !result.ok) << result.text;
+    return !result.ok;
+}
+
+TEST(EngineConsole, AnswersProbabilitiesWithSeventeenDigits) {
+    EXPECT_EQ(answer("prob1 - 65432"), "0.90740740740740744");
+    EXPECT_EQ(answer("prob1 6666 11112"), "0.16666666666666666");
+    EXPECT_EQ(answer("prob2 6 66"), "0.51774691358024694");
+    EXPECT_EQ(answer("prob2 46 4"), "1");
+    EXPECT_EQ(answer("samelevel - 65432"), "0.07716049382716049");
+    EXPECT_EQ(answer("beat - 65432"), "0.98456790123456794");
+    EXPECT_EQ(answer("  beat\t-   55200 "), answer("beat - 552")) << "blanks and zeros";
+}
+
+TEST(EngineConsole, AnswersSearchesWithTheHoldOrItsChance) {
+    EXPECT_EQ(answer("search 55 55432 - 0 none"), "55");
+    EXPECT_EQ(answer("search 55 55432 - 0 any"), "5543");
+    EXPECT_EQ(answer("search 66 12345 - 0 none"), "-");
+    EXPECT_EQ(answer("search 66551 11223 - 1 none"), "1");
+    EXPECT_EQ(answer("search 55 55432 3 0 perm"), "55432");
+    EXPECT_EQ(answer("search 55 55432 3 0 both"), "5543");
+    EXPECT_EQ(answer("search 3322 44223 - 1 none"), "0.72222222222222221");
+}
+
+TEST(EngineConsole, AnswersHandsAndLevels) {
+    EXPECT_EQ(answer("hand 0 1"), "65432");
+    EXPECT_EQ(answer("hand 1 31"), "55432");
+    EXPECT_EQ(answer("hand 6 6"), "11111");
+    EXPECT_EQ(answer("level 23321"), "33221 21");
+    EXPECT_EQ(answer("level 1"), "1 1");
+    EXPECT_EQ(answer("level 61166"), "66611 40");
+}
+
+TEST(EngineConsole, RefusesUnknownCommandsAndWrongWordCounts) {
+    EXPECT_TRUE(refused("throw 55"));
+    EXPECT_TRUE(refused("Prob1 - 65432"));
+    EXPECT_TRUE(refused("prob1 -"));
+    EXPECT_TRUE(refused("prob1 - 65432 1"));
+    EXPECT_TRUE(refused("search 55 55432 - 0"));
+    EXPECT_EQ(answer("prob1 -"), "error: prob1 takes HOLD CALL, got 1 words");
+}
+
+TEST(EngineConsole, RefusesDiceTextsThatAreNotDice) {
+    EXPECT_TRUE(refused("prob1 107 2"));
+    EXPECT_TRUE(refused("prob1 123456 2"));
+    EXPECT_TRUE(refused("prob2 x 2"));
+    EXPECT_TRUE(refused("search 55 554321 - 0 none"));
+    EXPECT_TRUE(refused("search 55 55432 1234567 0 none"));
+    EXPECT_TRUE(refused("level -"));
+    EXPECT_TRUE(refused("level 0"));
+    EXPECT_EQ(answer("prob1 123456 2"), "error: hold '123456' has more than five dice");
+}
+
+TEST(EngineConsole, RefusesCallsOfNoDiceOrMoreThanFive) {
+    EXPECT_TRUE(refused("prob1 - -"));
+    EXPECT_TRUE(refused("prob1 - 00000"));
+    EXPECT_TRUE(refused("prob1 - 123456"));
+    EXPECT_TRUE(refused("prob1 - 552000"));
+    EXPECT_TRUE(refused("prob1 - 7"));
+    EXPECT_EQ(answer("beat - 00"), "error: call '00' names no dice");
+}
+
+TEST(EngineConsole, RefusesNumbersAndOptionsOutOfRange) {
+    EXPECT_TRUE(refused("search 55 55432 - 2 none"));
+    EXPECT_TRUE(refused("search 55 55432 - x none"));
+    EXPECT_TRUE(refused("search 55 55432 - 0 all"));
+    EXPECT_TRUE(refused("hand 7 1"));
+    EXPECT_TRUE(refused("hand -1 1"));
+    EXPECT_TRUE(refused("hand 0 7"));
+    EXPECT_TRUE(refused("hand 0 0"));
+    EXPECT_TRUE(refused("hand 1 1x"));
+    EXPECT_FALSE(refused("hand 1 60"));
+    EXPECT_EQ(answer("hand 4 31"), "error: POSITION for class 4 must be a whole number from 1 to "
+                                   "30, not '31'");
+}
+
+TEST(EngineConsole, GoesOnAfterARefusedLineAndFailsAtTheEnd) {
+    std::istringstream in("prob1 - 65432\n\n   \nfoo\nlevel 23321\r\n");
+    std::ostringstream out;
+    EXPECT_EQ(runConsole(Form1(), in, out, false), 1);
+    std::string first;
+    std::string second;
+    std::string third;
+    std::istringstream lines(out.str());
+    std::getline(lines, first);
+    std::getline(lines, second);
+    std::getline(lines, third);
+    EXPECT_EQ(first, "0.90740740740740744");
+    EXPECT_EQ(second.rfind("error: unknown command 'foo'; the commands are prob1, prob2", 0), 0U)
+        << second;
+    EXPECT_EQ(third, "33221 21");
+    EXPECT_FALSE(std::getline(lines, first)) << "blank lines get no answer";
+}
+
+TEST(EngineConsole, SucceedsWhenEveryLineIsAnswered) {
+    std::istringstream in("hand 0 1\nbeat 11 65432");
+    std::ostringstream out;
+    EXPECT_EQ(runConsole(Form1(), in, out, true), 0);
+    EXPECT_EQ(out.str(), "65432\n1\n");
+}
+
+} // namespace
+} // namespace quintel

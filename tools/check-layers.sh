@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Checks every #include of the sources against the layers of the program and names each file and
+# line that includes across them. Usage: check-layers.sh [SOURCE_FOLDER]
+#
+#   model/            the standard library only
+#   forms/            model/
+#   opponent/engine/  model/
+#   table/ call/ records/ opponent/ app/ (the game)   the three above
+#   desktop/          the game and Qt;   app/main.cpp: desktop/ as well
+#   testing/          the game;   tools/*/: the game;   bench/: testing/ and tools/ as well
+#   tests/            anything
+#
+# Only desktop/, app/main.cpp and tests/ may include Qt; model/, forms/ and opponent/engine/ may
+# include nothing from outside the project but the C++ standard library.
+set -euo pipefail
+
+root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
+cd "$root"
+
+layer_of() {
+    case $1 in
+    app/main.cpp) echo main ;;
+    model/*) echo model ;;
+    forms/*) echo forms ;;
+    opponent/engine/*) echo engine ;;
+    table/* | call/* | records/* | opponent/* | app/*) echo game ;;
+    desktop/*) echo desktop ;;
+    testing/*) echo testing ;;
+    tools/*) echo tools ;;
+    bench/*) echo bench ;;
+    tests/*) echo tests ;;
+    *) echo none ;;
+    esac
+}
+
+# The layers a layer's files may include, itself first.
+usable_layers() {
+    local game="game model forms engine"
+    case $1 in
+    model) echo "model" ;;
+    forms) echo "forms model" ;;
+    engine) echo "engine model" ;;
+    game) echo "$game" ;;
+    desktop) echo "desktop $game" ;;
+    main) echo "main desktop $game" ;;
+    testing) echo "testing $game" ;;
+    tools) echo "tools $game" ;;
+    bench) echo "bench testing tools $game" ;;
+    tests) echo "tests testing tools bench main desktop $game" ;;
+    esac
+}
+
+source_files() {
+    if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$root" ]; then
+        git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | sort -u
+    else
+        find . \( -name '.git' -o -name 'build*' \) -prune -o -type f \
+            \( -name '*.cpp' -o -name '*.h' \) -print | sed 's#^\./##' | sort
+    fi
+}
+
+# The project file a quoted include names: next to the including file, from the top folder, or
+# from a tool's folder (the tools' libraries export their folders); empty when there is none.
+resolve() {
+    local file=$1 name=$2 candidate
+    for candidate in "$(dirname "$file")/$name" "$name" tools/*/"$name"; do
+        if [ -f "$candidate" ]; then
+            realpath --relative-to=. "$candidate"
+            return
+        fi
+    done
+}
+
+faults=0
+fault() {
+    echo "$1: $2" >&2
+    faults=$((faults + 1))
+}
+
+include_pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^>"]*)[>"]'
+while IFS= read -r file; do
+    [ -f "$file" ] || continue
+    layer=$(layer_of "$file")
+    if [ "$layer" = none ]; then
+        fault "$file" "lies in no layer's folder"
+        continue
+    fi
+    usable=" $(usable_layers "$layer") "
+    number=0
+    while IFS= read -r line || [ -n "$line" ]; do
+        number=$((number + 1))
+        [[ $line =~ $include_pattern ]] || continue
+        quote=${BASH_REMATCH[1]} name=${BASH_REMATCH[2]}
+        where="$file:$number"
+        if [ "$quote" = '<' ]; then
+            if [[ $name == Q* ]] && [[ " main desktop tests " != *" $layer "* ]]; then
+                fault "$where" "includes the Qt header <$name>; only desktop/ and app/main.cpp use Qt"
+            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model forms engine " == *" $layer "* ]]; then
+                fault "$where" "includes <$name>; $layer may use only the C++ standard library"
+            fi
+            continue
+        fi
+        target=$(resolve "$file" "$name")
+        if [ -z "$target" ]; then
+            fault "$where" "includes \"$name\", which is no file of the project"
+            continue
+        fi
+        target_layer=$(layer_of "$target")
+        if [[ $usable != *" $target_layer "* ]]; then
+            fault "$where" "includes \"$name\" ($target_layer); $layer may use only $(usable_layers "$layer")"
+        fi
+    done <"$file"
+done < <(source_files)
+
+if [ "$faults" -gt 0 ]; then
+    echo "$faults include(s) across the layers" >&2
+    exit 1
+fi

@@ -1,0 +1,236 @@
+#include "engine_console.h"
+
+#include "computer_console.h"
+#include "model/dice.h"
+#include "model/hand_table.h"
+#include "model/number_text.h"
+#include "opponent/engine/engine.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <span>
+#include <vector>
+
+namespace quintel {
+
+namespace {
+
+// A word the console cannot use; the message says why.
+struct InputError {
+    std::string message;
+};
+
+using Words = std::span<const std::string_view>;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::vector<std::string_view> splitWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i])) {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(line.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
+std::string quoted(std::string_view word) {
+    return "'" + std::string(word) + "'";
+}
+
+// Kept or fixed dice: '-' for none.
+std::string diceWord(std::string_view word, std::string_view role, bool mayBeEmpty) {
+    if (word == "-") {
+        if (!mayBeEmpty) {
+            throw InputError{std::string(role) + " must name one to five dice"};
+        }
+        return {};
+    }
+    if (!std::all_of(word.begin(), word.end(), isFaceDigit)) {
+        throw InputError{std::string(role) + " " + quoted(word) +
+                         " may hold only the digits 1 to 6 (or '-' for none)"};
+    }
+    if (word.size() > kDiceCount) {
+        throw InputError{std::string(role) + " " + quoted(word) + " has more than five dice"};
+    }
+    return std::string(word);
+}
+
+// A call may keep its empty positions as '0', as the call dialog writes it.
+std::string callWord(std::string_view word) {
+    const bool digits = std::all_of(word.begin(), word.end(), isCallDigit);
+    if (!digits) {
+        throw InputError{"call " + quoted(word) + " may hold only the digits 0 to 6"};
+    }
+    if (word.size() > kDiceCount) {
+        throw InputError{"call " + quoted(word) + " has more than five positions"};
+    }
+    if (namedDiceCount(word) == 0) {
+        throw InputError{"call " + quoted(word) + " names no dice"};
+    }
+    return std::string(word);
+}
+
+int integerWord(std::string_view word, std::string_view role, int lowest, int highest) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc{} || end != word.data() + word.size() || value < lowest ||
+        value > highest) {
+        throw InputError{std::string(role) + " must be a whole number from " +
+                         std::to_string(lowest) + " to " + std::to_string(highest) + ", not " +
+                         quoted(word)};
+    }
+    return value;
+}
+
+EngineOptions optionsWord(std::string_view word) {
+    if (word == "none") {
+        return {};
+    }
+    if (word == "any") {
+        return {.fixAny = true, .fixPermanent = false};
+    }
+    if (word == "perm") {
+        return {.fixAny = false, .fixPermanent = true};
+    }
+    if (word == "both") {
+        return {.fixAny = true, .fixPermanent = true};
+    }
+    throw InputError{"OPTS must be none, any, perm or both, not " + quoted(word)};
+}
+
+ConsoleAnswer probability(Chance chance) {
+    return {exactNumberText(chance.value())};
+}
+
+ConsoleAnswer prob1(const Form1& engine, Words words) {
+    return probability(engine.Prob1(diceWord(words[0], "hold", true), callWord(words[1])));
+}
+
+ConsoleAnswer prob2(const Form1& engine, Words words) {
+    return probability(engine.Prob2(diceWord(words[0], "fix", true), callWord(words[1])));
+}
+
+ConsoleAnswer sameLevel(const Form1& engine, Words words) {
+    return probability(engine.SameLevel(diceWord(words[0], "hold", true), callWord(words[1])));
+}
+
+ConsoleAnswer beat(const Form1& engine, Words words) {
+    return probability(engine.beatChance(diceWord(words[0], "hold", true), callWord(words[1])));
+}
+
+ConsoleAnswer search(const Form1& engine, Words words) {
+    const std::string call = callWord(words[0]);
+    const std::string dice = diceWord(words[1], "dice", true);
+    const std::string fix = diceWord(words[2], "fix", true);
+    const bool choose = integerWord(words[3], "CHOOSE", 0, 1) != 0;
+    const HoldChoice best = engine.searchHold(call, dice, fix, choose, optionsWord(words[4]));
+    if (choose) {
+        return probability(best.chance);
+    }
+    return {best.hold.empty() ? "-" : best.hold};
+}
+
+ConsoleAnswer hand(const Form1&, Words words) {
+    const int shape = integerWord(words[0], "CLASS", 0, 6);
+    const std::string role = "POSITION for class " + std::to_string(shape);
+    const int position = integerWord(words[1], role, 1, HandTable::classSize(shape));
+    return {HandTable::instance()(shape + 1, position)};
+}
+
+ConsoleAnswer level(const Form1&, Words words) {
+    const std::string dice = diceWord(words[0], "dice", false);
+    return {arrangeDigits(dice) + " " + std::to_string(shapeScore(countFaceDigits(dice)))};
+}
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments; // one word per argument
+    ConsoleAnswer (*answer)(const Form1&, Words);
+};
+
+constexpr std::array kCommands{
+    Command{"prob1", "HOLD CALL", &prob1},
+    Command{"prob2", "FIX CALL", &prob2},
+    Command{"samelevel", "HOLD CALL", &sameLevel},
+    Command{"beat", "HOLD CALL", &beat},
+    Command{"search", "CALL DICE FIX CHOOSE OPTS", &search},
+    Command{"hand", "CLASS POSITION", &hand},
+    Command{"level", "DICE", &level},
+    Command{"judge", "CALL DICE FIX OPTS", &judgeCommand},
+};
+
+std::string commandNames() {
+    std::string names;
+    for (const Command& command : kCommands) {
+        names += names.empty() ? "" : ", ";
+        names += command.name;
+    }
+    return names;
+}
+
+ConsoleAnswer refused(std::string_view message) {
+    return {"error: " + std::string(message), false};
+}
+
+} // namespace
+
+bool isBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), isBlank);
+}
+
+ConsoleAnswer answerLine(const Form1& engine, std::string_view line) {
+    const std::vector<std::string_view> words = splitWords(line);
+    if (words.empty()) {
+        return refused("empty line");
+    }
+    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                      [&](const Command& c) { return c.name == words[0]; });
+    if (command == kCommands.end()) {
+        return refused("unknown command " + quoted(words[0]) + "; the commands are " +
+                       commandNames());
+    }
+    const Words arguments = Words(words).subspan(1);
+    if (arguments.size() != splitWords(command->arguments).size()) {
+        return refused(std::string(command->name) + " takes " + std::string(command->arguments) +
+                       ", got " + std::to_string(arguments.size()) + " words");
+    }
+    try {
+        return command->answer(engine, arguments);
+    } catch (const InputError& error) {
+        return refused(error.message);
+    }
+}
+
+int runConsole(const Form1& engine, std::istream& in, std::ostream& out, bool flushEachLine) {
+    bool anyRefused = false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (isBlankLine(line)) {
+            continue;
+        }
+        const ConsoleAnswer answer = answerLine(engine, line);
+        anyRefused = anyRefused || !answer.ok;
+        out << answer.text << '\n';
+        if (flushEachLine) {
+            out.flush();
+        }
+    }
+    out.flush();
+    return anyRefused ? 1 : 0;
+}
+
+} // namespace quintel
