@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
-          xvfb xdotool x11-utils imagemagick)
+          xvfb xdotool x11-utils imagemagick clang-16 libclang-rt-16-dev)
 
 install_missing() {
     local missing=()
@@ -28,6 +28,23 @@ build() { # folder, cmake options...
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# Each libFuzzer target for a bounded time, starting from its seeds in fuzz/corpus/ (left
+# unchanged: what the fuzzer finds goes to build-fuzz/corpus/). A failure stops the test command.
+fuzz() {
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-16 -DQUINTEL_FUZZ=ON \
+        -DQUINTEL_WITH_UI=OFF -DQUINTEL_WITH_BENCH=OFF >/dev/null
+    cmake --build build-fuzz --parallel "$(nproc)" --target quintel_fuzzers
+    local target
+    for target in player_name console_line profile_load; do
+        mkdir -p "build-fuzz/corpus/$target"
+        echo "Fuzzing $target for 20 s"
+        "build-fuzz/fuzz/fuzz_$target" -max_total_time=20 -print_final_stats=1 \
+            "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>"build-fuzz/fuzz_$target.log" ||
+            { tail -n 60 "build-fuzz/fuzz_$target.log"; return 1; }
+        grep -E '^stat::number_of_executed_units' "build-fuzz/fuzz_$target.log"
+    done
+}
+
 case "${1:-}" in
 play)
     install_missing
@@ -44,6 +61,7 @@ test)
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUINTEL_SANITIZE=ON -DQUINTEL_WITH_UI=OFF \
         -DQUINTEL_WITH_BENCH=OFF
     (cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)" -L core)
+    fuzz
     ;;
 *)
     echo "usage: $0 play|test" >&2

@@ -4,16 +4,54 @@
 #include "records/file_io.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <memory>
 #include <string>
+#include <type_traits>
+
+#include <iconv.h>
 
 namespace quintel {
 
 namespace {
 
-bool isControlCharacter(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
+using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, decltype(&iconv_close)>;
+
+// The characters of a UTF-8 text, or nothing when the text is not valid UTF-8 (a stray or
+// truncated byte, an overlong form, a surrogate, a code point beyond U+10FFFF).
+std::optional<std::u32string> decodeUtf8(std::string_view text) {
+    constexpr const char* kUtf32 =
+        std::endian::native == std::endian::little ? "UTF-32LE" : "UTF-32BE";
+    const IconvHandle converter(iconv_open(kUtf32, "UTF-8"), &iconv_close);
+    if (converter.get() == reinterpret_cast<iconv_t>(-1)) {
+        return std::nullopt;
+    }
+    std::string input(text);
+    std::u32string characters(text.size(), U'\0'); // never more characters than bytes
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char* out = reinterpret_cast<char*>(characters.data());
+    std::size_t outLeft = characters.size() * sizeof(char32_t);
+    if (iconv(converter.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    characters.resize(characters.size() - outLeft / sizeof(char32_t));
+    return characters;
+}
+
+// Characters that show as something else than they are: controls (C0, DEL, C1), the bidirectional
+// embeddings, overrides and isolates that reorder what follows them, the line and paragraph
+// separators, and the zero-width characters.
+bool isDeceptiveCharacter(char32_t c) {
+    const auto within = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+    return c < 0x20 || within(0x7F, 0x9F) || within(0x202A, 0x202E) || within(0x2066, 0x2069) ||
+           within(0x2028, 0x2029) || within(0x200B, 0x200D) || c == 0xFEFF;
+}
+
+bool showsAsSomethingElse(std::string_view name) {
+    const std::optional<std::u32string> characters = decodeUtf8(name);
+    return !characters || std::any_of(characters->begin(), characters->end(), isDeceptiveCharacter);
 }
 
 std::string profileLine(int count, int score) {
@@ -53,7 +91,7 @@ std::optional<std::string> playerNameProblem(std::string_view name) {
     if (name.find('/') != std::string_view::npos) {
         return "A name cannot contain the character /. Please type another name.";
     }
-    if (std::any_of(name.begin(), name.end(), isControlCharacter)) {
+    if (showsAsSomethingElse(name)) {
         return "A name cannot contain control characters such as tabs or line breaks. Please type "
                "another name.";
     }

@@ -19,8 +19,9 @@ inline constexpr std::size_t kLongestNameBytes =
     kFileNameMax - std::string_view("Profile.txt.damaged-99").size();
 
 // Why a typed name cannot name the player's files inside the data folder (a path separator, "."
-// or "..", a control character, too long for the file system), or nothing when it can. The empty
-// name is allowed.
+// or "..", too long for the file system) or would show as something else than it is (not valid
+// UTF-8; a control, bidirectional, line-separating or zero-width character), or nothing when it
+// is fine. The empty name and names of spaces are allowed.
 std::optional<std::string> playerNameProblem(std::string_view name);
 
 // Whether files can be created in the data folder; an error text for the player if not.

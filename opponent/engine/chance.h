@@ -1,5 +1,7 @@
 #pragma once
 
+#include <compare>
+
 namespace quintel {
 
 // Every probability of the engine counts equally likely throws of all five dice, so two chances

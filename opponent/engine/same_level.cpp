@@ -22,7 +22,8 @@ using HandFacesTable = std::array<std::array<HandFaces, HandTable::kPositions>, 
 // The hands are already in canonical order; only their counts are worth keeping at hand.
 const HandFacesTable& handFaces() {
     static const HandFacesTable table = [] {
-        HandFacesTable faces{};
+        // HandFaces initialises its own members; `faces{}` here crashes clang 14.
+        HandFacesTable faces;
         for (int shape = 0; shape < 7; ++shape) {
             for (int x = 1; x <= HandTable::classSize(shape); ++x) {
                 HandFaces& hand = faces[at(shape)][at(x)];

@@ -27,6 +27,34 @@ TEST(PlayerName, RefusesOnlyWhatCannotNameAFileInsideTheFolder) {
     }
 }
 
+TEST(PlayerName, RefusesNamesThatShowAsSomethingElseWithTheControlCharacterMessage) {
+    const std::string message = playerNameProblem("\t").value_or("");
+    ASSERT_NE(message.find("control characters"), std::string::npos) << message;
+    // Not UTF-8: a stray continuation byte, a lone lead byte, a truncated sequence, an overlong
+    // '/', a surrogate, a code point beyond U+10FFFF, a byte that never occurs.
+    for (const std::string_view name :
+         {"Ann\x80"sv, "Ann\xC3"sv, "\xE2\x80"sv, "\xC0\xAF"sv, "\xE0\x80\xAF"sv, "\xED\xA0\x80"sv,
+          "\xF4\x90\x80\x80"sv, "\xFF"sv}) {
+        EXPECT_EQ(playerNameProblem(name).value_or(""), message) << name;
+    }
+    // C1 controls, bidirectional embeddings, overrides and isolates, line and paragraph
+    // separators, zero-width characters: the first and last of each range.
+    for (const std::string_view name :
+         {"Ann\u0080"sv, "Ann\u009F"sv, "\u202AAnn"sv, "Ann\u202E"sv, "\u2066Ann"sv, "Ann\u2069"sv,
+          "A\u2028nn"sv, "A\u2029nn"sv, "A\u200Bnn"sv, "A\u200Dnn"sv, "\uFEFFAnn"sv}) {
+        EXPECT_EQ(playerNameProblem(name).value_or(""), message) << name;
+    }
+}
+
+TEST(PlayerName, AllowsTheCharactersBesideTheRefusedOnes) {
+    for (const std::string_view name :
+         {"Ann\u00A0Lee"sv, "Ann\u00FF"sv, "Ann\u2027"sv, "Ann\u202F"sv, "Ann\u2065"sv,
+          "Ann\u206A"sv, "Ann\u200A"sv, "Ann\u200E"sv, "Ann\uFEFE"sv, "Ann\uFF00"sv, "\U0001F600"sv,
+          "\U0010FFFF"sv, "   "sv, "\u0410\u043D\u043D\u0430"sv}) {
+        EXPECT_FALSE(refused(name)) << name;
+    }
+}
+
 TEST(PlayerName, TheLongestAcceptedNameStillFormsEveryFileName) {
     const std::string longest(kLongestNameBytes, 'x');
     EXPECT_NE(playerNameProblem(longest + "x").value_or("").find("too long"), std::string::npos);

@@ -68,19 +68,20 @@ std::optional<EngineOptions> optionsOf(std::string_view word) {
 
 ConsoleAnswer judgeCommand(const Form1& engine, std::span<const std::string_view> words) {
     if (words.size() != 4) {
-        return {"error: judge takes CALL DICE FIX OPTS", false};
+        return refusedAnswer("judge takes CALL DICE FIX OPTS");
     }
     std::optional<std::string> problem = callProblem(words[0]);
     problem = problem ? problem : diceProblem(words[1]);
     problem = problem ? problem : fixProblem(words[2]);
+    const std::string_view fix = words[2] == "-" ? std::string_view() : words[2];
+    problem = problem ? problem : fixNotAmongDice(fix, words[1]);
     const std::optional<EngineOptions> options = optionsOf(words[3]);
     if (!problem && !options) {
         problem = "OPTS must be none, any, perm or both, not " + quoted(words[3]);
     }
     if (problem) {
-        return {"error: " + *problem, false};
+        return refusedAnswer(*problem);
     }
-    const std::string_view fix = words[2] == "-" ? std::string_view() : words[2];
     const Verdict verdict = judgeWithoutProfile(engine, words[0], fix, *options);
     return {exactNumberText(verdict.judgement.callUp.value()) + " " +
             exactNumberText(verdict.judgement.win.value()) + " " +

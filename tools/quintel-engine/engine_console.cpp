@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -69,6 +70,13 @@ std::string diceWord(std::string_view word, std::string_view role, bool mayBeEmp
     return std::string(word);
 }
 
+std::string fiveDiceWord(std::string_view word) {
+    if (word.size() != kDiceCount || !std::all_of(word.begin(), word.end(), isFaceDigit)) {
+        throw InputError{"dice " + quoted(word) + " must be five digits 1 to 6"};
+    }
+    return std::string(word);
+}
+
 // A call may keep its empty positions as '0', as the call dialog writes it.
 std::string callWord(std::string_view word) {
     const bool digits = std::all_of(word.begin(), word.end(), isCallDigit);
@@ -84,11 +92,17 @@ std::string callWord(std::string_view word) {
     return std::string(word);
 }
 
+// Written as the console writes numbers: digits only, no sign, no leading zero.
+bool isPlainNumber(std::string_view word) {
+    const bool digits = !word.empty() && std::all_of(word.begin(), word.end(),
+                                                     [](char c) { return c >= '0' && c <= '9'; });
+    return digits && (word.size() == 1 || word.front() != '0');
+}
+
 int integerWord(std::string_view word, std::string_view role, int lowest, int highest) {
     int value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc{} || end != word.data() + word.size() || value < lowest ||
-        value > highest) {
+    if (!isPlainNumber(word) || error != std::errc{} || value < lowest || value > highest) {
         throw InputError{std::string(role) + " must be a whole number from " +
                          std::to_string(lowest) + " to " + std::to_string(highest) + ", not " +
                          quoted(word)};
@@ -134,8 +148,11 @@ ConsoleAnswer beat(const Form1& engine, Words words) {
 
 ConsoleAnswer search(const Form1& engine, Words words) {
     const std::string call = callWord(words[0]);
-    const std::string dice = diceWord(words[1], "dice", true);
+    const std::string dice = fiveDiceWord(words[1]);
     const std::string fix = diceWord(words[2], "fix", true);
+    if (auto problem = fixNotAmongDice(fix, dice)) {
+        throw InputError{*problem};
+    }
     const bool choose = integerWord(words[3], "CHOOSE", 0, 1) != 0;
     const HoldChoice best = engine.searchHold(call, dice, fix, choose, optionsWord(words[4]));
     if (choose) {
@@ -182,11 +199,39 @@ std::string commandNames() {
     return names;
 }
 
-ConsoleAnswer refused(std::string_view message) {
-    return {"error: " + std::string(message), false};
+void appendEscaped(std::string& text, char c) {
+    constexpr std::string_view kHexDigits = "0123456789abcdef";
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
+        text += "\\\\";
+    } else if (byte >= 0x20 && byte < 0x7F) {
+        text += c;
+    } else {
+        text += "\\x";
+        text += kHexDigits[byte / 16];
+        text += kHexDigits[byte % 16];
+    }
 }
 
 } // namespace
+
+ConsoleAnswer refusedAnswer(std::string_view message) {
+    std::string text = "error: ";
+    for (const char c : message) {
+        appendEscaped(text, c);
+    }
+    return {text, false};
+}
+
+std::optional<std::string> fixNotAmongDice(std::string_view fix, std::string_view dice) {
+    const FaceCounts fixed = countFaceDigits(fix);
+    const FaceCounts thrown = countFaceDigits(dice);
+    // Each face as often in the fixed dice as in the dice, or less.
+    if (std::equal(fixed.begin(), fixed.end(), thrown.begin(), std::less_equal<>())) {
+        return std::nullopt;
+    }
+    return "fix " + quoted(fix) + " holds dice that are not among the dice " + quoted(dice);
+}
 
 bool isBlankLine(std::string_view line) {
     return std::all_of(line.begin(), line.end(), isBlank);
@@ -195,23 +240,24 @@ bool isBlankLine(std::string_view line) {
 ConsoleAnswer answerLine(const Form1& engine, std::string_view line) {
     const std::vector<std::string_view> words = splitWords(line);
     if (words.empty()) {
-        return refused("empty line");
+        return refusedAnswer("empty line");
     }
     const auto command = std::find_if(kCommands.begin(), kCommands.end(),
                                       [&](const Command& c) { return c.name == words[0]; });
     if (command == kCommands.end()) {
-        return refused("unknown command " + quoted(words[0]) + "; the commands are " +
-                       commandNames());
+        return refusedAnswer("unknown command " + quoted(words[0]) + "; the commands are " +
+                             commandNames());
     }
     const Words arguments = Words(words).subspan(1);
     if (arguments.size() != splitWords(command->arguments).size()) {
-        return refused(std::string(command->name) + " takes " + std::string(command->arguments) +
-                       ", got " + std::to_string(arguments.size()) + " words");
+        return refusedAnswer(std::string(command->name) + " takes " +
+                             std::string(command->arguments) + ", got " +
+                             std::to_string(arguments.size()) + " words");
     }
     try {
         return command->answer(engine, arguments);
     } catch (const InputError& error) {
-        return refused(error.message);
+        return refusedAnswer(error.message);
     }
 }
 

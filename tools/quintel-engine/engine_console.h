@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,15 @@ struct ConsoleAnswer {
     std::string text;
     bool ok = true;
 };
+
+// A refused answer: "error: " and the message. Every byte outside printable ASCII is written as
+// \xNN (and a backslash as \\), so that a control character typed into a question never
+// reaches the terminal raw.
+ConsoleAnswer refusedAnswer(std::string_view message);
+
+// Why fixed dice `fix` are not all among the five `dice` (each die counted as often as it
+// occurs), or nothing when they are. Both texts are face digits.
+std::optional<std::string> fixNotAmongDice(std::string_view fix, std::string_view dice);
 
 // Answers one command line of the engine console, e.g. "prob1 - 65432" or "level 23321".
 ConsoleAnswer answerLine(const Form1& engine, std::string_view line);

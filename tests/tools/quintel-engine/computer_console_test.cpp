@@ -40,5 +40,21 @@ TEST(JudgeCommand, RefusesWhatItCannotJudge) {
     EXPECT_EQ(judged("judge 55332 55336 -").rfind("error: judge takes CALL DICE FIX OPTS", 0), 0u);
 }
 
+TEST(JudgeCommand, RefusesFixedDiceThatAreNotAmongTheDice) {
+    EXPECT_EQ(judged("judge 55200 12345 66 none"),
+              "error: fix '66' holds dice that are not among the dice '12345' [refused]");
+    EXPECT_EQ(judged("judge 55200 55123 555 any"),
+              "error: fix '555' holds dice that are not among the dice '55123' [refused]");
+    EXPECT_EQ(judged("judge 55200 51253 55 any").find("error"), std::string::npos);
+}
+
+TEST(JudgeCommand, EscapesControlCharactersInItsErrors) {
+    EXPECT_EQ(judged("judge 55200 55336 \x1b]0;x\x07 none"),
+              "error: fix '\\x1b]0;x\\x07' must be up to five digits 1 to 6, or '-' for none "
+              "[refused]");
+    EXPECT_EQ(judged("judge 55200 55336 - n\xc2\x9bne"),
+              "error: OPTS must be none, any, perm or both, not 'n\\xc2\\x9bne' [refused]");
+}
+
 } // namespace
 } // namespace quintel

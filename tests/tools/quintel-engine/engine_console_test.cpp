@@ -91,6 +91,39 @@ TEST(EngineConsole, RefusesNumbersAndOptionsOutOfRange) {
                                    "30, not '31'");
 }
 
+TEST(EngineConsole, RefusesSearchesOverOtherThanFiveDiceOrWithFixedDiceNotAmongThem) {
+    EXPECT_TRUE(refused("search 5 - - 0 none"));
+    EXPECT_TRUE(refused("search 55200 12 - 0 none"));
+    EXPECT_TRUE(refused("search 55 5543 - 1 none"));
+    EXPECT_TRUE(refused("search 55 55432 6 0 none"));
+    EXPECT_TRUE(refused("search 55 55432 555 0 any"));
+    EXPECT_FALSE(refused("search 55 55432 55432 0 perm"));
+    EXPECT_EQ(answer("search 55200 12 - 0 none"), "error: dice '12' must be five digits 1 to 6");
+    EXPECT_EQ(answer("search 55 55432 5533 0 none"),
+              "error: fix '5533' holds dice that are not among the dice '55432'");
+}
+
+TEST(EngineConsole, RefusesNumbersWithASignOrLeadingZeros) {
+    for (const std::string_view line :
+         {"hand -0 1", "hand 0 01", "hand 00 1", "hand +1 1", "hand 0 010", "hand 0 1.0",
+          "search 55 55432 - -0 none", "search 55 55432 - 00 none", "search 55 55432 - 01 none"}) {
+        EXPECT_TRUE(refused(line)) << line;
+    }
+    EXPECT_FALSE(refused("hand 1 10")) << "zeros after other digits stay fine";
+    EXPECT_EQ(answer("hand -0 1"), "error: CLASS must be a whole number from 0 to 6, not '-0'");
+}
+
+TEST(EngineConsole, EscapesControlCharactersInErrorLines) {
+    EXPECT_EQ(answer("foo\x01\x1b[2J\x7f"),
+              "error: unknown command 'foo\\x01\\x1b[2J\\x7f'; the commands are prob1, prob2, "
+              "samelevel, beat, search, hand, level, judge");
+    EXPECT_EQ(answer("level 1\x08\x0b\x0c"),
+              "error: dice '1\\x08\\x0b\\x0c' may hold only the digits 1 to 6 (or '-' for none)");
+    // C1 controls, raw or encoded as UTF-8, and the backslash that starts an escape.
+    EXPECT_EQ(answer("prob1 - \x9b\xc2\x85\\"),
+              "error: call '\\x9b\\xc2\\x85\\\\' may hold only the digits 0 to 6");
+}
+
 TEST(EngineConsole, GoesOnAfterARefusedLineAndFailsAtTheEnd) {
     std::istringstream in("prob1 - 65432\n\n   \nfoo\nlevel 23321\r\n");
     std::ostringstream out;
