@@ -2,8 +2,8 @@
 // not blank gets exactly one answer line, an answer is refused exactly when it starts with
 // "error: ", the exit status says whether any line was refused, and nothing typed comes back
 // with a control character or any other byte outside printable ASCII.
-#include "opponent/engine.h"
-#include "opponent/engine_console.h"
+#include "opponent/engine/engine.h"
+#include "tools/quintel-engine/engine_console.h"
 
 #include <algorithm>
 #include <cstddef>

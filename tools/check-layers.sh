@@ -8,7 +8,7 @@
 #   table/ call/ records/ opponent/ app/ (the game)   the three above
 #   desktop/          the game and Qt;   app/main.cpp: desktop/ as well
 #   testing/          the game;   tools/*/: the game;   bench/: testing/ and tools/ as well
-#   tests/            anything
+#   tests/ fuzz/      anything
 #
 # Only desktop/, app/main.cpp and tests/ may include Qt; model/, forms/ and opponent/engine/ may
 # include nothing from outside the project but the C++ standard library.
@@ -28,7 +28,7 @@ layer_of() {
     testing/*) echo testing ;;
     tools/*) echo tools ;;
     bench/*) echo bench ;;
-    tests/*) echo tests ;;
+    tests/* | fuzz/*) echo tests ;;
     *) echo none ;;
     esac
 }
