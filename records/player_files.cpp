@@ -68,15 +68,26 @@ std::optional<std::string> playerNameProblem(std::string_view name) {
 }
 
 std::optional<std::string> dataFolderProblem(const std::filesystem::path& dataFolder) {
+    // An empty file can be made on a full disk, so the probe writes as many bytes as a sign-in
+    // does; the sign-in's own writes would fail otherwise, with the table already open.
     const files::TemporaryFile probe = files::createTemporary(dataFolder, ".quintel-write-test-");
-    if (probe.descriptor < 0) {
-        return "The game cannot save files in its folder " + dataFolder.string() + " (" +
-               files::reason(errno) +
-               "). Move the game to a folder you can write to and try again.";
+    int error = probe.descriptor < 0 ? errno : 0;
+    if (probe.descriptor >= 0) {
+        const std::string signInBytes(kLongestSignInBytes, ' ');
+        if (!files::writeAll(probe.descriptor, signInBytes)) {
+            error = errno;
+        }
+        if (!files::closeDescriptor(probe.descriptor) && error == 0) {
+            error = errno;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(probe.path, ignored);
     }
-    files::closeDescriptor(probe.descriptor);
-    std::error_code ignored;
-    std::filesystem::remove(probe.path, ignored);
+    if (error != 0) {
+        return "The game cannot save files in its folder " + dataFolder.string() + " (" +
+               files::reason(error) +
+               "). Make room there or move the game to a folder you can write to, then try again.";
+    }
     return std::nullopt;
 }
 
