@@ -47,6 +47,19 @@ std::string saveProblem(const std::filesystem::path& path, int error) {
            files::reason(error) + "). The statistics of this stay at the table are lost.";
 }
 
+// 0 when a file can be created in `folder` and take as many bytes as a sign-in writes, else why
+// not. An empty file can be made even on a full disk, so the probe has to write.
+int signInWriteError(const std::filesystem::path& folder) {
+    const files::TemporaryFile probe = files::createTemporary(folder, ".quintel-write-test-");
+    if (probe.descriptor < 0) {
+        return errno;
+    }
+    const int error = writeAndClose(probe.descriptor, std::string(kLongestSignInBytes, ' '));
+    std::error_code ignored;
+    std::filesystem::remove(probe.path, ignored);
+    return error;
+}
+
 } // namespace
 
 std::optional<std::string> playerNameProblem(std::string_view name) {
@@ -68,22 +81,7 @@ std::optional<std::string> playerNameProblem(std::string_view name) {
 }
 
 std::optional<std::string> dataFolderProblem(const std::filesystem::path& dataFolder) {
-    // An empty file can be made on a full disk, so the probe writes as many bytes as a sign-in
-    // does; the sign-in's own writes would fail otherwise, with the table already open.
-    const files::TemporaryFile probe = files::createTemporary(dataFolder, ".quintel-write-test-");
-    int error = probe.descriptor < 0 ? errno : 0;
-    if (probe.descriptor >= 0) {
-        const std::string signInBytes(kLongestSignInBytes, ' ');
-        if (!files::writeAll(probe.descriptor, signInBytes)) {
-            error = errno;
-        }
-        if (!files::closeDescriptor(probe.descriptor) && error == 0) {
-            error = errno;
-        }
-        std::error_code ignored;
-        std::filesystem::remove(probe.path, ignored);
-    }
-    if (error != 0) {
+    if (const int error = signInWriteError(dataFolder); error != 0) {
         return "The game cannot save files in its folder " + dataFolder.string() + " (" +
                files::reason(error) +
                "). Make room there or move the game to a folder you can write to, then try again.";
