@@ -8,7 +8,9 @@ namespace quintel {
 
 Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSource& randomSource)
     : messages(messageBoxes), random(randomSource), dataFolder(std::move(folder)),
-      formWelcome(*this), formStart(*this), formCall(*this) {}
+      formWelcome(*this), formStart(*this), formCall(*this) {
+    history.onProblem([this](std::string_view text) { tellFileProblem(text); });
+}
 
 void Game::start() {
     formWelcome.Show();
@@ -17,7 +19,15 @@ void Game::start() {
 void Game::SaveProfile() {
     if (auto problem =
             saveProfile(dataFolder, state.PlayerNames[0], state.ProfileCount, state.ProfileScore)) {
-        messages.inform(*problem);
+        tellFileProblem(*problem);
+    }
+}
+
+void Game::tellFileProblem(std::string_view text) {
+    if (onFileProblem) {
+        onFileProblem(text);
+    } else {
+        messages.inform(text);
     }
 }
 

@@ -11,7 +11,9 @@
 #include "table/form_start.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string_view>
 
 namespace quintel {
 
@@ -42,6 +44,11 @@ public:
 
     // Writes the player's profile; tells the player when it cannot be saved.
     void SaveProfile();
+
+    // Tells the player that one of their files could not be written: in a message box, unless
+    // whoever drives the game without a screen takes the news instead.
+    void tellFileProblem(std::string_view text);
+    std::function<void(std::string_view)> onFileProblem;
 
     // Set when the program should end (Exit on the welcome screen, the table closed from its
     // frame).

@@ -5,6 +5,7 @@
 #include "model/random_source.h"
 #include "opponent/computer_player.h"
 #include "records/data_folder.h"
+#include "records/file_io.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
+    // Past the file-size limit a write then fails, and the game tells the player and plays on.
+    quintel::files::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     // The game says when it ends (see WindowsView), not the last window to close: between two
     // screens, and behind a message box, there may be no window of the game open.

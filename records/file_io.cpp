@@ -1,6 +1,7 @@
 #include "records/file_io.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -34,19 +35,24 @@ TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_v
     return {};
 }
 
-bool writeAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+std::size_t writeAsMuchAsPossible(int descriptor, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written <= 0) {
             errno = written == 0 ? EIO : errno;
-            return false;
+            break;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+        done += static_cast<std::size_t>(written);
     }
-    return true;
+    return done;
+}
+
+bool writeAll(int descriptor, std::string_view bytes) {
+    return writeAsMuchAsPossible(descriptor, bytes) == bytes.size();
 }
 
 namespace {
@@ -115,6 +121,10 @@ bool syncFolder(const std::filesystem::path& folder) {
 
 bool closeDescriptor(int descriptor) {
     return ::close(descriptor) == 0;
+}
+
+void ignoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::string reason(int error) {

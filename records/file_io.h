@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ struct TemporaryFile {
 };
 TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_view stem);
 
+// Writes as much of `bytes` as the file takes, retrying after interruptions and short writes.
+// Returns how many bytes were written; when that is fewer than all, errno says why.
+std::size_t writeAsMuchAsPossible(int descriptor, std::string_view bytes);
+
 // Writes every byte, retrying after interruptions and short writes.
 bool writeAll(int descriptor, std::string_view bytes);
 
@@ -34,6 +39,10 @@ bool syncFolder(const std::filesystem::path& folder);
 
 // Closes and reports whether everything written so far was accepted.
 bool closeDescriptor(int descriptor);
+
+// Makes a write past the process's file-size limit fail with EFBIG, which the writer can report,
+// instead of ending the program with SIGXFSZ. For the start of each program.
+void ignoreFileSizeSignal();
 
 // The system's description of errno value `error`, for messages to the player.
 std::string reason(int error);

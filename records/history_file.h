@@ -2,7 +2,9 @@
 
 #include "model/history_sink.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,12 +15,28 @@ namespace quintel {
 // number. It is created exclusively, so two programs signed in under one name never share a file
 // and an existing file is never opened, and every write reaches the file before it returns. Lines
 // end in CR LF; the text is written byte for byte.
+//
+// When the file stops taking bytes (a full disk, the file-size limit, a file made immutable) play
+// goes on: the bytes not yet written are kept, in order, and go out before anything newer as soon
+// as the file takes them again, so no line is lost or run into the next. Only what is kept is
+// bounded; lines beyond the bound are lost, and a mark in the file says how many.
 class HistoryFile : public HistorySink {
 public:
+    // The most bytes kept while the file cannot be written. One line is always kept whole, however
+    // long.
+    static constexpr std::size_t kPendingLimit = std::size_t{1} << 20;
+
+    // Receives what the player must be told: that the file could not be written, and that lines
+    // were lost (each at most once per file), and that its end could not be written at close.
+    using ProblemHandler = std::function<void(std::string_view message)>;
+
     HistoryFile() = default;
     HistoryFile(const HistoryFile&) = delete;
     HistoryFile& operator=(const HistoryFile&) = delete;
+    // Closes without telling anyone: at the end of the program there is nobody left to tell.
     ~HistoryFile() override;
+
+    void onProblem(ProblemHandler handler) { problemHandler_ = std::move(handler); }
 
     // Creates the next free history file for `playerName` and writes its first line
     // ("<name> HISTORY"), closing any file still open. Returns an error text for the player when
@@ -28,14 +46,29 @@ public:
 
     bool isOpen() const { return descriptor_ >= 0; }
     const std::filesystem::path& path() const { return path_; }
+    // Bytes waiting for the file to take them again.
+    std::size_t pendingBytes() const { return pending_.size(); }
 
     // Writes `text` and a line end. Nothing happens while no file is open.
     void writeLine(std::string_view text) override;
+    // Writes what is still kept and closes the file; tells the problem handler when its end could
+    // not be written.
     void close();
 
 private:
+    void keep(std::string_view line);
+    bool writePending();
+    void tellOnce(bool& told, const std::string& message);
+    void tell(const std::string& message);
+
     int descriptor_ = -1;
     std::filesystem::path path_;
+    std::string pending_;
+    std::size_t linesLost_ = 0; // since the last line kept; marked before the next one
+    int lastError_ = 0;
+    bool toldWriteProblem_ = false;
+    bool toldLoss_ = false;
+    ProblemHandler problemHandler_;
 };
 
 } // namespace quintel

@@ -85,6 +85,19 @@ std::string saveProblem(const std::filesystem::path& path, int error) {
            files::reason(error) + "). The statistics of this stay at the table are lost.";
 }
 
+// 0 when a file can be created in `folder` and take as many bytes as a sign-in writes, else why
+// not. An empty file can be made even on a full disk, so the probe has to write.
+int signInWriteError(const std::filesystem::path& folder) {
+    const files::TemporaryFile probe = files::createTemporary(folder, ".quintel-write-test-");
+    if (probe.descriptor < 0) {
+        return errno;
+    }
+    const int error = writeAndClose(probe.descriptor, std::string(kLongestSignInBytes, ' '));
+    std::error_code ignored;
+    std::filesystem::remove(probe.path, ignored);
+    return error;
+}
+
 } // namespace
 
 std::optional<std::string> playerNameProblem(std::string_view name) {
@@ -106,15 +119,11 @@ std::optional<std::string> playerNameProblem(std::string_view name) {
 }
 
 std::optional<std::string> dataFolderProblem(const std::filesystem::path& dataFolder) {
-    const files::TemporaryFile probe = files::createTemporary(dataFolder, ".quintel-write-test-");
-    if (probe.descriptor < 0) {
+    if (const int error = signInWriteError(dataFolder); error != 0) {
         return "The game cannot save files in its folder " + dataFolder.string() + " (" +
-               files::reason(errno) +
-               "). Move the game to a folder you can write to and try again.";
+               files::reason(error) +
+               "). Make room there or move the game to a folder you can write to, then try again.";
     }
-    files::closeDescriptor(probe.descriptor);
-    std::error_code ignored;
-    std::filesystem::remove(probe.path, ignored);
     return std::nullopt;
 }
 

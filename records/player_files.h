@@ -24,7 +24,14 @@ inline constexpr std::size_t kLongestNameBytes =
 // is fine. The empty name and names of spaces are allowed.
 std::optional<std::string> playerNameProblem(std::string_view name);
 
-// Whether files can be created in the data folder; an error text for the player if not.
+// What a sign-in writes to the history file at most: the longest name's " HISTORY" line, the
+// longest options line and the empty line, each ending in CR LF.
+inline constexpr std::size_t kLongestSignInBytes =
+    kLongestNameBytes + std::string_view(" HISTORY\r\n").size() +
+    std::string_view("Fix Any + Fix Permanent\r\n").size() + std::string_view("\r\n").size();
+
+// Whether a sign-in's files can be created and written in the data folder; an error text for the
+// player if not.
 std::optional<std::string> dataFolderProblem(const std::filesystem::path& dataFolder);
 
 std::filesystem::path profilePath(const std::filesystem::path& dataFolder, std::string_view name);

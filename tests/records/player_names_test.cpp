@@ -1,9 +1,12 @@
+#include "records/file_io.h"
 #include "records/history_file.h"
 #include "records/player_files.h"
+#include "testing/file_faults.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -97,6 +100,43 @@ TEST(DataFolder, AReadOnlyFolderIsRefused) {
                         "itself is covered by the missing folder and the file-as-folder cases";
     }
     EXPECT_TRUE(dataFolderProblem(folder.path()).has_value());
+}
+
+bool contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+// An empty file can be made where no byte can be written, so the check writes.
+TEST(DataFolder, AFullDiskOrAFileSizeLimitBelowASignInIsRefused) {
+    TempFolder folder;
+    const testing::ChildRun limited = testing::inChild([&] {
+        files::ignoreFileSizeSignal();
+        testing::limitFileSize(100);
+        return testing::Texts{dataFolderProblem(folder.path()).value_or("passed")};
+    });
+    ASSERT_TRUE(limited.finished) << limited.how;
+    EXPECT_TRUE(contains(limited.texts.at(0), std::strerror(EFBIG))) << limited.texts.at(0);
+    EXPECT_TRUE(folder.names().empty()) << "the probe is removed";
+
+    if (const auto problem = testing::smallDiskProblem(folder.path())) {
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (" << *problem
+                     << "); the full-disk case is not run";
+    }
+    const testing::ChildRun full = testing::inChild([&] {
+        testing::mountSmallDisk(folder.path(), "size=64k");
+        const std::string room = dataFolderProblem(folder.path()).value_or("passed");
+        testing::fillDisk(folder / "filler");
+        const std::string none = dataFolderProblem(folder.path()).value_or("passed");
+        std::filesystem::remove(folder / "filler");
+        return testing::Texts{
+            room, none,
+            std::to_string(std::distance(std::filesystem::directory_iterator(folder.path()), {}))};
+    });
+    ASSERT_TRUE(full.finished) << full.how;
+    EXPECT_EQ(full.texts.at(0), "passed");
+    EXPECT_TRUE(contains(full.texts.at(1), "cannot save files")) << full.texts.at(1);
+    EXPECT_TRUE(contains(full.texts.at(1), std::strerror(ENOSPC))) << full.texts.at(1);
+    EXPECT_EQ(full.texts.at(2), "0") << "the probe is removed";
 }
 
 } // namespace

@@ -8,10 +8,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <exception>
 #include <optional>
 #include <sstream>
+#include <stdlib.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace quintel::arena {
@@ -21,14 +24,18 @@ namespace {
 constexpr int kMostCallsInAGame = 200;
 constexpr std::string_view kPlayerName = "Arena";
 
-// A data folder of the run's own, removed with everything in it afterwards.
+// A data folder of the run's own under the system's temporary folder, made with a name nobody
+// else can have taken, and removed with everything in it afterwards.
 class TemporaryFolder {
 public:
-    explicit TemporaryFolder(std::uint64_t seed) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quintel-selfplay-" + std::to_string(::getpid()) + "-" + std::to_string(seed));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+    TemporaryFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quintel-selfplay-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::system_error(errno, std::generic_category(),
+                                    "cannot make a temporary folder " + pattern);
+        }
+        path_ = pattern;
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
@@ -77,6 +84,9 @@ public:
           seat_(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1),
           game_(folder, *this, random_) {
         game_.computer = config.computer != nullptr ? config.computer : &opponent_;
+        game_.onFileProblem = [this](std::string_view text) {
+            report_.writeFailures.emplace_back(text);
+        };
     }
 
     ArenaReport run();
@@ -93,7 +103,7 @@ private:
     void checkProfile();
     void checkLog();
     void fault(std::string text) { report_.faults.push_back(std::move(text)); }
-    bool stopped() const { return !report_.faults.empty(); }
+    bool stopped();
 
     const ArenaConfig& config_;
     RandomSource random_;
@@ -115,11 +125,20 @@ ArenaReport Arena::run() {
     } catch (const std::exception& error) {
         fault(std::string("exception: ") + error.what());
     }
+    // A run stopped in the middle of a game leaves the file open; closing it may still fail.
+    game_.history.close();
     report_.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     report_.longestBluffSearch = opponent_.statistics().longestBluffSearch;
     report_.settledCalls = opponent_.statistics().settledCalls;
     return report_;
+}
+
+bool Arena::stopped() {
+    if (!report_.interrupted && config_.interrupted) {
+        report_.interrupted = config_.interrupted();
+    }
+    return !report_.faults.empty() || !report_.writeFailures.empty() || report_.interrupted;
 }
 
 MessageAnswer Arena::show(std::string_view text, MessageButtons buttons) {
@@ -287,7 +306,7 @@ ArenaReport runArena(const ArenaConfig& config) {
     std::optional<TemporaryFolder> temporary;
     std::filesystem::path folder = config.dataFolder;
     if (folder.empty()) {
-        temporary.emplace(config.seed);
+        temporary.emplace();
         folder = temporary->path();
     } else {
         std::filesystem::create_directories(folder);

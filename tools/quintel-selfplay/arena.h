@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct ArenaConfig {
     EngineOptions options;
     Policy policy = Policy::Honest;
     std::filesystem::path dataFolder; // empty: a temporary folder, removed afterwards
+    // Asked between moves; true ends the run early, the temporary folder removed as usual.
+    std::function<bool()> interrupted;
     // Another computer seat in place of the real one (to show that the arena catches faults).
     ComputerPlayer* computer = nullptr;
 };
@@ -33,6 +36,10 @@ struct ArenaReport {
     long long settledCalls = 0; // bluff searches that ran into their bound
     double seconds = 0.0;
     std::vector<std::string> faults; // broken invariants; the run stops at the first
+    // What the player would have been told about files that could not be written (each names the
+    // file); the run stops at the first.
+    std::vector<std::string> writeFailures;
+    bool interrupted = false;
 };
 
 // Plays complete games headless through the screens' own handlers, the player's seat taken by

@@ -94,7 +94,8 @@ std::string usage() {
            "       quintel-selfplay --help\n"
            "Plays N complete games of the computer against a scripted player and prints one\n"
            "summary line. The player's files go to DIR, or to a temporary folder that is removed\n"
-           "afterwards. Exits with 1 when a game breaks a rule of play, 2 on bad arguments.\n";
+           "afterwards. Exits with 1 when a game breaks a rule of play or a player's file cannot\n"
+           "be written, 2 on bad arguments.\n";
 }
 
 } // namespace quintel::arena
