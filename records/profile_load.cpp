@@ -40,19 +40,33 @@ std::optional<int> parseCounter(std::string_view field) {
     return value;
 }
 
-bool parseLine(std::string_view line, int& count, int& score) {
+enum class LineFault { none, notNumbers, scoreAboveCount };
+
+LineFault parseLine(std::string_view line, int& count, int& score) {
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos) {
-        return false;
+        return LineFault::notNumbers;
     }
     const auto first = parseCounter(line.substr(0, tab));
     const auto second = parseCounter(line.substr(tab + 1));
     if (!first || !second) {
-        return false;
+        return LineFault::notNumbers;
+    }
+    // The score counts some of the calls the count counts; the game never writes more.
+    if (*second > *first) {
+        return LineFault::scoreAboveCount;
     }
     count = *first;
     score = *second;
-    return true;
+    return LineFault::none;
+}
+
+std::string lineProblem(std::size_t index, LineFault fault) {
+    const std::string line = "line " + std::to_string(index + 1);
+    if (fault == LineFault::scoreAboveCount) {
+        return line + " holds a score above its count";
+    }
+    return line + " is not two numbers from 0 to 32767 separated by a TAB";
 }
 
 // Fills entries 0..9 from the text; lines that cannot be read start at 0. Returns what was wrong
@@ -63,9 +77,12 @@ std::string readCounters(std::string_view text, ProfileCounters& counts, Profile
     for (std::size_t i = 0; i < kProfileLines; ++i) {
         counts[i] = 0;
         scores[i] = 0;
-        if (i < lines.size() && !parseLine(lines[i], counts[i], scores[i]) && problem.empty()) {
-            problem = "line " + std::to_string(i + 1) +
-                      " is not two numbers from 0 to 32767 separated by a TAB";
+        if (i >= lines.size()) {
+            continue;
+        }
+        const LineFault fault = parseLine(lines[i], counts[i], scores[i]);
+        if (fault != LineFault::none && problem.empty()) {
+            problem = lineProblem(i, fault);
         }
     }
     if (problem.empty() && lines.size() < kProfileLines) {

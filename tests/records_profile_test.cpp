@@ -91,13 +91,13 @@ TEST(ProfileLoad, AMissingProfileStartsEveryEntryAtZeroAndCreatesNothing) {
 
 TEST(ProfileLoad, AcceptsLfLinesAMissingLastLineEndAndIgnoresLinesAfterTheTenth) {
     TempFolder folder;
-    folder.write("AnnProfile.txt", "1\t2\n3\t4\r\n5\t6\n7\t8\n9\t10\n11\t12\n13\t14\n15\t16\n"
-                                   "17\t18\n19\t20\nrubbish after the tenth line\n");
+    folder.write("AnnProfile.txt", "2\t1\n4\t3\r\n6\t5\n8\t7\n10\t9\n12\t11\n14\t13\n16\t15\n"
+                                   "18\t17\n20\t19\nrubbish after the tenth line\n");
     folder.write("BobProfile.txt", std::string(kSavedBytes.substr(0, kSavedBytes.size() - 2)));
     Profile ann;
     EXPECT_FALSE(loadProfile(folder.path(), "Ann", ann.counts, ann.scores).damaged);
-    EXPECT_EQ(ann.counts[1], 3);
-    EXPECT_EQ(ann.scores[9], 20);
+    EXPECT_EQ(ann.counts[1], 4);
+    EXPECT_EQ(ann.scores[9], 19);
     Profile bob;
     EXPECT_FALSE(loadProfile(folder.path(), "Bob", bob.counts, bob.scores).damaged);
     EXPECT_EQ(bob.scores[9], 32767);
@@ -145,6 +145,21 @@ TEST(ProfileLoad, EachKindOfBadLineStartsThatLineAtZero) {
                   std::string::npos)
             << bad;
     }
+}
+
+TEST(ProfileLoad, AScoreAboveItsCountIsADamagedLine) {
+    const std::string rest(kSavedBytes.substr(5)); // lines 2..10 of a saved profile
+    TempFolder folder;
+    const Damaged damaged = loadDamaged(folder, "41\t32767\r\n" + rest);
+    EXPECT_TRUE(damaged.load.damaged);
+    EXPECT_EQ(damaged.loaded.counts[0], 0);
+    EXPECT_EQ(damaged.loaded.scores[0], 0);
+    EXPECT_EQ(damaged.loaded.scores[9], 32767); // a score equal to its count is fine
+    EXPECT_EQ(profileLoadMessage(damaged.load),
+              "Your profile is damaged: line 1 holds a score above its count. The lines that "
+              "could be read are used; the others start at 0. The damaged file was kept as "
+              "AnnProfile.txt.damaged-0.");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "41\t32767\r\n" + rest);
 }
 
 TEST(ProfileLoad, AProfileThatIsNotAFileIsReportedAndNotFollowed) {
