@@ -96,6 +96,11 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
         return problem;
     }
     const std::filesystem::path target = profilePath(dataFolder, name);
+    if (files::ownerMayNotWrite(target)) {
+        return "Your profile " + target.filename().string() +
+               " is read-only, so it was not changed: the statistics of this stay at the table "
+               "are not saved.";
+    }
     // The new profile is complete and on disk before it takes the old one's name, so a save cut
     // short leaves the old profile or the new one, never a mix.
     const files::TemporaryFile temporary = files::createTemporary(dataFolder, ".quintel-profile-");

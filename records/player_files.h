@@ -58,7 +58,8 @@ ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_vie
                         ProfileCounters& counts, ProfileCounters& scores);
 
 // Writes entries 0..9 atomically (a new file renamed over the old one): an interrupted save leaves
-// the old or the new profile, never a mix. Returns an error text when it could not be saved.
+// the old or the new profile, never a mix. A profile its owner may not write is left as it is.
+// Returns a text for the player when the profile was not saved.
 std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
                                        std::string_view name, const ProfileCounters& counts,
                                        const ProfileCounters& scores);

@@ -61,6 +61,24 @@ TEST(ProfileSave, ReportsAFolderItCannotWriteAndLeavesNothing) {
     EXPECT_EQ(folder.names(), Names{"plain"});
 }
 
+TEST(ProfileSave, LeavesAProfileItsOwnerMayNotWriteAndSaysSo) {
+    // Root may write every file, so the owner's mode bits decide, not access().
+    using enum std::filesystem::perms;
+    for (const auto mode : {owner_read | group_read, owner_read | group_all | others_all}) {
+        TempFolder folder;
+        folder.write("AnnProfile.txt", kSavedBytes);
+        std::filesystem::permissions(folder / "AnnProfile.txt", mode);
+        const Profile profile = filledWith(1);
+        const auto problem = saveProfile(folder.path(), "Ann", profile.counts, profile.scores);
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(*problem, "Your profile AnnProfile.txt is read-only, so it was not changed: the "
+                            "statistics of this stay at the table are not saved.");
+        EXPECT_EQ(folder.read("AnnProfile.txt"), kSavedBytes);
+        EXPECT_EQ(std::filesystem::status(folder / "AnnProfile.txt").permissions(), mode);
+        EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"});
+    }
+}
+
 TEST(ProfileFile, SavesTenCrLfLinesWithoutEntryTenAndReadsThemBack) {
     TempFolder folder;
     const Profile saved = sample();
