@@ -8,7 +8,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace quintel::files {
 
@@ -19,21 +18,6 @@ int createExclusive(const std::filesystem::path& path) {
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
     } while (descriptor < 0 && errno == EINTR);
     return descriptor;
-}
-
-TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_view stem) {
-    const std::string prefix = std::string(stem) + std::to_string(::getpid()) + "-";
-    for (int k = 0; k < 1000; ++k) {
-        std::filesystem::path path = folder / (prefix + std::to_string(k) + ".tmp");
-        const int descriptor = createExclusive(path);
-        if (descriptor >= 0) {
-            return {descriptor, std::move(path)};
-        }
-        if (errno != EEXIST) {
-            return {};
-        }
-    }
-    return {};
 }
 
 bool writeAll(int descriptor, std::string_view bytes) {

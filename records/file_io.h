@@ -17,13 +17,19 @@ namespace quintel::files {
 // link included. Returns the descriptor, or -1 with errno set.
 int createExclusive(const std::filesystem::path& path);
 
-// A new file "<stem><pid>-<k>.tmp" in `folder` with the first free k. Its descriptor is -1, with
-// errno set, when nothing could be created.
+// A new file "<stem><pid>-XXXXXX.tmp" in `folder`, its last part chosen by mkostemps, with the
+// mode any new file of the program gets (0644 less the umask). Its descriptor is -1, with errno
+// set, when nothing could be created. The pid in the name lets a later run tell a file whose
+// maker was killed from one that is still being written.
 struct TemporaryFile {
     int descriptor = -1;
     std::filesystem::path path;
 };
 TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_view stem);
+
+// Removes the regular files "<stem><pid>-<anything>.tmp" in `folder` whose process has ended:
+// what a run killed in the middle of writing left behind.
+void removeStaleTemporaries(const std::filesystem::path& folder, std::string_view stem);
 
 // Writes every byte, retrying after interruptions and short writes.
 bool writeAll(int descriptor, std::string_view bytes);

@@ -42,6 +42,9 @@ int writeAndClose(int descriptor, std::string_view text) {
     return error;
 }
 
+// The name of every temporary file of a save begins with this, followed by the saving process.
+constexpr std::string_view kProfileTemporaryStem = ".quintel-profile-";
+
 std::string saveProblem(const std::filesystem::path& path, int error) {
     return "Your profile " + path.filename().string() + " could not be saved (" +
            files::reason(error) + "). The statistics of this stay at the table are lost.";
@@ -103,7 +106,8 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
     }
     // The new profile is complete and on disk before it takes the old one's name, so a save cut
     // short leaves the old profile or the new one, never a mix.
-    const files::TemporaryFile temporary = files::createTemporary(dataFolder, ".quintel-profile-");
+    const files::TemporaryFile temporary =
+        files::createTemporary(dataFolder, kProfileTemporaryStem);
     if (temporary.descriptor < 0) {
         return saveProblem(target, errno);
     }
@@ -119,6 +123,10 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
     }
     files::syncFolder(dataFolder);
     return std::nullopt;
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& dataFolder) {
+    files::removeStaleTemporaries(dataFolder, kProfileTemporaryStem);
 }
 
 } // namespace quintel

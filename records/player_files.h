@@ -64,4 +64,7 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
                                        std::string_view name, const ProfileCounters& counts,
                                        const ProfileCounters& scores);
 
+// Removes what saves cut short by a kill left in the data folder.
+void removeLeftoverTemporaries(const std::filesystem::path& dataFolder);
+
 } // namespace quintel

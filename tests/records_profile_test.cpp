@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <set>
 #include <string>
 
@@ -77,6 +79,18 @@ TEST(ProfileSave, LeavesAProfileItsOwnerMayNotWriteAndSaysSo) {
         EXPECT_EQ(std::filesystem::status(folder / "AnnProfile.txt").permissions(), mode);
         EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"});
     }
+}
+
+TEST(ProfileSave, TheProfileGetsTheModeOfAnyNewFile) {
+    TempFolder folder;
+    const mode_t earlier = ::umask(027);
+    const Profile profile = sample();
+    const auto problem = saveProfile(folder.path(), "Ann", profile.counts, profile.scores);
+    ::umask(earlier);
+    ASSERT_EQ(problem, std::nullopt);
+    using enum std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(folder / "AnnProfile.txt").permissions(),
+              owner_read | owner_write | group_read);
 }
 
 TEST(ProfileFile, SavesTenCrLfLinesWithoutEntryTenAndReadsThemBack) {
