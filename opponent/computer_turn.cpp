@@ -15,8 +15,7 @@ namespace {
 void recordInProfile(GameState& state, double win, bool understated) {
     const auto bucket = static_cast<std::size_t>(profileBucket(win));
     countUp(state.ProfileCount[bucket]);
-    // The share of understated calls must stay a share even when the count has stopped growing.
-    if (understated && state.ProfileScore[bucket] < state.ProfileCount[bucket]) {
+    if (understated) {
         countUp(state.ProfileScore[bucket]);
     }
 }

@@ -1,13 +1,14 @@
 #include "records/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace quintel::files {
 
@@ -18,21 +19,6 @@ int createExclusive(const std::filesystem::path& path) {
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
     } while (descriptor < 0 && errno == EINTR);
     return descriptor;
-}
-
-TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_view stem) {
-    const std::string prefix = std::string(stem) + std::to_string(::getpid()) + "-";
-    for (int k = 0; k < 1000; ++k) {
-        std::filesystem::path path = folder / (prefix + std::to_string(k) + ".tmp");
-        const int descriptor = createExclusive(path);
-        if (descriptor >= 0) {
-            return {descriptor, std::move(path)};
-        }
-        if (errno != EEXIST) {
-            return {};
-        }
-    }
-    return {};
 }
 
 std::size_t writeAsMuchAsPossible(int descriptor, std::string_view bytes) {
@@ -57,25 +43,9 @@ bool writeAll(int descriptor, std::string_view bytes) {
 
 namespace {
 
-bool appendRest(int descriptor, std::string& content) {
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-}
-
-// Reads a regular file into `content`; 0, or why it cannot be read (not a regular file, an error).
-int unreadableReason(int descriptor, std::string& content) {
+// Reads up to `limit` bytes of a regular file; 0, or why it cannot be read (not a regular file,
+// an error).
+int readRegular(int descriptor, std::size_t limit, BoundedRead& read) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
         return errno;
@@ -83,26 +53,68 @@ int unreadableReason(int descriptor, std::string& content) {
     if (!S_ISREG(status.st_mode)) {
         return S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
     }
-    return appendRest(descriptor, content) ? 0 : errno;
+    read.size = static_cast<std::uintmax_t>(status.st_size);
+    // One byte past the limit tells whether there is more, whatever the size said a moment ago.
+    read.bytes.resize(limit + 1);
+    std::size_t got = 0;
+    while (got < read.bytes.size()) {
+        const ssize_t n = ::read(descriptor, read.bytes.data() + got, read.bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    read.complete = got <= limit;
+    read.bytes.resize(std::min(got, limit));
+    return 0;
 }
 
 } // namespace
 
-std::optional<std::string> readAll(const std::filesystem::path& path) {
-    // Non-blocking, so that a pipe under the profile's name cannot hang the sign-in; a link is not
-    // followed, so nothing outside the data folder is read.
+std::optional<BoundedRead> readAtMost(const std::filesystem::path& path, std::size_t limit) {
+    // Non-blocking, so that a pipe under the name cannot hang the caller; a link is not followed,
+    // so nothing outside the data folder is read.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (descriptor < 0) {
         return std::nullopt;
     }
-    std::string content;
-    const int error = unreadableReason(descriptor, content);
+    BoundedRead read;
+    const int error = readRegular(descriptor, limit, read);
     ::close(descriptor);
     if (error != 0) {
         errno = error;
         return std::nullopt;
     }
-    return content;
+    return read;
+}
+
+bool sameEntry(const std::filesystem::path& first, const std::filesystem::path& second) {
+    struct stat firstStatus {};
+    struct stat secondStatus {};
+    return ::lstat(first.c_str(), &firstStatus) == 0 &&
+           ::lstat(second.c_str(), &secondStatus) == 0 &&
+           firstStatus.st_dev == secondStatus.st_dev && firstStatus.st_ino == secondStatus.st_ino;
+}
+
+bool addName(const std::filesystem::path& existing, const std::filesystem::path& added) {
+    // Without AT_SYMLINK_FOLLOW a link is given the new name itself, not the file it points to.
+    return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, added.c_str(), 0) == 0;
+}
+
+bool renameExclusive(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool ownerMayNotWrite(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           (status.st_mode & S_IWUSR) == 0;
 }
 
 bool syncToDisk(int descriptor) {

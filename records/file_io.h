@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,14 +10,17 @@
 namespace quintel::files {
 
 // Thin wrappers over the POSIX calls the player files need: exclusive creation (the only way to
-// be sure an existing file is never opened for writing), whole writes, and whole reads.
+// be sure an existing file is never opened for writing), whole writes, bounded reads and names
+// that never follow links.
 
 // Opens a new file for writing; fails with EEXIST when anything of that name exists, a dangling
 // link included. Returns the descriptor, or -1 with errno set.
 int createExclusive(const std::filesystem::path& path);
 
-// A new file "<stem><pid>-<k>.tmp" in `folder` with the first free k. Its descriptor is -1, with
-// errno set, when nothing could be created.
+// A new file "<stem><pid>-XXXXXX.tmp" in `folder`, its last part chosen by mkostemps, with the
+// mode any new file of the program gets (0644 less the umask). Its descriptor is -1, with errno
+// set, when nothing could be created. The pid in the name lets a later run tell a file whose
+// maker was killed from one that is still being written.
 struct TemporaryFile {
     int descriptor = -1;
     std::filesystem::path path;
@@ -27,11 +31,37 @@ TemporaryFile createTemporary(const std::filesystem::path& folder, std::string_v
 // Returns how many bytes were written; when that is fewer than all, errno says why.
 std::size_t writeAsMuchAsPossible(int descriptor, std::string_view bytes);
 
+// Removes the regular files "<stem><pid>-<anything>.tmp" in `folder` whose process has ended:
+// what a run killed in the middle of writing left behind.
+void removeStaleTemporaries(const std::filesystem::path& folder, std::string_view stem);
+
 // Writes every byte, retrying after interruptions and short writes.
 bool writeAll(int descriptor, std::string_view bytes);
 
-// The whole content of a regular file (not through a link), or nothing with errno set.
-std::optional<std::string> readAll(const std::filesystem::path& path);
+// The first bytes of a regular file, at most a given number.
+struct BoundedRead {
+    std::string bytes;
+    bool complete = false; // `bytes` hold the whole file
+    std::uintmax_t size = 0;
+};
+
+// Reads a regular file (not through a link, and never more than `limit` bytes, so a huge file
+// cannot exhaust memory), or nothing with errno set.
+std::optional<BoundedRead> readAtMost(const std::filesystem::path& path, std::size_t limit);
+
+// Whether the two names are the same file, neither followed if it is a link.
+bool sameEntry(const std::filesystem::path& first, const std::filesystem::path& second);
+
+// Gives the file `existing` (the link itself if it is one) the further name `added` without
+// copying anything: a hard link. Fails with EEXIST when `added` exists.
+bool addName(const std::filesystem::path& existing, const std::filesystem::path& added);
+
+// Renames `from` to `to` unless something called `to` exists (EEXIST then).
+bool renameExclusive(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Whether `path` is a regular file whose mode bits deny its owner writing. Decided by the mode,
+// not by access(), which says yes to root for every file.
+bool ownerMayNotWrite(const std::filesystem::path& path);
 
 // Makes what was written to the file, or a rename in the folder, survive a power cut.
 bool syncToDisk(int descriptor);

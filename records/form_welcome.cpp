@@ -93,6 +93,7 @@ void FormWelcome::btnOK_Click() {
         g.messages.inform(*problem);
         return;
     }
+    removeLeftoverTemporaries(g.dataFolder);
     const ProfileLoad load =
         loadProfile(g.dataFolder, name, g.state.ProfileCount, g.state.ProfileScore);
     if (auto message = profileLoadMessage(load)) {

@@ -80,6 +80,9 @@ int writeAndClose(int descriptor, std::string_view text) {
     return error;
 }
 
+// The name of every temporary file of a save begins with this, followed by the saving process.
+constexpr std::string_view kProfileTemporaryStem = ".quintel-profile-";
+
 std::string saveProblem(const std::filesystem::path& path, int error) {
     return "Your profile " + path.filename().string() + " could not be saved (" +
            files::reason(error) + "). The statistics of this stay at the table are lost.";
@@ -143,9 +146,15 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
         return problem;
     }
     const std::filesystem::path target = profilePath(dataFolder, name);
+    if (files::ownerMayNotWrite(target)) {
+        return "Your profile " + target.filename().string() +
+               " is read-only, so it was not changed: the statistics of this stay at the table "
+               "are not saved.";
+    }
     // The new profile is complete and on disk before it takes the old one's name, so a save cut
     // short leaves the old profile or the new one, never a mix.
-    const files::TemporaryFile temporary = files::createTemporary(dataFolder, ".quintel-profile-");
+    const files::TemporaryFile temporary =
+        files::createTemporary(dataFolder, kProfileTemporaryStem);
     if (temporary.descriptor < 0) {
         return saveProblem(target, errno);
     }
@@ -161,6 +170,10 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
     }
     files::syncFolder(dataFolder);
     return std::nullopt;
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& dataFolder) {
+    files::removeStaleTemporaries(dataFolder, kProfileTemporaryStem);
 }
 
 } // namespace quintel

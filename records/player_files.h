@@ -42,11 +42,16 @@ using ProfileCounters = std::array<int, 11>;
 // Entries 0..9 of both counters are kept, one line each; entry 10 lives only in memory.
 inline constexpr std::size_t kProfileLines = 10;
 
+// A profile the game writes is under 200 bytes; a file longer than this is not one, and no more
+// of it is read.
+inline constexpr std::size_t kProfileReadLimit = 64 * 1024;
+
 struct ProfileLoad {
-    bool found = false;   // a profile file exists
-    bool damaged = false; // some lines could not be read; they start at 0
-    std::string keptAs;   // where the damaged file was kept, beside the profile; empty if not
-    std::string problem;  // what was wrong, for the player
+    bool found = false;       // something of the profile's name exists
+    bool damaged = false;     // some lines could not be read, or none; they start at 0
+    bool nothingRead = false; // the file could not be read at all (not a file, no permission)
+    std::string keptAs;       // where the damaged file was kept, beside the profile; empty if not
+    std::string problem;      // what was wrong, for the player
 };
 
 // The one message that tells the player about a damaged profile, or nothing when it was fine.
@@ -54,15 +59,20 @@ std::optional<std::string> profileLoadMessage(const ProfileLoad& load);
 
 // Reads entries 0..9 of both counters from the player's profile. A missing file sets all eleven
 // entries to 0; an existing file leaves entry 10 as it was. Unreadable lines (not two integers
-// separated by a TAB, out of the 16-bit range, missing) start at 0, and the damaged file is copied
-// aside so the next save cannot lose it.
+// separated by a TAB, out of the 16-bit range, a score above its count, missing) start at 0, and
+// so do all lines of a file that cannot be read. A damaged file is kept beside the profile under
+// another name so the next save cannot lose it, once for each distinct content.
 ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_view name,
                         ProfileCounters& counts, ProfileCounters& scores);
 
 // Writes entries 0..9 atomically (a new file renamed over the old one): an interrupted save leaves
-// the old or the new profile, never a mix. Returns an error text when it could not be saved.
+// the old or the new profile, never a mix. A profile its owner may not write is left as it is.
+// Returns a text for the player when the profile was not saved.
 std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
                                        std::string_view name, const ProfileCounters& counts,
                                        const ProfileCounters& scores);
+
+// Removes what saves cut short by a kill left in the data folder.
+void removeLeftoverTemporaries(const std::filesystem::path& dataFolder);
 
 } // namespace quintel

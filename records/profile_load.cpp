@@ -1,4 +1,5 @@
 #include "model/game_state.h"
+#include "records/damaged_profile.h"
 #include "records/file_io.h"
 #include "records/player_files.h"
 
@@ -40,19 +41,33 @@ std::optional<int> parseCounter(std::string_view field) {
     return value;
 }
 
-bool parseLine(std::string_view line, int& count, int& score) {
+enum class LineFault { none, notNumbers, scoreAboveCount };
+
+LineFault parseLine(std::string_view line, int& count, int& score) {
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos) {
-        return false;
+        return LineFault::notNumbers;
     }
     const auto first = parseCounter(line.substr(0, tab));
     const auto second = parseCounter(line.substr(tab + 1));
     if (!first || !second) {
-        return false;
+        return LineFault::notNumbers;
+    }
+    // The score counts some of the calls the count counts; the game never writes more.
+    if (*second > *first) {
+        return LineFault::scoreAboveCount;
     }
     count = *first;
     score = *second;
-    return true;
+    return LineFault::none;
+}
+
+std::string lineProblem(std::size_t index, LineFault fault) {
+    const std::string line = "line " + std::to_string(index + 1);
+    if (fault == LineFault::scoreAboveCount) {
+        return line + " holds a score above its count";
+    }
+    return line + " is not two numbers from 0 to 32767 separated by a TAB";
 }
 
 // Fills entries 0..9 from the text; lines that cannot be read start at 0. Returns what was wrong
@@ -63,9 +78,12 @@ std::string readCounters(std::string_view text, ProfileCounters& counts, Profile
     for (std::size_t i = 0; i < kProfileLines; ++i) {
         counts[i] = 0;
         scores[i] = 0;
-        if (i < lines.size() && !parseLine(lines[i], counts[i], scores[i]) && problem.empty()) {
-            problem = "line " + std::to_string(i + 1) +
-                      " is not two numbers from 0 to 32767 separated by a TAB";
+        if (i >= lines.size()) {
+            continue;
+        }
+        const LineFault fault = parseLine(lines[i], counts[i], scores[i]);
+        if (fault != LineFault::none && problem.empty()) {
+            problem = lineProblem(i, fault);
         }
     }
     if (problem.empty() && lines.size() < kProfileLines) {
@@ -74,28 +92,53 @@ std::string readCounters(std::string_view text, ProfileCounters& counts, Profile
     return problem;
 }
 
-// Writes a copy of the damaged profile beside it under the first free name
-// "<profile>.damaged-<k>", never over an existing file. Returns the copy's path, or an empty one.
-std::filesystem::path keepCopy(const std::filesystem::path& profile, std::string_view bytes) {
-    for (int k = 0; k < kDamagedCopies; ++k) {
-        std::filesystem::path copy = profile;
-        copy += ".damaged-" + std::to_string(k);
-        const int descriptor = files::createExclusive(copy);
-        if (descriptor < 0 && errno == EEXIST) {
-            continue;
-        }
-        if (descriptor < 0) {
-            return {};
-        }
-        const bool written = files::writeAll(descriptor, bytes) && files::syncToDisk(descriptor);
-        if (files::closeDescriptor(descriptor) && written) {
-            return copy;
-        }
-        std::error_code ignored;
-        std::filesystem::remove(copy, ignored);
-        return {};
+// Of a file too long to read whole, the lines that ended within what was read.
+std::string_view wholeLines(std::string_view bytes) {
+    const std::size_t lastEnd = bytes.rfind('\n');
+    return lastEnd == std::string_view::npos ? std::string_view() : bytes.substr(0, lastEnd + 1);
+}
+
+// Why nothing of the profile could be read: what it is instead of a file, or the system's reason.
+std::string unreadable(std::filesystem::file_type type, int error) {
+    using enum std::filesystem::file_type;
+    switch (type) {
+    case symlink:
+        return "it is a symbolic link";
+    case directory:
+        return "it is a folder";
+    case fifo:
+        return "it is a named pipe";
+    case socket:
+        return "it is a socket";
+    case block:
+    case character:
+        return "it is a device";
+    default:
+        return files::reason(error);
     }
-    return {};
+}
+
+// Fills the counters from what could be read of an existing profile and says what was wrong.
+void readProfile(const std::filesystem::path& path, std::filesystem::file_type type,
+                 ProfileLoad& load, ProfileCounters& counts, ProfileCounters& scores) {
+    const std::optional<files::BoundedRead> read = files::readAtMost(path, kProfileReadLimit);
+    if (!read) {
+        load.nothingRead = true;
+        load.problem = unreadable(type, errno);
+        readCounters({}, counts, scores);
+    } else if (!read->complete) {
+        readCounters(wholeLines(read->bytes), counts, scores);
+        load.problem =
+            "it is " + std::to_string(read->size) + " bytes long, far longer than a profile";
+    } else {
+        load.problem = readCounters(read->bytes, counts, scores);
+    }
+    load.damaged = !load.problem.empty();
+    if (load.damaged) {
+        const bool whole = read && read->complete;
+        load.keptAs =
+            keepDamaged({path, whole ? std::optional(read->bytes) : std::nullopt}).string();
+    }
 }
 
 } // namespace
@@ -105,20 +148,15 @@ ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_vie
     ProfileLoad load;
     const std::filesystem::path path = profilePath(dataFolder, name);
     std::error_code ignored;
-    load.found = !playerNameProblem(name) && std::filesystem::exists(path, ignored);
+    // Not followed: a link under the profile's name, even a dangling one, is something to report.
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, ignored);
+    load.found = !playerNameProblem(name) && std::filesystem::exists(status);
     if (!load.found) {
         counts.fill(0);
         scores.fill(0);
         return load;
     }
-    if (const std::optional<std::string> text = files::readAll(path)) {
-        load.problem = readCounters(*text, counts, scores);
-        load.keptAs = load.problem.empty() ? "" : keepCopy(path, *text).string();
-    } else {
-        load.problem = "it could not be read (" + files::reason(errno) + ")";
-        readCounters({}, counts, scores);
-    }
-    load.damaged = !load.problem.empty();
+    readProfile(path, status.type(), load, counts, scores);
     return load;
 }
 
@@ -126,12 +164,16 @@ std::optional<std::string> profileLoadMessage(const ProfileLoad& load) {
     if (!load.damaged) {
         return std::nullopt;
     }
-    std::string text = "Your profile is damaged: " + load.problem +
-                       ". The lines that could be read are used; the others start at 0.";
+    std::string text = load.nothingRead
+                           ? "Your profile could not be read (" + load.problem +
+                                 "), so your statistics start again from 0."
+                           : "Your profile is damaged: " + load.problem +
+                                 ". The lines that could be read are used; the others start at 0.";
+    const std::string file = load.nothingRead ? "file" : "damaged file";
     if (load.keptAs.empty()) {
-        return text + " The damaged file could not be kept and will be replaced when you stop.";
+        return text + " The " + file + " could not be kept and will be replaced when you stop.";
     }
-    return text + " The damaged file was kept as " +
+    return text + " The " + file + " was kept as " +
            std::filesystem::path(load.keptAs).filename().string() + ".";
 }
 

@@ -149,6 +149,27 @@ TEST_F(ComputerTurnTest, CountsEveryJudgedCallInTheProfile) {
     EXPECT_EQ(std::count(state.ProfileCount.begin(), state.ProfileCount.end(), 0), 10);
 }
 
+TEST_F(ComputerTurnTest, RaisesTheScoreOfEveryUnderstatedCallUpToTheCounterLimit) {
+    signIn();
+    // Counters set in memory, whatever their relation: the score is raised all the same.
+    state.ProfileCount[2] = 3;
+    state.ProfileScore[2] = 4;
+    playerHolds("55336", "5533", seedThrowing("66554"));
+    humanCalls("55332"); // W = 1/6: bucket 2, an understated call
+    EXPECT_EQ(state.ProfileCount[2], 4);
+    EXPECT_EQ(state.ProfileScore[2], 5);
+}
+
+TEST_F(ComputerTurnTest, BothCountersStopAtTheLargestValueAProfileHolds) {
+    signIn();
+    state.ProfileCount[2] = 32767;
+    state.ProfileScore[2] = 32767;
+    playerHolds("55336", "5533", seedThrowing("66554"));
+    humanCalls("55332");
+    EXPECT_EQ(state.ProfileCount[2], 32767);
+    EXPECT_EQ(state.ProfileScore[2], 32767);
+}
+
 TEST_F(ComputerTurnTest, CorrectsTheWinProbabilityWithAFullProfile) {
     signIn();
     // Every earlier call around W = 1/6 understated the dice: such calls are rarely bluffs.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <set>
 #include <string>
 
@@ -61,6 +63,36 @@ TEST(ProfileSave, ReportsAFolderItCannotWriteAndLeavesNothing) {
     EXPECT_EQ(folder.names(), Names{"plain"});
 }
 
+TEST(ProfileSave, LeavesAProfileItsOwnerMayNotWriteAndSaysSo) {
+    // Root may write every file, so the owner's mode bits decide, not access().
+    using enum std::filesystem::perms;
+    for (const auto mode : {owner_read | group_read, owner_read | group_all | others_all}) {
+        TempFolder folder;
+        folder.write("AnnProfile.txt", kSavedBytes);
+        std::filesystem::permissions(folder / "AnnProfile.txt", mode);
+        const Profile profile = filledWith(1);
+        const auto problem = saveProfile(folder.path(), "Ann", profile.counts, profile.scores);
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(*problem, "Your profile AnnProfile.txt is read-only, so it was not changed: the "
+                            "statistics of this stay at the table are not saved.");
+        EXPECT_EQ(folder.read("AnnProfile.txt"), kSavedBytes);
+        EXPECT_EQ(std::filesystem::status(folder / "AnnProfile.txt").permissions(), mode);
+        EXPECT_EQ(folder.names(), Names{"AnnProfile.txt"});
+    }
+}
+
+TEST(ProfileSave, TheProfileGetsTheModeOfAnyNewFile) {
+    TempFolder folder;
+    const mode_t earlier = ::umask(027);
+    const Profile profile = sample();
+    const auto problem = saveProfile(folder.path(), "Ann", profile.counts, profile.scores);
+    ::umask(earlier);
+    ASSERT_EQ(problem, std::nullopt);
+    using enum std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(folder / "AnnProfile.txt").permissions(),
+              owner_read | owner_write | group_read);
+}
+
 TEST(ProfileFile, SavesTenCrLfLinesWithoutEntryTenAndReadsThemBack) {
     TempFolder folder;
     const Profile saved = sample();
@@ -91,13 +123,13 @@ TEST(ProfileLoad, AMissingProfileStartsEveryEntryAtZeroAndCreatesNothing) {
 
 TEST(ProfileLoad, AcceptsLfLinesAMissingLastLineEndAndIgnoresLinesAfterTheTenth) {
     TempFolder folder;
-    folder.write("AnnProfile.txt", "1\t2\n3\t4\r\n5\t6\n7\t8\n9\t10\n11\t12\n13\t14\n15\t16\n"
-                                   "17\t18\n19\t20\nrubbish after the tenth line\n");
+    folder.write("AnnProfile.txt", "2\t1\n4\t3\r\n6\t5\n8\t7\n10\t9\n12\t11\n14\t13\n16\t15\n"
+                                   "18\t17\n20\t19\nrubbish after the tenth line\n");
     folder.write("BobProfile.txt", std::string(kSavedBytes.substr(0, kSavedBytes.size() - 2)));
     Profile ann;
     EXPECT_FALSE(loadProfile(folder.path(), "Ann", ann.counts, ann.scores).damaged);
-    EXPECT_EQ(ann.counts[1], 3);
-    EXPECT_EQ(ann.scores[9], 20);
+    EXPECT_EQ(ann.counts[1], 4);
+    EXPECT_EQ(ann.scores[9], 19);
     Profile bob;
     EXPECT_FALSE(loadProfile(folder.path(), "Bob", bob.counts, bob.scores).damaged);
     EXPECT_EQ(bob.scores[9], 32767);
@@ -145,6 +177,21 @@ TEST(ProfileLoad, EachKindOfBadLineStartsThatLineAtZero) {
                   std::string::npos)
             << bad;
     }
+}
+
+TEST(ProfileLoad, AScoreAboveItsCountIsADamagedLine) {
+    const std::string rest(kSavedBytes.substr(5)); // lines 2..10 of a saved profile
+    TempFolder folder;
+    const Damaged damaged = loadDamaged(folder, "41\t32767\r\n" + rest);
+    EXPECT_TRUE(damaged.load.damaged);
+    EXPECT_EQ(damaged.loaded.counts[0], 0);
+    EXPECT_EQ(damaged.loaded.scores[0], 0);
+    EXPECT_EQ(damaged.loaded.scores[9], 32767); // a score equal to its count is fine
+    EXPECT_EQ(profileLoadMessage(damaged.load),
+              "Your profile is damaged: line 1 holds a score above its count. The lines that "
+              "could be read are used; the others start at 0. The damaged file was kept as "
+              "AnnProfile.txt.damaged-0.");
+    EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "41\t32767\r\n" + rest);
 }
 
 TEST(ProfileLoad, AProfileThatIsNotAFileIsReportedAndNotFollowed) {

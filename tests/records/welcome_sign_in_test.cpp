@@ -7,6 +7,8 @@
 
 #include <set>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quintel {
 namespace {
@@ -117,6 +119,19 @@ TEST_F(SignIn, ADamagedProfileIsReportedOnceAndPlayGoesOn) {
     EXPECT_EQ(game.state.ProfileScore[1], 0);
     EXPECT_TRUE(game.formStart.shown());
     EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "3\t1\r\n3\tone\r\n");
+}
+
+TEST_F(SignIn, RemovesWhatASaveCutShortByAKillLeftBehind) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    const std::string leftover = ".quintel-profile-" + std::to_string(child) + "-0.tmp";
+    folder.write(leftover, "0\t0\r\n");
+    signIn("Ann");
+    EXPECT_TRUE(game.formStart.shown());
+    EXPECT_EQ(folder.names(), Names{"Ann_0.txt"});
 }
 
 TEST_F(SignIn, AnUnsafeNameIsRefusedWithNothingCreated) {
