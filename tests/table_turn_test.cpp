@@ -49,7 +49,7 @@ TEST_P(TablePhases, EveryPhaseShowsItsButtonsAndDice) {
     EXPECT_EQ(buttons(), kThrown);
     EXPECT_EQ(diceLook(), fixPermanent ? "SD SE SE SE SE" : "SE SE SE SE SE");
 
-    computer.calls("11111", "11111", "11111");
+    computer.calls("11116", "1111", "1111");
     humanCalls("666");
     EXPECT_EQ(buttons(), kAnswer);
     EXPECT_EQ(state.CurrentPlayer, 0);
@@ -62,6 +62,33 @@ INSTANTIATE_TEST_SUITE_P(OptionSets, TablePhases,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 using HumanTurn = TableTest;
+
+// Trusting a call leaves the player to beat it; nothing beats five aces.
+TEST_F(HumanTurn, OnlyNotTrustingIsOfferedAgainstACallThatNothingBeats) {
+    signIn();
+    const auto playOn = [this] {
+        messages.clear();
+        for (const MessageAnswer answer :
+             {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes}) {
+            messages.answer(answer);
+        }
+    };
+    reachAnswer("11111", "11111", "11111");
+    EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust E");
+    EXPECT_FALSE(table.pressKey("T"));
+    playOn();
+    EXPECT_TRUE(table.pressKey("X"));
+    EXPECT_EQ(messages.texts().at(1), "YOU Lose!!");
+
+    // The calls just below it can still be trusted and beaten.
+    for (const char* call : {"66666", "11116", "1111"}) {
+        computer.calls("11116", call, "1111");
+        humanCalls("2");
+        EXPECT_EQ(buttons(), kAnswer) << call;
+        playOn();
+        table.XTrust.click();
+    }
+}
 
 TEST_F(HumanTurn, CoveredCallLetsTheCalledDiceBeKeptTakenFromTheLeft) {
     signIn();
