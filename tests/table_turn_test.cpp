@@ -203,6 +203,24 @@ TEST_F(HumanTurn, FixPermanentLockOverridesMarksOfAnUncoveredCall) {
     EXPECT_EQ(diceLook(), "SD SE SE SE SE");
 }
 
+// The lock outlives the call and the next trust; a die it left disabled that the next change marks
+// is thrown all the same (the table draws it as marked, not locked).
+TEST_F(HumanTurn, ADieLeftLockedByAnEarlierChangeIsThrownWhenTheNextChangeMarksIt) {
+    signIn(false, true);
+    reachAnswer("66543", "66", "6");
+    table.Trust.click();
+    table.Change_Dice.click();
+    table.Roll.click();
+    computer.calls("55432", "6666");
+    humanCalls("666");
+    table.Trust.click();
+    table.Change_Dice.click();
+    EXPECT_EQ(dice(), "5X 5X 4X 3X 2X");
+    EXPECT_EQ(diceLook(), "SD SE SE SE SE");
+    table.Roll.click();
+    EXPECT_EQ(state.FixDice, (std::array<int, 5>{}));
+}
+
 TEST_F(HumanTurn, BothOptionsLeaveEveryUnlockedDieSelectable) {
     signIn(true, true);
     reachAnswer("66543", "55", "64");
