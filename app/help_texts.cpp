@@ -19,7 +19,6 @@ constexpr std::array kKeys{
     KeyHelp{"Table", "Esc", "Keep the dice as they are (Cancel)"},
     KeyHelp{"Table", "T", "Trust the last call"},
     KeyHelp{"Table", "X", "Do not trust the last call (XTrust)"},
-    KeyHelp{"Table", "N", "Start a new game (New)"},
     KeyHelp{"Call", "1 to 6", "Add one die of that face to the call"},
     KeyHelp{"Call", "Return", "Send the call (OK)"},
     KeyHelp{"Call", "Esc", "Close without calling (Cancel)"},

@@ -38,7 +38,8 @@ HelpSection trustSection() {
     return {"Trusting or not",
             {"When the other player has called, you either trust the call or you do not.",
              "Trust: you take over the dice and see them. You may throw some of them again once, "
-             "then you must call higher than the call you trusted, truthfully or not.",
+             "then you must call higher than the call you trusted, truthfully or not. Nothing "
+             "beats 11111, so a call of five aces cannot be trusted.",
              "Do not trust (XTrust): the dice are shown. If they hold every die of the call, the "
              "caller wins the game; if even one die of the call is missing, the one who did not "
              "trust wins. A call of 665 is held by 66535 but not by 66432."}};

@@ -33,6 +33,10 @@ bool DieButtonWidget::marked() const {
     return text().size() > 1 && text().endsWith(QLatin1Char('X'));
 }
 
+bool DieButtonWidget::locked() const {
+    return !isEnabled() && !marked();
+}
+
 void DieButtonWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -45,7 +49,7 @@ void DieButtonWidget::paintEvent(QPaintEvent*) {
         square.translate(side * 0.03, side * 0.03);
     }
     const qreal corner = square.width() * 0.18;
-    const bool locked = !isEnabled();
+    const bool greyed = locked();
 
     if (hasFocus()) {
         QPen ring(palette().color(QPalette::Highlight), std::max<qreal>(1.0, side * 0.04));
@@ -63,13 +67,13 @@ void DieButtonWidget::paintEvent(QPaintEvent*) {
     }
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor::fromRgb(locked ? kLockedColour : kFaceColour));
+    painter.setBrush(QColor::fromRgb(greyed ? kLockedColour : kFaceColour));
     painter.drawRoundedRect(square, corner, corner);
 
     const QList<QPoint> pips = DieFaceWidget::pipCells(face());
     const qreal cell = square.width() / 3.0;
     const qreal radius = cell * 0.3;
-    painter.setBrush(locked ? QColor(225, 225, 225) : QColor::fromRgb(kPipColour));
+    painter.setBrush(greyed ? QColor(225, 225, 225) : QColor::fromRgb(kPipColour));
     for (const QPoint& pip : pips) {
         painter.drawEllipse(
             QPointF(square.left() + cell * (pip.x() + 0.5), square.top() + cell * (pip.y() + 0.5)),
@@ -79,7 +83,7 @@ void DieButtonWidget::paintEvent(QPaintEvent*) {
     if (marked()) {
         paintBadge(painter, square);
     }
-    if (locked) {
+    if (greyed) {
         paintLock(painter, square);
     }
 }

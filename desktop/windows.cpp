@@ -50,7 +50,8 @@ void WindowsView::refresh() {
     }
     // Open before closing, so that the program never has a moment without a window.
     for (const auto& view : views_) {
-        if (view->screen().shown() && !view->isVisible()) {
+        const bool toFront = view->screen().takeFrontRequest();
+        if (view->screen().shown() && (toFront || !view->isVisible())) {
             view->show();
             view->raise();
             view->activateWindow();

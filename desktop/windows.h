@@ -32,8 +32,9 @@ public:
     explicit WindowsView(Game& game, std::function<void()> quit = {});
     ~WindowsView() override;
 
-    // Mirrors every screen and shows exactly the windows of the screens that are shown. Safe while
-    // a handler is still running (before a message box).
+    // Mirrors every screen and shows exactly the windows of the screens that are shown, bringing
+    // to the front (with the focus) those newly shown or asked to come to the front again. Safe
+    // while a handler is still running (before a message box).
     void refresh();
     // What follows a finished event: refresh, then quit if the game is over.
     void afterEvent();

@@ -1,6 +1,7 @@
 #include "forms/screen.h"
 
 #include <cctype>
+#include <utility>
 
 namespace quintel {
 
@@ -16,11 +17,17 @@ void Screen::Load() {
 void Screen::Show() {
     Load();
     shown_ = true;
+    frontRequested_ = true;
 }
 
 void Screen::Unload() {
     loaded_ = false;
     shown_ = false;
+    frontRequested_ = false;
+}
+
+bool Screen::takeFrontRequest() {
+    return std::exchange(frontRequested_, false);
 }
 
 namespace {

@@ -30,9 +30,13 @@ public:
 
     // Loads the screen if it is not loaded yet (design state, then Form_Load).
     void Load();
+    // Loads the screen if need be and shows its window, in front of the others and with the
+    // focus; a window already shown comes to the front again.
     void Show();
     // Closes the window; the screen's fields keep their values.
     void Unload();
+    // Whether the window should come to the front since this was last asked; asking clears it.
+    bool takeFrontRequest();
 
     // Every control, in the order a view should create them (containers before their content).
     virtual std::vector<Control*> controls() = 0;
@@ -64,6 +68,7 @@ private:
     Game& game_;
     bool loaded_ = false;
     bool shown_ = false;
+    bool frontRequested_ = false;
 };
 
 // The one name of a key: a single letter in upper case, "Escape" as "Esc", the keypad's "Enter"

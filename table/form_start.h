@@ -48,6 +48,8 @@ public:
     void functName();
     void functStart();
     void functRandom();
+    // Puts the dice the computer hands over (MessageFields(0)) on the dice buttons and offers the
+    // answers to its call, already chosen in CallDice but not yet recorded.
     void functTurn();
     void functCall();
     bool functXTrust();

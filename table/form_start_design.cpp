@@ -81,7 +81,8 @@ void FormStart::designButtons() {
 }
 
 // Keys a player would guess: the first letter of a button's word, H for cHange since C calls,
-// X as on the XTrust button, Esc to back out of a change.
+// X as on the XTrust button, Esc to back out of a change. The Exit button has none: it is live
+// only while the messages that end a game cover the table.
 void FormStart::designKeys() {
     giveKey(Roll, "R", "Throw the marked dice");
     giveKey(XChange, "Esc", "Keep the dice as they are");
@@ -89,7 +90,6 @@ void FormStart::designKeys() {
     giveKey(Change_Dice, "H", "Choose dice to throw again");
     giveKey(XTrust, "X", "Do not trust the last call: show the dice");
     giveKey(Trust, "T", "Trust the last call and take the dice");
-    giveKey(cmdExit, "N", "Start a new game");
 }
 
 void FormStart::designDice() {

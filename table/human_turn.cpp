@@ -16,6 +16,8 @@ void markDie(Control& die, bool& marked) {
 } // namespace
 
 void FormStart::Call1_Click() {
+    // The dialog is not modal: a second press brings the open one, with what it holds, to the
+    // front.
     game().formCall.Show();
 }
 

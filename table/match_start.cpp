@@ -1,10 +1,25 @@
 #include "table/form_start.h"
 
 #include "app/game.h"
+#include "model/call_rules.h"
+#include "model/dice.h"
 
+#include <array>
+#include <span>
 #include <string>
 
 namespace quintel {
+
+namespace {
+
+// Whether any call beats `call`: whether the strongest call there is, five aces, does.
+bool anyCallBeats(std::span<const int> call) {
+    constexpr std::array<int, kDiceCount> fiveAces{1, 1, 1, 1, 1};
+    return callBeats(fiveAces, shapeScore(countFaces(fiveAces)), call,
+                     shapeScore(countFaces(call)));
+}
+
+} // namespace
 
 void FormStart::Form_Load() {
     GameState& state = game().state;
@@ -84,11 +99,14 @@ void FormStart::passTurn() {
 }
 
 void FormStart::functTurn() {
-    const std::string& handed = game().state.MessageFields[0];
+    const GameState& state = game().state;
+    const std::string& handed = state.MessageFields[0];
     for (std::size_t i = 0; i < Dice.size(); ++i) {
         Dice[i].caption = i < handed.size() ? std::string(1, handed[i]) : std::string();
     }
-    Trust.enabled = true;
+    // The caller has chosen its call by now. Whoever trusts a call that nothing beats could make
+    // no call after it, so only not trusting is offered.
+    Trust.enabled = anyCallBeats(std::span(state.CallDice).first<kDiceCount>());
     XTrust.enabled = true;
     Timer1.enabled = true;
     lblSecond.visible = true;

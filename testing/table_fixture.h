@@ -64,8 +64,6 @@ private:
 
     static void call(Game& game, const Move& move) {
         GameState& state = game.state;
-        state.MessageFields[0] = move.dice;
-        game.formStart.functTurn();
         state.FixDice.fill(0);
         state.CallDice.fill(0);
         for (std::size_t i = 0; i < move.fix.size(); ++i) {
@@ -75,6 +73,9 @@ private:
             state.CallDice[i] = move.call[i] - '0';
         }
         state.CallLevel = shapeScore(countFaceDigits(move.call));
+        // As the computer does: the dice are handed over once the call is chosen.
+        state.MessageFields[0] = move.dice;
+        game.formStart.functTurn();
         game.formStart.functCall();
         game.formStart.putDiceAway();
         state.DiceRolled = false;

@@ -3,6 +3,7 @@
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "testing/scripted_message_boxes.h"
+#include "testing/table_fixture.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,44 @@ TEST(HelpPage, ListsTheKeysTheScreensAnswerTo) {
     std::set<std::string> callKeys = screenKeys(game.formCall);
     callKeys.insert({"1", "2", "3", "4", "5", "6"}); // the face keys belong to the dialog itself
     EXPECT_EQ(helpKeys("Call"), callKeys);
+}
+
+using TableKeys = testing::TableTest;
+
+// A key is only worth listing if the player can use it: the table's keys must each reach a live
+// button in some phase of a game, with no message box over the table.
+TEST_F(TableKeys, EveryKeyTheHelpListsForTheTableWorksInSomePhaseOfPlay) {
+    std::set<std::string> live;
+    const auto note = [&] {
+        for (const Control* control : table.controls()) {
+            if (!control->shortcut.empty() && control->enabled && control->visible) {
+                live.insert(control->shortcut);
+            }
+        }
+    };
+    signIn();
+    note();
+    reachAnswer("66543", "66");
+    note();
+    table.Trust.click();
+    note();
+    table.Change_Dice.click();
+    note();
+    table.Roll.click();
+    note();
+    computer.calls("66543", "6666");
+    humanCalls("666");
+    note();
+    for (const MessageAnswer answer : {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes}) {
+        messages.answer(answer);
+    }
+    table.XTrust.click();
+    ASSERT_TRUE(table.shown());
+    note();
+
+    for (const std::string& key : helpKeys("Table")) {
+        EXPECT_TRUE(live.contains(key)) << key;
+    }
 }
 
 } // namespace

@@ -65,6 +65,25 @@ TEST_F(CallDialog, EachClickSelectsInItsRowOnlyAndPreviewsTheCall) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(CallDialog, ASecondPressOfCallBringsTheSameDialogToTheFront) {
+    signIn();
+    EXPECT_TRUE(table.takeFrontRequest()) << "the table opens in front";
+    EXPECT_FALSE(dialog.takeFrontRequest());
+    compose("335");
+    EXPECT_TRUE(dialog.takeFrontRequest());
+    EXPECT_FALSE(dialog.takeFrontRequest()) << "asked once, answered once";
+    EXPECT_FALSE(table.takeFrontRequest()) << "the table itself stays where it is";
+
+    ASSERT_TRUE(table.pressKey("C"));
+    EXPECT_TRUE(dialog.takeFrontRequest());
+    EXPECT_EQ(preview(dialog), "[3][3][5][][]");
+    EXPECT_TRUE(option(dialog, 3, 2).value);
+
+    table.Call1.click();
+    dialog.Cancel.click();
+    EXPECT_FALSE(dialog.takeFrontRequest()) << "a closed dialog has no window to bring up";
+}
+
 TEST_F(CallDialog, RefusesEmptyAndOverfullCompositions) {
     signIn();
     table.Call1.click();

@@ -47,6 +47,28 @@ TEST(DieButton, MarkedDieHasTheOutlineAndALockedDieIsGrey) {
     EXPECT_FALSE(isColour(locked, cellCentre(0, 0), DieButtonWidget::kFaceColour));
 }
 
+// A die left disabled by an earlier lock and then marked is thrown by Roll: it is drawn marked, in
+// the colours of a live die and without the padlock.
+TEST(DieButton, ADisabledDieMarkedForAThrowIsDrawnMarkedNotLocked) {
+    const QPoint besideFace(4, 30);
+    const QPoint padlock(30, 52); // the middle of the lock's body, on the face's bottom edge
+    const QImage locked = drawn("4", false);
+    EXPECT_EQ(locked.pixelColor(padlock), QColor(40, 40, 40));
+
+    const QImage marked = drawn("4X", false);
+    EXPECT_TRUE(isColour(marked, besideFace, DieButtonWidget::kMarkColour));
+    EXPECT_TRUE(isColour(marked, padlock, DieButtonWidget::kFaceColour));
+    EXPECT_TRUE(isColour(marked, cellCentre(0, 1), DieButtonWidget::kFaceColour));
+    EXPECT_TRUE(isColour(marked, cellCentre(0, 0), DieButtonWidget::kPipColour));
+
+    DieButtonWidget die;
+    die.setCaption("4X");
+    die.setEnabled(false);
+    EXPECT_FALSE(die.locked());
+    die.setCaption("4");
+    EXPECT_TRUE(die.locked());
+}
+
 TEST(DieButton, TheTablesDiceButtonsAreDiceNamedByTheirCaption) {
     GameContext context;
     FakeScreen screen{context.game};

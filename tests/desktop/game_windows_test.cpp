@@ -2,6 +2,7 @@
 #include "desktop/windows.h"
 #include "tests/desktop/fake_screen.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,23 @@ TEST_F(GameWindowsTest, SigningInOpensTheTableWithTheFirstThrowAndTheCallDialogB
     QTest::mouseClick(in<QPushButton>(dialog, "Cancel"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(quits, 0);
+}
+
+TEST_F(GameWindowsTest, ASecondPressOfCallBringsTheOpenDialogToTheFrontWithTheFocus) {
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    auto* call = in<QPushButton>(table, "Call1");
+    QTest::mouseClick(call, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTest::mouseClick(in<QRadioButton>(dialog, "Option1", 32), Qt::LeftButton); // two sixes
+
+    // The player goes back to the table, the dialog behind it, and presses Call again.
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    QTest::mouseClick(call, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::activeWindow(), &dialog);
+    EXPECT_TRUE(in<QRadioButton>(dialog, "Option1", 32)->isChecked()) << "the same dialog";
 }
 
 TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {

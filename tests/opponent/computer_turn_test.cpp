@@ -261,5 +261,19 @@ TEST_F(ComputerTurnTest, UnderFixPermanentKeepsThePlayersFixedDiceOfAFalseCall) 
     EXPECT_EQ(state.MessageFields[0].substr(0, 4), "5533");
 }
 
+TEST_F(ComputerTurnTest, FiveAcesCalledByTheComputerCannotBeTrusted) {
+    signIn();
+    // The player's four aces are kept by the computer, whose one thrown die comes up an ace.
+    std::uint64_t seed = 1;
+    while (firstThrow(seed).front() != '1') {
+        ++seed;
+    }
+    playerHolds("11116", "1111", seed);
+    humanCalls("1111");
+
+    ASSERT_EQ(callOf(state.LastCallDice), "11111");
+    EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust E");
+}
+
 } // namespace
 } // namespace quintel

@@ -49,7 +49,7 @@ TEST_P(TablePhases, EveryPhaseShowsItsButtonsAndDice) {
     EXPECT_EQ(buttons(), kThrown);
     EXPECT_EQ(diceLook(), fixPermanent ? "SD SE SE SE SE" : "SE SE SE SE SE");
 
-    computer.calls("11111", "11111", "11111");
+    computer.calls("11116", "1111", "1111");
     humanCalls("666");
     EXPECT_EQ(buttons(), kAnswer);
     EXPECT_EQ(state.CurrentPlayer, 0);
@@ -62,6 +62,33 @@ INSTANTIATE_TEST_SUITE_P(OptionSets, TablePhases,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 using HumanTurn = TableTest;
+
+// Trusting a call leaves the player to beat it; nothing beats five aces.
+TEST_F(HumanTurn, OnlyNotTrustingIsOfferedAgainstACallThatNothingBeats) {
+    signIn();
+    const auto playOn = [this] {
+        messages.clear();
+        for (const MessageAnswer answer :
+             {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes}) {
+            messages.answer(answer);
+        }
+    };
+    reachAnswer("11111", "11111", "11111");
+    EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust E");
+    EXPECT_FALSE(table.pressKey("T"));
+    playOn();
+    EXPECT_TRUE(table.pressKey("X"));
+    EXPECT_EQ(messages.texts().at(1), "YOU Lose!!");
+
+    // The calls just below it can still be trusted and beaten.
+    for (const char* call : {"66666", "11116", "1111"}) {
+        computer.calls("11116", call, "1111");
+        humanCalls("2");
+        EXPECT_EQ(buttons(), kAnswer) << call;
+        playOn();
+        table.XTrust.click();
+    }
+}
 
 TEST_F(HumanTurn, CoveredCallLetsTheCalledDiceBeKeptTakenFromTheLeft) {
     signIn();
@@ -174,6 +201,24 @@ TEST_F(HumanTurn, FixPermanentLockOverridesMarksOfAnUncoveredCall) {
     EXPECT_EQ(dice(), "6 5X 4X 3X 2X");
     EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{false, true, true, true, true, false}));
     EXPECT_EQ(diceLook(), "SD SE SE SE SE");
+}
+
+// The lock outlives the call and the next trust; a die it left disabled that the next change marks
+// is thrown all the same (the table draws it as marked, not locked).
+TEST_F(HumanTurn, ADieLeftLockedByAnEarlierChangeIsThrownWhenTheNextChangeMarksIt) {
+    signIn(false, true);
+    reachAnswer("66543", "66", "6");
+    table.Trust.click();
+    table.Change_Dice.click();
+    table.Roll.click();
+    computer.calls("55432", "6666");
+    humanCalls("666");
+    table.Trust.click();
+    table.Change_Dice.click();
+    EXPECT_EQ(dice(), "5X 5X 4X 3X 2X");
+    EXPECT_EQ(diceLook(), "SD SE SE SE SE");
+    table.Roll.click();
+    EXPECT_EQ(state.FixDice, (std::array<int, 5>{}));
 }
 
 TEST_F(HumanTurn, BothOptionsLeaveEveryUnlockedDieSelectable) {
