@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
-          xvfb xdotool x11-utils imagemagick clang-16 libclang-rt-16-dev)
+          xvfb xdotool x11-utils imagemagick clang-16 libclang-rt-16-dev
+          clang-format-14)
 
 install_missing() {
     local missing=()
@@ -28,20 +29,18 @@ build() { # folder, cmake options...
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
-# Each libFuzzer target for a bounded time, starting from its seeds in fuzz/corpus/ (left
-# unchanged: what the fuzzer finds goes to build-fuzz/corpus/). A failure stops the test command.
+# Each libFuzzer target of the clang build for a bounded time, starting from its seeds in
+# fuzz/corpus/ (left unchanged: what the fuzzer finds goes to build-clang/corpus/). A failure stops
+# the test command.
 fuzz() {
-    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-16 -DQUINTEL_FUZZ=ON \
-        -DQUINTEL_WITH_UI=OFF -DQUINTEL_WITH_BENCH=OFF >/dev/null
-    cmake --build build-fuzz --parallel "$(nproc)" --target quintel_fuzzers
     local target
     for target in player_name console_line profile_load; do
-        mkdir -p "build-fuzz/corpus/$target"
+        mkdir -p "build-clang/corpus/$target"
         echo "Fuzzing $target for 20 s"
-        "build-fuzz/fuzz/fuzz_$target" -max_total_time=20 -print_final_stats=1 \
-            "build-fuzz/corpus/$target" "fuzz/corpus/$target" 2>"build-fuzz/fuzz_$target.log" ||
-            { tail -n 60 "build-fuzz/fuzz_$target.log"; return 1; }
-        grep -E '^stat::number_of_executed_units' "build-fuzz/fuzz_$target.log"
+        "build-clang/fuzz/fuzz_$target" -max_total_time=20 -print_final_stats=1 \
+            "build-clang/corpus/$target" "fuzz/corpus/$target" 2>"build-clang/fuzz_$target.log" ||
+            { tail -n 60 "build-clang/fuzz_$target.log"; return 1; }
+        grep -E '^stat::number_of_executed_units' "build-clang/fuzz_$target.log"
     done
 }
 
@@ -53,14 +52,17 @@ play)
     ;;
 test)
     install_missing
-    build build
+    tools/check-format.sh
+    build build -DQUINTEL_WERROR=ON
     mkdir -p test-results
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" \
         --output-junit ../test-results/tests.xml)
-    # The core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUINTEL_SANITIZE=ON -DQUINTEL_WITH_UI=OFF \
-        -DQUINTEL_WITH_BENCH=OFF
-    (cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)" -L core)
+    # The core and its tests once more with the second compiler, Debian's clang 16, under
+    # AddressSanitizer, UndefinedBehaviorSanitizer and the standard library's assertions; the
+    # fuzzers come from the same build.
+    build build-clang -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=Debug -DQUINTEL_FUZZ=ON \
+        -DQUINTEL_WERROR=ON -DQUINTEL_WITH_UI=OFF -DQUINTEL_WITH_BENCH=OFF
+    (cd build-clang && ctest --output-on-failure --parallel "$(nproc)" -L core)
     fuzz
     ;;
 *)

@@ -79,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < quintel::kProfileLines; ++i) {
         require(counts[i] >= 0 && counts[i] <= 32767);
         require(scores[i] >= 0 && scores[i] <= 32767);
+        require(scores[i] <= counts[i]); // the game never writes a score above its count
     }
     require(counts[10] == kUntouched && scores[10] == kUntouched);
     require(contentsOf(profile) == bytes);

@@ -16,8 +16,8 @@ class HistorySink;
 // no answer can depend on an earlier one. The procedures overwrite the texts they are given, as
 // the search relies on (it saves and restores them around each hold it scores).
 struct EngineWork {
-    explicit EngineWork(HistorySink* history, EngineOptions options = {})
-        : history(history), options(options) {}
+    explicit EngineWork(HistorySink* historySink, EngineOptions searchOptions = {})
+        : history(historySink), options(searchOptions) {}
 
     HistorySink* history = nullptr;
     EngineOptions options;

@@ -23,9 +23,9 @@ struct Profile {
 
 Profile sample() {
     Profile profile;
-    for (int i = 0; i < 10; ++i) {
-        profile.counts[i] = i;
-        profile.scores[i] = i / 2;
+    for (std::size_t i = 0; i < 10; ++i) {
+        profile.counts[i] = static_cast<int>(i);
+        profile.scores[i] = static_cast<int>(i / 2);
     }
     profile.counts[9] = 32767;
     profile.scores[9] = 32767;

@@ -179,7 +179,7 @@ protected:
     }
 
     template <class Engine>
-    void expectEveryPair(const std::vector<char>& wanted, Engine engine) const {
+    void expectEveryPair(const std::vector<char>& wanted, Engine answer) const {
         int mismatches = 0;
         for (const std::string& hold : upToFiveDice(0)) {
             const std::vector<int> weights = handWeights(hold);
@@ -188,7 +188,7 @@ protected:
                 for (std::size_t h = 0; h < hands.size(); ++h) {
                     expected.outcomes += wanted[h * calls.size() + c] != 0 ? weights[h] : 0;
                 }
-                const Chance got = engine(hold, asCaller(calls[c], c));
+                const Chance got = answer(hold, asCaller(calls[c], c));
                 if (got != expected && ++mismatches <= 10) {
                     ADD_FAILURE() << "hold '" << hold << "' call " << calls[c] << ": "
                                   << got.outcomes << " instead of " << expected.outcomes;

@@ -154,7 +154,8 @@ TEST(HoldSearch, AgreesWithTheSameSearchOverEnumeratedChances) {
         while (call.empty() || (i % 2 == 1 && static_cast<int>(call.size()) < count(random))) {
             call.push_back(static_cast<char>('0' + face(random)));
         }
-        const std::string fix = dice.substr(4 - static_cast<std::size_t>(i % 3), i % 3);
+        const std::string fix =
+            dice.substr(4 - static_cast<std::size_t>(i % 3), static_cast<std::size_t>(i % 3));
         const EngineOptions option = options[static_cast<std::size_t>(i) % options.size()];
         const HoldChoice expected = reference::enumeratedSearch(call, dice, fix, option);
         const HoldChoice got = engine.searchHold(call, dice, fix, false, option);
