@@ -9,10 +9,12 @@
 #include "records/form_welcome.h"
 #include "records/history_file.h"
 #include "table/form_start.h"
+#include "table/game_outcome.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace quintel {
@@ -38,6 +40,9 @@ public:
 
     // The computer's turn; without one, the computer's seat is left to the caller (tests).
     ComputerPlayer* computer = nullptr;
+
+    // How the last decided game ended; empty until a game has been decided.
+    std::optional<GameOutcome> lastOutcome;
 
     // Shows the welcome screen: the program's start.
     void start();

@@ -35,7 +35,6 @@ void ComputerOpponent::answer(Game& game, const std::string& humanCall) {
     const std::string oldFix = dialog.FixString;
     dialog.FixString.clear();
     const std::string hold = chooseHold(game.engine, humanCall, dialog.DiceString, oldFix, options);
-    state.FixDice.fill(0);
     dialog.FixString = hold;
     game.history.writeLine("Fixstring : \t" + dialog.FixString);
 
@@ -44,29 +43,24 @@ void ComputerOpponent::answer(Game& game, const std::string& humanCall) {
         state.LastCallDice[i] = state.CallDice[i];
     }
     state.LastCallLevel = state.CallLevel;
-    if (dialog.CompareFixDice()) {
-        callAfterThrow(game);
-    } else {
-        callKeptDice(game);
-    }
-    handOver(game);
+    const std::string dice = dialog.CompareFixDice() ? callAfterThrow(game) : callKeptDice(game);
+    handOver(game, dice);
 }
 
-void ComputerOpponent::callAfterThrow(Game& game) {
+std::string ComputerOpponent::callAfterThrow(Game& game) {
     FormCall& dialog = game.formCall;
     GameState& state = game.state;
     std::string newDice = dialog.FixString;
     while (newDice.size() < kDiceCount) {
         newDice += numberText(game.random.die());
     }
-    state.MessageFields[0] = newDice;
 
     setCallDice(state, newDice);
     dialog.Level_Cal();
     dialog.Check2();
     if (!dialog.CallIsHigher) {
         bluff(game);
-        return;
+        return newDice;
     }
     // Two pairs and three of a kind go out without their kicker while that call is still allowed;
     // the level stays the one of the five dice.
@@ -80,19 +74,20 @@ void ComputerOpponent::callAfterThrow(Game& game) {
             dialog.CallIsHigher = true;
         }
     }
+    return newDice;
 }
 
-void ComputerOpponent::callKeptDice(Game& game) {
+std::string ComputerOpponent::callKeptDice(Game& game) {
     FormCall& dialog = game.formCall;
     GameState& state = game.state;
     setCallDice(state, dialog.FixString);
-    state.MessageFields[0] = dialog.DiceString;
     dialog.Level_Cal();
     // Five kept dice that do not beat the player's call would be an illegal call: bluff instead.
     dialog.Check2();
     if (!dialog.CallIsHigher) {
         bluff(game);
     }
+    return dialog.DiceString;
 }
 
 void ComputerOpponent::bluff(Game& game) {
@@ -119,24 +114,19 @@ void ComputerOpponent::bluff(Game& game) {
     dialog.Check2();
 }
 
-void ComputerOpponent::handOver(Game& game) {
-    FormCall& dialog = game.formCall;
-    GameState& state = game.state;
-    FormStart& table = game.formStart;
-    table.functTurn();
-    for (std::size_t i = 0; i < dialog.FixString.size() && i < kDiceCount; ++i) {
-        state.FixDice[i] = dialog.FixString[i] - '0';
+void ComputerOpponent::handOver(Game& game, const std::string& dice) {
+    const GameState& state = game.state;
+    const std::string& hold = game.formCall.FixString;
+    HandedCall handed{dice, {}, state.CallLevel, {}};
+    std::copy_n(state.CallDice.begin(), kDiceCount, handed.call.begin());
+    for (std::size_t i = 0; i < hold.size() && i < kDiceCount; ++i) {
+        handed.fix[i] = hold[i] - '0';
     }
-    game.history.writeLine("DICE AFTER ROLL (if needed) : " + state.MessageFields[0] + "\r\n");
-    game.history.writeLine("CALL STRING : " +
-                           callText(std::span(state.CallDice).first<kDiceCount>()));
-    game.history.writeLine("FIX STRING : " + callText(state.FixDice));
+    game.history.writeLine("DICE AFTER ROLL (if needed) : " + handed.dice + "\r\n");
+    game.history.writeLine("CALL STRING : " + callText(handed.call));
+    game.history.writeLine("FIX STRING : " + callText(handed.fix));
     game.history.writeLine("\r\n");
-    table.functCall();
-
-    table.putDiceAway();
-    state.DiceRolled = false;
-    table.stopCountdown();
+    game.formStart.computerCalls(handed);
 }
 
 } // namespace quintel

@@ -38,10 +38,12 @@ public:
 private:
     void challenge(Game& game);
     void answer(Game& game, const std::string& humanCall);
-    void callAfterThrow(Game& game);
-    void callKeptDice(Game& game);
+    // Each chooses the call and returns the five dice to hand over.
+    std::string callAfterThrow(Game& game);
+    std::string callKeptDice(Game& game);
     void bluff(Game& game);
-    void handOver(Game& game);
+    // The computer's trace of its call goes to the history, the call to the table.
+    void handOver(Game& game, const std::string& dice);
 
     Statistics statistics_;
 };

@@ -60,9 +60,7 @@ void ComputerOpponent::Computer_AI(Game& game) {
 
 void ComputerOpponent::challenge(Game& game) {
     ++statistics_.challenges;
-    countUp(game.state.GamesPlayed);
-    const bool computerWins = game.formStart.functXTrust();
-    game.formStart.concludeGame(!computerWins, computerWins ? "YOU Lose!!" : "YOU WIN!!!");
+    game.formStart.computerChallenges();
 }
 
 } // namespace quintel

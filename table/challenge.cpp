@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "model/dice.h"
 #include "model/number_text.h"
+#include "table/result_texts.h"
 
 #include <span>
 #include <string>
@@ -41,7 +42,7 @@ bool FormStart::functXTrust() {
         dice += die.caption;
     }
     const std::string challenger = state.CurrentPlayer == 0 ? "You" : "AI";
-    game().messages.inform(challenger + " Not Trust Last Call\r\n" +
+    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" +
                            "Call : " + diceDigits(std::span(state.LastCallDice).first<5>()) +
                            "\r\n" + "Dice : " + dice);
     cmdExit.enabled = true;
@@ -50,21 +51,35 @@ bool FormStart::functXTrust() {
 }
 
 void FormStart::XTrust_Click() {
-    countUp(game().state.GamesPlayed);
-    const bool humanWins = functXTrust();
-    concludeGame(humanWins, humanWins ? "YOU Win!!!" : "YOU Lose!!");
+    decideChallenge(Seat::Human);
 }
 
-void FormStart::concludeGame(bool humanWins, std::string_view resultText) {
+void FormStart::decideChallenge(Seat challenger) {
+    GameState& state = game().state;
+    countUp(state.GamesPlayed);
+    const bool challengerWins = functXTrust();
+    const Seat caller = challenger == Seat::Human ? Seat::Computer : Seat::Human;
+    std::string dice;
+    for (std::size_t i = 0; i < Dice.size(); ++i) {
+        dice += numberText(dieValue(static_cast<int>(i)));
+    }
+    const GameOutcome outcome{challenger, challengerWins ? challenger : caller,
+                              diceDigits(std::span(state.LastCallDice).first<5>()),
+                              std::move(dice)};
+    game().lastOutcome = outcome;
+    concludeGame(outcome);
+}
+
+void FormStart::concludeGame(const GameOutcome& outcome) {
     Game& g = game();
     GameState& state = g.state;
-    g.messages.inform(resultText);
-    if (humanWins) {
+    g.messages.inform(resultText(outcome));
+    if (outcome.winner == Seat::Human) {
         countUp(state.GamesWon);
     }
     Label2.caption = numberText(state.GamesWon);
     Label4.caption = numberText(state.GamesPlayed);
-    const bool goOn = g.messages.ask("Continue ? ");
+    const bool goOn = g.messages.ask(kContinueQuestion);
     g.history.writeLine(Text1.caption);
     g.history.writeLine(Text2.caption);
     if (goOn) {
@@ -75,11 +90,18 @@ void FormStart::concludeGame(bool humanWins, std::string_view resultText) {
     g.SaveProfile();
     g.formCall.Unload();
     Unload();
-    g.messages.inform("Play  " + numberText(state.GamesPlayed) + " , " + "Win  " +
-                      numberText(state.GamesWon));
+    g.messages.inform(std::string(kTallyPlayedText) + numberText(state.GamesPlayed) + " , " +
+                      std::string(kTallyWonText) + numberText(state.GamesWon));
     state.GamesPlayed = 0;
     state.GamesWon = 0;
     g.formWelcome.Show();
+}
+
+std::string_view resultText(const GameOutcome& outcome) {
+    if (outcome.winner != Seat::Human) {
+        return kLostText;
+    }
+    return outcome.challenger == Seat::Human ? kWonByChallengeText : kWonAgainstChallengeText;
 }
 
 } // namespace quintel

@@ -2,13 +2,23 @@
 
 #include "forms/control.h"
 #include "forms/screen.h"
+#include "table/game_outcome.h"
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quintel {
+
+// A call of the computer's seat as it reaches the table.
+struct HandedCall {
+    std::string dice;          // the five dice handed to the player, as digits
+    std::array<int, 5> call{}; // the called dice in canonical order; 0 = no die
+    // The call's level. A call of two pairs or three of a kind without its kicker keeps the level
+    // of the five dice.
+    int level = 0;
+    std::array<int, 5> fix{}; // the dice the computer kept, from position 0; 0 = none
+};
 
 // The table screen: seat names with turn markers, the five dice, the game buttons, the call and
 // fix logs, the figures, the options label and the countdown. The dice are the captions of the
@@ -54,10 +64,12 @@ public:
     void functCall();
     bool functXTrust();
 
-    // The end of a decided game once the verdict is known: the result message, the figures,
-    // "Continue ? ", the history writes, then the next match or the return to the welcome screen.
-    // `resultText` is the message shown ("YOU Win!!!", "YOU Lose!!", "YOU WIN!!!").
-    void concludeGame(bool humanWins, std::string_view resultText);
+    // The computer's seat acts on the table through these two and nothing else.
+    // It does not trust the player's last call: the game is counted, decided and ended.
+    void computerChallenges();
+    // It hands over its dice with its call: the player sees the call, the dice stay hidden, and
+    // Trust and XTrust wait for the answer.
+    void computerCalls(const HandedCall& handed);
 
     // Level procedures: canonical order and face counts of the dice, the fixed dice, the last call.
     void Dice_Level_Cal();
@@ -82,6 +94,12 @@ protected:
 
 private:
     void passTurn();
+    // A game decided by `challenger` not trusting the last call: counted, the verdict shown and
+    // kept as the game's outcome, and the game ended.
+    void decideChallenge(Seat challenger);
+    // The end of a decided game: the result message, the figures, "Continue ? ", the history
+    // writes, then the next match or the return to the welcome screen.
+    void concludeGame(const GameOutcome& outcome);
     // The cover test: the dice hold every die of the last call (compares the face counts that
     // Dice_Level_Cal and Last_Level_Cal left).
     bool lastCallHeld() const;

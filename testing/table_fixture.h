@@ -22,8 +22,8 @@ inline std::string fileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The computer's seat played from a script: each turn either calls (handing its dice to the table
-// and recording its call, as the real computer does) or does not trust the player's call.
+// The computer's seat played from a script: each turn either hands its dice over with a call or
+// does not trust the player's call, through the table's procedures for that seat.
 class ScriptedComputer : public ComputerPlayer {
 public:
     struct Move {
@@ -49,37 +49,22 @@ public:
         const Move move = moves.front();
         moves.pop_front();
         if (move.challenge) {
-            challenge(game);
+            game.formStart.computerChallenges();
         } else {
-            call(game, move);
+            game.formStart.computerCalls(handedCall(move));
         }
     }
 
 private:
-    static void challenge(Game& game) {
-        countUp(game.state.GamesPlayed);
-        const bool computerWins = game.formStart.functXTrust();
-        game.formStart.concludeGame(!computerWins, computerWins ? "YOU Lose!!" : "YOU WIN!!!");
-    }
-
-    static void call(Game& game, const Move& move) {
-        GameState& state = game.state;
-        state.FixDice.fill(0);
-        state.CallDice.fill(0);
-        for (std::size_t i = 0; i < move.fix.size(); ++i) {
-            state.FixDice[i] = move.fix[i] - '0';
-        }
+    static HandedCall handedCall(const Move& move) {
+        HandedCall handed{move.dice, {}, shapeScore(countFaceDigits(move.call)), {}};
         for (std::size_t i = 0; i < move.call.size(); ++i) {
-            state.CallDice[i] = move.call[i] - '0';
+            handed.call[i] = move.call[i] - '0';
         }
-        state.CallLevel = shapeScore(countFaceDigits(move.call));
-        // As the computer does: the dice are handed over once the call is chosen.
-        state.MessageFields[0] = move.dice;
-        game.formStart.functTurn();
-        game.formStart.functCall();
-        game.formStart.putDiceAway();
-        state.DiceRolled = false;
-        game.formStart.stopCountdown();
+        for (std::size_t i = 0; i < move.fix.size(); ++i) {
+            handed.fix[i] = move.fix[i] - '0';
+        }
+        return handed;
     }
 };
 

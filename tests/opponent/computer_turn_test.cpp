@@ -206,6 +206,7 @@ TEST_F(ComputerTurnTest, ChallengingAFalseCallWinsTheGame) {
     EXPECT_TRUE(table.shown());
     EXPECT_EQ(state.LastCallLevel, 0);
     EXPECT_NE(history().find("Ann Call: 11111\r\n\r\nAnn Fix: \r\n\r\n"), std::string::npos);
+    EXPECT_EQ(game.lastOutcome, (GameOutcome{Seat::Computer, Seat::Computer, "11111", "66543"}));
 }
 
 TEST_F(ComputerTurnTest, ChallengingATrueCallLosesTheGameAndNoEndsPlay) {
@@ -225,6 +226,7 @@ TEST_F(ComputerTurnTest, ChallengingATrueCallLosesTheGameAndNoEndsPlay) {
     EXPECT_FALSE(table.shown());
     EXPECT_TRUE(game.formWelcome.shown());
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "AnnProfile.txt"));
+    EXPECT_EQ(game.lastOutcome, (GameOutcome{Seat::Computer, Seat::Human, "11111", "11111"}));
 }
 
 TEST_F(ComputerTurnTest, BluffsWhenItsOwnDiceDoNotBeatTheCall) {

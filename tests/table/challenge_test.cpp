@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace quintel::testing {
@@ -115,6 +117,60 @@ TEST_F(Challenge, ComputersChallengeOfAnEmptyCallIsLostByThePlayer) {
     EXPECT_EQ(messages.texts(), (Texts{"AI Not Trust Last Call\r\nCall : 66\r\nDice : 22543",
                                        "YOU Lose!!", "Continue ? "}));
     EXPECT_EQ(table.Label2.caption + "/" + table.Label4.caption, "0/1");
+}
+
+std::string described(const std::optional<GameOutcome>& outcome) {
+    if (!outcome) {
+        return "none";
+    }
+    const auto name = [](Seat seat) { return seat == Seat::Human ? "player" : "computer"; };
+    return std::string(name(outcome->challenger)) + " challenged " + outcome->call + " on " +
+           outcome->dice + ", " + name(outcome->winner) + " won";
+}
+
+// Each way a game ends leaves its outcome on the game, and the message the player read is the
+// one the outcome names.
+TEST_F(Challenge, TheGameKeepsWhoChallengedWhoWonAndOnWhatDice) {
+    signIn();
+    EXPECT_EQ(described(game.lastOutcome), "none");
+    const auto playerChallenges = [this](std::string dice, std::string call) {
+        reachAnswer(std::move(dice), std::move(call));
+        table.XTrust.click();
+    };
+    const auto computerChallenges = [this](std::string_view call) {
+        setDice("32425");
+        computer.challenges();
+        humanCalls(call);
+    };
+    struct Case {
+        std::function<void()> play;
+        std::string outcome;
+        bool held;
+        std::string_view result;
+    };
+    const std::vector<Case> cases{
+        {[&] { playerChallenges("55432", "6"); }, "player challenged 6 on 55432, player won", false,
+         "YOU Win!!!"},
+        {[&] { playerChallenges("66543", "66543"); },
+         "player challenged 66543 on 66543, computer won", true, "YOU Lose!!"},
+        {[&] { computerChallenges("22"); }, "computer challenged 22 on 22543, player won", true,
+         "YOU WIN!!!"},
+        {[&] { computerChallenges("66"); }, "computer challenged 66 on 22543, computer won", false,
+         "YOU Lose!!"},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        answerGameEnd(messages, MessageAnswer::Yes);
+        c.play();
+        ASSERT_TRUE(game.lastOutcome.has_value()) << c.outcome;
+        EXPECT_EQ(described(game.lastOutcome), c.outcome);
+        EXPECT_EQ(game.lastOutcome->callHeld(), c.held) << c.outcome;
+        EXPECT_EQ(messages.texts().at(1), c.result) << c.outcome;
+        EXPECT_EQ(resultText(*game.lastOutcome), c.result) << c.outcome;
+    }
+    // The outcome outlasts the start of the next match.
+    EXPECT_TRUE(table.shown());
+    EXPECT_EQ(described(game.lastOutcome), cases.back().outcome);
 }
 
 // Two games won out of three, then the player stops: the tally, the files, the welcome screen.

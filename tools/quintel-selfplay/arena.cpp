@@ -5,6 +5,8 @@
 #include "model/dice.h"
 #include "model/message_boxes.h"
 #include "opponent/computer_player.h"
+#include "table/game_outcome.h"
+#include "table/result_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +18,7 @@
 #include <stdlib.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace quintel::arena {
 
@@ -102,6 +105,7 @@ private:
     void checkDice(std::string_view where);
     void checkProfile();
     void checkLog();
+    void countOutcome();
     void fault(std::string text) { report_.faults.push_back(std::move(text)); }
     bool stopped();
 
@@ -143,24 +147,33 @@ bool Arena::stopped() {
 
 MessageAnswer Arena::show(std::string_view text, MessageButtons buttons) {
     if (buttons == MessageButtons::YesNo) {
-        if (text != "Continue ? ") {
+        if (text != kContinueQuestion) {
             fault("unexpected question: " + std::string(text));
             return MessageAnswer::No;
         }
         checkLog();
+        countOutcome();
         ++report_.games;
         gameOver_ = true;
         return report_.games < config_.games && !stopped() ? MessageAnswer::Yes : MessageAnswer::No;
     }
-    if (text == "YOU Lose!!") {
-        ++report_.computerWins;
-    } else if (text == "YOU WIN!!!" || text == "YOU Win!!!") {
-        ++report_.humanWins;
-    } else if (text.find(" Not Trust Last Call\r\n") == std::string_view::npos &&
-               text.rfind("Play  ", 0) != 0) {
+    if (text != kWonByChallengeText && text != kWonAgainstChallengeText && text != kLostText &&
+        text.find(std::string(kNotTrustText) + "\r\n") == std::string_view::npos &&
+        !text.starts_with(kTallyPlayedText)) {
         fault("unexpected message: " + std::string(text));
     }
     return MessageAnswer::Ok;
+}
+
+// Counts the winner of the game just decided. The outcome is taken, so that a game that left none
+// cannot be counted with the one before.
+void Arena::countOutcome() {
+    const std::optional<GameOutcome> outcome = std::exchange(game_.lastOutcome, std::nullopt);
+    if (!outcome) {
+        fault("a game ended without an outcome");
+        return;
+    }
+    ++(outcome->winner == Seat::Human ? report_.humanWins : report_.computerWins);
 }
 
 void Arena::signIn() {

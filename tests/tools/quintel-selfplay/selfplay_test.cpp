@@ -108,35 +108,27 @@ TEST(Arena, KeepsThePlayersFilesInTheGivenFolder) {
 // A computer seat that breaks the rules in the way it is told, then challenges.
 class CheatingComputer : public ComputerPlayer {
 public:
-    explicit CheatingComputer(std::function<void(Game&)> cheat) : cheat_(std::move(cheat)) {}
+    using Cheat = std::function<void(Game&, HandedCall&)>;
+    explicit CheatingComputer(Cheat cheat) : cheat_(std::move(cheat)) {}
 
     void Computer_AI(Game& game) override {
-        GameState& state = game.state;
         if (answered_) {
             answered_ = false;
-            countUp(state.GamesPlayed);
-            const bool won = game.formStart.functXTrust();
-            game.formStart.concludeGame(!won, won ? "YOU Lose!!" : "YOU WIN!!!");
+            game.formStart.computerChallenges();
             return;
         }
         answered_ = true;
-        state.MessageFields[0] = "22222";
-        state.CallDice = {2, 0, 0, 0, 0, 0};
-        state.CallLevel = 1;
-        state.FixDice.fill(0);
-        cheat_(game);
-        game.formStart.functTurn();
-        game.formStart.functCall();
-        game.formStart.putDiceAway();
-        game.formStart.stopCountdown();
+        HandedCall handed{"22222", {2, 0, 0, 0, 0}, 1, {}};
+        cheat_(game, handed);
+        game.formStart.computerCalls(handed);
     }
 
 private:
-    std::function<void(Game&)> cheat_;
+    Cheat cheat_;
     bool answered_ = false;
 };
 
-std::vector<std::string> faultsWith(std::function<void(Game&)> cheat) {
+std::vector<std::string> faultsWith(CheatingComputer::Cheat cheat) {
     CheatingComputer cheater(std::move(cheat));
     ArenaConfig config;
     config.games = 20;
@@ -153,11 +145,12 @@ bool mentions(const std::vector<std::string>& faults, std::string_view text) {
 
 TEST(Arena, CatchesAComputerThatBreaksTheRules) {
     // The cheater answers every call with a single two, which beats nothing.
-    EXPECT_TRUE(mentions(faultsWith([](Game&) {}), "the call 2 does not beat"));
-    EXPECT_TRUE(mentions(faultsWith([](Game& game) { game.state.MessageFields[0] = "72222"; }),
+    EXPECT_TRUE(mentions(faultsWith([](Game&, HandedCall&) {}), "the call 2 does not beat"));
+    EXPECT_TRUE(mentions(faultsWith([](Game&, HandedCall& handed) { handed.dice = "72222"; }),
                          "handed over the dice '72222'"));
-    EXPECT_TRUE(mentions(faultsWith([](Game& game) { game.state.ProfileScore[4] = 99; }),
-                         "profile bucket 4 holds 99 of"));
+    EXPECT_TRUE(
+        mentions(faultsWith([](Game& game, HandedCall&) { game.state.ProfileScore[4] = 99; }),
+                 "profile bucket 4 holds 99 of"));
 }
 
 } // namespace
