@@ -1,6 +1,6 @@
 #include "desktop/help_page_view.h"
 
-#include "desktop/picture_widget.h"
+#include "desktop/die_face_widget.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

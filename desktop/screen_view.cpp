@@ -1,7 +1,8 @@
 #include "desktop/screen_view.h"
 
 #include "desktop/die_button_widget.h"
-#include "desktop/picture_widget.h"
+#include "desktop/die_face_widget.h"
+#include "desktop/filled_box_widget.h"
 
 #include <QAction>
 #include <QCheckBox>

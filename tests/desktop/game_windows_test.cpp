@@ -1,4 +1,5 @@
-#include "desktop/picture_widget.h"
+#include "desktop/die_face_widget.h"
+#include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
 #include "tests/desktop/fake_screen.h"
 
