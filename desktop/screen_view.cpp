@@ -1,26 +1,13 @@
 #include "desktop/screen_view.h"
 
-#include "desktop/die_button_widget.h"
-#include "desktop/die_face_widget.h"
-#include "desktop/filled_box_widget.h"
-
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <string>
 
@@ -28,59 +15,16 @@ namespace quintel {
 
 namespace {
 
-// A text box at least this tall holds several lines (the logs); a shorter one is a one-line entry
-// field such as the name box.
-constexpr int kMultiLineHeight = 2 * 255;
-
-// The screens keep text box lines ending in CR LF, as the history file wants them; the widgets
-// use a bare line feed.
-QString toWidgetText(const std::string& caption) {
-    QString text = QString::fromStdString(caption);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
-std::string toControlText(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
 QRect pixelRect(const Place& place) {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
             twipsToPixels(place.height)};
 }
 
-// Face shown by a die picture: its array index + 1, or else the digit ending its name (Image1..).
-int dieFaceOf(const Control& control) {
-    if (control.index >= 0) {
-        return control.index + 1;
-    }
-    if (!control.name.empty() && std::isdigit(static_cast<unsigned char>(control.name.back()))) {
-        return control.name.back() - '0';
-    }
-    return 0;
-}
-
-// An option button that is the only selected one of its frame cannot be cleared while the buttons
-// exclude each other, yet the screen may clear every button of a frame.
-void setOptionSelected(QRadioButton& button, bool selected) {
-    if (button.isChecked() == selected) {
-        return;
-    }
-    if (selected) {
-        button.setChecked(true);
-        return;
-    }
-    button.setAutoExclusive(false);
-    button.setChecked(false);
-    button.setAutoExclusive(true);
-}
-
 } // namespace
 
 ScreenView::ScreenView(Screen& screen, Style style, QWidget* parent)
-    : QMainWindow(parent), screen_(screen), style_(style), client_(new QWidget(this)) {
+    : QMainWindow(parent), screen_(screen), style_(style),
+      adapters_(style_.pictureFill, style_.dieButtons), client_(new QWidget(this)) {
     if (style_.dialog) {
         setWindowFlag(Qt::Dialog);
     }
@@ -160,7 +104,7 @@ void ScreenView::showEvent(QShowEvent* event) {
         }
     }
     QWidget* focused = focusWidget();
-    if (first != nullptr && qobject_cast<QPlainTextEdit*>(first->widget) != nullptr &&
+    if (first != nullptr && !first->takesFirstFocus &&
         (focused == nullptr || focused == first->widget)) {
         client_->setFocus();
     }
@@ -210,71 +154,17 @@ void ScreenView::build(const std::vector<Control*>& controls) {
                 parent = frame;
             }
         }
-        QWidget* widget = createWidget(*control, parent);
-        if (widget != nullptr) {
-            widget->installEventFilter(this);
+        const ControlInput input{
+            .click = [this, control] { forwardClick(*control); },
+            .edit = [this, control](std::string text) { forwardEdit(*control, std::move(text)); }};
+        ControlWidget created = adapters_.create(*control, parent, input);
+        if (created.widget != nullptr) {
+            created.widget->installEventFilter(this);
         }
-        entries_.push_back({control, widget});
+        entries_.push_back(
+            {control, created.widget, std::move(created.mirror), created.takesFirstFocus});
     }
     applyTabOrder();
-}
-
-QWidget* ScreenView::createWidget(Control& control, QWidget* parent) {
-    Control* target = &control;
-    switch (control.kind) {
-    case ControlKind::Label: {
-        auto* label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::TextBox:
-        if (control.place.height >= kMultiLineHeight) {
-            auto* box = new QPlainTextEdit(parent);
-            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            connect(box, &QPlainTextEdit::textChanged, this, [this, box, target] {
-                if (!syncing_) {
-                    forwardEdit(*target, box->toPlainText());
-                }
-            });
-            return box;
-        } else {
-            auto* box = new QLineEdit(parent);
-            connect(box, &QLineEdit::textEdited, this,
-                    [this, target](const QString& text) { forwardEdit(*target, text); });
-            return box;
-        }
-    case ControlKind::Button: {
-        auto* button = !style_.dieButtons.empty() && control.name == style_.dieButtons
-                           ? new DieButtonWidget(parent)
-                           : new QPushButton(parent);
-        connect(button, &QPushButton::clicked, this, [this, target] { forwardClick(*target); });
-        return button;
-    }
-    case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(parent);
-        connect(box, &QCheckBox::clicked, this, [this, target] { forwardClick(*target); });
-        return box;
-    }
-    case ControlKind::OptionButton: {
-        auto* button = new QRadioButton(parent);
-        connect(button, &QRadioButton::clicked, this, [this, target] { forwardClick(*target); });
-        return button;
-    }
-    case ControlKind::Frame: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameShape(QFrame::NoFrame);
-        return frame;
-    }
-    case ControlKind::PictureBox:
-        return new FilledBoxWidget(style_.pictureFill, parent);
-    case ControlKind::Image:
-        return new DieFaceWidget(dieFaceOf(control), parent);
-    case ControlKind::Timer:
-        return nullptr;
-    }
-    return nullptr;
 }
 
 void ScreenView::mirror(const Entry& entry) {
@@ -287,33 +177,7 @@ void ScreenView::mirror(const Entry& entry) {
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
     widget->setToolTip(QString::fromStdString(control.tooltip));
-
-    const QString caption = QString::fromStdString(control.caption);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(caption);
-    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-        const QString text = toWidgetText(control.caption);
-        if (box->toPlainText() != text) {
-            box->setPlainText(text);
-            // The logs grow at the bottom: keep their newest line in view.
-            box->moveCursor(QTextCursor::End);
-            box->ensureCursorVisible();
-        }
-    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        if (line->text() != caption) {
-            line->setText(caption);
-        }
-    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        radio->setText(caption);
-        setOptionSelected(*radio, control.value);
-    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-        check->setText(caption);
-        check->setChecked(control.value);
-    } else if (auto* die = qobject_cast<DieButtonWidget*>(widget)) {
-        die->setCaption(caption);
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        button->setText(caption);
-    }
+    entry.mirror(control);
 }
 
 void ScreenView::applyTabOrder() {
@@ -336,7 +200,7 @@ void ScreenView::applyTabOrder() {
     }
 }
 
-void ScreenView::forwardClick(Control& control) {
+void ScreenView::forwardClick(const Control& control) {
     // The handler may give the control a new design (and a new handler) while it runs.
     const std::function<void()> handler = control.click;
     if (handler) {
@@ -345,10 +209,14 @@ void ScreenView::forwardClick(Control& control) {
     emit handled();
 }
 
-void ScreenView::forwardEdit(Control& control, const QString& text) {
+void ScreenView::forwardEdit(const Control& control, std::string text) {
+    // Writing a log's text in `sync` is not the player's typing.
+    if (syncing_) {
+        return;
+    }
     const std::function<void(std::string)> handler = control.edited;
     if (handler) {
-        handler(toControlText(text));
+        handler(std::move(text));
     }
     emit handled();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "desktop/control_adapters.h"
 #include "forms/control.h"
 #include "forms/screen.h"
 
 #include <QColor>
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -82,18 +84,20 @@ private:
     struct Entry {
         Control* control;
         QWidget* widget; // null for controls that are not drawn
+        std::function<void(const Control&)> mirror;
+        bool takesFirstFocus;
     };
 
     void build(const std::vector<Control*>& controls);
-    QWidget* createWidget(Control& control, QWidget* parent);
     void mirror(const Entry& entry);
     void applyTabOrder();
-    void forwardClick(Control& control);
-    void forwardEdit(Control& control, const QString& text);
+    void forwardClick(const Control& control);
+    void forwardEdit(const Control& control, std::string text);
     bool forwardKey(const QKeyEvent& event);
 
     Screen& screen_;
     Style style_;
+    ControlAdapters adapters_;
     QWidget* client_;
     std::vector<QAction*> menu_;
     std::vector<Entry> entries_;

@@ -96,6 +96,17 @@ TEST_F(ScreenViewTest, TypingHandsTheWholeTextOverWithLinesEndingInCarriageRetur
     EXPECT_EQ(log->textCursor().position(), 0);
 }
 
+TEST_F(ScreenViewTest, ALogWrittenBySyncIsNotThePlayersTyping) {
+    int edits = 0, handled = 0;
+    screen.log.edited = [&](const std::string&) { ++edits; };
+    QObject::connect(&view, &ScreenView::handled, [&] { ++handled; });
+    screen.log.caption = "AI Call: 33\r\n";
+    view.sync();
+    EXPECT_EQ(widget<QPlainTextEdit>(screen.log)->toPlainText(), "AI Call: 33\n");
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(handled, 0);
+}
+
 TEST_F(ScreenViewTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
     screen.go.shortcut = "G";
     screen.go.tooltip = "Go (G)";
