@@ -1,6 +1,6 @@
 #include "desktop/die_button_widget.h"
 #include "desktop/die_painter.h"
-#include "desktop/screen_view.h"
+#include "desktop/screen_window.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QPushButton>
@@ -73,20 +73,20 @@ TEST(DieButton, ADisabledDieMarkedForAThrowIsDrawnMarkedNotLocked) {
 TEST(DieButton, TheTablesDiceButtonsAreDiceNamedByTheirCaption) {
     GameContext context;
     FakeScreen screen{context.game};
-    ScreenView view{screen, {.dieButtons = "go"}};
+    ScreenWindow window{screen, {.dieButtons = "go"}};
     screen.Show();
     screen.go.caption = "5X";
-    view.sync();
-    auto* die = qobject_cast<DieButtonWidget*>(view.widgetFor(screen.go));
+    window.sync();
+    auto* die = qobject_cast<DieButtonWidget*>(window.widgetFor(screen.go));
     ASSERT_NE(die, nullptr);
-    EXPECT_EQ(qobject_cast<DieButtonWidget*>(view.widgetFor(screen.stop)), nullptr);
+    EXPECT_EQ(qobject_cast<DieButtonWidget*>(window.widgetFor(screen.stop)), nullptr);
     EXPECT_EQ(die->text(), "5X");
     EXPECT_EQ(die->accessibleName(), "5X");
     EXPECT_EQ(die->face(), 5);
     EXPECT_TRUE(die->marked());
 
     screen.go.caption = "2";
-    view.sync();
+    window.sync();
     EXPECT_EQ(die->accessibleName(), "2");
     EXPECT_FALSE(die->marked());
 }

@@ -1,4 +1,4 @@
-#include "desktop/screen_view.h"
+#include "desktop/screen_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,7 +22,7 @@ QRect pixelRect(const Place& place) {
 
 } // namespace
 
-ScreenView::ScreenView(Screen& screen, Style style, QWidget* parent)
+ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
     : QMainWindow(parent), screen_(screen), style_(style),
       adapters_(style_.pictureFill, style_.dieButtons), client_(new QWidget(this)) {
     if (style_.dialog) {
@@ -45,7 +45,7 @@ ScreenView::ScreenView(Screen& screen, Style style, QWidget* parent)
     sync();
 }
 
-void ScreenView::sync() {
+void ScreenWindow::sync() {
     syncing_ = true;
     setWindowTitle(QString::fromStdString(screen_.windowCaption));
     client_->setFixedSize(twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight));
@@ -67,34 +67,34 @@ void ScreenView::sync() {
     syncing_ = false;
 }
 
-QWidget* ScreenView::widgetFor(const Control& control) const {
+QWidget* ScreenWindow::widgetFor(const Control& control) const {
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [&](const Entry& entry) { return entry.control == &control; });
     return found == entries_.end() ? nullptr : found->widget;
 }
 
-QWidget* ScreenView::widgetNamed(std::string_view name, int index) const {
+QWidget* ScreenWindow::widgetNamed(std::string_view name, int index) const {
     const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
         return entry.control->name == name && entry.control->index == index;
     });
     return found == entries_.end() ? nullptr : found->widget;
 }
 
-QAction* ScreenView::menuAction(const QString& caption) const {
+QAction* ScreenWindow::menuAction(const QString& caption) const {
     const auto found = std::find_if(menu_.begin(), menu_.end(), [&](const QAction* action) {
         return action->text() == caption;
     });
     return found == menu_.end() ? nullptr : *found;
 }
 
-void ScreenView::closeEvent(QCloseEvent* event) {
+void ScreenWindow::closeEvent(QCloseEvent* event) {
     // The screen decides whether its window goes away; the window manager mirrors that.
     event->ignore();
     screen_.closeFromFrame();
     emit handled();
 }
 
-void ScreenView::showEvent(QShowEvent* event) {
+void ScreenWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     const Entry* first = nullptr;
     for (const Entry& entry : entries_) {
@@ -110,13 +110,13 @@ void ScreenView::showEvent(QShowEvent* event) {
     }
 }
 
-void ScreenView::keyPressEvent(QKeyEvent* event) {
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
     if (!forwardKey(*event)) {
         QMainWindow::keyPressEvent(event);
     }
 }
 
-bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (key.modifiers() == Qt::AltModifier && forwardKey(key)) {
@@ -126,7 +126,7 @@ bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool ScreenView::forwardKey(const QKeyEvent& event) {
+bool ScreenWindow::forwardKey(const QKeyEvent& event) {
     if ((event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0) {
         return false;
     }
@@ -138,7 +138,7 @@ bool ScreenView::forwardKey(const QKeyEvent& event) {
     return true;
 }
 
-void ScreenView::build(const std::vector<Control*>& controls) {
+void ScreenWindow::build(const std::vector<Control*>& controls) {
     // A handler may be running in one of the old widgets, so they go once the event is over.
     for (const Entry& entry : entries_) {
         if (entry.widget != nullptr) {
@@ -167,7 +167,7 @@ void ScreenView::build(const std::vector<Control*>& controls) {
     applyTabOrder();
 }
 
-void ScreenView::mirror(const Entry& entry) {
+void ScreenWindow::mirror(const Entry& entry) {
     const Control& control = *entry.control;
     QWidget* widget = entry.widget;
     if (widget == nullptr) {
@@ -180,7 +180,7 @@ void ScreenView::mirror(const Entry& entry) {
     entry.mirror(control);
 }
 
-void ScreenView::applyTabOrder() {
+void ScreenWindow::applyTabOrder() {
     std::vector<const Entry*> stops;
     for (const Entry& entry : entries_) {
         if (entry.widget == nullptr || entry.widget->focusPolicy() == Qt::NoFocus) {
@@ -200,7 +200,7 @@ void ScreenView::applyTabOrder() {
     }
 }
 
-void ScreenView::forwardClick(const Control& control) {
+void ScreenWindow::forwardClick(const Control& control) {
     // The handler may give the control a new design (and a new handler) while it runs.
     const std::function<void()> handler = control.click;
     if (handler) {
@@ -209,7 +209,7 @@ void ScreenView::forwardClick(const Control& control) {
     emit handled();
 }
 
-void ScreenView::forwardEdit(const Control& control, std::string text) {
+void ScreenWindow::forwardEdit(const Control& control, std::string text) {
     // Writing a log's text in `sync` is not the player's typing.
     if (syncing_) {
         return;
