@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     // Past the file-size limit a write then fails, and the game tells the player and plays on.
     quintel::files::ignoreFileSizeSignal();
     QApplication app(argc, argv);
-    // The game says when it ends (see WindowsView), not the last window to close: between two
+    // The game says when it ends (see Windows), not the last window to close: between two
     // screens, and behind a message box, there may be no window of the game open.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -35,13 +35,13 @@ int main(int argc, char* argv[]) {
     quintel::ComputerOpponent computer;
     game.computer = &computer;
 
-    quintel::WindowsView windows(game);
+    quintel::Windows windows(game);
     messages.setBeforeShow([&windows] { windows.refresh(); });
 
     // Rules, help, about and the profile chart, from every screen's menu.
     quintel::InfoWindows info(game);
-    for (const auto& view : windows.views()) {
-        info.attach(*view);
+    for (const auto& window : windows.all()) {
+        info.attach(*window);
     }
 
     game.start();

@@ -23,18 +23,8 @@ public:
     // Drawn greyed with a padlock: disabled and not marked.
     bool locked() const;
 
-    // Colours a test or a theme may rely on.
-    static constexpr QRgb kFaceColour = 0xffc00000;   // the red of the call dialog's die pictures
-    static constexpr QRgb kPipColour = 0xfffffaeb;    // light pips
-    static constexpr QRgb kMarkColour = 0xffffb000;   // outline and badge of a marked die
-    static constexpr QRgb kLockedColour = 0xff8c8c8c; // face of a locked die
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    void paintBadge(QPainter& painter, const QRectF& square) const;
-    void paintLock(QPainter& painter, const QRectF& square) const;
 };
 
 } // namespace quintel

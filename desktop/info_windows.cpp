@@ -1,9 +1,9 @@
 #include "desktop/info_windows.h"
 
 #include "app/game.h"
-#include "desktop/help_page_view.h"
-#include "desktop/profile_chart_view.h"
-#include "desktop/screen_view.h"
+#include "desktop/help_page_window.h"
+#include "desktop/profile_chart_window.h"
+#include "desktop/screen_window.h"
 #include "records/profile_chart.h"
 
 #include <QAction>
@@ -40,21 +40,21 @@ InfoWindows::~InfoWindows() {
     }
 }
 
-void InfoWindows::attach(ScreenView& view) {
-    if (QAction* entry = view.menuAction(QStringLiteral("Help"))) {
-        auto* menu = new QMenu(&view);
+void InfoWindows::attach(ScreenWindow& window) {
+    if (QAction* entry = window.menuAction(QStringLiteral("Help"))) {
+        auto* menu = new QMenu(&window);
         menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
         menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
         entry->setMenu(menu);
     }
-    if (QAction* entry = view.menuAction(QStringLiteral("Rule"))) {
+    if (QAction* entry = window.menuAction(QStringLiteral("Rule"))) {
         connect(entry, &QAction::triggered, this, &InfoWindows::showRules);
     }
-    if (QAction* entry = view.menuAction(QStringLiteral("About"))) {
+    if (QAction* entry = window.menuAction(QStringLiteral("About"))) {
         connect(entry, &QAction::triggered, this, &InfoWindows::showAbout);
     }
     // The computer's turn ends inside the event that sent the player's call.
-    connect(&view, &ScreenView::handled, this, &InfoWindows::refreshProfile);
+    connect(&window, &ScreenWindow::handled, this, &InfoWindows::refreshProfile);
 }
 
 void InfoWindows::showRules() {
@@ -89,7 +89,7 @@ QWidget* InfoWindows::help() const {
 QWidget* InfoWindows::about() const {
     return about_.data();
 }
-ProfileChartView* InfoWindows::profile() const {
+ProfileChartWindow* InfoWindows::profile() const {
     return profile_.data();
 }
 

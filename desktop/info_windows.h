@@ -8,9 +8,9 @@ class QWidget;
 namespace quintel {
 
 class Game;
-class HelpPageView;
-class ProfileChartView;
-class ScreenView;
+class HelpPageWindow;
+class ProfileChartWindow;
+class ScreenWindow;
 
 // The reading windows beside the game: the rules ("Rule"), how to play ("Help" in the Help menu),
 // the program ("About") and the player's profile chart ("Your profile" in the Help menu). Each
@@ -22,8 +22,8 @@ public:
     explicit InfoWindows(Game& game, QObject* parent = nullptr);
     ~InfoWindows() override;
 
-    // Gives the view's menu bar its actions: Help becomes a menu of "Help" and "Your profile".
-    void attach(ScreenView& view);
+    // Gives the window's menu bar its actions: Help becomes a menu of "Help" and "Your profile".
+    void attach(ScreenWindow& window);
 
     void showRules();
     void showHelp();
@@ -35,12 +35,12 @@ public:
     QWidget* rules() const;
     QWidget* help() const;
     QWidget* about() const;
-    ProfileChartView* profile() const;
+    ProfileChartWindow* profile() const;
 
 private:
     Game& game_;
-    QPointer<HelpPageView> rules_, help_, about_;
-    QPointer<ProfileChartView> profile_;
+    QPointer<HelpPageWindow> rules_, help_, about_;
+    QPointer<ProfileChartWindow> profile_;
 };
 
 } // namespace quintel

@@ -9,19 +9,19 @@
 
 namespace quintel {
 
-WindowsView::WindowsView(std::vector<Window> windows, std::function<bool()> quitRequested,
-                         std::function<void()> quit)
+Windows::Windows(std::vector<Window> windows, std::function<bool()> quitRequested,
+                 std::function<void()> quit)
     : quitRequested_(std::move(quitRequested)), quit_(std::move(quit)) {
     for (const Window& window : windows) {
-        auto view = std::make_unique<ScreenView>(*window.screen, window.style);
-        connect(view.get(), &ScreenView::handled, this, &WindowsView::afterEvent);
-        views_.push_back(std::move(view));
+        auto opened = std::make_unique<ScreenWindow>(*window.screen, window.style);
+        connect(opened.get(), &ScreenWindow::handled, this, &Windows::afterEvent);
+        windows_.push_back(std::move(opened));
     }
 }
 
 namespace {
 
-ScreenView::Style tableStyle() {
+ScreenWindow::Style tableStyle() {
     const auto [red, green, blue] = FormStart::kMarkerColour;
     return {.pictureFill = QColor(red, green, blue), .dialog = false, .dieButtons = "Dice"};
 }
@@ -35,42 +35,42 @@ std::function<void()> orExitLoop(std::function<void()> quit) {
 
 } // namespace
 
-WindowsView::WindowsView(Game& game, std::function<void()> quit)
-    : WindowsView(
+Windows::Windows(Game& game, std::function<void()> quit)
+    : Windows(
           {{&game.formWelcome, {}},
            {&game.formStart, tableStyle()},
            {&game.formCall, {.dialog = true}}},
           [&game] { return game.quitRequested; }, orExitLoop(std::move(quit))) {}
 
-WindowsView::~WindowsView() = default;
+Windows::~Windows() = default;
 
-void WindowsView::refresh() {
-    for (const auto& view : views_) {
-        view->sync();
+void Windows::refresh() {
+    for (const auto& window : windows_) {
+        window->sync();
     }
     // Open before closing, so that the program never has a moment without a window.
-    for (const auto& view : views_) {
-        const bool toFront = view->screen().takeFrontRequest();
-        if (view->screen().shown() && (toFront || !view->isVisible())) {
-            view->show();
-            view->raise();
-            view->activateWindow();
+    for (const auto& window : windows_) {
+        const bool toFront = window->screen().takeFrontRequest();
+        if (window->screen().shown() && (toFront || !window->isVisible())) {
+            window->show();
+            window->raise();
+            window->activateWindow();
         }
     }
-    for (const auto& view : views_) {
-        if (!view->screen().shown() && view->isVisible()) {
-            view->hide();
+    for (const auto& window : windows_) {
+        if (!window->screen().shown() && window->isVisible()) {
+            window->hide();
         }
     }
 }
 
-void WindowsView::afterEvent() {
+void Windows::afterEvent() {
     refresh();
     if (quitting_) {
         return;
     }
-    const bool anyShown = std::any_of(views_.begin(), views_.end(),
-                                      [](const auto& view) { return view->screen().shown(); });
+    const bool anyShown = std::any_of(windows_.begin(), windows_.end(),
+                                      [](const auto& window) { return window->screen().shown(); });
     if ((quitRequested_ && quitRequested_()) || !anyShown) {
         quitting_ = true;
         if (quit_) {
@@ -79,10 +79,11 @@ void WindowsView::afterEvent() {
     }
 }
 
-ScreenView& WindowsView::viewOf(const Screen& screen) const {
-    const auto found = std::find_if(views_.begin(), views_.end(),
-                                    [&](const auto& view) { return &view->screen() == &screen; });
-    if (found == views_.end()) {
+ScreenWindow& Windows::windowOf(const Screen& screen) const {
+    const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const auto& window) {
+        return &window->screen() == &screen;
+    });
+    if (found == windows_.end()) {
         throw std::invalid_argument("no window for this screen");
     }
     return **found;

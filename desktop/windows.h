@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/screen_view.h"
+#include "desktop/screen_window.h"
 
 #include <QObject>
 
@@ -12,25 +12,25 @@ namespace quintel {
 
 class Game;
 
-// The open windows of the game: one view per screen. After every click, edit or close that a view
-// passes on, every view is mirrored again and shown or hidden as its screen says; when the game
-// asks to end, or no screen is open any more, the application is told to quit.
-class WindowsView : public QObject {
+// The open windows of the game: one window per screen. After every click, edit or close that a
+// window passes on, every window is mirrored again and shown or hidden as its screen says; when the
+// game asks to end, or no screen is open any more, the application is told to quit.
+class Windows : public QObject {
     Q_OBJECT
 public:
     struct Window {
         Screen* screen;
-        ScreenView::Style style;
+        ScreenWindow::Style style;
     };
 
     // `quitRequested` says whether the game wants to end; `quit` ends the application's event
     // loop.
-    WindowsView(std::vector<Window> windows, std::function<bool()> quitRequested,
-                std::function<void()> quit);
+    Windows(std::vector<Window> windows, std::function<bool()> quitRequested,
+            std::function<void()> quit);
     // The game's three screens: the welcome screen, the table, and the call dialog beside it.
     // Without a `quit`, the application's event loop is ended.
-    explicit WindowsView(Game& game, std::function<void()> quit = {});
-    ~WindowsView() override;
+    explicit Windows(Game& game, std::function<void()> quit = {});
+    ~Windows() override;
 
     // Mirrors every screen and shows exactly the windows of the screens that are shown, bringing
     // to the front (with the focus) those newly shown or asked to come to the front again. Safe
@@ -39,11 +39,11 @@ public:
     // What follows a finished event: refresh, then quit if the game is over.
     void afterEvent();
 
-    ScreenView& viewOf(const Screen& screen) const;
-    const std::vector<std::unique_ptr<ScreenView>>& views() const { return views_; }
+    ScreenWindow& windowOf(const Screen& screen) const;
+    const std::vector<std::unique_ptr<ScreenWindow>>& all() const { return windows_; }
 
 private:
-    std::vector<std::unique_ptr<ScreenView>> views_;
+    std::vector<std::unique_ptr<ScreenWindow>> windows_;
     std::function<bool()> quitRequested_;
     std::function<void()> quit_;
     bool quitting_ = false;

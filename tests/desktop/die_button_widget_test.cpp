@@ -1,5 +1,6 @@
 #include "desktop/die_button_widget.h"
-#include "desktop/screen_view.h"
+#include "desktop/die_painter.h"
+#include "desktop/screen_window.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QPushButton>
@@ -29,22 +30,22 @@ QPoint cellCentre(int column, int row) {
 TEST(DieButton, PipsOfTheCaptionsFaceAlsoWhenMarked) {
     for (const char* caption : {"3", "3X"}) {
         const QImage image = drawn(caption);
-        EXPECT_TRUE(isColour(image, cellCentre(0, 0), DieButtonWidget::kPipColour)) << caption;
-        EXPECT_TRUE(isColour(image, cellCentre(1, 1), DieButtonWidget::kPipColour)) << caption;
-        EXPECT_TRUE(isColour(image, cellCentre(2, 2), DieButtonWidget::kPipColour)) << caption;
-        EXPECT_TRUE(isColour(image, cellCentre(2, 0), DieButtonWidget::kFaceColour)) << caption;
-        EXPECT_TRUE(isColour(image, cellCentre(0, 2), DieButtonWidget::kFaceColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(0, 0), kDiePipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(1, 1), kDiePipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(2, 2), kDiePipColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(2, 0), kDieFaceColour)) << caption;
+        EXPECT_TRUE(isColour(image, cellCentre(0, 2), kDieFaceColour)) << caption;
     }
 }
 
 TEST(DieButton, MarkedDieHasTheOutlineAndALockedDieIsGrey) {
     const QPoint besideFace(4, 30); // between the face's left edge and the button's
-    EXPECT_FALSE(isColour(drawn("4"), besideFace, DieButtonWidget::kMarkColour));
-    EXPECT_TRUE(isColour(drawn("4X"), besideFace, DieButtonWidget::kMarkColour));
+    EXPECT_FALSE(isColour(drawn("4"), besideFace, kDieMarkColour));
+    EXPECT_TRUE(isColour(drawn("4X"), besideFace, kDieMarkColour));
 
     const QImage locked = drawn("4", false);
-    EXPECT_TRUE(isColour(locked, {30, 10}, DieButtonWidget::kLockedColour));
-    EXPECT_FALSE(isColour(locked, cellCentre(0, 0), DieButtonWidget::kFaceColour));
+    EXPECT_TRUE(isColour(locked, {30, 10}, kDieLockedColour));
+    EXPECT_FALSE(isColour(locked, cellCentre(0, 0), kDieFaceColour));
 }
 
 // A die left disabled by an earlier lock and then marked is thrown by Roll: it is drawn marked, in
@@ -56,10 +57,10 @@ TEST(DieButton, ADisabledDieMarkedForAThrowIsDrawnMarkedNotLocked) {
     EXPECT_EQ(locked.pixelColor(padlock), QColor(40, 40, 40));
 
     const QImage marked = drawn("4X", false);
-    EXPECT_TRUE(isColour(marked, besideFace, DieButtonWidget::kMarkColour));
-    EXPECT_TRUE(isColour(marked, padlock, DieButtonWidget::kFaceColour));
-    EXPECT_TRUE(isColour(marked, cellCentre(0, 1), DieButtonWidget::kFaceColour));
-    EXPECT_TRUE(isColour(marked, cellCentre(0, 0), DieButtonWidget::kPipColour));
+    EXPECT_TRUE(isColour(marked, besideFace, kDieMarkColour));
+    EXPECT_TRUE(isColour(marked, padlock, kDieFaceColour));
+    EXPECT_TRUE(isColour(marked, cellCentre(0, 1), kDieFaceColour));
+    EXPECT_TRUE(isColour(marked, cellCentre(0, 0), kDiePipColour));
 
     DieButtonWidget die;
     die.setCaption("4X");
@@ -72,20 +73,20 @@ TEST(DieButton, ADisabledDieMarkedForAThrowIsDrawnMarkedNotLocked) {
 TEST(DieButton, TheTablesDiceButtonsAreDiceNamedByTheirCaption) {
     GameContext context;
     FakeScreen screen{context.game};
-    ScreenView view{screen, {.dieButtons = "go"}};
+    ScreenWindow window{screen, {.dieButtons = "go"}};
     screen.Show();
     screen.go.caption = "5X";
-    view.sync();
-    auto* die = qobject_cast<DieButtonWidget*>(view.widgetFor(screen.go));
+    window.sync();
+    auto* die = qobject_cast<DieButtonWidget*>(window.widgetFor(screen.go));
     ASSERT_NE(die, nullptr);
-    EXPECT_EQ(qobject_cast<DieButtonWidget*>(view.widgetFor(screen.stop)), nullptr);
+    EXPECT_EQ(qobject_cast<DieButtonWidget*>(window.widgetFor(screen.stop)), nullptr);
     EXPECT_EQ(die->text(), "5X");
     EXPECT_EQ(die->accessibleName(), "5X");
     EXPECT_EQ(die->face(), 5);
     EXPECT_TRUE(die->marked());
 
     screen.go.caption = "2";
-    view.sync();
+    window.sync();
     EXPECT_EQ(die->accessibleName(), "2");
     EXPECT_FALSE(die->marked());
 }

@@ -1,4 +1,5 @@
-#include "desktop/picture_widget.h"
+#include "desktop/die_face_widget.h"
+#include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
 #include "tests/desktop/fake_screen.h"
 
@@ -20,17 +21,17 @@ protected:
     GameContext context;
     Game& game = context.game;
     int quits = 0;
-    WindowsView windows{game, [this] { ++quits; }};
-    ScreenView& welcome = windows.viewOf(game.formWelcome);
-    ScreenView& table = windows.viewOf(game.formStart);
-    ScreenView& dialog = windows.viewOf(game.formCall);
+    Windows windows{game, [this] { ++quits; }};
+    ScreenWindow& welcome = windows.windowOf(game.formWelcome);
+    ScreenWindow& table = windows.windowOf(game.formStart);
+    ScreenWindow& dialog = windows.windowOf(game.formCall);
 
     GameWindowsTest() {
         game.start();
         windows.refresh();
     }
-    template <typename W> W* in(ScreenView& view, std::string_view name, int index = -1) {
-        return qobject_cast<W*>(view.widgetNamed(name, index));
+    template <typename W> W* in(ScreenWindow& window, std::string_view name, int index = -1) {
+        return qobject_cast<W*>(window.widgetNamed(name, index));
     }
 };
 

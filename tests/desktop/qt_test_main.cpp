@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    // The views are tested without a display, also when the test list is read at build time.
+    // The windows are tested without a display, also when the test list is read at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -9,50 +9,50 @@
 namespace quintel::qttest {
 namespace {
 
-class WindowsViewTest : public ::testing::Test {
+class WindowsTest : public ::testing::Test {
 protected:
     GameContext context;
     FakeScreen first{context.game}, second{context.game};
     bool quitRequested = false;
     int quits = 0;
-    WindowsView windows{{{&first, {}}, {&second, {.dialog = true}}},
-                        [this] { return quitRequested; },
-                        [this] { ++quits; }};
+    Windows windows{{{&first, {}}, {&second, {.dialog = true}}},
+                    [this] { return quitRequested; },
+                    [this] { ++quits; }};
 
-    WindowsViewTest() {
+    WindowsTest() {
         first.Show();
         windows.refresh();
     }
     void clickGo() {
-        qobject_cast<QPushButton*>(windows.viewOf(first).widgetFor(first.go))->click();
+        qobject_cast<QPushButton*>(windows.windowOf(first).widgetFor(first.go))->click();
     }
 };
 
-TEST_F(WindowsViewTest, AClickThatSwitchesScreensSwitchesAndUpdatesWindows) {
-    EXPECT_TRUE(windows.viewOf(first).isVisible());
-    EXPECT_FALSE(windows.viewOf(second).isVisible());
+TEST_F(WindowsTest, AClickThatSwitchesScreensSwitchesAndUpdatesWindows) {
+    EXPECT_TRUE(windows.windowOf(first).isVisible());
+    EXPECT_FALSE(windows.windowOf(second).isVisible());
     first.go.click = [this] {
         first.Unload();
         second.Show();
         second.title.caption = "Welcome back";
     };
     clickGo();
-    EXPECT_FALSE(windows.viewOf(first).isVisible());
-    EXPECT_TRUE(windows.viewOf(second).isVisible());
-    EXPECT_EQ(windows.viewOf(second).windowType(), Qt::Dialog);
-    EXPECT_EQ(qobject_cast<QLabel*>(windows.viewOf(second).widgetFor(second.title))->text(),
+    EXPECT_FALSE(windows.windowOf(first).isVisible());
+    EXPECT_TRUE(windows.windowOf(second).isVisible());
+    EXPECT_EQ(windows.windowOf(second).windowType(), Qt::Dialog);
+    EXPECT_EQ(qobject_cast<QLabel*>(windows.windowOf(second).widgetFor(second.title))->text(),
               "Welcome back");
     EXPECT_EQ(quits, 0);
 }
 
-TEST_F(WindowsViewTest, QuitsOnceWhenTheLastScreenCloses) {
-    windows.viewOf(first).close();
-    EXPECT_FALSE(windows.viewOf(first).isVisible());
+TEST_F(WindowsTest, QuitsOnceWhenTheLastScreenCloses) {
+    windows.windowOf(first).close();
+    EXPECT_FALSE(windows.windowOf(first).isVisible());
     windows.afterEvent();
     EXPECT_EQ(quits, 1);
 }
 
-TEST_F(WindowsViewTest, QuitsWhenTheGameAsksToEndWithAWindowOpen) {
+TEST_F(WindowsTest, QuitsWhenTheGameAsksToEndWithAWindowOpen) {
     first.go.click = [this] { quitRequested = true; };
     clickGo();
     EXPECT_EQ(quits, 1);

@@ -1,4 +1,4 @@
-#include "desktop/screen_view.h"
+#include "desktop/screen_window.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QAction>
@@ -17,44 +17,44 @@
 namespace quintel::qttest {
 namespace {
 
-class ScreenViewTest : public ::testing::Test {
+class ScreenWindowTest : public ::testing::Test {
 protected:
     GameContext context;
     FakeScreen screen{context.game};
-    ScreenView view{screen, {.pictureFill = QColor(10, 200, 30)}};
+    ScreenWindow window{screen, {.pictureFill = QColor(10, 200, 30)}};
 
-    ScreenViewTest() {
+    ScreenWindowTest() {
         screen.Show();
-        view.sync();
-        view.show();
+        window.sync();
+        window.show();
     }
     template <typename W> W* widget(const Control& control) {
-        return qobject_cast<W*>(view.widgetFor(control));
+        return qobject_cast<W*>(window.widgetFor(control));
     }
 };
 
-TEST_F(ScreenViewTest, PlacesControlsInPixelsOfFifteenTwipsOptionButtonsInTheirFrame) {
-    EXPECT_EQ(view.clientArea()->size(), QSize(312, 253));
+TEST_F(ScreenWindowTest, PlacesControlsInPixelsOfFifteenTwipsOptionButtonsInTheirFrame) {
+    EXPECT_EQ(window.clientArea()->size(), QSize(312, 253));
     EXPECT_EQ(widget<QLabel>(screen.title)->geometry(), QRect(8, 8, 113, 17));
     EXPECT_EQ(widget<QPlainTextEdit>(screen.log)->geometry(), QRect(16, 24, 145, 81));
     EXPECT_EQ(widget<QLineEdit>(screen.entry)->geometry(), QRect(96, 120, 129, 19));
     auto* option = widget<QRadioButton>(screen.choice[1]);
-    EXPECT_EQ(option->parentWidget(), view.widgetFor(screen.frame));
+    EXPECT_EQ(option->parentWidget(), window.widgetFor(screen.frame));
     EXPECT_EQ(option->geometry(), QRect(32, 0, 17, 17));
-    EXPECT_EQ(view.widgetFor(screen.timer), nullptr);
-    EXPECT_EQ(view.widgetFor(screen.picture)->grab().toImage().pixelColor(8, 8),
+    EXPECT_EQ(window.widgetFor(screen.timer), nullptr);
+    EXPECT_EQ(window.widgetFor(screen.picture)->grab().toImage().pixelColor(8, 8),
               QColor(10, 200, 30));
 }
 
-TEST_F(ScreenViewTest, MirrorsCaptionsStatesAndValuesOnSync) {
-    EXPECT_EQ(view.windowTitle(), "Fake");
+TEST_F(ScreenWindowTest, MirrorsCaptionsStatesAndValuesOnSync) {
+    EXPECT_EQ(window.windowTitle(), "Fake");
     EXPECT_FALSE(widget<QPushButton>(screen.stop)->isEnabled());
     screen.go.caption = "5X";
     screen.go.visible = false;
     screen.stop.enabled = true;
     screen.tick.value = true;
     screen.choice[0].value = false; // a frame with no option selected
-    view.sync();
+    window.sync();
     EXPECT_EQ(widget<QPushButton>(screen.go)->text(), "5X");
     EXPECT_FALSE(widget<QPushButton>(screen.go)->isVisible());
     EXPECT_TRUE(widget<QPushButton>(screen.stop)->isEnabled());
@@ -62,9 +62,9 @@ TEST_F(ScreenViewTest, MirrorsCaptionsStatesAndValuesOnSync) {
     EXPECT_FALSE(widget<QRadioButton>(screen.choice[0])->isChecked());
 }
 
-TEST_F(ScreenViewTest, ClicksReachTheHandlersWhichDecideTheState) {
+TEST_F(ScreenWindowTest, ClicksReachTheHandlersWhichDecideTheState) {
     int handled = 0;
-    QObject::connect(&view, &ScreenView::handled, [&] { ++handled; });
+    QObject::connect(&window, &ScreenWindow::handled, [&] { ++handled; });
     QTest::mouseClick(widget<QPushButton>(screen.go), Qt::LeftButton);
     QTest::mouseClick(widget<QPushButton>(screen.stop), Qt::LeftButton);
     QTest::mouseClick(widget<QRadioButton>(screen.choice[2]), Qt::LeftButton);
@@ -74,16 +74,16 @@ TEST_F(ScreenViewTest, ClicksReachTheHandlersWhichDecideTheState) {
 
     screen.tick.click = [] {}; // a screen that ignores the click keeps the box unticked
     widget<QCheckBox>(screen.tick)->click();
-    view.sync();
+    window.sync();
     EXPECT_FALSE(widget<QCheckBox>(screen.tick)->isChecked());
 }
 
-TEST_F(ScreenViewTest, TypingHandsTheWholeTextOverWithLinesEndingInCarriageReturnLineFeed) {
+TEST_F(ScreenWindowTest, TypingHandsTheWholeTextOverWithLinesEndingInCarriageReturnLineFeed) {
     QTest::keyClicks(widget<QLineEdit>(screen.entry), "An");
     EXPECT_EQ(screen.entries, (std::vector<std::string>{"A", "An"}));
 
     screen.log.caption = "Ann Call: 2\r\n";
-    view.sync();
+    window.sync();
     auto* log = widget<QPlainTextEdit>(screen.log);
     EXPECT_EQ(log->toPlainText(), "Ann Call: 2\n");
     QTest::keyClicks(log, "x");
@@ -92,25 +92,36 @@ TEST_F(ScreenViewTest, TypingHandsTheWholeTextOverWithLinesEndingInCarriageRetur
 
     // A sync that finds the same text leaves the cursor where the player put it.
     log->moveCursor(QTextCursor::Start);
-    view.sync();
+    window.sync();
     EXPECT_EQ(log->textCursor().position(), 0);
 }
 
-TEST_F(ScreenViewTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
+TEST_F(ScreenWindowTest, ALogWrittenBySyncIsNotThePlayersTyping) {
+    int edits = 0, handled = 0;
+    screen.log.edited = [&](const std::string&) { ++edits; };
+    QObject::connect(&window, &ScreenWindow::handled, [&] { ++handled; });
+    screen.log.caption = "AI Call: 33\r\n";
+    window.sync();
+    EXPECT_EQ(widget<QPlainTextEdit>(screen.log)->toPlainText(), "AI Call: 33\n");
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(handled, 0);
+}
+
+TEST_F(ScreenWindowTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
     screen.go.shortcut = "G";
     screen.go.tooltip = "Go (G)";
     screen.stop.shortcut = "S"; // disabled: its click fails the test
-    view.sync();
+    window.sync();
     EXPECT_EQ(widget<QPushButton>(screen.go)->toolTip(), "Go (G)");
     int handled = 0;
-    QObject::connect(&view, &ScreenView::handled, [&] { ++handled; });
+    QObject::connect(&window, &ScreenWindow::handled, [&] { ++handled; });
 
     // The window opens with the focus beside its first tab stop, the log.
-    view.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    EXPECT_NE(focused, view.widgetFor(screen.log));
+    EXPECT_NE(focused, window.widgetFor(screen.log));
     QTest::keyClick(focused, Qt::Key_G);
     QTest::keyClick(focused, Qt::Key_S);
     EXPECT_EQ(screen.goClicks, 1);
@@ -123,48 +134,48 @@ TEST_F(ScreenViewTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled) {
     EXPECT_EQ(screen.goClicks, 2);
 
     screen.go.visible = false;
-    view.sync();
+    window.sync();
     handled = 0;
-    QTest::keyClick(&view, Qt::Key_G);
+    QTest::keyClick(&window, Qt::Key_G);
     EXPECT_EQ(screen.goClicks, 2);
     EXPECT_EQ(handled, 0);
 }
 
-TEST_F(ScreenViewTest, AHandlerMayReloadItsOwnScreen) {
+TEST_F(ScreenWindowTest, AHandlerMayReloadItsOwnScreen) {
     screen.go.click = [this] {
         screen.Unload();
         screen.Load();
         screen.title.caption = "again";
     };
     widget<QPushButton>(screen.go)->click();
-    view.sync();
+    window.sync();
     EXPECT_EQ(widget<QLabel>(screen.title)->text(), "again");
 }
 
-TEST_F(ScreenViewTest, CloseBoxIsPassedToTheScreen) {
-    view.close();
+TEST_F(ScreenWindowTest, CloseBoxIsPassedToTheScreen) {
+    window.close();
     EXPECT_EQ(screen.closes, 1);
-    EXPECT_TRUE(view.isVisible()); // hiding it is the window manager's part
+    EXPECT_TRUE(window.isVisible()); // hiding it is the window manager's part
 }
 
-TEST_F(ScreenViewTest, TabFollowsTheTabOrderAndTheMenuBarHoldsHelpRuleAbout) {
-    std::vector<QWidget*> order{view.widgetFor(screen.log)};
+TEST_F(ScreenWindowTest, TabFollowsTheTabOrderAndTheMenuBarHoldsHelpRuleAbout) {
+    std::vector<QWidget*> order{window.widgetFor(screen.log)};
     for (QWidget* next = order[0]->nextInFocusChain(); next != order[0];
          next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && view.clientArea()->isAncestorOf(next)) {
+        if ((next->focusPolicy() & Qt::TabFocus) && window.clientArea()->isAncestorOf(next)) {
             order.push_back(next);
         }
     }
     EXPECT_EQ(order,
-              (std::vector<QWidget*>{view.widgetFor(screen.log), view.widgetFor(screen.entry),
-                                     view.widgetFor(screen.stop), view.widgetFor(screen.go),
-                                     view.widgetFor(screen.tick)}));
+              (std::vector<QWidget*>{window.widgetFor(screen.log), window.widgetFor(screen.entry),
+                                     window.widgetFor(screen.stop), window.widgetFor(screen.go),
+                                     window.widgetFor(screen.tick)}));
     QStringList captions;
-    for (QAction* action : view.menuBar()->actions()) {
+    for (QAction* action : window.menuBar()->actions()) {
         captions << action->text();
     }
     EXPECT_EQ(captions, (QStringList{"Help", "Rule", "About"}));
-    EXPECT_EQ(view.menuAction("Rule"), view.menuBar()->actions().at(1));
+    EXPECT_EQ(window.menuAction("Rule"), window.menuBar()->actions().at(1));
 }
 
 } // namespace

@@ -1,10 +1,6 @@
-#include "desktop/profile_chart_view.h"
+#include "desktop/profile_bars_widget.h"
 
-#include <QKeySequence>
-#include <QLabel>
 #include <QPainter>
-#include <QShortcut>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -152,28 +148,6 @@ void ProfileBarsWidget::paintEvent(QPaintEvent*) {
     if (chart_.calls == 0) {
         painter.drawText(plot, Qt::AlignCenter, tr("No calls yet: play a game first."));
     }
-}
-
-ProfileChartView::ProfileChartView(QWidget* parent)
-    : QWidget(parent, Qt::Window), bars_(new ProfileBarsWidget(this)), summary_(new QLabel(this)) {
-    setWindowTitle(tr("Your profile"));
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(bars_, 1);
-    column->addWidget(summary_);
-    resize(600, 440);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
-}
-
-void ProfileChartView::setChart(const ProfileChart& chart) {
-    bars_->setChart(chart);
-    summary_->setText(QString::fromStdString(chart.summary));
-}
-
-QString ProfileChartView::summary() const {
-    return summary_->text();
 }
 
 } // namespace quintel

@@ -1,4 +1,4 @@
-#include "desktop/picture_widget.h"
+#include "desktop/die_face_widget.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,11 @@
 #pragma once
 
-#include "app/help_texts.h"
-
+#include <QList>
 #include <QWidget>
 
-namespace quintel {
+#include <string>
 
-// A window that shows one page of help texts: its sections with their paragraphs, and the example
-// hands drawn as dice beside their captions. It is a plain reading window beside the game, not
-// modal; Esc closes it.
-class HelpPageView : public QWidget {
-    Q_OBJECT
-public:
-    explicit HelpPageView(const HelpPage& page, QWidget* parent = nullptr);
-};
+namespace quintel {
 
 // Example dice ("66331") drawn as a row of die faces; its accessible name is the digits.
 class HandWidget : public QWidget {

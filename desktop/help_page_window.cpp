@@ -1,9 +1,8 @@
-#include "desktop/help_page_view.h"
+#include "desktop/help_page_window.h"
 
-#include "desktop/picture_widget.h"
+#include "desktop/hand_widget.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QScrollArea>
@@ -34,31 +33,10 @@ QLabel* heading(const std::string& text, qreal scale, QWidget* parent) {
     return label;
 }
 
-// Die faces of example hands: large enough to count the pips, small beside the text.
-constexpr int kExampleDieSide = 22;
-
 } // namespace
 
-HandWidget::HandWidget(const std::string& dice, QWidget* parent) : QWidget(parent) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(kExampleDieSide / 5);
-    for (const char digit : dice) {
-        const int face = digit - '0';
-        if (face < 1 || face > 6) {
-            continue;
-        }
-        faces_.append(face);
-        auto* die = new DieFaceWidget(face, this);
-        die->setFixedSize(kExampleDieSide, kExampleDieSide);
-        row->addWidget(die);
-    }
-    row->addStretch();
-    setAccessibleName(QString::fromStdString(dice));
-    setToolTip(QString::fromStdString(dice));
-}
-
-HelpPageView::HelpPageView(const HelpPage& page, QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpPageWindow::HelpPageWindow(const HelpPage& page, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setWindowTitle(QString::fromStdString(page.title));
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);

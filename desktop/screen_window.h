@@ -1,11 +1,13 @@
 #pragma once
 
+#include "desktop/control_adapters.h"
 #include "forms/control.h"
 #include "forms/screen.h"
 
 #include <QColor>
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,14 +21,15 @@ constexpr int twipsToPixels(int twips) {
 }
 
 // The window of one screen. It mirrors the screen's controls into widgets and forwards what the
-// player does; the screen decides everything else, including whether the window is open.
+// player does; the screen decides everything else, including whether the window is open. Each
+// control's widget, and how it mirrors the control, comes from the adapter of its kind.
 //
 // A click runs the control's `click`, typing hands the new text to its `edited`: the screen's
 // handlers own every change of state, the tick of a check box and the selected option button of a
 // frame included. Whatever a widget changed on its own is put back by the next `sync`, so a check
-// box whose screen ignores the click stays as it was. After each forwarded event the view emits
+// box whose screen ignores the click stays as it was. After each forwarded event the window emits
 // `handled`, so that whoever manages the windows can mirror every screen again.
-class ScreenView : public QMainWindow {
+class ScreenWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Style {
@@ -39,9 +42,9 @@ public:
         std::string dieButtons = {};
     };
 
-    explicit ScreenView(Screen& screen, Style style, QWidget* parent = nullptr);
-    explicit ScreenView(Screen& screen, QWidget* parent = nullptr)
-        : ScreenView(screen, Style{}, parent) {}
+    explicit ScreenWindow(Screen& screen, Style style, QWidget* parent = nullptr);
+    explicit ScreenWindow(Screen& screen, QWidget* parent = nullptr)
+        : ScreenWindow(screen, Style{}, parent) {}
 
     Screen& screen() const { return screen_; }
 
@@ -82,18 +85,20 @@ private:
     struct Entry {
         Control* control;
         QWidget* widget; // null for controls that are not drawn
+        std::function<void(const Control&)> mirror;
+        bool takesFirstFocus;
     };
 
     void build(const std::vector<Control*>& controls);
-    QWidget* createWidget(Control& control, QWidget* parent);
     void mirror(const Entry& entry);
     void applyTabOrder();
-    void forwardClick(Control& control);
-    void forwardEdit(Control& control, const QString& text);
+    void forwardClick(const Control& control);
+    void forwardEdit(const Control& control, std::string text);
     bool forwardKey(const QKeyEvent& event);
 
     Screen& screen_;
     Style style_;
+    ControlAdapters adapters_;
     QWidget* client_;
     std::vector<QAction*> menu_;
     std::vector<Entry> entries_;

@@ -6,8 +6,6 @@
 
 #include <optional>
 
-class QLabel;
-
 namespace quintel {
 
 // The bars of the player's profile: per level of the computer's estimate, a bar for the number
@@ -36,21 +34,6 @@ protected:
 
 private:
     ProfileChart chart_;
-};
-
-// The window behind "Your profile": the bars and the sentences that say what they mean.
-class ProfileChartView : public QWidget {
-    Q_OBJECT
-public:
-    explicit ProfileChartView(QWidget* parent = nullptr);
-
-    void setChart(const ProfileChart& chart);
-    const ProfileBarsWidget& bars() const { return *bars_; }
-    QString summary() const;
-
-private:
-    ProfileBarsWidget* bars_;
-    QLabel* summary_;
 };
 
 } // namespace quintel

@@ -1,0 +1,224 @@
+#include "desktop/screen_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace quintel {
+
+namespace {
+
+QRect pixelRect(const Place& place) {
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+            twipsToPixels(place.height)};
+}
+
+} // namespace
+
+ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
+    : QMainWindow(parent), screen_(screen), style_(style),
+      adapters_(style_.pictureFill, style_.dieButtons), client_(new QWidget(this)) {
+    if (style_.dialog) {
+        setWindowFlag(Qt::Dialog);
+    }
+    // The places were designed for an 8-point sans serif at 96 dots per inch; a font with the
+    // widths of Arial keeps the captions inside them.
+    QFont designFont = font();
+    designFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                            QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                            QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    designFont.setPixelSize(11);
+    client_->setFont(designFont);
+    client_->setFocusPolicy(Qt::ClickFocus);
+    setCentralWidget(client_);
+    for (const char* caption : kMenuCaptions) {
+        menu_.push_back(menuBar()->addAction(QString::fromUtf8(caption)));
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    sync();
+}
+
+void ScreenWindow::sync() {
+    syncing_ = true;
+    setWindowTitle(QString::fromStdString(screen_.windowCaption));
+    client_->setFixedSize(twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight));
+    // Before its first load a screen's controls have no design yet.
+    if (screen_.loaded()) {
+        const std::vector<Control*> controls = screen_.controls();
+        std::vector<std::tuple<const Control*, ControlKind, const Control*>> shape;
+        for (const Control* control : controls) {
+            shape.emplace_back(control, control->kind, control->container);
+        }
+        if (shape != builtFrom_) {
+            build(controls);
+            builtFrom_ = std::move(shape);
+        }
+        for (const Entry& entry : entries_) {
+            mirror(entry);
+        }
+    }
+    syncing_ = false;
+}
+
+QWidget* ScreenWindow::widgetFor(const Control& control) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const Entry& entry) { return entry.control == &control; });
+    return found == entries_.end() ? nullptr : found->widget;
+}
+
+QWidget* ScreenWindow::widgetNamed(std::string_view name, int index) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        return entry.control->name == name && entry.control->index == index;
+    });
+    return found == entries_.end() ? nullptr : found->widget;
+}
+
+QAction* ScreenWindow::menuAction(const QString& caption) const {
+    const auto found = std::find_if(menu_.begin(), menu_.end(), [&](const QAction* action) {
+        return action->text() == caption;
+    });
+    return found == menu_.end() ? nullptr : *found;
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The screen decides whether its window goes away; the window manager mirrors that.
+    event->ignore();
+    screen_.closeFromFrame();
+    emit handled();
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    const Entry* first = nullptr;
+    for (const Entry& entry : entries_) {
+        if (entry.widget != nullptr && entry.control->tabOrder >= 0 &&
+            (first == nullptr || entry.control->tabOrder < first->control->tabOrder)) {
+            first = &entry;
+        }
+    }
+    QWidget* focused = focusWidget();
+    if (first != nullptr && !first->takesFirstFocus &&
+        (focused == nullptr || focused == first->widget)) {
+        client_->setFocus();
+    }
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (!forwardKey(*event)) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.modifiers() == Qt::AltModifier && forwardKey(key)) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool ScreenWindow::forwardKey(const QKeyEvent& event) {
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const QString name = QKeySequence(event.key()).toString(QKeySequence::PortableText);
+    if (name.isEmpty() || !screen_.pressKey(name.toStdString())) {
+        return false;
+    }
+    emit handled();
+    return true;
+}
+
+void ScreenWindow::build(const std::vector<Control*>& controls) {
+    // A handler may be running in one of the old widgets, so they go once the event is over.
+    for (const Entry& entry : entries_) {
+        if (entry.widget != nullptr) {
+            entry.widget->hide();
+            entry.widget->deleteLater();
+        }
+    }
+    entries_.clear();
+    for (Control* control : controls) {
+        QWidget* parent = client_;
+        if (control->container != nullptr) {
+            if (QWidget* frame = widgetFor(*control->container)) {
+                parent = frame;
+            }
+        }
+        const ControlInput input{
+            .click = [this, control] { forwardClick(*control); },
+            .edit = [this, control](std::string text) { forwardEdit(*control, std::move(text)); }};
+        ControlWidget created = adapters_.create(*control, parent, input);
+        if (created.widget != nullptr) {
+            created.widget->installEventFilter(this);
+        }
+        entries_.push_back(
+            {control, created.widget, std::move(created.mirror), created.takesFirstFocus});
+    }
+    applyTabOrder();
+}
+
+void ScreenWindow::mirror(const Entry& entry) {
+    const Control& control = *entry.control;
+    QWidget* widget = entry.widget;
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setGeometry(pixelRect(control.place));
+    widget->setEnabled(control.enabled);
+    widget->setVisible(control.visible);
+    widget->setToolTip(QString::fromStdString(control.tooltip));
+    entry.mirror(control);
+}
+
+void ScreenWindow::applyTabOrder() {
+    std::vector<const Entry*> stops;
+    for (const Entry& entry : entries_) {
+        if (entry.widget == nullptr || entry.widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (entry.control->tabOrder < 0) {
+            entry.widget->setFocusPolicy(Qt::ClickFocus);
+        } else {
+            stops.push_back(&entry);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Entry* a, const Entry* b) {
+        return a->control->tabOrder < b->control->tabOrder;
+    });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1]->widget, stops[i]->widget);
+    }
+}
+
+void ScreenWindow::forwardClick(const Control& control) {
+    // The handler may give the control a new design (and a new handler) while it runs.
+    const std::function<void()> handler = control.click;
+    if (handler) {
+        handler();
+    }
+    emit handled();
+}
+
+void ScreenWindow::forwardEdit(const Control& control, std::string text) {
+    // Writing a log's text in `sync` is not the player's typing.
+    if (syncing_) {
+        return;
+    }
+    const std::function<void(std::string)> handler = control.edited;
+    if (handler) {
+        handler(std::move(text));
+    }
+    emit handled();
+}
+
+} // namespace quintel
