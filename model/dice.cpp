@@ -71,10 +71,19 @@ std::string arrangeDigits(std::string_view digits) {
     return arranged;
 }
 
-std::string diceDigits(std::span<const int> dice) {
+bool covers(const FaceCounts& have, const FaceCounts& need) {
+    for (int face = 1; face <= kFaces; ++face) {
+        if (have[static_cast<std::size_t>(face)] < need[static_cast<std::size_t>(face)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string diceDigits(std::span<const int> dice, EmptyPositions empty) {
     std::string digits;
     for (int die : dice) {
-        if (isFace(die)) {
+        if (isFace(die) || (die == 0 && empty == EmptyPositions::Zero)) {
             digits.push_back(static_cast<char>('0' + die));
         }
     }
@@ -83,16 +92,6 @@ std::string diceDigits(std::span<const int> dice) {
 
 int namedDiceCount(std::string_view digits) {
     return static_cast<int>(std::count_if(digits.begin(), digits.end(), isFaceDigit));
-}
-
-std::string withoutZeros(std::string_view digits) {
-    std::string result;
-    for (char c : digits) {
-        if (c != '0') {
-            result.push_back(c);
-        }
-    }
-    return result;
 }
 
 } // namespace quintel

@@ -2,6 +2,7 @@
 #include "opponent/computer_player.h"
 
 #include "app/game.h"
+#include "model/dice.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@
 namespace quintel {
 
 namespace {
-
-std::string callText(std::span<const int> dice) {
-    std::string text;
-    for (int die : dice) {
-        text += numberText(die);
-    }
-    return text;
-}
 
 void setCallDice(GameState& state, std::string_view digits) {
     for (std::size_t i = 0; i < kDiceCount; ++i) {
@@ -128,9 +121,10 @@ void ComputerOpponent::handOver(Game& game) {
         state.FixDice[i] = dialog.FixString[i] - '0';
     }
     game.history.writeLine("DICE AFTER ROLL (if needed) : " + state.MessageFields[0] + "\r\n");
-    game.history.writeLine("CALL STRING : " +
-                           callText(std::span(state.CallDice).first<kDiceCount>()));
-    game.history.writeLine("FIX STRING : " + callText(state.FixDice));
+    game.history.writeLine(
+        "CALL STRING : " +
+        diceDigits(std::span(state.CallDice).first<kDiceCount>(), EmptyPositions::Zero));
+    game.history.writeLine("FIX STRING : " + diceDigits(state.FixDice, EmptyPositions::Zero));
     game.history.writeLine("\r\n");
     table.functCall();
 

@@ -2,6 +2,7 @@
 
 #include "forms/control.h"
 #include "forms/screen.h"
+#include "model/dice.h"
 
 #include <array>
 #include <string>
@@ -21,13 +22,13 @@ public:
     Control Text1, Text2;
     std::array<Control, 4> lblName, Picture1;
     Control Roll, XChange;
-    std::array<Control, 5> Dice;
+    std::array<Control, kDiceCount> Dice;
     Control Change_Dice, Call1, XTrust, Trust, cmdExit;
     Control Timer1;
 
     // Die i may be clicked to mark or unmark it (between Change and Roll or Cancel).
     std::array<bool, 6> DiceSelectable{};
-    std::array<int, 7> FixFaceCount{};
+    FaceCounts FixFaceCount{};
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { Form_Unload(); }

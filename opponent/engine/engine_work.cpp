@@ -1,27 +1,14 @@
 #include "opponent/engine/engine_work.h"
 
-#include <algorithm>
+#include <string>
 
 namespace quintel {
 
 namespace {
 
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 void arrangeText(std::string& text, FaceCounts& counts, int& shape) {
     counts = arrangeDigitsInPlace(text);
     shape = shapeScore(counts);
-}
-
-bool allWithin(const FaceCounts& needed, const FaceCounts& present) {
-    for (int face = 1; face <= kFaces; ++face) {
-        if (needed[at(face)] > present[at(face)]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -48,8 +35,10 @@ int EngineWork::Suggest_Arrange(std::string_view strtemp) {
 
 void EngineWork::loadHoldAndCall(std::string_view strHold, std::string_view strCall) {
     // Copies first: callers pass the engine's own texts back in.
-    std::string hold = withoutZeros(strHold);
-    std::string call = withoutZeros(strCall);
+    std::string hold(strHold);
+    std::string call(strCall);
+    std::erase(hold, '0');
+    std::erase(call, '0');
     HoldText = std::move(hold);
     CallText = std::move(call);
     Hold_Arrange();
@@ -84,11 +73,11 @@ void EngineWork::Check3() {
 }
 
 bool EngineWork::Check4() const {
-    return allWithin(FixCount, HoldCount);
+    return covers(HoldCount, FixCount);
 }
 
 bool EngineWork::Check5() const {
-    return allWithin(HoldCount, CallCount);
+    return covers(CallCount, HoldCount);
 }
 
 } // namespace quintel
