@@ -1,5 +1,7 @@
 #include "opponent/engine/engine_work.h"
 
+#include "model/call_rules.h"
+
 #include <string>
 
 namespace quintel {
@@ -45,31 +47,16 @@ void EngineWork::loadHoldAndCall(std::string_view strHold, std::string_view strC
     Call_Arrange();
 }
 
-// The dice beat the call when they are a stronger hand of the same shape class; only five dice
-// make a hand.
+// Only five dice make a hand.
 void EngineWork::Check3() {
     DiceBeatsCall = false;
     if (DiceText.size() != kDiceCount) {
         return;
     }
-    std::string dice = DiceText;
-    FaceCounts counts{};
-    int shape = 0;
-    arrangeText(dice, counts, shape);
-    if (shapeClass(shape) != shapeClass(CallShape)) {
-        return;
-    }
-    for (std::size_t i = 0; i < kDiceCount; ++i) {
-        const int d = dice[i] - '0';
-        const int c = i < CallText.size() ? CallText[i] - '0' : 0;
-        if (ranksAbove(d, c)) {
-            DiceBeatsCall = true;
-            return;
-        }
-        if (ranksAbove(c, d)) {
-            return;
-        }
-    }
+    const std::string dice = arrangeDigits(DiceText);
+    const int shape = shapeScore(countFaceDigits(dice));
+    DiceBeatsCall =
+        shapeClass(shape) == shapeClass(CallShape) && textBeats(dice, shape, CallText, CallShape);
 }
 
 bool EngineWork::Check4() const {

@@ -1,15 +1,12 @@
 // Chance of a stronger hand of the call's own shape class: the sum over those hands of the chance
 // of throwing exactly that hand.
 #include "model/hand_table.h"
+#include "opponent/engine/engine_tables.h"
 #include "opponent/engine/engine_work.h"
 
 namespace quintel {
 
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 struct HandFaces {
     std::string text;
