@@ -43,14 +43,24 @@ public:
     void Cancel_Click();
 
     // Procedures.
+    // Shows the composed dice in lblDice; false, after telling the player, for none or over five.
     bool Check_Call();
+    // Hands CallDice over when it beats the last call: the texts, the table's functCall, the
+    // computer's turn. Otherwise tells the player "Incorrect Input".
     void SendCall();
+    // Puts CallDice in canonical order and fills CallFaceCount and CallLevel.
     void Level_Cal();
+    // Sets CallIsHigher: CallDice beats LastCallDice.
     void Check2();
+    // The hand in DiceString beats the hand in CallString (both arranged first).
     bool Check3();
+    // False only when FixString holds five digits that are, as a multiset, those of DiceString.
     bool CompareFixDice();
+    // Puts CallString in canonical order and fills CallStringCount and CallStringLevel.
     void Call_Arrange();
+    // Puts DiceString in canonical order and fills DiceStringCount and DiceStringLevel.
     void Dice_Arrange();
+    // Runs the computer's whole turn, when the game has a computer seat.
     void Computer_AI();
 
 protected:
