@@ -71,15 +71,6 @@ std::string arrangeDigits(std::string_view digits) {
     return arranged;
 }
 
-bool covers(const FaceCounts& have, const FaceCounts& need) {
-    for (int face = 1; face <= kFaces; ++face) {
-        if (have[static_cast<std::size_t>(face)] < need[static_cast<std::size_t>(face)]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string diceDigits(std::span<const int> dice, EmptyPositions empty) {
     std::string digits;
     for (int die : dice) {

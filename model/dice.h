@@ -59,7 +59,15 @@ FaceCounts arrangeDigitsInPlace(std::string& digits);
 
 // Every face shows at least as often in `have` as in `need`: the dice of `need` are among those of
 // `have`. Entry 0 is not a face and is not compared.
-bool covers(const FaceCounts& have, const FaceCounts& need);
+// Inline: the engine asks it for every hand it weighs.
+constexpr bool covers(const FaceCounts& have, const FaceCounts& need) {
+    for (std::size_t face = 1; face <= kFaces; ++face) {
+        if (have[face] < need[face]) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // What a text of dice writes for an empty position (0): nothing, or the digit '0' as a call does.
 enum class EmptyPositions { Skip, Zero };
