@@ -1,6 +1,7 @@
 // The computer's whole turn (judging, hold search, throw and call) and complete self-play games.
 #include "app/game.h"
 #include "arena.h"
+#include "model/rule_options.h"
 #include "opponent/computer_player.h"
 #include "testing/scripted_message_boxes.h"
 #include "testing/temp_folder.h"
@@ -79,7 +80,7 @@ void BM_SelfPlayGames(benchmark::State& bench) {
         games += report.games;
     }
     bench.SetItemsProcessed(games);
-    bench.SetLabel(arena::optionsName(config.options));
+    bench.SetLabel(std::string(optionWords(config.options)));
 }
 BENCHMARK(BM_SelfPlayGames)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -11,8 +11,8 @@
 namespace quintel {
 
 int FormCall::selectedColumn(int face) const {
-    for (int column = 0; column < 6; ++column) {
-        if (Option1[static_cast<std::size_t>(6 * (face - 1) + column)].value) {
+    for (int column = 0; column < kGridColumns; ++column) {
+        if (Option1[callGridIndex(face, column)].value) {
             return column;
         }
     }
@@ -20,8 +20,8 @@ int FormCall::selectedColumn(int face) const {
 }
 
 void FormCall::Option1_Click(int index) {
-    const int rowStart = index - index % 6;
-    for (int i = rowStart; i < rowStart + 6; ++i) {
+    const int rowStart = index - index % kGridColumns;
+    for (int i = rowStart; i < rowStart + kGridColumns; ++i) {
         Option1[static_cast<std::size_t>(i)].value = i == index;
     }
     Check_Call();
@@ -32,19 +32,19 @@ bool FormCall::Check_Call() {
         label.caption.clear();
     }
     int count = 0;
-    for (int face = 1; face <= 6; ++face) {
+    for (int face = 1; face <= kFaces; ++face) {
         count += selectedColumn(face);
     }
     if (count == 0) {
         game().messages.inform("Invalid Input : Please least input 1 dice");
         return false;
     }
-    if (count > 5) {
+    if (count > kDiceCount) {
         game().messages.inform("Invalid Input : Too Many Dice (<= 5)");
         return false;
     }
     std::size_t k = 0;
-    for (int face = 1; face <= 6; ++face) {
+    for (int face = 1; face <= kFaces; ++face) {
         for (int n = selectedColumn(face); n > 0; --n) {
             lblDice[k++].caption = std::to_string(face);
         }
@@ -83,11 +83,11 @@ void FormCall::SendCall() {
         return;
     }
 
-    std::array<std::string, 5> captions;
+    std::array<std::string, kDiceCount> captions;
     for (std::size_t i = 0; i < captions.size(); ++i) {
         captions[i] = table.Dice[i].caption.substr(0, 1); // the die's value, never a mark
     }
-    HandOverTexts texts = formHandOverTexts(std::span(state.CallDice).first<5>(), captions,
+    HandOverTexts texts = formHandOverTexts(std::span(state.CallDice).first<kDiceCount>(), captions,
                                             state.FixDice, state.DiceRolled);
     CallString = std::move(texts.CallString);
     DiceString = std::move(texts.DiceString);

@@ -10,14 +10,15 @@ namespace quintel {
 
 void FormCall::Level_Cal() {
     GameState& state = game().state;
-    state.CallFaceCount = arrangeDice(std::span(state.CallDice).first<5>());
+    state.CallFaceCount = arrangeDice(std::span(state.CallDice).first<kDiceCount>());
     state.CallLevel = shapeScore(state.CallFaceCount);
 }
 
 void FormCall::Check2() {
     const GameState& state = game().state;
-    CallIsHigher = callBeats(std::span(state.CallDice).first<5>(), state.CallLevel,
-                             std::span(state.LastCallDice).first<5>(), state.LastCallLevel);
+    CallIsHigher =
+        callBeats(std::span(state.CallDice).first<kDiceCount>(), state.CallLevel,
+                  std::span(state.LastCallDice).first<kDiceCount>(), state.LastCallLevel);
 }
 
 bool FormCall::Check3() {

@@ -2,6 +2,8 @@
 
 #include "forms/control.h"
 #include "forms/screen.h"
+#include "model/call_grid.h"
+#include "model/dice.h"
 
 #include <array>
 #include <string>
@@ -18,18 +20,18 @@ public:
     explicit FormCall(Game& game) : Screen(game) {}
 
     Control Label8, Label7;
-    std::array<Control, 6> Label9;    // column headings "0".."5"
-    std::array<Control, 6> RowLabels; // Label1..Label6: "1 : X".."6 : X"
-    std::array<Control, 6> Images;    // Image1..Image6: the die face of each row
-    std::array<Control, 6> Frame1;
-    std::array<Control, 36> Option1; // row f, column c is element 6 (f - 1) + c
-    std::array<Control, 5> lblDice;
+    std::array<Control, kGridColumns> Label9; // column headings "0".."5"
+    std::array<Control, kFaces> RowLabels;    // Label1..Label6: "1 : X".."6 : X"
+    std::array<Control, kFaces> Images;       // Image1..Image6: the die face of each row
+    std::array<Control, kFaces> Frame1;
+    std::array<Control, kGridCells> Option1; // row f, column c is element callGridIndex(f, c)
+    std::array<Control, kDiceCount> lblDice;
     Control OK, Cancel;
 
     bool CallIsHigher = false;
     // The texts the computer's turn reads (and rewrites) after a call is handed over.
     std::string CallString, DiceString, FixString;
-    std::array<int, 7> CallStringCount{}, DiceStringCount{};
+    FaceCounts CallStringCount{}, DiceStringCount{};
     int CallStringLevel = 0;
     int DiceStringLevel = 0;
 
@@ -41,14 +43,24 @@ public:
     void Cancel_Click();
 
     // Procedures.
+    // Shows the composed dice in lblDice; false, after telling the player, for none or over five.
     bool Check_Call();
+    // Hands CallDice over when it beats the last call: the texts, the table's functCall, the
+    // computer's turn. Otherwise tells the player "Incorrect Input".
     void SendCall();
+    // Puts CallDice in canonical order and fills CallFaceCount and CallLevel.
     void Level_Cal();
+    // Sets CallIsHigher: CallDice beats LastCallDice.
     void Check2();
+    // The hand in DiceString beats the hand in CallString (both arranged first).
     bool Check3();
+    // False only when FixString holds five digits that are, as a multiset, those of DiceString.
     bool CompareFixDice();
+    // Puts CallString in canonical order and fills CallStringCount and CallStringLevel.
     void Call_Arrange();
+    // Puts DiceString in canonical order and fills DiceStringCount and DiceStringLevel.
     void Dice_Arrange();
+    // Runs the computer's whole turn, when the game has a computer seat.
     void Computer_AI();
 
 protected:

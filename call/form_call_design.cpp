@@ -25,13 +25,13 @@ void FormCall::design() {
 
     designControl(Label8, "Label8", -1, ControlKind::Label, "No. of Dice", {1560, 0, 855, 255});
     designControl(Label7, "Label7", -1, ControlKind::Label, "Dice", {360, 240, 375, 255});
-    for (int column = 0; column < 6; ++column) {
+    for (int column = 0; column < kGridColumns; ++column) {
         designControl(Label9[static_cast<std::size_t>(column)], "Label9", column,
                       ControlKind::Label, std::to_string(column),
                       {1080 + kColumnStep * column, 240, 180, 255});
     }
     designGrid();
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < kDiceCount; ++k) {
         designControl(lblDice[static_cast<std::size_t>(k)], "lblDice", k, ControlKind::Label, "",
                       {720 + 480 * k, 3360, 255, 255});
     }
@@ -47,16 +47,15 @@ void FormCall::design() {
 // The face keys 1..6 compose a call by typing it: each press adds one die of that face, as a
 // click on the next column of its row would. Past five dice the row stays where it is.
 bool FormCall::otherKey(std::string_view key) {
-    if (key.size() != 1 || key[0] < '1' || key[0] > '6') {
+    if (key.size() != 1 || !isFaceDigit(key[0])) {
         return false;
     }
     const int face = key[0] - '0';
     const int column = selectedColumn(face) + 1;
-    if (column > 5) {
+    if (column > kDiceCount) {
         return false;
     }
-    const auto index = static_cast<std::size_t>(6 * (face - 1) + column);
-    const auto click = Option1[index].click;
+    const auto click = Option1[callGridIndex(face, column)].click;
     click();
     return true;
 }
@@ -64,7 +63,7 @@ bool FormCall::otherKey(std::string_view key) {
 // One row per face: its label, its die picture and a frame holding the six option buttons.
 // Column 0 (no die of the face) is selected in every row.
 void FormCall::designGrid() {
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < kFaces; ++row) {
         const auto r = static_cast<std::size_t>(row);
         const std::string face = std::to_string(row + 1);
         designControl(RowLabels[r], "Label" + face, -1, ControlKind::Label, face + " : X",
@@ -73,9 +72,10 @@ void FormCall::designGrid() {
                       {240, rowTop(row), 315, 315});
         designControl(Frame1[r], "Frame1", row, ControlKind::Frame, "",
                       {960, rowTop(row), 2295, 255});
-        for (int column = 0; column < 6; ++column) {
-            const int index = 6 * row + column;
-            Control& option = Option1[static_cast<std::size_t>(index)];
+        for (int column = 0; column < kGridColumns; ++column) {
+            const std::size_t cell = callGridIndex(row + 1, column);
+            const auto index = static_cast<int>(cell);
+            Control& option = Option1[cell];
             designControl(option, "Option1", index, ControlKind::OptionButton, "",
                           {120 + kColumnStep * column, 0, 255, 255}, {.tabOrder = 2 + index});
             option.container = &Frame1[r];
@@ -90,10 +90,11 @@ std::vector<Control*> FormCall::controls() {
     for (Control& heading : Label9) {
         all.push_back(&heading);
     }
-    for (std::size_t row = 0; row < 6; ++row) {
+    for (int face = 1; face <= kFaces; ++face) {
+        const auto row = static_cast<std::size_t>(face - 1);
         all.insert(all.end(), {&RowLabels[row], &Images[row], &Frame1[row]});
-        for (std::size_t column = 0; column < 6; ++column) {
-            all.push_back(&Option1[6 * row + column]);
+        for (int column = 0; column < kGridColumns; ++column) {
+            all.push_back(&Option1[callGridIndex(face, column)]);
         }
     }
     for (Control& label : lblDice) {

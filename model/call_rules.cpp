@@ -68,16 +68,17 @@ bool compareFixDice(std::string_view fix, std::string_view dice) {
 HandOverTexts formHandOverTexts(std::span<const int> callDice,
                                 std::span<const std::string> diceCaptions,
                                 std::span<const int> fixDice, bool diceRolled) {
+    const auto firstFive = [](auto all) {
+        return all.first(std::min<std::size_t>(all.size(), kDiceCount));
+    };
     HandOverTexts texts;
-    for (std::size_t i = 0; i < kDiceCount; ++i) {
-        const int die = i < callDice.size() ? callDice[i] : 0;
-        texts.CallString.push_back(static_cast<char>('0' + die));
-        if (i < diceCaptions.size()) {
-            texts.DiceString += diceCaptions[i];
-        }
-        if (diceRolled && i < fixDice.size() && fixDice[i] != 0) {
-            texts.FixString.push_back(static_cast<char>('0' + fixDice[i]));
-        }
+    texts.CallString = diceDigits(firstFive(callDice), EmptyPositions::Zero);
+    texts.CallString.resize(kDiceCount, '0');
+    for (const std::string& caption : firstFive(diceCaptions)) {
+        texts.DiceString += caption;
+    }
+    if (diceRolled) {
+        texts.FixString = diceDigits(firstFive(fixDice));
     }
     return texts;
 }

@@ -71,10 +71,10 @@ std::string arrangeDigits(std::string_view digits) {
     return arranged;
 }
 
-std::string diceDigits(std::span<const int> dice) {
+std::string diceDigits(std::span<const int> dice, EmptyPositions empty) {
     std::string digits;
     for (int die : dice) {
-        if (isFace(die)) {
+        if (isFace(die) || (die == 0 && empty == EmptyPositions::Zero)) {
             digits.push_back(static_cast<char>('0' + die));
         }
     }
@@ -83,16 +83,6 @@ std::string diceDigits(std::span<const int> dice) {
 
 int namedDiceCount(std::string_view digits) {
     return static_cast<int>(std::count_if(digits.begin(), digits.end(), isFaceDigit));
-}
-
-std::string withoutZeros(std::string_view digits) {
-    std::string result;
-    for (char c : digits) {
-        if (c != '0') {
-            result.push_back(c);
-        }
-    }
-    return result;
 }
 
 } // namespace quintel

@@ -57,12 +57,25 @@ std::string arrangeDigits(std::string_view digits);
 // As above, in place; returns the face counts of the text.
 FaceCounts arrangeDigitsInPlace(std::string& digits);
 
-// Digits of the non-empty dice, in the given order.
-std::string diceDigits(std::span<const int> dice);
+// Every face shows at least as often in `have` as in `need`: the dice of `need` are among those of
+// `have`. Entry 0 is not a face and is not compared.
+// Inline: the engine asks it for every hand it weighs.
+constexpr bool covers(const FaceCounts& have, const FaceCounts& need) {
+    for (std::size_t face = 1; face <= kFaces; ++face) {
+        if (have[face] < need[face]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What a text of dice writes for an empty position (0): nothing, or the digit '0' as a call does.
+enum class EmptyPositions { Skip, Zero };
+
+// The dice as a text of digits, in the given order.
+std::string diceDigits(std::span<const int> dice, EmptyPositions empty = EmptyPositions::Skip);
 
 // Number of dice a call text names: its digits other than '0'.
 int namedDiceCount(std::string_view digits);
-
-std::string withoutZeros(std::string_view digits);
 
 } // namespace quintel

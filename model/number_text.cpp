@@ -14,23 +14,14 @@ std::string printed(const char* format, int digits, double value) {
     return buffer.data();
 }
 
-// Writes an exponent the way the game's number texts do: 1.5E-05.
-std::string withUpperExponent(std::string text) {
-    for (char& c : text) {
-        if (c == 'e') {
-            c = 'E';
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 std::string numberText(double value) {
     if (value == 0.0) {
         return "0";
     }
-    return withUpperExponent(printed("%.*g", 15, value));
+    // An exponent is written in capitals, as the game's number texts have it: 1.5E-05.
+    return printed("%.*G", 15, value);
 }
 
 std::string numberText(int value) {

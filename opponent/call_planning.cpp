@@ -1,5 +1,6 @@
 #include "opponent/call_planning.h"
 
+#include "model/call_list.h"
 #include "model/call_rules.h"
 #include "model/random_source.h"
 #include "opponent/engine/engine.h"
@@ -9,52 +10,8 @@
 
 namespace quintel {
 
-namespace {
-
-struct RankedCall {
-    CallDigits dice;
-    int level;
-};
-
-bool weaker(const RankedCall& a, const RankedCall& b) {
-    return callBeats(b.dice, b.level, a.dice, a.level);
-}
-
-// Every call of one to five dice (461 of them), from the weakest to the strongest.
-std::vector<RankedCall> allCallsInOrder() {
-    std::vector<RankedCall> calls;
-    CallDigits dice{};
-    // Non-decreasing faces list each multiset once; 0 stands for an empty place.
-    auto add = [&](auto&& self, std::size_t position, int lowest) -> void {
-        if (position == dice.size()) {
-            CallDigits arranged = dice;
-            const FaceCounts counts = arrangeDice(arranged);
-            if (arranged[0] != 0) {
-                calls.push_back({arranged, shapeScore(counts)});
-            }
-            return;
-        }
-        for (int face = lowest; face <= kFaces; ++face) {
-            dice[position] = face;
-            self(self, position + 1, face);
-        }
-    };
-    add(add, 0, 0);
-    std::sort(calls.begin(), calls.end(), weaker);
-    return calls;
-}
-
-} // namespace
-
 bool callCovered(std::string_view call, std::string_view dice) {
-    const FaceCounts called = countFaceDigits(call);
-    const FaceCounts present = countFaceDigits(dice);
-    for (int face = 1; face <= kFaces; ++face) {
-        if (called[static_cast<std::size_t>(face)] > present[static_cast<std::size_t>(face)]) {
-            return false;
-        }
-    }
-    return true;
+    return covers(countFaceDigits(dice), countFaceDigits(call));
 }
 
 std::string chooseHold(const Form1& engine, std::string_view call, std::string_view dice,
@@ -66,7 +23,7 @@ std::string chooseHold(const Form1& engine, std::string_view call, std::string_v
 }
 
 std::optional<CallDigits> weakestCallBeating(std::span<const int> last, int lastLevel) {
-    static const std::vector<RankedCall> calls = allCallsInOrder();
+    const std::vector<RankedCall>& calls = everyCallWeakestFirst();
     const auto beats = [&](const RankedCall& call) {
         return callBeats(call.dice, call.level, last, lastLevel);
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/call_list.h"
 #include "model/dice.h"
 #include "opponent/engine/engine_options.h"
 
@@ -13,9 +14,6 @@ namespace quintel {
 
 class Form1;
 class RandomSource;
-
-// A call as the table keeps it: dice in canonical order, 0 for an empty place.
-using CallDigits = std::array<int, kDiceCount>;
 
 // Every die of `call` (digits, zeros ignored) is among `dice`: the call is literally true.
 bool callCovered(std::string_view call, std::string_view dice);

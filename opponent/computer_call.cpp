@@ -2,6 +2,7 @@
 #include "opponent/computer_player.h"
 
 #include "app/game.h"
+#include "model/dice.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@
 namespace quintel {
 
 namespace {
-
-std::string callText(std::span<const int> dice) {
-    std::string text;
-    for (int die : dice) {
-        text += numberText(die);
-    }
-    return text;
-}
 
 void setCallDice(GameState& state, std::string_view digits) {
     for (std::size_t i = 0; i < kDiceCount; ++i) {
@@ -123,8 +116,8 @@ void ComputerOpponent::handOver(Game& game, const std::string& dice) {
         handed.fix[i] = hold[i] - '0';
     }
     game.history.writeLine("DICE AFTER ROLL (if needed) : " + handed.dice + "\r\n");
-    game.history.writeLine("CALL STRING : " + callText(handed.call));
-    game.history.writeLine("FIX STRING : " + callText(handed.fix));
+    game.history.writeLine("CALL STRING : " + diceDigits(handed.call, EmptyPositions::Zero));
+    game.history.writeLine("FIX STRING : " + diceDigits(handed.fix, EmptyPositions::Zero));
     game.history.writeLine("\r\n");
     game.formStart.computerCalls(handed);
 }

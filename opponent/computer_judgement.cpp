@@ -4,6 +4,7 @@
 #include "opponent/engine/engine.h"
 
 #include <cmath>
+#include <string>
 
 namespace quintel {
 
@@ -70,8 +71,10 @@ bool challengesCall(Likelihood callUp, Likelihood win, int callLevel) {
 CallJudgement judgeCall(const Form1& engine, std::string_view callString,
                         std::string_view fixString, EngineOptions options) {
     CallJudgement judgement;
-    judgement.fix = withoutZeros(fixString.substr(0, kDiceCount));
-    judgement.call = withoutZeros(callString.substr(0, kDiceCount));
+    judgement.fix = fixString.substr(0, kDiceCount);
+    judgement.call = callString.substr(0, kDiceCount);
+    std::erase(judgement.fix, '0');
+    std::erase(judgement.call, '0');
     if (options.fixPermanent) {
         // The player's fixed dice stay fixed: the computer can only throw the others.
         judgement.callUp = engine.beatChance(judgement.fix, judgement.call);

@@ -14,8 +14,8 @@ int FormStart::dieValue(int index) const {
 }
 
 void FormStart::Dice_Level_Cal() {
-    std::array<int, 5> values{};
-    for (int i = 0; i < 5; ++i) {
+    std::array<int, kDiceCount> values{};
+    for (int i = 0; i < kDiceCount; ++i) {
         values[static_cast<std::size_t>(i)] = dieValue(i);
     }
     game().state.DiceFaceCount = arrangeDice(values);
@@ -30,18 +30,12 @@ void FormStart::Fix_Level_Cal() {
 
 void FormStart::Last_Level_Cal() {
     GameState& state = game().state;
-    state.LastFaceCount = arrangeDice(std::span(state.LastCallDice).first<5>());
+    state.LastFaceCount = arrangeDice(std::span(state.LastCallDice).first<kDiceCount>());
 }
 
 bool FormStart::lastCallHeld() const {
     const GameState& state = game().state;
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto face = static_cast<std::size_t>(state.LastCallDice[i]);
-        if (face != 0 && state.LastFaceCount[face] > state.DiceFaceCount[face]) {
-            return false;
-        }
-    }
-    return true;
+    return covers(state.DiceFaceCount, state.LastFaceCount);
 }
 
 } // namespace quintel

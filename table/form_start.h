@@ -2,6 +2,7 @@
 
 #include "forms/control.h"
 #include "forms/screen.h"
+#include "model/dice.h"
 #include "table/game_outcome.h"
 
 #include <array>
@@ -12,12 +13,12 @@ namespace quintel {
 
 // A call of the computer's seat as it reaches the table.
 struct HandedCall {
-    std::string dice;          // the five dice handed to the player, as digits
-    std::array<int, 5> call{}; // the called dice in canonical order; 0 = no die
+    std::string dice;                   // the five dice handed to the player, as digits
+    std::array<int, kDiceCount> call{}; // the called dice in canonical order; 0 = no die
     // The call's level. A call of two pairs or three of a kind without its kicker keeps the level
     // of the five dice.
     int level = 0;
-    std::array<int, 5> fix{}; // the dice the computer kept, from position 0; 0 = none
+    std::array<int, kDiceCount> fix{}; // the dice the computer kept, from position 0; 0 = none
 };
 
 // The table screen: seat names with turn markers, the five dice, the game buttons, the call and
@@ -31,13 +32,13 @@ public:
     Control Text1, Text2;
     std::array<Control, 4> lblName, Picture1;
     Control Roll, XChange;
-    std::array<Control, 5> Dice;
+    std::array<Control, kDiceCount> Dice;
     Control Change_Dice, Call1, XTrust, Trust, cmdExit;
     Control Timer1;
 
     // Die i may be clicked to mark or unmark it (between Change and Roll or Cancel).
     std::array<bool, 6> DiceSelectable{};
-    std::array<int, 7> FixFaceCount{};
+    FaceCounts FixFaceCount{};
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { Form_Unload(); }

@@ -93,7 +93,7 @@ void FormStart::designKeys() {
 }
 
 void FormStart::designDice() {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kDiceCount; ++i) {
         Control& die = Dice[static_cast<std::size_t>(i)];
         designControl(die, "Dice", i, ControlKind::Button, "",
                       {kDiceLeft + kDiceStep * i, 2280, 375, 375},

@@ -1,6 +1,7 @@
 #include "table/form_start.h"
 
 #include "app/game.h"
+#include "model/dice.h"
 
 #include <string>
 
@@ -26,19 +27,19 @@ void FormStart::Change_Dice_Click() {
     // hand over marked dice and leave Roll live in the computer's turn.
     game().formCall.Unload();
     GameState& state = game().state;
-    std::array<int, 7> callLeft = state.LastFaceCount;
+    FaceCounts callLeft = state.LastFaceCount;
     if (state.FixAnyOption) {
-        for (std::size_t i = 0; i < 5; ++i) {
+        for (std::size_t i = 0; i < kDiceCount; ++i) {
             DiceSelectable[i] = true;
         }
     } else if (!lastCallHeld()) {
         // The dice do not hold the call: all of them are thrown again.
-        for (std::size_t i = 0; i < 5; ++i) {
+        for (std::size_t i = 0; i < kDiceCount; ++i) {
             markDie(Dice[i], state.DiceMarked[i]);
         }
     } else {
         // Dice of the call may be kept, taken from the left; every other die is thrown again.
-        for (std::size_t i = 0; i < 5; ++i) {
+        for (std::size_t i = 0; i < kDiceCount; ++i) {
             int& left = callLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
             if (left >= 1) {
                 DiceSelectable[i] = true;
@@ -50,8 +51,8 @@ void FormStart::Change_Dice_Click() {
     }
     if (state.FixPermanentOption) {
         // The previous caller's fixed dice stay where they are, whatever was decided above.
-        std::array<int, 7> fixedLeft = FixFaceCount;
-        for (std::size_t i = 0; i < 5; ++i) {
+        FaceCounts fixedLeft = FixFaceCount;
+        for (std::size_t i = 0; i < kDiceCount; ++i) {
             int& left = fixedLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
             if (left >= 1) {
                 Dice[i].enabled = false;
@@ -81,7 +82,7 @@ void FormStart::Dice_Click(int index) {
 void FormStart::Roll_Click() {
     GameState& state = game().state;
     state.DiceRolled = true;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         if (state.DiceMarked[i]) {
             Dice[i].caption = std::to_string(game().random.die());
         }
@@ -92,20 +93,20 @@ void FormStart::Roll_Click() {
     XChange.visible = false;
     Change_Dice.enabled = false;
     Call1.enabled = true;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.FixDice[i] = state.DiceMarked[i] ? 0 : dieValue(static_cast<int>(i));
     }
 }
 
 void FormStart::XChange_Click() {
     GameState& state = game().state;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         if (Dice[i].caption.size() == 2) {
             Dice[i].caption = Dice[i].caption.substr(0, 1);
         }
         state.DiceMarked[i] = false;
     }
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         DiceSelectable[i] = false;
         Dice[i].enabled = true;
     }
@@ -139,7 +140,7 @@ void FormStart::functCall() {
 void FormStart::putDiceAway() {
     Change_Dice.enabled = false;
     Call1.enabled = false;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         Dice[i].visible = false;
         game().state.DiceMarked[i] = false;
     }

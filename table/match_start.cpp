@@ -23,11 +23,11 @@ bool anyCallBeats(std::span<const int> call) {
 
 void FormStart::Form_Load() {
     GameState& state = game().state;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.DiceMarked[i] = false;
         state.CallDice[i] = 0;
     }
-    for (std::size_t face = 1; face <= 6; ++face) {
+    for (std::size_t face = 1; face <= kFaces; ++face) {
         state.DiceFaceCount[face] = 0;
         state.LastFaceCount[face] = 0;
     }
@@ -62,13 +62,13 @@ void FormStart::functStart() {
 
     Text1.caption.clear();
     Text2.caption.clear();
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.DiceMarked[i] = false;
         state.CallDice[i] = 0;
         state.FixDice[i] = 0;
         Dice[i].enabled = true;
     }
-    for (std::size_t face = 1; face <= 6; ++face) {
+    for (std::size_t face = 1; face <= kFaces; ++face) {
         state.DiceFaceCount[face] = 0;
         state.LastFaceCount[face] = 0;
     }
@@ -82,7 +82,7 @@ void FormStart::functRandom() {
         die.visible = true;
     }
     Call1.enabled = true;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.LastCallDice[i] = 0;
     }
     state.LastCallLevel = 0;

@@ -65,7 +65,9 @@ inline Chance enumeratedProb2(std::string_view fix, std::string_view call) {
 }
 
 inline Chance enumeratedBeat(std::string_view hold, std::string_view call) {
-    const std::string arrangedCall = arrangeDigits(withoutZeros(call));
+    std::string named(call);
+    std::erase(named, '0');
+    const std::string arrangedCall = arrangeDigits(named);
     return countThrows(hold, [&](const std::string& five) {
         return textBeats(arrangeDigits(five), arrangedCall);
     });

@@ -116,7 +116,7 @@ protected:
         for (int face = 1; face <= 6; ++face) {
             const int count = counts[static_cast<std::size_t>(face)];
             if (count > 0) {
-                dialog.Option1[static_cast<std::size_t>(6 * (face - 1) + count)].click();
+                dialog.Option1[callGridIndex(face, count)].click();
             }
         }
     }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "model/rule_options.h"
+
 namespace quintel {
 
-// The two rule options that decide which holds the search may choose.
-struct EngineOptions {
-    bool fixAny = false;       // any dice may be kept, not only dice of the call
-    bool fixPermanent = false; // dice fixed earlier must stay kept
-};
+// The search reads the rule options to know which holds it may choose.
+using EngineOptions = RuleOptions;
 
 } // namespace quintel

@@ -1,9 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace quintel {
+
+// The engine's tables and counts are indexed by int figures that are never negative.
+constexpr std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 // n! for n = 0..6.
 inline constexpr std::array<int, 7> Factorial{1, 1, 2, 6, 24, 120, 720};
@@ -38,8 +44,7 @@ constexpr int Max(int x, int y) {
 
 // Needs 0 <= r <= n <= 6; the quotient is always whole.
 constexpr int nCr(int n, int r) {
-    return Factorial[static_cast<std::size_t>(n)] /
-           (Factorial[static_cast<std::size_t>(r)] * Factorial[static_cast<std::size_t>(n - r)]);
+    return Factorial[at(n)] / (Factorial[at(r)] * Factorial[at(n - r)]);
 }
 
 constexpr std::int32_t Power(int x, int y) {

@@ -1,27 +1,16 @@
 #include "opponent/engine/engine_work.h"
 
-#include <algorithm>
+#include "model/call_rules.h"
+
+#include <string>
 
 namespace quintel {
 
 namespace {
 
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 void arrangeText(std::string& text, FaceCounts& counts, int& shape) {
     counts = arrangeDigitsInPlace(text);
     shape = shapeScore(counts);
-}
-
-bool allWithin(const FaceCounts& needed, const FaceCounts& present) {
-    for (int face = 1; face <= kFaces; ++face) {
-        if (needed[at(face)] > present[at(face)]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -48,47 +37,34 @@ int EngineWork::Suggest_Arrange(std::string_view strtemp) {
 
 void EngineWork::loadHoldAndCall(std::string_view strHold, std::string_view strCall) {
     // Copies first: callers pass the engine's own texts back in.
-    std::string hold = withoutZeros(strHold);
-    std::string call = withoutZeros(strCall);
+    std::string hold(strHold);
+    std::string call(strCall);
+    std::erase(hold, '0');
+    std::erase(call, '0');
     HoldText = std::move(hold);
     CallText = std::move(call);
     Hold_Arrange();
     Call_Arrange();
 }
 
-// The dice beat the call when they are a stronger hand of the same shape class; only five dice
-// make a hand.
+// Only five dice make a hand.
 void EngineWork::Check3() {
     DiceBeatsCall = false;
     if (DiceText.size() != kDiceCount) {
         return;
     }
-    std::string dice = DiceText;
-    FaceCounts counts{};
-    int shape = 0;
-    arrangeText(dice, counts, shape);
-    if (shapeClass(shape) != shapeClass(CallShape)) {
-        return;
-    }
-    for (std::size_t i = 0; i < kDiceCount; ++i) {
-        const int d = dice[i] - '0';
-        const int c = i < CallText.size() ? CallText[i] - '0' : 0;
-        if (ranksAbove(d, c)) {
-            DiceBeatsCall = true;
-            return;
-        }
-        if (ranksAbove(c, d)) {
-            return;
-        }
-    }
+    const std::string dice = arrangeDigits(DiceText);
+    const int shape = shapeScore(countFaceDigits(dice));
+    DiceBeatsCall =
+        shapeClass(shape) == shapeClass(CallShape) && textBeats(dice, shape, CallText, CallShape);
 }
 
 bool EngineWork::Check4() const {
-    return allWithin(FixCount, HoldCount);
+    return covers(HoldCount, FixCount);
 }
 
 bool EngineWork::Check5() const {
-    return allWithin(HoldCount, CallCount);
+    return covers(CallCount, HoldCount);
 }
 
 } // namespace quintel

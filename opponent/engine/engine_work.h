@@ -61,11 +61,18 @@ struct EngineWork {
     Chance Prob2(std::string_view strFix, std::string_view strCall);
     Chance SameLevel(std::string_view strHold, std::string_view strCall);
 
+    // Loads hand x of class CallClass into DiceCount and DiceShape; true when it holds the call.
     bool Check(int x);
+    // Loads hand x of class CallClass as Check does; true when it holds the hold.
     bool Check2(int x);
+    // Sets DiceBeatsCall: DiceText is five dice of CallText's shape class that beat CallText.
     void Check3();
+    // The hold keeps every fixed die.
     bool Check4() const;
+    // Every die of the hold is a die of the call.
     bool Check5() const;
+    // Scores HoldText (0 when the options forbid it) unless it was tried before (HoldSeen),
+    // and makes it BestHold when its chance is higher, or equal with a higher shape score.
     void NewPart();
     // Leaves the answer in BestHold and BestProb.
     void NewCalProb(std::string_view strCall, std::string_view strDice, std::string_view strFix,

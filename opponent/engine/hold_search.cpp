@@ -82,9 +82,12 @@ void EngineWork::NewPart() {
 
 void EngineWork::NewCalProb(std::string_view strCall, std::string_view strDice,
                             std::string_view strFix, int intChoose) {
-    CallText = withoutZeros(strCall);
-    DiceText = withoutZeros(strDice);
-    FixText = withoutZeros(strFix);
+    CallText = strCall;
+    DiceText = strDice;
+    FixText = strFix;
+    for (std::string* text : {&CallText, &DiceText, &FixText}) {
+        std::erase(*text, '0');
+    }
     Call_Arrange();
     Fix_Arrange();
     int diceScore = 0;

@@ -12,10 +12,6 @@ namespace quintel {
 
 namespace {
 
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 // Ordered throws of `thrown` dice that put dice[g] dice into group g, for groups 1..groups.
 int orderedThrows(int thrown, const std::array<int, 7>& dice, int groups) {
     int ways = 1;

@@ -1,15 +1,12 @@
 // Chance of a stronger hand of the call's own shape class: the sum over those hands of the chance
 // of throwing exactly that hand.
 #include "model/hand_table.h"
+#include "opponent/engine/engine_tables.h"
 #include "opponent/engine/engine_work.h"
 
 namespace quintel {
 
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 struct HandFaces {
     std::string text;
@@ -37,15 +34,6 @@ const HandFacesTable& handFaces() {
     return table;
 }
 
-bool contains(const FaceCounts& dice, const FaceCounts& wanted) {
-    for (int face = 1; face <= kFaces; ++face) {
-        if (dice[at(face)] < wanted[at(face)]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 // The checks load only the counts and score of the hand: nothing reads DiceText before the
@@ -54,14 +42,14 @@ bool EngineWork::Check(int x) {
     const HandFaces& hand = handFaces()[at(CallClass)][at(x)];
     DiceCount = hand.counts;
     DiceShape = hand.shape;
-    return contains(DiceCount, CallCount);
+    return covers(DiceCount, CallCount);
 }
 
 bool EngineWork::Check2(int x) {
     const HandFaces& hand = handFaces()[at(CallClass)][at(x)];
     DiceCount = hand.counts;
     DiceShape = hand.shape;
-    return contains(DiceCount, HoldCount);
+    return covers(DiceCount, HoldCount);
 }
 
 // A hand of the call's class beats a call of fewer dice when it agrees with the call so far, so

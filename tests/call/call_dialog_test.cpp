@@ -19,7 +19,7 @@ std::string preview(const FormCall& dialog) {
 }
 
 Control& option(FormCall& dialog, int face, int count) {
-    return dialog.Option1[static_cast<std::size_t>(6 * (face - 1) + count)];
+    return dialog.Option1[callGridIndex(face, count)];
 }
 
 TEST_F(CallDialog, OpensAsAFreshGridInsideItsFrames) {

@@ -10,11 +10,7 @@ namespace {
 
 std::string arranged(std::array<int, 5> dice) {
     arrangeDice(dice);
-    std::string text;
-    for (int die : dice) {
-        text.push_back(static_cast<char>('0' + die));
-    }
-    return text;
+    return diceDigits(dice, EmptyPositions::Zero);
 }
 
 TEST(CanonicalOrder, FollowsGroupSizeThenFaceRankWithEmptiesLast) {
@@ -64,7 +60,28 @@ TEST(ShapeScore, WeighsEachFaceByHowManyDiceShowIt) {
 TEST(CallText, CountsOnlyNamedDice) {
     EXPECT_EQ(namedDiceCount("55200"), 3);
     EXPECT_EQ(namedDiceCount("11111"), 5);
-    EXPECT_EQ(withoutZeros("55200"), "552");
+    EXPECT_EQ(diceDigits(std::array{5, 5, 2, 0, 0}), "552");
+}
+
+TEST(CallText, WritesEmptyPositionsAsZerosOnlyWhenAsked) {
+    const std::array<int, 5> call{5, 5, 2, 0, 0};
+    EXPECT_EQ(diceDigits(call), "552");
+    EXPECT_EQ(diceDigits(call, EmptyPositions::Zero), "55200");
+}
+
+TEST(Covers, NeedsEveryFaceAtLeastAsOftenAndIgnoresEntryZero) {
+    const FaceCounts fullHouse = countFaceDigits("22233");
+    EXPECT_TRUE(covers(fullHouse, countFaceDigits("22233")));
+    EXPECT_TRUE(covers(fullHouse, countFaceDigits("223")));
+    EXPECT_TRUE(covers(fullHouse, countFaceDigits("")));
+    EXPECT_FALSE(covers(fullHouse, countFaceDigits("2222")));
+    EXPECT_FALSE(covers(fullHouse, countFaceDigits("1")));
+    EXPECT_FALSE(covers(countFaceDigits(""), countFaceDigits("6")));
+    // Face 6 is the last one compared.
+    EXPECT_FALSE(covers(countFaceDigits("66"), countFaceDigits("666")));
+    FaceCounts withEmpties = fullHouse;
+    withEmpties[0] = 5;
+    EXPECT_TRUE(covers(fullHouse, withEmpties));
 }
 
 } // namespace

@@ -16,6 +16,11 @@ TEST(NumberText, WritesWholeNumbersAndShortFractions) {
     EXPECT_EQ(numberText(32767), "32767");
 }
 
+TEST(NumberText, WritesAnExponentInCapitals) {
+    EXPECT_EQ(numberText(1.0 / 46656.0), "2.14334705075446E-05");
+    EXPECT_EQ(numberText(1.5e-5), "1.5E-05");
+}
+
 TEST(NumberText, ExactFormReadsBackTheSameDouble) {
     const double value = 7056.0 / 7776.0;
     EXPECT_EQ(std::stod(exactNumberText(value)), value);

@@ -13,11 +13,7 @@ namespace quintel {
 namespace {
 
 std::string digits(const CallDigits& call) {
-    std::string text;
-    for (int die : call) {
-        text.push_back(static_cast<char>('0' + die));
-    }
-    return text;
+    return diceDigits(call, EmptyPositions::Zero);
 }
 
 std::string weakestAbove(std::string_view last) {

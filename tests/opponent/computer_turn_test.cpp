@@ -38,11 +38,7 @@ std::string firstThrow(std::uint64_t seed) {
 }
 
 std::string callOf(std::span<const int> dice) {
-    std::string text;
-    for (int die : dice.first(5)) {
-        text += static_cast<char>('0' + die);
-    }
-    return text;
+    return diceDigits(dice.first(kDiceCount), EmptyPositions::Zero);
 }
 
 class ComputerTurnTest : public testing::TableTest {

@@ -2,6 +2,7 @@
 
 #include "model/dice.h"
 #include "model/number_text.h"
+#include "model/rule_options.h"
 #include "opponent/computer_judgement.h"
 
 #include <algorithm>
@@ -48,22 +49,6 @@ std::optional<std::string> fixProblem(std::string_view fix) {
     return std::nullopt;
 }
 
-std::optional<EngineOptions> optionsOf(std::string_view word) {
-    if (word == "none") {
-        return EngineOptions{};
-    }
-    if (word == "any") {
-        return EngineOptions{.fixAny = true, .fixPermanent = false};
-    }
-    if (word == "perm") {
-        return EngineOptions{.fixAny = false, .fixPermanent = true};
-    }
-    if (word == "both") {
-        return EngineOptions{.fixAny = true, .fixPermanent = true};
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 ConsoleAnswer judgeCommand(const Form1& engine, std::span<const std::string_view> words) {
@@ -75,9 +60,9 @@ ConsoleAnswer judgeCommand(const Form1& engine, std::span<const std::string_view
     problem = problem ? problem : fixProblem(words[2]);
     const std::string_view fix = words[2] == "-" ? std::string_view() : words[2];
     problem = problem ? problem : fixNotAmongDice(fix, words[1]);
-    const std::optional<EngineOptions> options = optionsOf(words[3]);
+    const std::optional<EngineOptions> options = parseOptionWords(words[3]);
     if (!problem && !options) {
-        problem = "OPTS must be none, any, perm or both, not " + quoted(words[3]);
+        problem = "OPTS must be " + std::string(kOptionWordChoices) + ", not " + quoted(words[3]);
     }
     if (problem) {
         return refusedAnswer(*problem);

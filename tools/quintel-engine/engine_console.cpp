@@ -4,12 +4,12 @@
 #include "model/dice.h"
 #include "model/hand_table.h"
 #include "model/number_text.h"
+#include "model/rule_options.h"
 #include "opponent/engine/engine.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <functional>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -111,19 +111,10 @@ int integerWord(std::string_view word, std::string_view role, int lowest, int hi
 }
 
 EngineOptions optionsWord(std::string_view word) {
-    if (word == "none") {
-        return {};
+    if (const auto options = parseOptionWords(word)) {
+        return *options;
     }
-    if (word == "any") {
-        return {.fixAny = true, .fixPermanent = false};
-    }
-    if (word == "perm") {
-        return {.fixAny = false, .fixPermanent = true};
-    }
-    if (word == "both") {
-        return {.fixAny = true, .fixPermanent = true};
-    }
-    throw InputError{"OPTS must be none, any, perm or both, not " + quoted(word)};
+    throw InputError{"OPTS must be " + std::string(kOptionWordChoices) + ", not " + quoted(word)};
 }
 
 ConsoleAnswer probability(Chance chance) {
@@ -224,10 +215,7 @@ ConsoleAnswer refusedAnswer(std::string_view message) {
 }
 
 std::optional<std::string> fixNotAmongDice(std::string_view fix, std::string_view dice) {
-    const FaceCounts fixed = countFaceDigits(fix);
-    const FaceCounts thrown = countFaceDigits(dice);
-    // Each face as often in the fixed dice as in the dice, or less.
-    if (std::equal(fixed.begin(), fixed.end(), thrown.begin(), std::less_equal<>())) {
+    if (covers(countFaceDigits(dice), countFaceDigits(fix))) {
         return std::nullopt;
     }
     return "fix " + quoted(fix) + " holds dice that are not among the dice " + quoted(dice);

@@ -217,7 +217,7 @@ bool Arena::humanCalls() {
     const FaceCounts counts = countFaceDigits(call);
     for (int face = 1; face <= kFaces; ++face) {
         if (const int count = counts[static_cast<std::size_t>(face)]; count > 0) {
-            dialog.Option1[static_cast<std::size_t>(6 * (face - 1) + count)].click();
+            dialog.Option1[callGridIndex(face, count)].click();
         }
     }
     dialog.OK.click();
@@ -269,10 +269,8 @@ TableView Arena::view() const {
         seen.last[i] = state.LastCallDice[i];
         seen.selectable[i] = table.DiceSelectable[i];
         seen.marked[i] = state.DiceMarked[i];
-        if (state.FixDice[i] != 0) {
-            seen.computerFix += static_cast<char>('0' + state.FixDice[i]);
-        }
     }
+    seen.computerFix = diceDigits(state.FixDice);
     seen.lastLevel = state.LastCallLevel;
     return seen;
 }

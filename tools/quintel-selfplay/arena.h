@@ -54,8 +54,6 @@ struct Interval {
 // The 95 % Wilson score interval of a proportion.
 Interval wilsonInterval(long long successes, long long trials);
 
-std::string optionsName(EngineOptions options);
-
 // One line: games, wins of each side with the computer's 95 % interval, calls per game, the
 // longest bluff search and games per second.
 std::string summaryLine(const ArenaConfig& config, const ArenaReport& report);

@@ -1,5 +1,7 @@
 #include "arena_arguments.h"
 
+#include "model/rule_options.h"
+
 #include <charconv>
 #include <map>
 #include <optional>
@@ -15,16 +17,6 @@ template <typename Number> std::optional<Number> wholeNumber(std::string_view wo
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<EngineOptions> optionsNamed(std::string_view word) {
-    for (const EngineOptions options : {EngineOptions{false, false}, EngineOptions{true, false},
-                                        EngineOptions{false, true}, EngineOptions{true, true}}) {
-        if (optionsName(options) == word) {
-            return options;
-        }
-    }
-    return std::nullopt;
 }
 
 ArgumentError bad(std::string_view name, std::string_view value, std::string_view expected) {
@@ -46,9 +38,9 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
     if (!seed) {
         return bad("--seed", given.at("--seed"), "a whole number");
     }
-    const auto options = optionsNamed(given.at("--options"));
+    const auto options = parseOptionWords(given.at("--options"));
     if (!options) {
-        return bad("--options", given.at("--options"), "none, any, perm or both");
+        return bad("--options", given.at("--options"), kOptionWordChoices);
     }
     const auto policy = policyNamed(given.at("--policy"));
     if (!policy) {

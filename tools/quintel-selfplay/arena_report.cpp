@@ -1,5 +1,7 @@
 #include "arena.h"
 
+#include "model/rule_options.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,13 +32,6 @@ Interval wilsonInterval(long long successes, long long trials) {
     return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
-std::string optionsName(EngineOptions options) {
-    if (options.fixAny) {
-        return options.fixPermanent ? "both" : "any";
-    }
-    return options.fixPermanent ? "perm" : "none";
-}
-
 std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
     const Interval interval = wilsonInterval(report.computerWins, report.games);
     const double games = static_cast<double>(report.games);
@@ -45,7 +40,7 @@ std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
                   "calls per game %.2f, longest bluff search %d, games per second %.0f",
                   games > 0 ? static_cast<double>(report.calls) / games : 0.0,
                   report.longestBluffSearch, report.seconds > 0 ? games / report.seconds : 0.0);
-    return "options " + optionsName(config.options) + ", policy " +
+    return "options " + std::string(optionWords(config.options)) + ", policy " +
            std::string(policyName(config.policy)) + ", seed " + std::to_string(config.seed) +
            ": games " + std::to_string(report.games) + ", human wins " +
            std::to_string(report.humanWins) + ", computer wins " +

@@ -1,49 +1,37 @@
 #include "human_seat.h"
 
+#include "model/call_list.h"
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "opponent/call_planning.h"
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace quintel::arena {
 
 namespace {
 
-std::string digitsOf(std::span<const int> dice) {
-    std::string text;
-    for (int die : dice) {
-        if (die != 0) {
-            text += static_cast<char>('0' + die);
-        }
+// The bluffer draws a call by its place in this order, so seeded play depends on it: the dice
+// from the highest value down, empty places last, read as a number in base 7 whose lowest digit
+// is the first die.
+int drawOrder(const CallDigits& call) {
+    CallDigits dice = call;
+    std::ranges::sort(dice, std::greater<>());
+    int code = 0;
+    for (auto die = dice.rbegin(); die != dice.rend(); ++die) {
+        code = code * 7 + *die;
     }
-    return text;
+    return code;
 }
 
-struct RankedCall {
-    CallDigits dice;
-    int level;
-};
-
-// Every call of one to five dice, each multiset once.
+// Every call of one to five dice in the bluffer's draw order.
 const std::vector<RankedCall>& everyCall() {
     static const std::vector<RankedCall> calls = [] {
-        std::vector<RankedCall> all;
-        for (int code = 1; code < 7 * 7 * 7 * 7 * 7; ++code) {
-            CallDigits dice{};
-            int rest = code;
-            bool ordered = true;
-            for (std::size_t i = 0; i < dice.size(); ++i, rest /= 7) {
-                dice[i] = rest % 7;
-                // One representative per multiset: faces never rise, empty places come last.
-                ordered = ordered &&
-                          (i == 0 || dice[i] == 0 || (dice[i - 1] != 0 && dice[i] <= dice[i - 1]));
-            }
-            if (ordered) {
-                const int level = shapeScore(arrangeDice(dice));
-                all.push_back({dice, level});
-            }
-        }
+        std::vector<RankedCall> all = everyCallWeakestFirst();
+        std::ranges::sort(all, std::less<>(),
+                          [](const RankedCall& call) { return drawOrder(call.dice); });
         return all;
     }();
     return calls;
@@ -67,10 +55,10 @@ std::string honestCall(const TableView& view) {
     }
     const int level = shapeScore(arrangeDice(hand));
     if (view.lastLevel == 0 || callBeats(hand, level, view.last, view.lastLevel)) {
-        return digitsOf(hand);
+        return diceDigits(hand);
     }
     const auto weakest = weakestCallBeating(view.last, view.lastLevel);
-    return weakest ? digitsOf(*weakest) : std::string();
+    return weakest ? diceDigits(*weakest) : std::string();
 }
 
 // Keeps the dice that are part of a group, throws the single ones.
@@ -126,12 +114,7 @@ double chanceCallHolds(std::string_view fix, std::string_view call) {
         for (int i = 0, rest = code; i < thrown; ++i, rest /= kFaces) {
             ++counts[static_cast<std::size_t>(rest % kFaces + 1)];
         }
-        bool holds = true;
-        for (int face = 1; face <= kFaces; ++face) {
-            holds = holds && counts[static_cast<std::size_t>(face)] >=
-                                 needed[static_cast<std::size_t>(face)];
-        }
-        holding += holds ? 1 : 0;
+        holding += covers(counts, needed) ? 1 : 0;
     }
     return static_cast<double>(holding) / throws;
 }
@@ -145,7 +128,7 @@ std::string HumanSeat::call(const TableView& view) {
         return {};
     }
     const auto pick = static_cast<std::size_t>(random_.next() * static_cast<double>(calls.size()));
-    return digitsOf(calls[pick < calls.size() ? pick : calls.size() - 1]);
+    return diceDigits(calls[pick < calls.size() ? pick : calls.size() - 1]);
 }
 
 bool HumanSeat::trusts(const TableView& view) {
@@ -165,12 +148,12 @@ bool HumanSeat::trusts(const TableView& view) {
 }
 
 double HumanSeat::chanceOf(const TableView& view) {
-    const std::string key = arrangeDigits(view.computerFix) + "|" + digitsOf(view.last);
+    const std::string key = arrangeDigits(view.computerFix) + "|" + diceDigits(view.last);
     const auto known = chances_.find(key);
     if (known != chances_.end()) {
         return known->second;
     }
-    const double chance = chanceCallHolds(view.computerFix, digitsOf(view.last));
+    const double chance = chanceCallHolds(view.computerFix, diceDigits(view.last));
     chances_.emplace(key, chance);
     return chance;
 }
