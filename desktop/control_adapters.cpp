@@ -20,10 +20,8 @@ namespace quintel {
 namespace {
 
 // A widget with its mirror, which reaches the widget as the type it was created with.
-template <typename Widget, typename Mirror>
-ControlWidget follow(Widget* widget, Mirror mirror, bool takesFirstFocus = true) {
-    return {widget, [widget, mirror](const Control& control) { mirror(control, *widget); },
-            takesFirstFocus};
+template <typename Widget, typename Mirror> ControlWidget follow(Widget* widget, Mirror mirror) {
+    return {widget, [widget, mirror](const Control& control) { mirror(control, *widget); }};
 }
 
 QString captionOf(const Control& control) {
@@ -84,7 +82,13 @@ private:
                 widget.ensureCursorVisible();
             }
         };
-        return follow(box, mirror, false);
+        // The game's keys are letters: a log takes the focus only when the player clicks into
+        // it, never from Tab or from a button that goes away.
+        box->setFocusPolicy(Qt::ClickFocus);
+        ControlWidget log = follow(box, mirror);
+        log.takesFirstFocus = false;
+        log.takesTyping = true;
+        return log;
     }
 
     static ControlWidget createField(QWidget* parent, const ControlInput& input) {
@@ -97,7 +101,9 @@ private:
                 widget.setText(captionOf(control));
             }
         };
-        return follow(box, mirror);
+        ControlWidget field = follow(box, mirror);
+        field.takesTyping = true;
+        return field;
     }
 };
 

@@ -30,6 +30,9 @@ struct ControlWidget {
     // Whether a window may open with the focus here when this is its first tab stop: not in a
     // log, which would take the player's first key as typing.
     bool takesFirstFocus = true;
+    // Whether plain keys are the player's typing while the widget has the focus (the text boxes);
+    // elsewhere they are the game's keys.
+    bool takesTyping = false;
 };
 
 // How a window shows the controls of one kind.

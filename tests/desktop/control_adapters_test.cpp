@@ -113,6 +113,8 @@ TEST_F(ControlAdaptersTest, TextBoxesShowLineFeedsAndKeepTheCursorWhenTheTextSta
     log.mirror(showing("Ann Call: 2\r\nAI Call: 33\r\n"));
     EXPECT_EQ(box->textCursor().position(), 0);
     EXPECT_FALSE(log.takesFirstFocus);
+    EXPECT_TRUE(log.takesTyping);
+    EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus) << "no Tab into a log";
     edits.clear(); // a log reports every change; the window ignores those of its own mirroring
 
     const ControlWidget field = create(ControlKind::TextBox, "txtName", -1, 285);
@@ -123,6 +125,7 @@ TEST_F(ControlAdaptersTest, TextBoxesShowLineFeedsAndKeepTheCursorWhenTheTextSta
     field.mirror(showing("Ann"));
     EXPECT_EQ(line->cursorPosition(), 1);
     EXPECT_TRUE(field.takesFirstFocus);
+    EXPECT_TRUE(field.takesTyping);
     EXPECT_TRUE(edits.empty()) << "a field's mirror is not typing";
 }
 
