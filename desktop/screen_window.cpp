@@ -119,7 +119,8 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 bool ScreenWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.modifiers() == Qt::AltModifier && forwardKey(key)) {
+        const bool typing = takesTyping(watched) && key.modifiers() != Qt::AltModifier;
+        if (!typing && forwardKey(key)) {
             return true;
         }
     }
@@ -161,8 +162,8 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
         if (created.widget != nullptr) {
             created.widget->installEventFilter(this);
         }
-        entries_.push_back(
-            {control, created.widget, std::move(created.mirror), created.takesFirstFocus});
+        entries_.push_back({control, created.widget, std::move(created.mirror),
+                            created.takesFirstFocus, created.takesTyping});
     }
     applyTabOrder();
 }
@@ -174,10 +175,24 @@ void ScreenWindow::mirror(const Entry& entry) {
         return;
     }
     widget->setGeometry(pixelRect(control.place));
+    // Qt would pass the focus of a widget that goes away to the next one in the chain, which may
+    // be a log; the window keeps it instead, so the game's keys go on working.
+    QWidget* focused = focusWidget();
+    const bool holdsFocus =
+        focused != nullptr && (focused == widget || widget->isAncestorOf(focused));
+    if (holdsFocus && (!control.enabled || !control.visible)) {
+        client_->setFocus();
+    }
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
     widget->setToolTip(QString::fromStdString(control.tooltip));
     entry.mirror(control);
+}
+
+bool ScreenWindow::takesTyping(const QObject* widget) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const Entry& entry) { return entry.widget == widget; });
+    return found != entries_.end() && found->takesTyping;
 }
 
 void ScreenWindow::applyTabOrder() {
@@ -188,7 +203,7 @@ void ScreenWindow::applyTabOrder() {
         }
         if (entry.control->tabOrder < 0) {
             entry.widget->setFocusPolicy(Qt::ClickFocus);
-        } else {
+        } else if ((entry.widget->focusPolicy() & Qt::TabFocus) != 0) {
             stops.push_back(&entry);
         }
     }

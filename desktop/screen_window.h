@@ -75,10 +75,13 @@ protected:
     // A window whose first tab stop is a log opens with the focus on the window itself: the logs
     // take typing, and the player's first key should reach a button.
     void showEvent(QShowEvent* event) override;
-    // A key that the focused widget left alone goes to the screen, which clicks the control it
-    // belongs to if that control can be clicked.
+    // A key that reaches the window itself (its own focus, or a text box that left the key alone,
+    // such as Return) goes to the screen, which clicks the control it belongs to if that control
+    // can be clicked.
     void keyPressEvent(QKeyEvent* event) override;
-    // Alt and a key reaches the screen from anywhere, the logs included.
+    // The game's keys reach the screen whatever widget has the focus, before that widget sees
+    // them. The one exception is a text box with the focus, the name box or a log the player
+    // clicked into: plain keys are typing there, and Alt and a key reaches the screen.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,10 +90,12 @@ private:
         QWidget* widget; // null for controls that are not drawn
         std::function<void(const Control&)> mirror;
         bool takesFirstFocus;
+        bool takesTyping;
     };
 
     void build(const std::vector<Control*>& controls);
     void mirror(const Entry& entry);
+    bool takesTyping(const QObject* widget) const;
     void applyTabOrder();
     void forwardClick(const Control& control);
     void forwardEdit(const Control& control, std::string text);

@@ -1,11 +1,13 @@
 #include "desktop/die_face_widget.h"
 #include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
+#include "opponent/computer_player.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -83,6 +85,36 @@ TEST_F(GameWindowsTest, ASecondPressOfCallBringsTheOpenDialogToTheFrontWithTheFo
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     EXPECT_EQ(QApplication::activeWindow(), &dialog);
     EXPECT_TRUE(in<QRadioButton>(dialog, "Option1", 32)->isChecked()) << "the same dialog";
+}
+
+// After a call sent with the mouse the table's keys still play: Call's button went away with the
+// focus, and the focus did not pass into a log, where T and X would have been typed.
+TEST_F(GameWindowsTest, AfterACallSentWithTheMouseTheKeysPlayAndTheLogsStayUntouched) {
+    ComputerOpponent computer;
+    game.computer = &computer;
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    auto* call = in<QPushButton>(table, "Call1");
+    QTest::mouseClick(call, Qt::LeftButton);
+    ASSERT_EQ(table.focusWidget(), call);
+    QTest::mouseClick(in<QRadioButton>(dialog, "Option1", 7), Qt::LeftButton); // one two
+    QTest::mouseClick(in<QPushButton>(dialog, "OK"), Qt::LeftButton);
+    ASSERT_FALSE(call->isEnabled());
+    auto* trust = in<QPushButton>(table, "Trust");
+    ASSERT_TRUE(trust->isEnabled()) << "the computer answers the call with its own";
+
+    const auto* callLog = in<QPlainTextEdit>(table, "Text1");
+    const auto* fixLog = in<QPlainTextEdit>(table, "Text2");
+    const QString calls = callLog->toPlainText();
+    const QString fixes = fixLog->toPlainText();
+    QWidget* focused = table.focusWidget();
+    EXPECT_NE(focused, callLog);
+    EXPECT_NE(focused, fixLog);
+    QTest::keyClick(focused != nullptr ? focused : &table, Qt::Key_T);
+    EXPECT_FALSE(trust->isEnabled()) << "T trusted the call";
+    EXPECT_TRUE(in<QPushButton>(table, "Change_Dice")->isEnabled());
+    EXPECT_EQ(callLog->toPlainText(), calls);
+    EXPECT_EQ(fixLog->toPlainText(), fixes);
 }
 
 TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {

@@ -141,6 +141,40 @@ TEST_F(ScreenWindowTest, KeysClickOnlyWhatTheScreenLetsBeClickedAndEndInHandled)
     EXPECT_EQ(handled, 0);
 }
 
+// A log takes the player's typing only once the player has clicked into it: Tab passes it by, and
+// the focus of a widget that goes away does not fall into it.
+TEST_F(ScreenWindowTest, TheLogTakesTypingOnlyAfterAClickIntoIt) {
+    screen.go.shortcut = "G";
+    window.sync();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* log = widget<QPlainTextEdit>(screen.log);
+
+    widget<QLineEdit>(screen.entry)->setFocus();
+    for (int stop = 0; stop < 5; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), log) << "Tab number " << stop + 1;
+    }
+
+    // The last tab stop goes away while it has the focus; the next one round is the log.
+    QTest::mouseClick(widget<QCheckBox>(screen.tick), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), widget<QCheckBox>(screen.tick));
+    screen.tick.enabled = false;
+    window.sync();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_NE(focused, log);
+    QTest::keyClick(focused, Qt::Key_G);
+    EXPECT_EQ(screen.goClicks, 1);
+    EXPECT_EQ(screen.log.caption, "");
+
+    QTest::mouseClick(log->viewport(), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), log);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G);
+    EXPECT_EQ(screen.log.caption, "g");
+    EXPECT_EQ(screen.goClicks, 1);
+}
+
 TEST_F(ScreenWindowTest, AHandlerMayReloadItsOwnScreen) {
     screen.go.click = [this] {
         screen.Unload();
