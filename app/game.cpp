@@ -17,10 +17,33 @@ void Game::start() {
 }
 
 void Game::SaveProfile() {
+    saveProfileFigures(currentProfile());
+}
+
+void Game::saveProfileFigures(const ProfileFigures& figures) {
     if (auto problem =
-            saveProfile(dataFolder, state.PlayerNames[0], state.ProfileCount, state.ProfileScore)) {
+            saveProfile(dataFolder, state.PlayerNames[0], figures.counts, figures.scores)) {
         tellFileProblem(*problem);
     }
+}
+
+void Game::profileLoaded() {
+    profileAtSignIn_ = currentProfile();
+    profileAfterLastGame_ = profileAtSignIn_;
+}
+
+void Game::gameDecided() {
+    profileAfterLastGame_ = currentProfile();
+}
+
+void Game::closeTable() {
+    history.close();
+    // Unchanged, the file is not touched: a profile kept read-only or found damaged stays as it
+    // is, and no message about it interrupts the way out.
+    if (profileAfterLastGame_ != profileAtSignIn_) {
+        saveProfileFigures(profileAfterLastGame_);
+    }
+    quit();
 }
 
 void Game::tellFileProblem(std::string_view text) {

@@ -8,6 +8,7 @@
 #include "opponent/engine/engine.h"
 #include "records/form_welcome.h"
 #include "records/history_file.h"
+#include "records/player_files.h"
 #include "table/form_start.h"
 #include "table/game_outcome.h"
 
@@ -50,6 +51,16 @@ public:
     // Writes the player's profile; tells the player when it cannot be saved.
     void SaveProfile();
 
+    // What closing the table keeps of the stay: the counters as loaded at sign-in, then as they
+    // stood after each decided game. The computer's turns of a match cut short taught nothing.
+    void profileLoaded();
+    void gameDecided();
+
+    // Closing the table ends the program without a game step: the match in progress is dropped,
+    // the history closed with what was written, and the profile as it stood after the last
+    // decided game saved. A stay without a decided game leaves the profile file as it was.
+    void closeTable();
+
     // Tells the player that one of their files could not be written: in a message box, unless
     // whoever drives the game without a screen takes the news instead.
     void tellFileProblem(std::string_view text);
@@ -59,6 +70,18 @@ public:
     // frame).
     bool quitRequested = false;
     void quit();
+
+private:
+    struct ProfileFigures {
+        ProfileCounters counts{};
+        ProfileCounters scores{};
+        bool operator==(const ProfileFigures&) const = default;
+    };
+    ProfileFigures currentProfile() const { return {state.ProfileCount, state.ProfileScore}; }
+    void saveProfileFigures(const ProfileFigures& figures);
+
+    ProfileFigures profileAtSignIn_;
+    ProfileFigures profileAfterLastGame_;
 };
 
 } // namespace quintel

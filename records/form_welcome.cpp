@@ -106,6 +106,7 @@ void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
     Game& g = game();
     g.state.FixPermanentOption = fixPermanent;
     g.state.FixAnyOption = fixAny;
+    g.profileLoaded();
     const std::string options = optionsText(fixAny, fixPermanent);
     g.history.writeLine(options);
     g.history.writeLine("");

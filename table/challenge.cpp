@@ -67,6 +67,7 @@ void FormStart::decideChallenge(Seat challenger) {
                               diceDigits(std::span(state.LastCallDice).first<5>()),
                               std::move(dice)};
     game().lastOutcome = outcome;
+    game().gameDecided();
     concludeGame(outcome);
 }
 

@@ -113,9 +113,7 @@ void FormStart::functTurn() {
 }
 
 void FormStart::Form_Unload() {
-    // The game in progress is dropped: nothing is counted or saved, the history keeps what was
-    // written so far, and the program ends with the table.
-    game().quit();
+    game().closeTable();
 }
 
 void FormStart::cmdExit_Click() {

@@ -11,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -36,6 +37,8 @@ public:
     std::deque<Move> moves;
     // The call dialog's texts as each turn found them: CallString, DiceString, FixString.
     std::vector<std::array<std::string, 3>> seen;
+    // Run at the start of each turn, before its move: the real turn updates the profile there.
+    std::function<void(GameState&)> learns;
 
     void calls(std::string dice, std::string call, std::string fix = "") {
         moves.push_back({false, std::move(dice), std::move(call), std::move(fix)});
@@ -45,6 +48,9 @@ public:
     void Computer_AI(Game& game) override {
         seen.push_back(
             {game.formCall.CallString, game.formCall.DiceString, game.formCall.FixString});
+        if (learns) {
+            learns(game.state);
+        }
         ASSERT_FALSE(moves.empty()) << "the computer's seat has no move left";
         const Move move = moves.front();
         moves.pop_front();

@@ -2,6 +2,8 @@
 #include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
 #include "opponent/computer_player.h"
+#include "records/player_files.h"
+#include "testing/table_fixture.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QApplication>
@@ -121,6 +123,24 @@ TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {
     QTest::mouseClick(in<QPushButton>(welcome, "cmdExit"), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(context.folder.names().empty());
+}
+
+TEST_F(GameWindowsTest, TheTablesCloseBoxEndsTheProgramKeepingTheDecidedGamesProfile) {
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    ASSERT_TRUE(table.isVisible());
+    game.state.ProfileCount[3] = 5;
+    game.state.ProfileScore[3] = 2;
+    game.gameDecided();
+    game.state.ProfileCount[3] = 6; // the match in progress
+
+    table.close();
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(table.isVisible());
+    EXPECT_FALSE(game.history.isOpen());
+    const std::string profile = testing::fileBytes(profilePath(context.folder.path(), "Ann"));
+    EXPECT_EQ(profile,
+              "0\t0\r\n0\t0\r\n0\t0\r\n5\t2\r\n0\t0\r\n0\t0\r\n0\t0\r\n0\t0\r\n0\t0\r\n0\t0\r\n");
 }
 
 } // namespace

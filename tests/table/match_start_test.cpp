@@ -126,7 +126,7 @@ TEST_F(TableStart, HandedOverDiceGoOnTheButtonsWhileTheyStayHidden) {
     EXPECT_TRUE(table.Timer1.enabled && table.lblSecond.visible);
 }
 
-TEST_F(TableStart, ClosingFromTheFrameEndsTheProgramWithoutSavingTheProfile) {
+TEST_F(TableStart, ClosingFromTheFrameBeforeAGameIsDecidedEndsTheProgramWithoutAProfile) {
     signIn();
     table.Call1.click();
     ASSERT_TRUE(dialog.shown());
