@@ -69,9 +69,12 @@ void FormWelcome::designFolderLabel() {
     lblFolder.tooltip = folder;
 }
 
-// The start-up tables are constants of this program, so loading the screen has nothing to fill;
-// the handler stays so that the screen loads like every other.
-void FormWelcome::Form_Load() {}
+// The start-up tables are constants of this program, so loading the screen only fills the boxes.
+void FormWelcome::Form_Load() {
+    txtName.caption = offer.name;
+    Check1.value = offer.fixAny;
+    Check2.value = offer.fixPermanent;
+}
 
 void FormWelcome::btnOK_Click() {
     Game& g = game();
@@ -98,6 +101,10 @@ void FormWelcome::btnOK_Click() {
         loadProfile(g.dataFolder, name, g.state.ProfileCount, g.state.ProfileScore);
     if (auto message = profileLoadMessage(load)) {
         g.messages.inform(*message);
+    }
+    offer = {name, Check1.value, Check2.value};
+    if (onSignIn) {
+        onSignIn(offer);
     }
     openTable(Check1.value, Check2.value);
 }

@@ -3,10 +3,19 @@
 #include "forms/control.h"
 #include "forms/screen.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace quintel {
+
+// A name with the two rule options, as the player chose them at a sign-in.
+struct WelcomeChoice {
+    std::string name;
+    bool fixAny = false;
+    bool fixPermanent = false;
+    bool operator==(const WelcomeChoice&) const = default;
+};
 
 // The welcome screen: the player's name, the two rule options and sign-in.
 class FormWelcome : public Screen {
@@ -16,6 +25,12 @@ public:
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
     // Where the player's files are kept, so they can be found outside the game.
     Control lblFolder;
+
+    // What the screen puts in its boxes whenever it loads: the design state until a sign-in,
+    // then what that sign-in chose, so a returning player only has to press OK.
+    WelcomeChoice offer;
+    // Told of each sign-in that reaches the table, so it can be kept beyond this run.
+    std::function<void(const WelcomeChoice&)> onSignIn;
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { cmdExit_Click(); }

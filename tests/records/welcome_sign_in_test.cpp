@@ -25,12 +25,9 @@ protected:
     void signIn(std::string_view name, bool fixAny = false, bool fixPermanent = false) {
         game.start();
         game.formWelcome.txtName.edited(std::string(name));
-        if (fixAny) {
-            game.formWelcome.Check1.click();
-        }
-        if (fixPermanent) {
-            game.formWelcome.Check2.click();
-        }
+        // The boxes offer the last sign-in's options, so each is set rather than toggled.
+        game.formWelcome.Check1.value = fixAny;
+        game.formWelcome.Check2.value = fixPermanent;
         game.formWelcome.btnOK.click();
     }
 
