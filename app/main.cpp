@@ -1,5 +1,6 @@
 #include "app/game.h"
 #include "desktop/info_windows.h"
+#include "desktop/last_sign_in.h"
 #include "desktop/qt_message_boxes.h"
 #include "desktop/windows.h"
 #include "model/random_source.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 
 #include <filesystem>
 
@@ -43,6 +45,10 @@ int main(int argc, char* argv[]) {
     for (const auto& window : windows.all()) {
         info.attach(*window);
     }
+
+    // The welcome screen offers the last sign-in's name and options, from this run or an earlier.
+    QSettings settings(QStringLiteral("Quintel"), QStringLiteral("Quintel"));
+    quintel::keepLastSignIn(game.formWelcome, settings);
 
     game.start();
     windows.refresh();

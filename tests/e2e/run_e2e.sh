@@ -111,7 +111,9 @@ start_program() { # scale
     local folder=$work/scale$1
     mkdir -p "$folder"
     cp "$binary" "$folder/quintel"
-    (cd "$folder" && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 exec ./quintel) \
+    # Settings of its own too: a name kept by an earlier run would be in the name box already.
+    (cd "$folder" && XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
+        exec ./quintel) \
         >"$work/program$1.log" 2>&1 &
     program_pid=$!
     program_folder=$folder

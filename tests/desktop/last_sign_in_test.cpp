@@ -1,0 +1,73 @@
+#include "desktop/last_sign_in.h"
+#include "desktop/windows.h"
+#include "testing/temp_folder.h"
+#include "tests/desktop/fake_screen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quintel::qttest {
+namespace {
+
+// Runs of the program one after another, sharing a settings file of their own.
+class LastSignInTest : public ::testing::Test {
+protected:
+    TempFolder settingsFolder;
+    QString settingsFile =
+        QString::fromStdString((settingsFolder.path() / "Quintel.conf").string());
+
+    struct Run {
+        GameContext context;
+        QSettings settings;
+        Windows windows{context.game, [] {}};
+        ScreenWindow& welcome = windows.windowOf(context.game.formWelcome);
+
+        explicit Run(const QString& file) : settings(file, QSettings::IniFormat) {
+            keepLastSignIn(context.game.formWelcome, settings);
+            context.game.start();
+            windows.refresh();
+        }
+        QLineEdit* name() { return qobject_cast<QLineEdit*>(welcome.widgetNamed("txtName")); }
+        QCheckBox* box(std::string_view which) {
+            return qobject_cast<QCheckBox*>(welcome.widgetNamed(which));
+        }
+    };
+    std::unique_ptr<Run> start() { return std::make_unique<Run>(settingsFile); }
+};
+
+TEST_F(LastSignInTest, TheWelcomeWindowOffersTheLastSignInOfAnEarlierRun) {
+    auto first = start();
+    EXPECT_EQ(first->name()->text(), "") << "nothing kept: the design state";
+    EXPECT_FALSE(first->box("Check1")->isChecked());
+    EXPECT_FALSE(first->box("Check2")->isChecked());
+    QTest::keyClicks(first->name(), "Ann");
+    QTest::mouseClick(first->box("Check1"), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(first->welcome.widgetNamed("btnOK")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(first->context.game.formStart.shown());
+    first.reset();
+
+    auto second = start();
+    EXPECT_EQ(second->name()->text(), "Ann");
+    EXPECT_TRUE(second->box("Check1")->isChecked());
+    EXPECT_FALSE(second->box("Check2")->isChecked());
+}
+
+TEST_F(LastSignInTest, TheWelcomeWindowOpensWithTheFocusInTheNameBox) {
+    auto run = start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run->welcome));
+    EXPECT_EQ(QApplication::focusWidget(), run->name());
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    EXPECT_EQ(run->context.game.formWelcome.txtName.caption, "Ann");
+}
+
+} // namespace
+} // namespace quintel::qttest
