@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include <algorithm>
@@ -103,10 +104,21 @@ void ScreenWindow::showEvent(QShowEvent* event) {
             first = &entry;
         }
     }
+    if (first == nullptr) {
+        return;
+    }
     QWidget* focused = focusWidget();
-    if (first != nullptr && !first->takesFirstFocus &&
-        (focused == nullptr || focused == first->widget)) {
-        client_->setFocus();
+    if (!first->takesFirstFocus) {
+        if (focused == nullptr || focused == first->widget) {
+            client_->setFocus();
+        }
+        return;
+    }
+    // A window shown again starts where a new one does, not on the button that closed it; a text
+    // it offers there is selected, so typing replaces it.
+    first->widget->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(first->widget)) {
+        line->selectAll();
     }
 }
 

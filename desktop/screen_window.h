@@ -72,8 +72,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A window whose first tab stop is a log opens with the focus on the window itself: the logs
-    // take typing, and the player's first key should reach a button.
+    // A window opens, each time it is shown, with the focus on its first tab stop, a text there
+    // selected; when that is a log, on the window itself: the logs take typing, and the player's
+    // first key should reach a button.
     void showEvent(QShowEvent* event) override;
     // A key that reaches the window itself (its own focus, or a text box that left the key alone,
     // such as Return) goes to the screen, which clicks the control it belongs to if that control

@@ -69,5 +69,26 @@ TEST_F(LastSignInTest, TheWelcomeWindowOpensWithTheFocusInTheNameBox) {
     EXPECT_EQ(run->context.game.formWelcome.txtName.caption, "Ann");
 }
 
+// Back from the table, where OK took the focus when it was clicked: the name box has it again,
+// with the offered name selected so that typing replaces it.
+TEST_F(LastSignInTest, TheWelcomeWindowShownAgainHasTheFocusInTheNameBox) {
+    auto run = start();
+    Game& game = run->context.game;
+    QTest::keyClicks(run->name(), "Ann");
+    QTest::mouseClick(qobject_cast<QPushButton*>(run->welcome.widgetNamed("btnOK")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(game.formStart.shown());
+    run->windows.refresh();
+    game.history.close();
+    game.formStart.Unload();
+    game.formWelcome.Show();
+    run->windows.refresh();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&run->welcome));
+    ASSERT_EQ(QApplication::focusWidget(), run->name());
+    EXPECT_EQ(run->name()->selectedText(), "Ann");
+    QTest::keyClicks(QApplication::focusWidget(), "Bob");
+    EXPECT_EQ(game.formWelcome.txtName.caption, "Bob");
+}
+
 } // namespace
 } // namespace quintel::qttest
