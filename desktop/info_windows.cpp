@@ -76,7 +76,8 @@ void InfoWindows::showProfile() {
 
 void InfoWindows::refreshProfile() {
     if (!profile_.isNull()) {
-        profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore));
+        profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore),
+                           game_.state.PlayerNames[0]);
     }
 }
 

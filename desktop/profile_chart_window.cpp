@@ -20,7 +20,9 @@ ProfileChartWindow::ProfileChartWindow(QWidget* parent)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-void ProfileChartWindow::setChart(const ProfileChart& chart) {
+void ProfileChartWindow::setChart(const ProfileChart& chart, const std::string& player) {
+    setWindowTitle(player.empty() ? tr("Your profile")
+                                  : tr("Profile of %1").arg(QString::fromStdString(player)));
     bars_->setChart(chart);
     summary_->setText(QString::fromStdString(chart.summary));
 }

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QLabel;
 
 namespace quintel {
@@ -15,7 +17,8 @@ class ProfileChartWindow : public QWidget {
 public:
     explicit ProfileChartWindow(QWidget* parent = nullptr);
 
-    void setChart(const ProfileChart& chart);
+    // The chart of `player`'s profile; the window is titled with the name once a player has one.
+    void setChart(const ProfileChart& chart, const std::string& player);
     const ProfileBarsWidget& bars() const { return *bars_; }
     QString summary() const;
 

@@ -61,6 +61,7 @@ TEST_F(InfoWindowsTest, HelpIsAMenuOfTheHelpPageAndTheProfileWhichFollowsTheCoun
     ProfileChartWindow* profile = info.profile();
     ASSERT_NE(profile, nullptr);
     EXPECT_EQ(profile->bars().chart().calls, 0);
+    EXPECT_EQ(profile->windowTitle(), "Your profile") << "no player signed in yet";
 
     // A turn of the computer changes the counters inside the event that sent the call.
     context.game.state.ProfileCount[7] = 3;
@@ -68,6 +69,16 @@ TEST_F(InfoWindowsTest, HelpIsAMenuOfTheHelpPageAndTheProfileWhichFollowsTheCoun
     emit welcome().handled();
     EXPECT_EQ(profile->bars().chart().calls, 3);
     EXPECT_FALSE(profile->summary().isEmpty());
+}
+
+TEST_F(InfoWindowsTest, TheProfileIsTitledWithThePlayerItBelongsTo) {
+    Game& game = context.game;
+    game.formWelcome.txtName.edited("Ann");
+    game.formWelcome.btnOK.click();
+    windows.refresh();
+    welcome().menuAction("Help")->menu()->actions()[1]->trigger();
+    ASSERT_NE(info.profile(), nullptr);
+    EXPECT_EQ(info.profile()->windowTitle(), "Profile of Ann");
 }
 
 } // namespace

@@ -301,8 +301,9 @@ reading_windows() {
     click_menu 24
     sleep 0.5
     xdotool key Down Down Return
-    wait_for 10 "the profile chart" has_window "Your profile" NORMAL
-    shoot_aside "Your profile" profile.png
+    # Back at the welcome screen, the chart is still the profile of the player who just stopped.
+    wait_for 10 "the profile chart" has_window "Profile of $player" NORMAL
+    shoot_aside "Profile of $player" profile.png
 }
 
 scale_two() {
