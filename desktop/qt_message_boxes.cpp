@@ -2,8 +2,26 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 namespace quintel {
+
+namespace {
+
+void takeFocus(QMessageBox& box) {
+    if (!box.isVisible()) {
+        return;
+    }
+    box.raise();
+    box.activateWindow();
+    if (QPushButton* answer = box.defaultButton()) {
+        answer->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+} // namespace
 
 MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons) {
     if (beforeShow_) {
@@ -12,7 +30,8 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
     QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    QMessageBox box(QApplication::activeWindow());
+    // With a parent the box opens centred on it.
+    QMessageBox box(owner_ ? owner_() : QApplication::activeWindow());
     box.setWindowTitle(
         QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())));
     box.setTextFormat(Qt::PlainText);
@@ -22,7 +41,17 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
     }
+    // Once the box is up, and whenever another of the program's windows takes the focus from it
+    // (which the box, being modal, would leave without an answer), the box takes it back. Queued,
+    // so that it comes after whatever moved the focus.
+    QTimer::singleShot(0, &box, [&box] { takeFocus(box); });
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow* focused) {
+        if (focused != nullptr && focused != box.windowHandle()) {
+            QTimer::singleShot(0, &box, [&box] { takeFocus(box); });
+        }
+    });
     const int pressed = box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
