@@ -3,14 +3,45 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace quintel {
 
 namespace {
 
-void takeFocus(QMessageBox& box) {
+// A box centred on the window it belongs to, with its final size. (QDialog centres it before its
+// size is known, and shifts it by a guessed window frame when no window manager gives one.)
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+        if (owner == nullptr || !owner->isVisible()) {
+            return;
+        }
+        QRect place(QPoint(), frameGeometry().size());
+        place.moveCenter(owner->frameGeometry().center());
+        if (const QScreen* screen = owner->screen()) {
+            const QRect available = screen->availableGeometry();
+            place.moveLeft(
+                std::clamp(place.left(), available.left(),
+                           std::max(available.left(), available.right() + 1 - place.width())));
+            place.moveTop(
+                std::clamp(place.top(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - place.height())));
+        }
+        move(place.topLeft());
+    }
+};
+
+void takeFocus(CentredMessageBox& box) {
     if (!box.isVisible()) {
         return;
     }
@@ -31,7 +62,7 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     // With a parent the box opens centred on it.
-    QMessageBox box(owner_ ? owner_() : QApplication::activeWindow());
+    CentredMessageBox box(owner_ ? owner_() : QApplication::activeWindow());
     box.setWindowTitle(
         QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())));
     box.setTextFormat(Qt::PlainText);
