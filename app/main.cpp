@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
 
     quintel::Windows windows(game);
     messages.setBeforeShow([&windows] { windows.refresh(); });
+    messages.setOwner([&windows] { return windows.messageOwner(); });
 
     // Rules, help, about and the profile chart, from every screen's menu.
     quintel::InfoWindows info(game);

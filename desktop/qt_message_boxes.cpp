@@ -2,8 +2,57 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace quintel {
+
+namespace {
+
+// A box centred on the window it belongs to, with its final size. (QDialog centres it before its
+// size is known, and shifts it by a guessed window frame when no window manager gives one.)
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+        if (owner == nullptr || !owner->isVisible()) {
+            return;
+        }
+        QRect place(QPoint(), frameGeometry().size());
+        place.moveCenter(owner->frameGeometry().center());
+        if (const QScreen* screen = owner->screen()) {
+            const QRect available = screen->availableGeometry();
+            place.moveLeft(
+                std::clamp(place.left(), available.left(),
+                           std::max(available.left(), available.right() + 1 - place.width())));
+            place.moveTop(
+                std::clamp(place.top(), available.top(),
+                           std::max(available.top(), available.bottom() + 1 - place.height())));
+        }
+        move(place.topLeft());
+    }
+};
+
+void takeFocus(CentredMessageBox& box) {
+    if (!box.isVisible()) {
+        return;
+    }
+    box.raise();
+    box.activateWindow();
+    if (QPushButton* answer = box.defaultButton()) {
+        answer->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+} // namespace
 
 MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons) {
     if (beforeShow_) {
@@ -12,7 +61,8 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
     QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    QMessageBox box(QApplication::activeWindow());
+    // With a parent the box opens centred on it.
+    CentredMessageBox box(owner_ ? owner_() : QApplication::activeWindow());
     box.setWindowTitle(
         QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())));
     box.setTextFormat(Qt::PlainText);
@@ -22,7 +72,17 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
     }
+    // Once the box is up, and whenever another of the program's windows takes the focus from it
+    // (which the box, being modal, would leave without an answer), the box takes it back. Queued,
+    // so that it comes after whatever moved the focus.
+    QTimer::singleShot(0, &box, [&box] { takeFocus(box); });
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow* focused) {
+        if (focused != nullptr && focused != box.windowHandle()) {
+            QTimer::singleShot(0, &box, [&box] { takeFocus(box); });
+        }
+    });
     const int pressed = box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;

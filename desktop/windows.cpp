@@ -1,8 +1,10 @@
 #include "desktop/windows.h"
 
 #include "app/game.h"
+#include "desktop/window_placement.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <stdexcept>
@@ -16,6 +18,11 @@ Windows::Windows(std::vector<Window> windows, std::function<bool()> quitRequeste
         auto opened = std::make_unique<ScreenWindow>(*window.screen, window.style);
         connect(opened.get(), &ScreenWindow::handled, this, &Windows::afterEvent);
         windows_.push_back(std::move(opened));
+    }
+    for (const Window& window : windows) {
+        Placement placement;
+        placement.anchor = window.beside != nullptr ? &windowOf(*window.beside) : nullptr;
+        placements_.push_back(placement);
     }
 }
 
@@ -39,7 +46,7 @@ Windows::Windows(Game& game, std::function<void()> quit)
     : Windows(
           {{&game.formWelcome, {}},
            {&game.formStart, tableStyle()},
-           {&game.formCall, {.dialog = true}}},
+           {&game.formCall, {.dialog = true}, &game.formStart}},
           [&game] { return game.quitRequested; }, orExitLoop(std::move(quit))) {}
 
 Windows::~Windows() = default;
@@ -49,16 +56,22 @@ void Windows::refresh() {
         window->sync();
     }
     // Open before closing, so that the program never has a moment without a window.
-    for (const auto& window : windows_) {
+    for (std::size_t index = 0; index < windows_.size(); ++index) {
+        ScreenWindow* window = windows_[index].get();
         const bool toFront = window->screen().takeFrontRequest();
         if (window->screen().shown() && (toFront || !window->isVisible())) {
+            if (!window->isVisible()) {
+                placeBesideAnchor(index);
+            }
             window->show();
             window->raise();
             window->activateWindow();
         }
     }
-    for (const auto& window : windows_) {
+    for (std::size_t index = 0; index < windows_.size(); ++index) {
+        ScreenWindow* window = windows_[index].get();
         if (!window->screen().shown() && window->isVisible()) {
+            rememberPlace(index);
             window->hide();
         }
     }
@@ -77,6 +90,52 @@ void Windows::afterEvent() {
             quit_();
         }
     }
+}
+
+void Windows::placeBesideAnchor(std::size_t index) {
+    Placement& placement = placements_[index];
+    if (placement.anchor == nullptr || !placement.anchor->isVisible()) {
+        return;
+    }
+    ScreenWindow& window = *windows_[index];
+    if (placement.playerPlace) {
+        window.move(*placement.playerPlace);
+        placement.placedAt = placement.playerPlace;
+        return;
+    }
+    window.adjustSize();
+    const QScreen* screen = placement.anchor->QWidget::screen();
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : placement.anchor->frameGeometry();
+    const QPoint place =
+        placeBeside(placement.anchor->frameGeometry(), window.frameGeometry().size(), available);
+    window.move(place);
+    placement.placedAt = place;
+}
+
+void Windows::rememberPlace(std::size_t index) {
+    Placement& placement = placements_[index];
+    const QPoint place = windows_[index]->pos();
+    if (placement.placedAt && place != *placement.placedAt) {
+        placement.playerPlace = place;
+    }
+}
+
+QWidget* Windows::messageOwner() const {
+    QWidget* active = QApplication::activeWindow();
+    const auto isOpen = [](const auto& window) { return window->isVisible(); };
+    for (const auto& window : windows_) {
+        if (window.get() == active && isOpen(window)) {
+            return window.get();
+        }
+    }
+    for (const auto& window : windows_) {
+        if (isOpen(window) && window->windowType() != Qt::Dialog) {
+            return window.get();
+        }
+    }
+    const auto open = std::find_if(windows_.begin(), windows_.end(), isOpen);
+    return open != windows_.end() ? open->get() : nullptr;
 }
 
 ScreenWindow& Windows::windowOf(const Screen& screen) const {

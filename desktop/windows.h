@@ -3,9 +3,11 @@
 #include "desktop/screen_window.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quintel {
@@ -21,13 +23,18 @@ public:
     struct Window {
         Screen* screen;
         ScreenWindow::Style style;
+        // The screen whose window this one opens beside, never covering it: to its right, left
+        // or below, or where the player last moved it during this run. Null to open where Qt
+        // puts it.
+        const Screen* beside = nullptr;
     };
 
     // `quitRequested` says whether the game wants to end; `quit` ends the application's event
     // loop.
     Windows(std::vector<Window> windows, std::function<bool()> quitRequested,
             std::function<void()> quit);
-    // The game's three screens: the welcome screen, the table, and the call dialog beside it.
+    // The game's three screens: the welcome screen, the table, and the call dialog beside the
+    // table.
     // Without a `quit`, the application's event loop is ended.
     explicit Windows(Game& game, std::function<void()> quit = {});
     ~Windows() override;
@@ -42,8 +49,24 @@ public:
     ScreenWindow& windowOf(const Screen& screen) const;
     const std::vector<std::unique_ptr<ScreenWindow>>& all() const { return windows_; }
 
+    // The window a message box belongs to: the active window when it is one of these, else the
+    // first open main window (the table, or the welcome screen), else any open window; null when
+    // none is open.
+    QWidget* messageOwner() const;
+
 private:
+    struct Placement {
+        const ScreenWindow* anchor = nullptr;
+        // Where the window was last put, and where the player moved it from there.
+        std::optional<QPoint> placedAt;
+        std::optional<QPoint> playerPlace;
+    };
+
+    void placeBesideAnchor(std::size_t index);
+    void rememberPlace(std::size_t index);
+
     std::vector<std::unique_ptr<ScreenWindow>> windows_;
+    std::vector<Placement> placements_;
     std::function<bool()> quitRequested_;
     std::function<void()> quit_;
     bool quitting_ = false;

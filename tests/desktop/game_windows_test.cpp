@@ -63,6 +63,8 @@ TEST_F(GameWindowsTest, SigningInOpensTheTableWithTheFirstThrowAndTheCallDialogB
     QTest::mouseClick(call, Qt::LeftButton);
     ASSERT_TRUE(dialog.isVisible());
     EXPECT_TRUE(table.isVisible());
+    EXPECT_FALSE(dialog.frameGeometry().intersects(table.frameGeometry()))
+        << "the dialog covers the table's dice";
     EXPECT_EQ(in<DieFaceWidget>(dialog, "Image4")->face(), 4);
     QTest::mouseClick(in<QRadioButton>(dialog, "Option1", 32), Qt::LeftButton); // two sixes
     EXPECT_FALSE(in<QRadioButton>(dialog, "Option1", 30)->isChecked());

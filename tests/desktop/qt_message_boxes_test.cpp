@@ -3,9 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace quintel {
 namespace {
@@ -40,6 +45,80 @@ TEST(QtMessageBoxes, ButtonsGiveTheirAnswersOnceTheWindowsWereBroughtUpToDate) {
     EXPECT_EQ(seen.last(), QString::number(QMessageBox::Yes | QMessageBox::No));
     answerNextBox(QMessageBox::No, seen);
     EXPECT_FALSE(boxes.ask("Continue ? "));
+}
+
+// Every 10 ms while a message box is open, runs `step` on it until `step` says it is done; after
+// two seconds gives up, failing, and closes the box.
+void whileBoxIsOpen(std::function<bool(QMessageBox&)> step) {
+    auto* poll = new QTimer(qApp);
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, polls, step = std::move(step)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        const bool done = step(*box);
+        if (!done && ++*polls > 200) {
+            ADD_FAILURE() << "the box never got there";
+            box->reject();
+        }
+        if (done || *polls > 200) {
+            poll->deleteLater();
+            poll->stop();
+        }
+    });
+    poll->start(10);
+}
+
+class OwnedMessageBoxesTest : public ::testing::Test {
+protected:
+    QtMessageBoxes boxes;
+    QWidget owner, other;
+
+    OwnedMessageBoxesTest() {
+        owner.setGeometry(60, 60, 312, 300);
+        other.setGeometry(480, 320, 200, 150);
+        owner.show();
+        other.show();
+        boxes.setOwner([this] { return &owner; });
+    }
+};
+
+TEST_F(OwnedMessageBoxesTest, ABoxOpensCentredOnItsOwnerNotOnTheActiveWindow) {
+    other.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+    QPoint offset;
+    whileBoxIsOpen([&](QMessageBox& box) {
+        offset = box.frameGeometry().center() - owner.frameGeometry().center();
+        box.accept();
+        return true;
+    });
+    boxes.show("Incorrect Input", MessageButtons::Ok);
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+}
+
+// The second click of a double-click lands on the owner after the box has opened, and takes the
+// focus there; the box takes it back, and Return answers with the default button.
+TEST_F(OwnedMessageBoxesTest, ABoxKeepsTheFocusOnItsDefaultButtonAfterADoubleClick) {
+    owner.activateWindow();
+    for (const auto& [buttons, expected] : {std::pair{MessageButtons::YesNo, MessageAnswer::Yes},
+                                            std::pair{MessageButtons::Ok, MessageAnswer::Ok}}) {
+        bool clickedOwner = false;
+        whileBoxIsOpen([&](QMessageBox& box) {
+            if (!clickedOwner) {
+                clickedOwner = true;
+                owner.activateWindow();
+                return false;
+            }
+            if (QApplication::activeWindow() != &box ||
+                QApplication::focusWidget() != box.defaultButton()) {
+                return false;
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            return true;
+        });
+        EXPECT_EQ(boxes.show("Continue ? ", buttons), expected);
+    }
 }
 
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace quintel {
+
+// Where the top-left corner of a window of `size` goes so that it stands beside `anchor` (the
+// frame of another window) within `available` (the free area of the anchor's screen): to the
+// right of the anchor if it fits there, else to its left, else below it. Either way it never
+// covers the anchor; only below may it run off the screen, when nothing fits.
+QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& available);
+
+} // namespace quintel
