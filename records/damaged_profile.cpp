@@ -34,8 +34,7 @@ bool writeCopy(const std::filesystem::path& copy, std::string_view bytes) {
     if (descriptor < 0) {
         return false;
     }
-    const bool written = files::writeAll(descriptor, bytes) && files::syncToDisk(descriptor);
-    if (files::closeDescriptor(descriptor) && written) {
+    if (files::writeSyncAndClose(descriptor, bytes) == 0) {
         return true;
     }
     std::error_code ignored;

@@ -135,6 +135,17 @@ bool closeDescriptor(int descriptor) {
     return ::close(descriptor) == 0;
 }
 
+int writeSyncAndClose(int descriptor, std::string_view bytes) {
+    int error = 0;
+    if (!writeAll(descriptor, bytes) || !syncToDisk(descriptor)) {
+        error = errno;
+    }
+    if (!closeDescriptor(descriptor) && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
 void ignoreFileSizeSignal() {
     std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -70,6 +70,10 @@ bool syncFolder(const std::filesystem::path& folder);
 // Closes and reports whether everything written so far was accepted.
 bool closeDescriptor(int descriptor);
 
+// Writes every byte, syncs them to disk and closes the file, which is closed whatever happens.
+// Returns 0 when all of that worked, else the first error.
+int writeSyncAndClose(int descriptor, std::string_view bytes);
+
 // Makes a write past the process's file-size limit fail with EFBIG, which the writer can report,
 // instead of ending the program with SIGXFSZ. For the start of each program.
 void ignoreFileSizeSignal();

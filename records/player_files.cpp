@@ -68,18 +68,6 @@ std::string profileText(const ProfileCounters& counts, const ProfileCounters& sc
     return text;
 }
 
-// 0 when every byte is written, on disk and closed; otherwise the error.
-int writeAndClose(int descriptor, std::string_view text) {
-    int error = 0;
-    if (!files::writeAll(descriptor, text) || !files::syncToDisk(descriptor)) {
-        error = errno;
-    }
-    if (!files::closeDescriptor(descriptor) && error == 0) {
-        error = errno;
-    }
-    return error;
-}
-
 // The name of every temporary file of a save begins with this, followed by the saving process.
 constexpr std::string_view kProfileTemporaryStem = ".quintel-profile-";
 
@@ -95,7 +83,8 @@ int signInWriteError(const std::filesystem::path& folder) {
     if (probe.descriptor < 0) {
         return errno;
     }
-    const int error = writeAndClose(probe.descriptor, std::string(kLongestSignInBytes, ' '));
+    const int error =
+        files::writeSyncAndClose(probe.descriptor, std::string(kLongestSignInBytes, ' '));
     std::error_code ignored;
     std::filesystem::remove(probe.path, ignored);
     return error;
@@ -158,7 +147,7 @@ std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
     if (temporary.descriptor < 0) {
         return saveProblem(target, errno);
     }
-    const int error = writeAndClose(temporary.descriptor, profileText(counts, scores));
+    const int error = files::writeSyncAndClose(temporary.descriptor, profileText(counts, scores));
     std::error_code renamed;
     if (error == 0) {
         std::filesystem::rename(temporary.path, target, renamed);
