@@ -42,9 +42,9 @@ bool FormStart::functXTrust() {
         dice += die.caption;
     }
     const std::string challenger = state.CurrentPlayer == 0 ? "You" : "AI";
-    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" +
-                           "Call : " + diceDigits(std::span(state.LastCallDice).first<5>()) +
-                           "\r\n" + "Dice : " + dice);
+    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" + "Call : " +
+                           diceDigits(std::span(state.LastCallDice).first<kDiceCount>()) + "\r\n" +
+                           "Dice : " + dice);
     cmdExit.enabled = true;
     cmdExit.caption = "New";
     return challengerWins;
@@ -59,13 +59,9 @@ void FormStart::decideChallenge(Seat challenger) {
     countUp(state.GamesPlayed);
     const bool challengerWins = functXTrust();
     const Seat caller = challenger == Seat::Human ? Seat::Computer : Seat::Human;
-    std::string dice;
-    for (std::size_t i = 0; i < Dice.size(); ++i) {
-        dice += numberText(dieValue(static_cast<int>(i)));
-    }
     const GameOutcome outcome{challenger, challengerWins ? challenger : caller,
-                              diceDigits(std::span(state.LastCallDice).first<5>()),
-                              std::move(dice)};
+                              diceDigits(std::span(state.LastCallDice).first<kDiceCount>()),
+                              diceDigits(diceValues(), EmptyPositions::Zero)};
     game().lastOutcome = outcome;
     game().gameDecided();
     concludeGame(outcome);

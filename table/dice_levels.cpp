@@ -13,11 +13,16 @@ int FormStart::dieValue(int index) const {
     return !caption.empty() && isFaceDigit(caption.front()) ? caption.front() - '0' : 0;
 }
 
-void FormStart::Dice_Level_Cal() {
+std::array<int, kDiceCount> FormStart::diceValues() const {
     std::array<int, kDiceCount> values{};
     for (int i = 0; i < kDiceCount; ++i) {
         values[static_cast<std::size_t>(i)] = dieValue(i);
     }
+    return values;
+}
+
+void FormStart::Dice_Level_Cal() {
+    std::array<int, kDiceCount> values = diceValues();
     game().state.DiceFaceCount = arrangeDice(values);
     for (std::size_t i = 0; i < values.size(); ++i) {
         Dice[i].caption = values[i] != 0 ? std::to_string(values[i]) : std::string();

@@ -79,6 +79,8 @@ public:
 
     // Value of die i: the first character of its caption (0 when the caption is empty).
     int dieValue(int index) const;
+    // The values of the five dice, in their places.
+    std::array<int, kDiceCount> diceValues() const;
 
     // What follows every recorded call, the player's or the computer's: Change and Call are
     // disabled, the five dice hidden and their marks cleared.
