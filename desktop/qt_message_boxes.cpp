@@ -1,13 +1,13 @@
 #include "desktop/qt_message_boxes.h"
 
+#include "desktop/window_placement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace quintel {
 
@@ -29,13 +29,7 @@ protected:
         QRect place(QPoint(), frameGeometry().size());
         place.moveCenter(owner->frameGeometry().center());
         if (const QScreen* screen = owner->screen()) {
-            const QRect available = screen->availableGeometry();
-            place.moveLeft(
-                std::clamp(place.left(), available.left(),
-                           std::max(available.left(), available.right() + 1 - place.width())));
-            place.moveTop(
-                std::clamp(place.top(), available.top(),
-                           std::max(available.top(), available.bottom() + 1 - place.height())));
+            place.moveTopLeft(keptWithin(place, screen->availableGeometry()));
         }
         move(place.topLeft());
     }

@@ -9,9 +9,14 @@ namespace {
 // A small gap, so that the two windows read as two.
 constexpr int kGap = 8;
 
+// The span's start that keeps it within [lowest, highestEnd), or at lowest when it is longer.
+int keptWithin(int start, int length, int lowest, int highestEnd) {
+    return std::max(lowest, std::min(start, highestEnd - length));
+}
+
 // The top edge that keeps a window of `height` beside the anchor and on the screen.
 int topBeside(const QRect& anchor, int height, const QRect& available) {
-    return std::max(available.top(), std::min(anchor.top(), available.bottom() + 1 - height));
+    return keptWithin(anchor.top(), height, available.top(), available.bottom() + 1);
 }
 
 } // namespace
@@ -25,9 +30,13 @@ QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& availabl
     if (left >= available.left()) {
         return {left, topBeside(anchor, size.height(), available)};
     }
-    const int x =
-        std::max(available.left(), std::min(anchor.left(), available.right() + 1 - size.width()));
+    const int x = keptWithin(anchor.left(), size.width(), available.left(), available.right() + 1);
     return {x, anchor.bottom() + 1 + kGap};
+}
+
+QPoint keptWithin(const QRect& place, const QRect& available) {
+    return {keptWithin(place.left(), place.width(), available.left(), available.right() + 1),
+            keptWithin(place.top(), place.height(), available.top(), available.bottom() + 1)};
 }
 
 } // namespace quintel

@@ -12,4 +12,8 @@ namespace quintel {
 // covers the anchor; only below may it run off the screen, when nothing fits.
 QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& available);
 
+// The top-left corner that keeps `place` within `available`, moved as little as possible; a place
+// larger than the screen keeps its top and left edges on it.
+QPoint keptWithin(const QRect& place, const QRect& available);
+
 } // namespace quintel

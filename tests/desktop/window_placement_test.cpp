@@ -32,5 +32,14 @@ TEST(PlaceBeside, HonoursAScreenThatDoesNotStartAtTheOrigin) {
     EXPECT_EQ(placeBeside({800, 0, 312, 272}, kDialog, second), QPoint(1120, 0));
 }
 
+TEST(KeptWithin, MovesAPlaceBackOntoTheScreenOnlyAsFarAsNeeded) {
+    const QRect second(800, 0, 800, 600);
+    EXPECT_EQ(keptWithin({900, 100, 200, 100}, second), QPoint(900, 100)) << "already within";
+    EXPECT_EQ(keptWithin({1500, 550, 200, 100}, second), QPoint(1400, 500)) << "past the far edges";
+    EXPECT_EQ(keptWithin({700, -20, 200, 100}, second), QPoint(800, 0)) << "before the near edges";
+    EXPECT_EQ(keptWithin({1000, 100, 900, 700}, second), QPoint(800, 0))
+        << "larger than the screen";
+}
+
 } // namespace
 } // namespace quintel
