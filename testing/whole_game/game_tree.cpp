@@ -1,0 +1,169 @@
+#include "testing/whole_game/game_tree.h"
+
+#include <algorithm>
+#include <random>
+#include <stdexcept>
+
+namespace quintel::wholegame {
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+constexpr int kNoCall = -1;
+
+// The sequence each seat has played last on the way to a point of the game.
+using Sequences = std::array<int, 2>;
+
+// What the seat that trusted does with the dice: call at once, or keep `kept` and throw the rest.
+struct DiceChoice {
+    bool callAtOnce = true;
+    Counts kept{};
+};
+
+class TreeBuilder {
+public:
+    TreeBuilder(const Variant& variant, RuleOptions options, TreeOrder order)
+        : variant_(variant), options_(options), calls_(callsWeakestFirst(variant)) {
+        if (order.shuffleSeed) {
+            shuffler_.emplace(*order.shuffleSeed);
+        }
+        for (const Counts& last : calls_) {
+            callsBeating_.push_back(callsBeating(last));
+        }
+    }
+
+    SequenceForm opening() {
+        std::vector<int> anyCall(calls_.size());
+        for (std::size_t call = 0; call < calls_.size(); ++call) {
+            anyCall[call] = static_cast<int>(call);
+        }
+        callStep(0, anyCall, throwOutcomes(variant_, Counts{}), Counts{}, Sequences{});
+        return std::move(form_);
+    }
+
+    SequenceForm from(const Position& position) {
+        const auto last = std::find(calls_.begin(), calls_.end(), position.lastCall);
+        if (last == calls_.end() || countDice(position.dice) != variant_.dice ||
+            callsBeating_[at(static_cast<int>(last - calls_.begin()))].empty()) {
+            throw std::invalid_argument("no such position in this variant");
+        }
+        trustStep(0, static_cast<int>(last - calls_.begin()), position.dice, position.locked,
+                  Sequences{}, 1);
+        return std::move(form_);
+    }
+
+private:
+    std::vector<int> callsBeating(const Counts& last) const {
+        std::vector<int> stronger;
+        for (std::size_t call = 0; call < calls_.size(); ++call) {
+            if (variantBeats(variant_, calls_[call], last)) {
+                stronger.push_back(static_cast<int>(call));
+            }
+        }
+        return stronger;
+    }
+
+    template <class Item> std::vector<Item> arranged(std::vector<Item> items) {
+        if (shuffler_) {
+            std::shuffle(items.begin(), items.end(), *shuffler_);
+        }
+        return items;
+    }
+
+    // The holder of the dice, which are one of `outcomes` (it alone knows which), announces one of
+    // `allowed`; the other seat challenges, which ends the game, or trusts and takes the dice.
+    void callStep(int holder, const std::vector<int>& allowed,
+                  const std::vector<ThrowOutcome>& outcomes, const Counts& locked,
+                  const Sequences& reached) {
+        const std::vector<int> announced = arranged(allowed);
+        const std::vector<ThrowOutcome> dice = arranged(outcomes);
+        std::vector<std::vector<int>> callSequences(dice.size());
+        for (auto& sequences : callSequences) {
+            const int infoset = form_.addInfoset(holder, reached[at(holder)]);
+            for (std::size_t call = 0; call < announced.size(); ++call) {
+                sequences.push_back(form_.addSequence(holder, infoset));
+            }
+        }
+        const int answerer = 1 - holder;
+        for (std::size_t call = 0; call < announced.size(); ++call) {
+            const int calledIndex = announced[call];
+            const std::vector<int>& stronger = callsBeating_[at(calledIndex)];
+            // The strongest call leaves the other seat only the challenge: no choice to record.
+            int challenge = reached[at(answerer)];
+            int trust = 0;
+            if (!stronger.empty()) {
+                const int infoset = form_.addInfoset(answerer, reached[at(answerer)]);
+                challenge = form_.addSequence(answerer, infoset);
+                trust = form_.addSequence(answerer, infoset);
+            }
+            for (std::size_t throwIndex = 0; throwIndex < dice.size(); ++throwIndex) {
+                const ThrowOutcome& outcome = dice[throwIndex];
+                Sequences played = reached;
+                played[at(holder)] = callSequences[throwIndex][call];
+                played[at(answerer)] = challenge;
+                const bool holderWins = holdsCall(outcome.dice, calls_[at(calledIndex)]);
+                if (holderWins == (holder == 0)) {
+                    form_.addPayoff(played[0], played[1], outcome.chance);
+                }
+                if (!stronger.empty()) {
+                    played[at(answerer)] = trust;
+                    trustStep(answerer, calledIndex, outcome.dice, locked, played, outcome.chance);
+                }
+            }
+        }
+    }
+
+    // The seat that trusted call `last` knows the dice; it calls at once or keeps some and
+    // throws the others, then must beat `last`.
+    void trustStep(int mover, int last, const Counts& dice, const Counts& locked,
+                   const Sequences& reached, double chance) {
+        std::vector<DiceChoice> choices{DiceChoice{}};
+        const KeepBounds bounds =
+            variantKeepBounds(variant_, calls_[at(last)], dice, locked, options_);
+        for (const Counts& kept : keepChoices(variant_, bounds)) {
+            choices.push_back({false, kept});
+        }
+        choices = arranged(choices);
+        const int infoset = form_.addInfoset(mover, reached[at(mover)]);
+        std::vector<int> choiceSequences;
+        for (std::size_t choice = 0; choice < choices.size(); ++choice) {
+            choiceSequences.push_back(form_.addSequence(mover, infoset));
+        }
+        const std::vector<int>& allowed = callsBeating_[at(last)];
+        for (std::size_t choice = 0; choice < choices.size(); ++choice) {
+            Sequences played = reached;
+            played[at(mover)] = choiceSequences[choice];
+            if (choices[choice].callAtOnce) {
+                callStep(mover, allowed, {{dice, chance}}, locked, played);
+                continue;
+            }
+            std::vector<ThrowOutcome> outcomes = throwOutcomes(variant_, choices[choice].kept);
+            for (ThrowOutcome& outcome : outcomes) {
+                outcome.chance *= chance;
+            }
+            callStep(mover, allowed, outcomes, choices[choice].kept, played);
+        }
+    }
+
+    Variant variant_;
+    RuleOptions options_;
+    std::vector<Counts> calls_;
+    std::vector<std::vector<int>> callsBeating_;
+    std::optional<std::mt19937> shuffler_;
+    SequenceForm form_;
+};
+
+} // namespace
+
+SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order) {
+    return TreeBuilder(variant, options, order).opening();
+}
+
+SequenceForm positionGame(const Variant& variant, RuleOptions options, const Position& position,
+                          TreeOrder order) {
+    return TreeBuilder(variant, options, order).from(position);
+}
+
+} // namespace quintel::wholegame

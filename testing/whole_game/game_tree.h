@@ -1,0 +1,39 @@
+#pragma once
+
+// The extensive form of the dice game, built straight from its rules and written down in sequence
+// form. A seat knows everything that happened in the open (calls, answers, the dice handed over
+// at each trust, the dice kept) and the values it threw itself; seat 0 is the seat whose payoff
+// the form gives.
+
+#include "model/rule_options.h"
+#include "testing/whole_game/sequence_form.h"
+#include "testing/whole_game/variant_rules.h"
+
+#include <optional>
+
+namespace quintel::wholegame {
+
+// A seat has just trusted `lastCall` and taken over `dice` (known to both seats now); `locked`
+// are the dice the previous caller kept when it threw (none if it never threw).
+struct Position {
+    Counts lastCall{};
+    Counts dice{};
+    Counts locked{};
+};
+
+// The order in which calls, kept dice, throws and answers are written down; with a seed they
+// are shuffled, which must not change any value.
+struct TreeOrder {
+    std::optional<unsigned> shuffleSeed;
+};
+
+// The whole game: seat 0 throws first and announces the first call.
+SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order = {});
+
+// The game from a position: seat 0 is the seat that has just trusted. Throws
+// std::invalid_argument when the position is impossible: the last call is not a call of the
+// variant or cannot be beaten, or the dice are not a whole throw.
+SequenceForm positionGame(const Variant& variant, RuleOptions options, const Position& position,
+                          TreeOrder order = {});
+
+} // namespace quintel::wholegame
