@@ -2,9 +2,15 @@
 
 // The dice game on few faces and few dice solved whole, as one sequence-form linear program, to
 // check faster solvers against. Figures are chances of winning (a win pays 1, a loss 0).
+//
+// The whole game grows with every call that can still follow: one program holds it for one die
+// of up to six faces and for two dice of two faces. HandOverSolver (testing/whole_game/
+// hand_over_solver.h) cuts the game where the dice are handed over and reaches further; it agrees
+// with the whole program wherever both run.
 
 #include "model/rule_options.h"
 #include "testing/whole_game/game_tree.h"
+#include "testing/whole_game/hand_over_solver.h"
 #include "testing/whole_game/sequence_form_lp.h"
 #include "testing/whole_game/variant_rules.h"
 

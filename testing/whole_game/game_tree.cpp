@@ -24,8 +24,10 @@ struct DiceChoice {
 
 class TreeBuilder {
 public:
-    TreeBuilder(const Variant& variant, RuleOptions options, TreeOrder order)
-        : variant_(variant), options_(options), calls_(callsWeakestFirst(variant)) {
+    TreeBuilder(const Variant& variant, RuleOptions options, TreeOrder order,
+                const PositionValue& laterPositions)
+        : variant_(variant), options_(options), calls_(callsWeakestFirst(variant)),
+          laterPositions_(laterPositions) {
         if (order.shuffleSeed) {
             shuffler_.emplace(*order.shuffleSeed);
         }
@@ -109,10 +111,22 @@ private:
                 }
                 if (!stronger.empty()) {
                     played[at(answerer)] = trust;
-                    trustStep(answerer, calledIndex, outcome.dice, locked, played, outcome.chance);
+                    trusted(answerer, calledIndex, outcome.dice, locked, played, outcome.chance);
                 }
             }
         }
+    }
+
+    // Seat `mover` has trusted call `last` and taken over the dice.
+    void trusted(int mover, int last, const Counts& dice, const Counts& locked,
+                 const Sequences& reached, double chance) {
+        if (!laterPositions_) {
+            trustStep(mover, last, dice, locked, reached, chance);
+            return;
+        }
+        const double moverWins = laterPositions_({calls_[at(last)], dice, locked});
+        const double firstWins = mover == 0 ? moverWins : 1 - moverWins;
+        form_.addPayoff(reached[0], reached[1], chance * firstWins);
     }
 
     // The seat that trusted call `last` knows the dice; it calls at once or keeps some and
@@ -151,19 +165,21 @@ private:
     RuleOptions options_;
     std::vector<Counts> calls_;
     std::vector<std::vector<int>> callsBeating_;
+    PositionValue laterPositions_;
     std::optional<std::mt19937> shuffler_;
     SequenceForm form_;
 };
 
 } // namespace
 
-SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order) {
-    return TreeBuilder(variant, options, order).opening();
+SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order,
+                         const PositionValue& laterPositions) {
+    return TreeBuilder(variant, options, order, laterPositions).opening();
 }
 
 SequenceForm positionGame(const Variant& variant, RuleOptions options, const Position& position,
-                          TreeOrder order) {
-    return TreeBuilder(variant, options, order).from(position);
+                          TreeOrder order, const PositionValue& laterPositions) {
+    return TreeBuilder(variant, options, order, laterPositions).from(position);
 }
 
 } // namespace quintel::wholegame

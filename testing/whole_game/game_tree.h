@@ -9,6 +9,7 @@
 #include "testing/whole_game/sequence_form.h"
 #include "testing/whole_game/variant_rules.h"
 
+#include <functional>
 #include <optional>
 
 namespace quintel::wholegame {
@@ -27,13 +28,19 @@ struct TreeOrder {
     std::optional<unsigned> shuffleSeed;
 };
 
+// The chance of winning of the seat that has just trusted in a position. Given to a builder, it
+// ends the tree at every hand-over of the dice below the root with that value as the payoff;
+// without it the tree goes on to the end of every game.
+using PositionValue = std::function<double(const Position&)>;
+
 // The whole game: seat 0 throws first and announces the first call.
-SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order = {});
+SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order = {},
+                         const PositionValue& laterPositions = {});
 
 // The game from a position: seat 0 is the seat that has just trusted. Throws
 // std::invalid_argument when the position is impossible: the last call is not a call of the
 // variant or cannot be beaten, or the dice are not a whole throw.
 SequenceForm positionGame(const Variant& variant, RuleOptions options, const Position& position,
-                          TreeOrder order = {});
+                          TreeOrder order = {}, const PositionValue& laterPositions = {});
 
 } // namespace quintel::wholegame
