@@ -11,8 +11,6 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-constexpr int kNoCall = -1;
-
 // The sequence each seat has played last on the way to a point of the game.
 using Sequences = std::array<int, 2>;
 
