@@ -5,6 +5,7 @@
 #include "desktop/window_placement.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 
@@ -122,17 +123,35 @@ QString keyOf(const std::string& keptAs, const char* what) {
 
 } // namespace
 
+namespace {
+
+// The place of a window of `size` kept at `place`: there, unless no screen shows any of it any
+// more (a screen unplugged since), then pulled onto the primary screen.
+QPoint onSomeScreen(QPoint place, QSize size) {
+    const QRect kept(place, size);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool seen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        return screen->availableGeometry().intersects(kept);
+    });
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return seen || primary == nullptr ? place : keptWithin(kept, primary->availableGeometry());
+}
+
+} // namespace
+
 bool Windows::restoreKept(std::size_t index) {
     Placement& placement = placements_[index];
     if (settings_ == nullptr || placement.keptAs.empty()) {
         return false;
     }
-    const QByteArray geometry = settings_->value(keyOf(placement.keptAs, "geometry")).toByteArray();
-    ScreenWindow& window = *windows_[index];
-    // Qt pulls a window whose place lies off every screen back onto one.
-    if (geometry.isEmpty() || !window.restoreGeometry(geometry)) {
+    const QSize size = settings_->value(keyOf(placement.keptAs, "size")).toSize();
+    const QVariant place = settings_->value(keyOf(placement.keptAs, "place"));
+    if (!size.isValid() || !place.canConvert<QPoint>()) {
         return false;
     }
+    ScreenWindow& window = *windows_[index];
+    window.resize(size);
+    window.move(onSomeScreen(place.toPoint(), size));
     if (settings_->value(keyOf(placement.keptAs, "placedByPlayer")).toBool()) {
         placement.playerPlace = window.pos();
     }
@@ -155,7 +174,10 @@ void Windows::keep(std::size_t index) {
     if (settings_ == nullptr || placement.keptAs.empty()) {
         return;
     }
-    settings_->setValue(keyOf(placement.keptAs, "geometry"), windows_[index]->saveGeometry());
+    // The place as Qt moves a window (its frame's corner) and the size of its inside, so that
+    // moving and resizing to them gives the same window again.
+    settings_->setValue(keyOf(placement.keptAs, "place"), windows_[index]->pos());
+    settings_->setValue(keyOf(placement.keptAs, "size"), windows_[index]->size());
     settings_->setValue(keyOf(placement.keptAs, "placedByPlayer"),
                         placement.playerPlace.has_value());
     // Written now: the program may end without an orderly exit.
