@@ -37,7 +37,12 @@ int main(int argc, char* argv[]) {
     quintel::ComputerOpponent computer;
     game.computer = &computer;
 
+    // The last sign-in's name and options, and each window's size and place, from this run or an
+    // earlier one.
+    QSettings settings(QStringLiteral("Quintel"), QStringLiteral("Quintel"));
+
     quintel::Windows windows(game);
+    windows.keepGeometries(settings);
     messages.setBeforeShow([&windows] { windows.refresh(); });
     messages.setOwner([&windows] { return windows.messageOwner(); });
 
@@ -47,8 +52,7 @@ int main(int argc, char* argv[]) {
         info.attach(*window);
     }
 
-    // The welcome screen offers the last sign-in's name and options, from this run or an earlier.
-    QSettings settings(QStringLiteral("Quintel"), QStringLiteral("Quintel"));
+    // The welcome screen offers the last sign-in's name and options.
     quintel::keepLastSignIn(game.formWelcome, settings);
 
     game.start();

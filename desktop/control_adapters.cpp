@@ -28,16 +28,33 @@ QString captionOf(const Control& control) {
     return QString::fromStdString(control.caption);
 }
 
+// A widget with its mirror whose caption is made to fit as `fit` says.
+template <typename Widget, typename Mirror>
+ControlWidget followFitted(Widget* widget, Mirror mirror, TextFit fit) {
+    ControlWidget fitted = follow(widget, mirror);
+    fitted.fit = fit;
+    return fitted;
+}
+
 class LabelAdapter final : public ControlAdapter {
 public:
-    ControlWidget create(const Control&, QWidget* parent, const ControlInput&) const override {
+    explicit LabelAdapter(std::string elidedLabel) : elidedLabel_(std::move(elidedLabel)) {}
+
+    ControlWidget create(const Control& control, QWidget* parent,
+                         const ControlInput&) const override {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return follow(label, [](const Control& control, QLabel& widget) {
-            widget.setText(captionOf(control));
-        });
+        // A name or a path shrunk to fit would be unreadable long before it fitted.
+        const bool elided = !elidedLabel_.empty() && control.name == elidedLabel_;
+        return followFitted(
+            label,
+            [](const Control& mirrored, QLabel& widget) { widget.setText(captionOf(mirrored)); },
+            elided ? TextFit::Elide : TextFit::Shrink);
     }
+
+private:
+    std::string elidedLabel_;
 };
 
 // The screens keep text box lines ending in CR LF, as the history file wants them; the widgets
@@ -122,9 +139,12 @@ public:
         }
         auto* button = new QPushButton(parent);
         QObject::connect(button, &QPushButton::clicked, button, input.click);
-        return follow(button, [](const Control& mirrored, QPushButton& widget) {
-            widget.setText(captionOf(mirrored));
-        });
+        return followFitted(
+            button,
+            [](const Control& mirrored, QPushButton& widget) {
+                widget.setText(captionOf(mirrored));
+            },
+            TextFit::Shrink);
     }
 
 private:
@@ -137,10 +157,13 @@ public:
                          const ControlInput& input) const override {
         auto* box = new QCheckBox(parent);
         QObject::connect(box, &QCheckBox::clicked, box, input.click);
-        return follow(box, [](const Control& control, QCheckBox& widget) {
-            widget.setText(captionOf(control));
-            widget.setChecked(control.value);
-        });
+        return followFitted(
+            box,
+            [](const Control& control, QCheckBox& widget) {
+                widget.setText(captionOf(control));
+                widget.setChecked(control.value);
+            },
+            TextFit::Shrink);
     }
 };
 
@@ -165,10 +188,13 @@ public:
                          const ControlInput& input) const override {
         auto* button = new QRadioButton(parent);
         QObject::connect(button, &QRadioButton::clicked, button, input.click);
-        return follow(button, [](const Control& control, QRadioButton& widget) {
-            widget.setText(captionOf(control));
-            setOptionSelected(widget, control.value);
-        });
+        return followFitted(
+            button,
+            [](const Control& control, QRadioButton& widget) {
+                widget.setText(captionOf(control));
+                setOptionSelected(widget, control.value);
+            },
+            TextFit::Shrink);
     }
 };
 
@@ -221,9 +247,10 @@ public:
 
 } // namespace
 
-ControlAdapters::ControlAdapters(QColor pictureFill, std::string dieButtons) {
+ControlAdapters::ControlAdapters(QColor pictureFill, std::string dieButtons,
+                                 std::string elidedLabel) {
     using enum ControlKind;
-    byKind_.emplace(Label, std::make_unique<LabelAdapter>());
+    byKind_.emplace(Label, std::make_unique<LabelAdapter>(std::move(elidedLabel)));
     byKind_.emplace(TextBox, std::make_unique<TextBoxAdapter>());
     byKind_.emplace(Button, std::make_unique<ButtonAdapter>(std::move(dieButtons)));
     byKind_.emplace(CheckBox, std::make_unique<CheckBoxAdapter>());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/text_fit.h"
 #include "forms/control.h"
 
 #include <QColor>
@@ -33,6 +34,8 @@ struct ControlWidget {
     // Whether plain keys are the player's typing while the widget has the focus (the text boxes);
     // elsewhere they are the game's keys.
     bool takesTyping = false;
+    // How the caption keeps within the widget when the window's font is too big for it.
+    TextFit fit = TextFit::None;
 };
 
 // How a window shows the controls of one kind.
@@ -48,8 +51,9 @@ public:
 class ControlAdapters {
 public:
     // `pictureFill` is the colour of picture boxes; `dieButtons` names the button array whose
-    // captions are die faces (the table's dice), drawn as dice; empty for none.
-    ControlAdapters(QColor pictureFill, std::string dieButtons);
+    // captions are die faces (the table's dice), drawn as dice; `elidedLabel` the label (or label
+    // array) whose text is cut short rather than shrunk when too long. Empty for none.
+    ControlAdapters(QColor pictureFill, std::string dieButtons, std::string elidedLabel = {});
     ~ControlAdapters();
 
     const ControlAdapter& of(ControlKind kind) const;

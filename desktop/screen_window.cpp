@@ -1,12 +1,17 @@
 #include "desktop/screen_window.h"
 
+#include "desktop/design_scale.h"
+#include "desktop/scaled_area.h"
+
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <functional>
@@ -21,11 +26,29 @@ QRect pixelRect(const Place& place) {
             twipsToPixels(place.height)};
 }
 
+// The controls' font at factor 1, in pixels.
+constexpr int kDesignFontPixels = 11;
+// Indicators grown with the window: the style draws them at one size whatever the widget's, and a
+// click beside a small indicator and its text would miss the control. At factor 1 the style's own.
+QString indicatorSheet(double factor) {
+    if (factor == 1.0) {
+        return {};
+    }
+    const QStyle& style = *QApplication::style();
+    const int side = scaledLength(style.pixelMetric(QStyle::PM_IndicatorWidth), factor);
+    const int spacing = scaledLength(style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing), factor);
+    return QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: %1px; "
+                          "height: %1px; } QCheckBox, QRadioButton { spacing: %2px; }")
+        .arg(side)
+        .arg(spacing);
+}
+
 } // namespace
 
 ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
     : QMainWindow(parent), screen_(screen), style_(style),
-      adapters_(style_.pictureFill, style_.dieButtons), client_(new QWidget(this)) {
+      adapters_(style_.pictureFill, style_.dieButtons, style_.elidedLabel),
+      client_(new QWidget(this)), area_(new ScaledArea(client_, this)) {
     if (style_.dialog) {
         setWindowFlag(Qt::Dialog);
     }
@@ -35,21 +58,65 @@ ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
     designFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                             QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                             QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    designFont.setPixelSize(11);
+    designFont.setPixelSize(kDesignFontPixels);
     client_->setFont(designFont);
     client_->setFocusPolicy(Qt::ClickFocus);
-    setCentralWidget(client_);
+    setCentralWidget(area_);
     for (const char* caption : kMenuCaptions) {
         menu_.push_back(menuBar()->addAction(QString::fromUtf8(caption)));
     }
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(area_, &ScaledArea::rescaled, this, &ScreenWindow::rescale);
     sync();
+    resize(sizeHint());
+}
+
+double ScreenWindow::scaleFactor() const {
+    return area_->factor();
+}
+
+void ScreenWindow::setScaleFactor(double factor) {
+    area_->setPreferredFactor(factor);
+    // A hidden window lays its controls out for the new size when it is shown.
+    resize(sizeHint());
+}
+
+QSize ScreenWindow::designSize() const {
+    return area_->totalDesignSize();
+}
+
+void ScreenWindow::addRowBelowDesign(QWidget* row, int designHeight) {
+    row->setFont(designFont());
+    rows_.emplace_back(row);
+    area_->addRow(row, designHeight);
+    // The window grows by the row at its present factor.
+    resize(size() + QSize(0, scaledLength(designHeight, scaleFactor())));
+}
+
+QFont ScreenWindow::designFont() const {
+    QFont font = client_->font();
+    font.setPixelSize(std::max(1, scaledLength(kDesignFontPixels, scaleFactor())));
+    return font;
+}
+
+void ScreenWindow::rescale() {
+    const QFont font = designFont();
+    client_->setFont(font);
+    client_->setStyleSheet(indicatorSheet(scaleFactor()));
+    for (const Entry& entry : entries_) {
+        scale(entry);
+    }
+    for (const QPointer<QWidget>& row : rows_) {
+        if (!row.isNull()) {
+            row->setFont(font);
+        }
+    }
+    emit rescaled(scaleFactor());
 }
 
 void ScreenWindow::sync() {
     syncing_ = true;
     setWindowTitle(QString::fromStdString(screen_.windowCaption));
-    client_->setFixedSize(twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight));
+    area_->setDesignSize({twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight)});
     // Before its first load a screen's controls have no design yet.
     if (screen_.loaded()) {
         const std::vector<Control*> controls = screen_.controls();
@@ -175,7 +242,7 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
             created.widget->installEventFilter(this);
         }
         entries_.push_back({control, created.widget, std::move(created.mirror),
-                            created.takesFirstFocus, created.takesTyping});
+                            created.takesFirstFocus, created.takesTyping, created.fit});
     }
     applyTabOrder();
 }
@@ -186,7 +253,6 @@ void ScreenWindow::mirror(const Entry& entry) {
     if (widget == nullptr) {
         return;
     }
-    widget->setGeometry(pixelRect(control.place));
     // Qt would pass the focus of a widget that goes away to the next one in the chain, which may
     // be a log; the window keeps it instead, so the game's keys go on working.
     QWidget* focused = focusWidget();
@@ -197,8 +263,21 @@ void ScreenWindow::mirror(const Entry& entry) {
     }
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
-    widget->setToolTip(QString::fromStdString(control.tooltip));
     entry.mirror(control);
+    scale(entry);
+}
+
+void ScreenWindow::scale(const Entry& entry) {
+    const Control& control = *entry.control;
+    QWidget* widget = entry.widget;
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setGeometry(scaledRect(pixelRect(control.place), scaleFactor()));
+    const QString caption = QString::fromStdString(control.caption);
+    const QString shown = fitCaption(*widget, caption, designFont(), entry.fit);
+    // A caption cut short has its whole text as the hover hint.
+    widget->setToolTip(shown == caption ? QString::fromStdString(control.tooltip) : caption);
 }
 
 bool ScreenWindow::takesTyping(const QObject* widget) const {

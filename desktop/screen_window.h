@@ -1,11 +1,13 @@
 #pragma once
 
 #include "desktop/control_adapters.h"
+#include "desktop/text_fit.h"
 #include "forms/control.h"
 #include "forms/screen.h"
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <string>
@@ -14,6 +16,8 @@
 class QAction;
 
 namespace quintel {
+
+class ScaledArea;
 
 // Twips to pixels, rounded to the nearest pixel.
 constexpr int twipsToPixels(int twips) {
@@ -40,6 +44,10 @@ public:
         // Name of the button array whose captions are die faces (the table's dice), drawn as dice;
         // empty for none.
         std::string dieButtons = {};
+        // Name of the label (or label array) whose text is cut short with "…" when too long,
+        // with the whole text as the hover hint, rather than shrunk: the players' names, the
+        // folder of their files. Empty for none.
+        std::string elidedLabel = {};
     };
 
     explicit ScreenWindow(Screen& screen, Style style, QWidget* parent = nullptr);
@@ -63,12 +71,30 @@ public:
     // to give it an action.
     QAction* menuAction(const QString& caption) const;
 
-    // The area that holds the controls, sized from the screen's client width and height.
+    // The area that holds the controls, sized from the screen's client width and height at the
+    // window's factor.
     QWidget* clientArea() const { return client_; }
+
+    // The window draws its design at one factor, the largest at which the design area and the
+    // rows below it fit into the window (never less than 1); places, sizes and fonts all follow
+    // it, and a caption too big for its control at that factor is made to fit.
+    double scaleFactor() const;
+    // Sizes the window so that it draws its design at `factor`.
+    void setScaleFactor(double factor);
+    // The design area with every row below it at factor 1, in pixels.
+    QSize designSize() const;
+    // Adds `row` below the design area (and below the rows added before it), as wide as the
+    // design area and `designHeight` pixels high at factor 1; it scales with the window, and its
+    // font is the design font at the window's factor. The window takes the row as its child.
+    void addRowBelowDesign(QWidget* row, int designHeight);
+    // The font of the controls at the window's factor, before any caption is made to fit.
+    QFont designFont() const;
 
 signals:
     // A click, an edit or the window's close box has been passed on to the screen.
     void handled();
+    // The window's factor changed, and every control and row has been placed and sized for it.
+    void rescaled(double factor);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,10 +118,14 @@ private:
         std::function<void(const Control&)> mirror;
         bool takesFirstFocus;
         bool takesTyping;
+        TextFit fit;
     };
 
     void build(const std::vector<Control*>& controls);
     void mirror(const Entry& entry);
+    // Place, size, font and fitted caption at the window's factor.
+    void scale(const Entry& entry);
+    void rescale();
     bool takesTyping(const QObject* widget) const;
     void applyTabOrder();
     void forwardClick(const Control& control);
@@ -106,6 +136,8 @@ private:
     Style style_;
     ControlAdapters adapters_;
     QWidget* client_;
+    ScaledArea* area_;
+    std::vector<QPointer<QWidget>> rows_;
     std::vector<QAction*> menu_;
     std::vector<Entry> entries_;
     // What the widgets were built from: the controls with their kinds and containers.

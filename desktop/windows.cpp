@@ -1,10 +1,13 @@
 #include "desktop/windows.h"
 
 #include "app/game.h"
+#include "desktop/design_scale.h"
 #include "desktop/window_placement.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <stdexcept>
@@ -22,6 +25,7 @@ Windows::Windows(std::vector<Window> windows, std::function<bool()> quitRequeste
     for (const Window& window : windows) {
         Placement placement;
         placement.anchor = window.beside != nullptr ? &windowOf(*window.beside) : nullptr;
+        placement.keptAs = window.keptAs;
         placements_.push_back(placement);
     }
 }
@@ -30,7 +34,10 @@ namespace {
 
 ScreenWindow::Style tableStyle() {
     const auto [red, green, blue] = FormStart::kMarkerColour;
-    return {.pictureFill = QColor(red, green, blue), .dialog = false, .dieButtons = "Dice"};
+    return {.pictureFill = QColor(red, green, blue),
+            .dialog = false,
+            .dieButtons = "Dice",
+            .elidedLabel = "lblName"};
 }
 
 std::function<void()> orExitLoop(std::function<void()> quit) {
@@ -44,9 +51,9 @@ std::function<void()> orExitLoop(std::function<void()> quit) {
 
 Windows::Windows(Game& game, std::function<void()> quit)
     : Windows(
-          {{&game.formWelcome, {}},
-           {&game.formStart, tableStyle()},
-           {&game.formCall, {.dialog = true}, &game.formStart}},
+          {{&game.formWelcome, {.elidedLabel = "lblFolder"}, nullptr, "welcome"},
+           {&game.formStart, tableStyle(), nullptr, "table"},
+           {&game.formCall, {.dialog = true}, &game.formStart, "call"}},
           [&game] { return game.quitRequested; }, orExitLoop(std::move(quit))) {}
 
 Windows::~Windows() = default;
@@ -61,7 +68,7 @@ void Windows::refresh() {
         const bool toFront = window->screen().takeFrontRequest();
         if (window->screen().shown() && (toFront || !window->isVisible())) {
             if (!window->isVisible()) {
-                placeBesideAnchor(index);
+                open(index);
             }
             window->show();
             window->raise();
@@ -72,6 +79,7 @@ void Windows::refresh() {
         ScreenWindow* window = windows_[index].get();
         if (!window->screen().shown() && window->isVisible()) {
             rememberPlace(index);
+            keep(index);
             window->hide();
         }
     }
@@ -92,6 +100,90 @@ void Windows::afterEvent() {
     }
 }
 
+void Windows::keepGeometries(QSettings& settings) {
+    settings_ = &settings;
+}
+
+void Windows::open(std::size_t index) {
+    Placement& placement = placements_[index];
+    if (!placement.sized) {
+        placement.sized = true;
+        if (!restoreKept(index)) {
+            giveFirstSize(index);
+        }
+    }
+    placeBesideAnchor(index);
+}
+
+namespace {
+
+QString keyOf(const std::string& keptAs, const char* what) {
+    return QString::fromStdString("windows/" + keptAs + "/" + what);
+}
+
+} // namespace
+
+namespace {
+
+// The place of a window of `size` kept at `place`: there, unless no screen shows any of it any
+// more (a screen unplugged since), then pulled onto the primary screen.
+QPoint onSomeScreen(QPoint place, QSize size) {
+    const QRect kept(place, size);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool seen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        return screen->availableGeometry().intersects(kept);
+    });
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return seen || primary == nullptr ? place : keptWithin(kept, primary->availableGeometry());
+}
+
+} // namespace
+
+bool Windows::restoreKept(std::size_t index) {
+    Placement& placement = placements_[index];
+    if (settings_ == nullptr || placement.keptAs.empty()) {
+        return false;
+    }
+    const QSize size = settings_->value(keyOf(placement.keptAs, "size")).toSize();
+    const QVariant place = settings_->value(keyOf(placement.keptAs, "place"));
+    if (!size.isValid() || !place.canConvert<QPoint>()) {
+        return false;
+    }
+    ScreenWindow& window = *windows_[index];
+    window.resize(size);
+    window.move(onSomeScreen(place.toPoint(), size));
+    if (settings_->value(keyOf(placement.keptAs, "placedByPlayer")).toBool()) {
+        placement.playerPlace = window.pos();
+    }
+    return true;
+}
+
+void Windows::giveFirstSize(std::size_t index) {
+    ScreenWindow& window = *windows_[index];
+    const ScreenWindow* anchor = placements_[index].anchor;
+    const QScreen* screen =
+        anchor != nullptr ? anchor->QWidget::screen() : window.QWidget::screen();
+    if (screen == nullptr) {
+        return;
+    }
+    window.setScaleFactor(firstStartFactor(screen->geometry().size(), window.designSize()));
+}
+
+void Windows::keep(std::size_t index) {
+    const Placement& placement = placements_[index];
+    if (settings_ == nullptr || placement.keptAs.empty()) {
+        return;
+    }
+    // The place as Qt moves a window (its frame's corner) and the size of its inside, so that
+    // moving and resizing to them gives the same window again.
+    settings_->setValue(keyOf(placement.keptAs, "place"), windows_[index]->pos());
+    settings_->setValue(keyOf(placement.keptAs, "size"), windows_[index]->size());
+    settings_->setValue(keyOf(placement.keptAs, "placedByPlayer"),
+                        placement.playerPlace.has_value());
+    // Written now: the program may end without an orderly exit.
+    settings_->sync();
+}
+
 void Windows::placeBesideAnchor(std::size_t index) {
     Placement& placement = placements_[index];
     if (placement.anchor == nullptr || !placement.anchor->isVisible()) {
@@ -103,7 +195,6 @@ void Windows::placeBesideAnchor(std::size_t index) {
         placement.placedAt = placement.playerPlace;
         return;
     }
-    window.adjustSize();
     const QScreen* screen = placement.anchor->QWidget::screen();
     const QRect available =
         screen != nullptr ? screen->availableGeometry() : placement.anchor->frameGeometry();

@@ -5,9 +5,12 @@
 #include <QObject>
 #include <QPoint>
 
+class QSettings;
+
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quintel {
@@ -24,9 +27,11 @@ public:
         Screen* screen;
         ScreenWindow::Style style;
         // The screen whose window this one opens beside, never covering it: to its right, left
-        // or below, or where the player last moved it during this run. Null to open where Qt
-        // puts it.
+        // or below, or where the player last moved it. Null to open where Qt puts it.
         const Screen* beside = nullptr;
+        // Under which name the window's size and place are kept between runs; empty for not
+        // at all.
+        std::string keptAs = {};
     };
 
     // `quitRequested` says whether the game wants to end; `quit` ends the application's event
@@ -34,7 +39,8 @@ public:
     Windows(std::vector<Window> windows, std::function<bool()> quitRequested,
             std::function<void()> quit);
     // The game's three screens: the welcome screen, the table, and the call dialog beside the
-    // table.
+    // table. The folder of the player's files and the names at the table are cut short when too
+    // long.
     // Without a `quit`, the application's event loop is ended.
     explicit Windows(Game& game, std::function<void()> quit = {});
     ~Windows() override;
@@ -45,6 +51,12 @@ public:
     void refresh();
     // What follows a finished event: refresh, then quit if the game is over.
     void afterEvent();
+
+    // Each window opens, the first time in a run, at the size and place it had when it last
+    // closed in this or an earlier run, as kept in `settings` (a place off every screen is pulled
+    // back onto one); a window never kept opens at a comfortable size for its screen. The settings
+    // must outlive the windows.
+    void keepGeometries(QSettings& settings);
 
     ScreenWindow& windowOf(const Screen& screen) const;
     const std::vector<std::unique_ptr<ScreenWindow>>& all() const { return windows_; }
@@ -60,16 +72,24 @@ private:
         // Where the window was last put, and where the player moved it from there.
         std::optional<QPoint> placedAt;
         std::optional<QPoint> playerPlace;
+        std::string keptAs;
+        // Whether the window has had its first size of the run.
+        bool sized = false;
     };
 
+    void open(std::size_t index);
+    void giveFirstSize(std::size_t index);
+    bool restoreKept(std::size_t index);
     void placeBesideAnchor(std::size_t index);
     void rememberPlace(std::size_t index);
+    void keep(std::size_t index);
 
     std::vector<std::unique_ptr<ScreenWindow>> windows_;
     std::vector<Placement> placements_;
     std::function<bool()> quitRequested_;
     std::function<void()> quit_;
     bool quitting_ = false;
+    QSettings* settings_ = nullptr;
 };
 
 } // namespace quintel

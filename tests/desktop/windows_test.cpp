@@ -1,12 +1,16 @@
+#include "desktop/design_scale.h"
 #include "desktop/windows.h"
 #include "tests/desktop/fake_screen.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace quintel::qttest {
 namespace {
@@ -127,6 +131,115 @@ TEST_F(PlacedWindowsTest, MessagesBelongToTheActiveWindowElseTheMainWindow) {
     main.Unload();
     windows.refresh();
     EXPECT_EQ(windows.messageOwner(), nullptr);
+}
+
+// A screen smaller than the game's, so that the offscreen test screen is roomy for it.
+class SmallScreen : public FakeScreen {
+public:
+    using FakeScreen::FakeScreen;
+
+protected:
+    void design() override {
+        FakeScreen::design();
+        clientWidth = 1560; // 104 × 80 pixels
+        clientHeight = 1200;
+    }
+};
+
+// Runs of the program one after another, sharing a settings file of their own.
+class KeptGeometryTest : public ::testing::Test {
+protected:
+    TempFolder settingsFolder;
+
+    struct Run {
+        GameContext context;
+        QSettings settings;
+        SmallScreen main{context.game};
+        FakeScreen dialog{context.game};
+        Windows windows{
+            {{&main, {}, nullptr, "main"}, {&dialog, {.dialog = true}, &main, "dialog"}},
+            [] { return false; },
+            [] {}};
+        ScreenWindow& mainWindow = windows.windowOf(main);
+        ScreenWindow& dialogWindow = windows.windowOf(dialog);
+
+        explicit Run(const QString& file) : settings(file, QSettings::IniFormat) {
+            windows.keepGeometries(settings);
+            main.Show();
+            windows.refresh();
+        }
+        void close(Screen& screen) {
+            screen.Unload();
+            windows.refresh();
+        }
+    };
+    std::unique_ptr<Run> start() {
+        return std::make_unique<Run>(
+            QString::fromStdString((settingsFolder.path() / "Quintel.conf").string()));
+    }
+};
+
+TEST_F(KeptGeometryTest, AWindowNeverKeptOpensAtTheFactorForItsScreen) {
+    auto run = start();
+    const QSize screen = run->mainWindow.QWidget::screen()->geometry().size();
+    const double expected = firstStartFactor(screen, {104, 80});
+    ASSERT_GT(expected, 1.0) << "the test screen is " << screen.width() << "x" << screen.height();
+    EXPECT_EQ(run->mainWindow.scaleFactor(), expected);
+    EXPECT_EQ(run->mainWindow.clientArea()->size(), QSize(104, 80) * expected);
+}
+
+TEST_F(KeptGeometryTest, EachWindowReopensInTheNextRunAtTheSizeAndPlaceItLastHad) {
+    QRect mainPlace, dialogPlace;
+    {
+        auto run = start();
+        run->mainWindow.setGeometry(40, 30, 500, 400);
+        run->dialog.Show();
+        run->windows.refresh();
+        run->dialogWindow.move(run->dialogWindow.pos() + QPoint(0, 50)); // by the player
+        run->dialogWindow.resize(run->dialogWindow.size() * 2);
+        mainPlace = run->mainWindow.geometry();
+        dialogPlace = run->dialogWindow.geometry();
+        const double factor = run->mainWindow.scaleFactor();
+        run->close(run->dialog);
+        run->close(run->main);
+        EXPECT_GT(factor, 2.0);
+    }
+    auto run = start();
+    EXPECT_EQ(run->mainWindow.geometry(), mainPlace);
+    run->dialog.Show();
+    run->windows.refresh();
+    EXPECT_EQ(run->dialogWindow.geometry(), dialogPlace);
+}
+
+TEST_F(KeptGeometryTest, ADialogNotMovedByThePlayerOpensBesideItsMainWindowAgain) {
+    QSize dialogSize;
+    {
+        auto run = start();
+        run->dialog.Show();
+        run->windows.refresh();
+        run->dialogWindow.resize(run->dialogWindow.size() + QSize(30, 30));
+        dialogSize = run->dialogWindow.size();
+        run->close(run->dialog);
+    }
+    auto run = start();
+    run->mainWindow.move(0, 300);
+    run->dialog.Show();
+    run->windows.refresh();
+    EXPECT_EQ(run->dialogWindow.size(), dialogSize) << "its size is kept";
+    EXPECT_EQ(run->dialogWindow.y(), run->mainWindow.y()) << "beside the main window";
+    EXPECT_FALSE(run->dialogWindow.frameGeometry().intersects(run->mainWindow.frameGeometry()));
+}
+
+TEST_F(KeptGeometryTest, APlaceOffEveryScreenIsPulledBackOntoOne) {
+    {
+        auto run = start();
+        run->mainWindow.move(5000, 4000);
+        run->close(run->main);
+    }
+    auto run = start();
+    const QRect screen = run->mainWindow.QWidget::screen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(run->mainWindow.frameGeometry()))
+        << run->mainWindow.x() << "," << run->mainWindow.y();
 }
 
 } // namespace

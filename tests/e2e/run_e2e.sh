@@ -3,10 +3,14 @@
 #
 # usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER
 #
-# One whole game at scale 1: sign in as a new player, send a call from the call dialog, challenge
-# the computer's answer (or take its challenge), answer the closing questions with No to
-# "Continue ? ", and check that the player's history and profile files appear beside the program.
-# Then a short run at scale 2 for the high-resolution look, opening the call dialog by its key. Screenshots go to RESULTS_FOLDER.
+# One whole game at the design size (a screen on which the windows open at factor 1): sign in as a
+# new player, send a call from the call dialog, challenge the computer's answer (or take its
+# challenge), answer the closing questions with No to "Continue ? ", and check that the player's
+# history and profile files appear beside the program. Then a short run at Qt's scale 2 for the
+# high-resolution look, opening the call dialog by its key. Then, under the openbox window
+# manager on a full HD screen (where the windows open at twice the design): a whole game with the
+# keyboard alone, the table resized to three times its design, closed from its frame, and opened
+# again at that size. Screenshots go to RESULTS_FOLDER.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
@@ -20,6 +24,7 @@ client_height_px=253
 started=$(date +%s)
 work=$(mktemp -d)
 xvfb_pid=""
+wm_pid=""
 program_pid=""
 
 log() { echo "e2e [$(($(date +%s) - started))s]: $*"; }
@@ -46,16 +51,13 @@ stop_program() {
 
 cleanup() {
     stop_program
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-for tool in Xvfb xdotool xprop xdpyinfo import; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (packages xvfb, xdotool, x11-utils, imagemagick)"
+for tool in Xvfb xdotool xprop xdpyinfo import convert openbox; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (packages xvfb, xdotool, x11-utils, imagemagick, openbox)"
 done
 [ -x "$binary" ] || fail "no program at $binary"
 mkdir -p "$results"
@@ -75,13 +77,27 @@ wait_for() { # seconds, description, command...
     done
 }
 
+stop_display() {
+    if [ -n "$wm_pid" ]; then
+        kill "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
+        wm_pid=""
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    fi
+}
+
 # -noreset: by default the server resets when its last client leaves, and a program started
 # during that reset cannot connect.
-start_display() {
+start_display() { # screen size, as WIDTHxHEIGHT
     local n
+    stop_display
     for n in $(seq 90 150); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+            Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
             xvfb_pid=$!
             export DISPLAY=":$n"
             if wait_display; then
@@ -107,14 +123,14 @@ wait_display() {
 }
 
 # The program runs from a folder of its own, which is where it keeps the player's files.
-start_program() { # scale
-    local folder=$work/scale$1
+start_program() { # scale, folder name (default: scale<scale>)
+    local folder=$work/${2:-scale$1}
     mkdir -p "$folder"
     cp "$binary" "$folder/quintel"
     # Settings of its own too: a name kept by an earlier run would be in the name box already.
     (cd "$folder" && XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
         exec ./quintel) \
-        >"$work/program$1.log" 2>&1 &
+        >>"$work/program${2:-$1}.log" 2>&1 &
     program_pid=$!
     program_folder=$folder
 }
@@ -234,8 +250,8 @@ open_call_dialog() { # screenshot name prefix, "key" to press C instead of click
 
 whole_game() {
     start_program 1
-    sign_in ""
-    open_call_dialog ""
+    sign_in "design-"
+    open_call_dialog "design-"
     click_twips "${CallOK[@]}"
     wait_for 20 "the call dialog to close after OK" no_window Call DIALOG
     log "call sent"
@@ -314,8 +330,25 @@ scale_two() {
     stop_program
 }
 
-start_display
-log "Xvfb on $DISPLAY"
+# A window manager on the display: openbox, once it has taken the screen.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 "openbox to manage the screen" wm_running
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+. "$(dirname "$0")/window_manager_game.sh"
+
+# On this screen the windows open at the design size.
+start_display 1024x768
+log "Xvfb on $DISPLAY, 1024 x 768"
 whole_game
+start_display 1280x1024
+log "Xvfb on $DISPLAY, 1280 x 1024"
 scale_two
+start_display 1920x1080
+start_window_manager
+log "Xvfb on $DISPLAY, 1920 x 1080, with openbox"
+window_manager_game
 log "passed in $(($(date +%s) - started))s"

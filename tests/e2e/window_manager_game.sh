@@ -1,0 +1,158 @@
+# Part of run_e2e.sh: the game under a window manager, played with the keyboard alone, on a screen
+# where the windows open at twice their design. Uses run_e2e.sh's helpers.
+
+design_width=312  # the design area of every screen, in pixels at factor 1
+design_height=253
+
+# The factor a window draws its design at, from its inside width (the design fills the width when
+# the window has the design's shape).
+factor_of() { # window id
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    awk -v w="$WIDTH" -v d="$design_width" 'BEGIN { printf "%.2f", w / d }'
+}
+
+expect_factor() { # window id, what, factor
+    local factor
+    factor=$(factor_of "$1")
+    awk -v a="$factor" -v b="$3" 'BEGIN { exit !(a - b < 0.02 && b - a < 0.02) }' ||
+        fail "$2 is drawn at factor $factor, not $3"
+    log "$2 at factor $factor"
+}
+
+# Sends keys to whatever window has the focus, as a player's keyboard does.
+press() { xdotool key --delay 120 "$@"; }
+
+# The side of the table's dice as drawn, from a screenshot of the table: the height of the box
+# around every red pixel (the dice are the only red on the table, light pips and the white logs
+# aside), and its width, which spans the five dice.
+measure_dice() { # screenshot
+    convert "$1" -fuzz 20% -fill black -opaque white -fill white -opaque '#C00000' \
+        -fill black +opaque white -trim -format '%w %h\n' info:
+}
+
+expect_dice() { # screenshot, factor
+    local span side
+    read -r span side < <(measure_dice "$1")
+    # A die's face is four fifths of its 25 pixel button; the five buttons stand 32 pixels apart.
+    awk -v s="$side" -v f="$2" 'BEGIN { exit !(s >= 20 * f - 2 && s <= 20 * f + 2) }' ||
+        fail "the dice in $1 are $side pixels high, not about $((20 * ${2%.*})) at factor $2"
+    awk -v w="$span" -v f="$2" 'BEGIN { exit !(w >= 148 * f - 3 && w <= 148 * f + 3) }' ||
+        fail "the dice in $1 span $span pixels, not about 148 × $2"
+    log "dice in $1: $side pixels each, $span pixels for all five"
+}
+
+centre_of() { # window id
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+}
+
+expect_centred_on() { # box id, window id
+    local bx by wx wy
+    read -r bx by < <(centre_of "$1")
+    read -r wx wy < <(centre_of "$2")
+    [ $((bx > wx ? bx - wx : wx - bx)) -le 16 ] && [ $((by > wy ? by - wy : wy - by)) -le 24 ] ||
+        fail "the message box stands at $bx,$by, not centred on the table at $wx,$wy"
+    log "message box centred on the table ($bx,$by against $wx,$wy)"
+}
+
+# The history file's calls, byte for byte: the header, the player's call of two sixes with no
+# dice fixed, and the computer's call back if it made one.
+expect_history() { # history file, whether the computer called back (yes/no)
+    local history=$1
+    [ "$(head -c 18 "$history" | od -An -c | tr -s ' ')" = \
+        "$(printf '%s HISTORY\r\n\r\n' "$player" | od -An -c | tr -s ' ')" ] ||
+        fail "the history file does not start with '$player HISTORY' and an empty options line"
+    grep -qaxF "$(printf '%s Call: 66\r' "$player")" "$history" ||
+        fail "the history file has no line '$player Call: 66' CR LF: $(od -c "$history" | head -20)"
+    grep -qaxF "$(printf '%s Fix: \r' "$player")" "$history" ||
+        fail "the history file has no line '$player Fix: ' CR LF"
+    if [ "$2" = yes ]; then
+        grep -qaxE "$(printf 'AI Call: [1-6]{1,5}\r')" "$history" ||
+            fail "the history file has no line of the computer's call"
+    fi
+    log "history file holds the calls"
+}
+
+window_manager_game() {
+    local welcome table dialog box called_back=no
+    start_program 1 openbox
+    wait_for 30 "the welcome screen" has_window WELCOME NORMAL
+    welcome=$(window_of WELCOME NORMAL)
+    expect_factor "$welcome" "the welcome screen, opened for the first time" 2
+    shoot "$welcome" factor2-welcome.png
+
+    # The name box has the focus: the name, then Return for OK.
+    xdotool type --delay 40 "$player"
+    press Return
+    wait_for 30 "the table after signing in" has_window Quintel NORMAL
+    table=$(window_of Quintel NORMAL)
+    expect_factor "$table" "the table" 2
+    shoot "$table" factor2-table.png
+
+    # C opens the call dialog, the face keys compose the call, Return sends it.
+    press c
+    wait_for 20 "the call dialog" has_window Call DIALOG
+    dialog=$(window_of Call DIALOG)
+    expect_factor "$dialog" "the call dialog" 2
+    press 6 6
+    shoot "$dialog" factor2-call.png
+    press Return
+    wait_for 20 "the call dialog to close after Return" no_window Call DIALOG
+    log "call sent with the keyboard"
+
+    # The computer challenges (its verdict appears) or calls back, and X does not trust that.
+    local deadline=$(($(date +%s) + 60))
+    until has_message_box; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the computer's turn to end"
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the computer's turn"
+        if xdotool getactivewindow 2>/dev/null | grep -qx "$table"; then
+            press x
+            called_back=yes
+        fi
+        sleep 0.5
+    done
+    box=$(message_box)
+    expect_centred_on "$box" "$table"
+    shoot root factor2-verdict.png
+    answer_box Return "the verdict"
+    answer_box Return "the result"
+    # Yes: the next game starts, with fresh dice on the table.
+    answer_box y "Continue ? "
+    expect_history "$program_folder/${player}_0.txt" "$called_back"
+
+    # Three times the design, by the window manager.
+    eval "$(xdotool getwindowgeometry --shell "$table")"
+    xdotool windowsize "$table" $((3 * design_width)) $((HEIGHT + design_height))
+    wait_for 10 "the table to take its new size" test "$(factor_of "$table")" = 3.00
+    expect_factor "$table" "the table, resized" 3
+    shoot "$table" factor3-table.png
+    expect_dice "$results/factor2-table.png" 2
+    expect_dice "$results/factor3-table.png" 3
+
+    # Closed from its frame: the game ends and the profile of the decided game is kept.
+    xdotool windowactivate --sync "$table"
+    press alt+F4
+    local profile="$program_folder/${player}Profile.txt"
+    deadline=$(($(date +%s) + 20))
+    while kill -0 "$program_pid" 2>/dev/null; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "the program did not end after Alt+F4 on the table"
+        sleep 0.2
+    done
+    program_pid=""
+    [ -f "$profile" ] || fail "no profile file $profile after closing the table from its frame"
+    [ "$(wc -l <"$profile")" -eq 10 ] || fail "the profile file has $(wc -l <"$profile") lines"
+    grep -qvP '^\d+\t\d+\r$' "$profile" && fail "the profile file has a line that is not two numbers"
+    log "closed from the frame; profile saved"
+
+    # The next run opens each window at the size the player left it.
+    start_program 1 openbox
+    wait_for 30 "the welcome screen again" has_window WELCOME NORMAL
+    welcome=$(window_of WELCOME NORMAL)
+    expect_factor "$welcome" "the welcome screen, opened again" 2
+    press Return # the name of the last sign-in is offered
+    wait_for 30 "the table again" has_window Quintel NORMAL
+    table=$(window_of Quintel NORMAL)
+    expect_factor "$table" "the table, opened again" 3
+    shoot "$table" reopened-table.png
+    stop_program
+}
