@@ -36,23 +36,39 @@ std::optional<CallDigits> weakestCallBeating(std::span<const int> last, int last
     return first->dice;
 }
 
+std::size_t bluffDiceDrawn(std::string_view hold, std::size_t lastPlace) {
+    return hold.size() > lastPlace ? 0 : lastPlace + 1 - hold.size();
+}
+
+CallDigits bluffCandidate(std::string_view hold, std::size_t lastPlace,
+                          std::span<const int> drawn) {
+    CallDigits dice{};
+    for (std::size_t i = 0; i < hold.size() && i < kDiceCount; ++i) {
+        dice[i] = hold[i] - '0';
+    }
+    for (std::size_t j = hold.size(), k = 0; j <= lastPlace && k < drawn.size(); ++j, ++k) {
+        dice[j] = drawn[k];
+    }
+    if (lastPlace == 3) {
+        dice[4] = 0;
+    }
+    arrangeDice(dice);
+    return dice;
+}
+
 BluffResult bluffSearch(std::string_view hold, std::span<const int> last, int lastLevel,
                         RandomSource& random, int bound) {
     BluffResult result;
+    std::array<int, kDiceCount> drawn{};
     while (!result.found && result.drawn < bound) {
         ++result.drawn;
-        result.dice.fill(0);
-        for (std::size_t i = 0; i < hold.size() && i < kDiceCount; ++i) {
-            result.dice[i] = hold[i] - '0';
-        }
         const std::size_t lastPlace = random.next() > 0.6 ? 4 : 3;
-        for (std::size_t j = hold.size(); j <= lastPlace; ++j) {
-            result.dice[j] = random.die();
+        const std::size_t count = bluffDiceDrawn(hold, lastPlace);
+        for (std::size_t k = 0; k < count; ++k) {
+            drawn[k] = random.die();
         }
-        if (lastPlace == 3) {
-            result.dice[4] = 0;
-        }
-        result.level = shapeScore(arrangeDice(result.dice));
+        result.dice = bluffCandidate(hold, lastPlace, std::span(drawn).first(count));
+        result.level = shapeScore(countFaces(result.dice));
         result.found = callBeats(result.dice, result.level, last, lastLevel);
     }
     return result;

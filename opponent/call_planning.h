@@ -36,6 +36,13 @@ struct BluffResult {
     bool found = false; // the last candidate beats the last call
 };
 
+// A bluff candidate: the hold's digits, then `drawn` dice up to place `lastPlace` (4: a five-dice
+// call, 3: a four-dice call, whose fifth place stays empty), in canonical order.
+CallDigits bluffCandidate(std::string_view hold, std::size_t lastPlace, std::span<const int> drawn);
+
+// How many dice a candidate up to place `lastPlace` draws after the hold's digits.
+std::size_t bluffDiceDrawn(std::string_view hold, std::size_t lastPlace);
+
 // Draws bluffs until one beats `last` (shape score `lastLevel`), `bound` at most. Each candidate
 // is the hold's digits plus random dice: five dice when a draw exceeds 0.6, else four.
 BluffResult bluffSearch(std::string_view hold, std::span<const int> last, int lastLevel,

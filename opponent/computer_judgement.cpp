@@ -1,6 +1,7 @@
 #include "opponent/computer_judgement.h"
 
 #include "model/dice.h"
+#include "opponent/call_planning.h"
 #include "opponent/engine/engine.h"
 
 #include <cmath>
@@ -85,14 +86,25 @@ CallJudgement judgeCall(const Form1& engine, std::string_view callString,
     return judgement;
 }
 
+bool challengesJudgedCall(const CallJudgement& judged, Likelihood win) {
+    CallDigits call{};
+    for (std::size_t i = 0; i < judged.call.size() && i < call.size(); ++i) {
+        call[i] = judged.call[i] - '0';
+    }
+    const int level = shapeScore(arrangeDice(call));
+    // Trusting five aces would leave the computer no call to make. The engine gives them no
+    // chance to be beaten, so the rule challenges them too; this does not rest on that.
+    const bool unbeatable = !weakestCallBeating(call, level);
+    return unbeatable || challengesCall(Likelihood::of(judged.callUp), win, level);
+}
+
 Verdict judgeWithoutProfile(const Form1& engine, std::string_view callString,
                             std::string_view fixString, EngineOptions options) {
     Verdict verdict{judgeCall(engine, callString, fixString, options)};
     // With an empty profile the player's one call cannot reach the profile's minimum, so the win
     // probability stands as the engine gives it.
-    verdict.challenge = challengesCall(Likelihood::of(verdict.judgement.callUp),
-                                       Likelihood::of(verdict.judgement.win),
-                                       shapeScore(countFaceDigits(verdict.judgement.call)));
+    verdict.challenge =
+        challengesJudgedCall(verdict.judgement, Likelihood::of(verdict.judgement.win));
     return verdict;
 }
 

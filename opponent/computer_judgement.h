@@ -58,6 +58,10 @@ struct CallJudgement {
 CallJudgement judgeCall(const Form1& engine, std::string_view callString,
                         std::string_view fixString, EngineOptions options);
 
+// Whether the computer challenges the judged call, `win` being its win probability after the
+// profile. A call nothing can beat (five aces) leaves no answer but the challenge.
+bool challengesJudgedCall(const CallJudgement& judged, Likelihood win);
+
 // The judgement of a call for a player without a profile: what the engine console's judge
 // answers.
 struct Verdict {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace quintel {
 
 class Game;
+struct ComputerCall;
 
 // The computer's seat as the game sees it: its whole turn after the human's call has been recorded.
 class ComputerPlayer {
@@ -38,10 +41,7 @@ public:
 private:
     void challenge(Game& game);
     void answer(Game& game, const std::string& humanCall);
-    // Each chooses the call and returns the five dice to hand over.
-    std::string callAfterThrow(Game& game);
-    std::string callKeptDice(Game& game);
-    void bluff(Game& game);
+    ComputerCall bluff(Game& game, std::string_view hold, std::span<const int> last, int lastLevel);
     // The computer's trace of its call goes to the history, the call to the table.
     void handOver(Game& game, const std::string& dice);
 

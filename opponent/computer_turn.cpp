@@ -5,8 +5,6 @@
 #include "app/game.h"
 #include "model/number_text.h"
 
-#include <span>
-
 namespace quintel {
 
 namespace {
@@ -47,11 +45,7 @@ void ComputerOpponent::Computer_AI(Game& game) {
         game.history.writeLine("Win Prob After Profile : " + numberText(*corrected) + "\r\n");
     }
 
-    // A call nothing can beat (five aces) leaves no answer but the challenge; the engine gives it
-    // no chance to be beaten, so the rule below challenges it anyway.
-    const bool unbeatable =
-        !weakestCallBeating(std::span(state.CallDice).first<kDiceCount>(), state.CallLevel);
-    if (unbeatable || challengesCall(Likelihood::of(judged.callUp), win, dialog.CallStringLevel)) {
+    if (challengesJudgedCall(judged, win)) {
         challenge(game);
     } else {
         answer(game, judged.call);

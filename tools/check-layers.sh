@@ -5,13 +5,14 @@
 #   model/            the standard library only
 #   forms/            model/
 #   opponent/engine/  model/
-#   table/ call/ records/ opponent/ app/ (the game)   the three above
+#   solver/           model/ and opponent/engine/
+#   table/ call/ records/ opponent/ app/ (the game)   the four above
 #   desktop/          the game and Qt;   app/main.cpp: desktop/ as well
 #   testing/          the game;   tools/*/: the game;   bench/: testing/ and tools/ as well
 #   tests/ fuzz/      anything
 #
-# Only desktop/, app/main.cpp and tests/ may include Qt; model/, forms/ and opponent/engine/ may
-# include nothing from outside the project but the C++ standard library.
+# Only desktop/, app/main.cpp and tests/ may include Qt; model/, forms/, opponent/engine/ and
+# solver/ may include nothing from outside the project but the C++ standard library.
 set -euo pipefail
 
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
@@ -23,6 +24,7 @@ layer_of() {
     model/*) echo model ;;
     forms/*) echo forms ;;
     opponent/engine/*) echo engine ;;
+    solver/*) echo solver ;;
     table/* | call/* | records/* | opponent/* | app/*) echo game ;;
     desktop/*) echo desktop ;;
     testing/*) echo testing ;;
@@ -35,11 +37,12 @@ layer_of() {
 
 # The layers a layer's files may include, itself first.
 usable_layers() {
-    local game="game model forms engine"
+    local game="game model forms engine solver"
     case $1 in
     model) echo "model" ;;
     forms) echo "forms model" ;;
     engine) echo "engine model" ;;
+    solver) echo "solver model engine" ;;
     game) echo "$game" ;;
     desktop) echo "desktop $game" ;;
     main) echo "main desktop $game" ;;
@@ -95,7 +98,7 @@ while IFS= read -r file; do
         if [ "$quote" = '<' ]; then
             if [[ $name == Q* ]] && [[ " main desktop tests " != *" $layer "* ]]; then
                 fault "$where" "includes the Qt header <$name>; only desktop/ and app/main.cpp use Qt"
-            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model forms engine " == *" $layer "* ]]; then
+            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model forms engine solver " == *" $layer "* ]]; then
                 fault "$where" "includes <$name>; $layer may use only the C++ standard library"
             fi
             continue

@@ -4,7 +4,9 @@
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "model/message_boxes.h"
+#include "opponent/classic_opponent.h"
 #include "opponent/computer_player.h"
+#include "solver/best_response.h"
 #include "table/game_outcome.h"
 #include "table/result_texts.h"
 
@@ -80,13 +82,32 @@ LoggedCall callDigits(std::string_view digits) {
     return dice;
 }
 
+// The computer as the best response reckons with it: one that has learnt nothing about the player,
+// its profile emptied before each of its turns.
+class UnlearnedComputer : public ComputerPlayer {
+public:
+    explicit UnlearnedComputer(ComputerPlayer& computer) : computer_(computer) {}
+    void Computer_AI(Game& game) override {
+        game.state.ProfileCount.fill(0);
+        game.state.ProfileScore.fill(0);
+        computer_.Computer_AI(game);
+    }
+
+private:
+    ComputerPlayer& computer_;
+};
+
 class Arena : public MessageBoxes {
 public:
-    explicit Arena(const ArenaConfig& config, const std::filesystem::path& folder)
+    Arena(const ArenaConfig& config, const std::filesystem::path& folder,
+          const solver::BestResponse* best)
         : config_(config), random_(config.seed),
-          seat_(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1),
+          seat_(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1, best),
           game_(folder, *this, random_) {
         game_.computer = config.computer != nullptr ? config.computer : &opponent_;
+        if (best != nullptr) {
+            game_.computer = &unlearned_;
+        }
         game_.onFileProblem = [this](std::string_view text) {
             report_.writeFailures.emplace_back(text);
         };
@@ -113,6 +134,7 @@ private:
     RandomSource random_;
     HumanSeat seat_;
     ComputerOpponent opponent_;
+    UnlearnedComputer unlearned_{opponent_};
     Game game_;
     ArenaReport report_;
     bool gameOver_ = false;
@@ -241,7 +263,7 @@ void Arena::answerComputer() {
         return;
     }
     table.Trust.click();
-    if (seat_.changes()) {
+    if (seat_.changes(view())) {
         changeDice();
     }
     checkDice("the player's turn");
@@ -258,6 +280,11 @@ void Arena::changeDice() {
         }
     }
     table.Roll.click();
+    const std::optional<std::string> meant = seat_.keptOnPurpose();
+    if (meant && arrangeDigits(diceDigits(game_.state.FixDice)) != arrangeDigits(*meant)) {
+        fault("the player meant to keep " + *meant + " but kept " +
+              diceDigits(game_.state.FixDice));
+    }
 }
 
 TableView Arena::view() const {
@@ -322,8 +349,23 @@ ArenaReport runArena(const ArenaConfig& config) {
     } else {
         std::filesystem::create_directories(folder);
     }
-    Arena arena(config, folder);
-    return arena.run();
+    std::optional<ClassicOpponent> classic;
+    std::optional<solver::BestResponse> best;
+    double tableSeconds = 0.0;
+    if (config.policy == Policy::BestResponse) {
+        const auto start = std::chrono::steady_clock::now();
+        classic.emplace(config.options);
+        best.emplace(*classic, config.options);
+        tableSeconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    Arena arena(config, folder, best ? &*best : nullptr);
+    ArenaReport report = arena.run();
+    if (best) {
+        report.bestResponse = best->value();
+        report.tableSeconds = tableSeconds;
+    }
+    return report;
 }
 
 } // namespace quintel::arena

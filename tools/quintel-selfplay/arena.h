@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct ArenaConfig {
     std::function<bool()> interrupted;
     // Another computer seat in place of the real one (to show that the arena catches faults).
     ComputerPlayer* computer = nullptr;
+    // The computer the player faces: "classic", the game's own.
+    std::string computerName = "classic";
 };
 
 struct ArenaReport {
@@ -40,6 +43,10 @@ struct ArenaReport {
     // file); the run stops at the first.
     std::vector<std::string> writeFailures;
     bool interrupted = false;
+    // The best-response policy: the chance of winning that its tables promise, and the seconds
+    // they took to work out before the first game.
+    std::optional<double> bestResponse;
+    double tableSeconds = 0.0;
 };
 
 // Plays complete games headless through the screens' own handlers, the player's seat taken by
@@ -55,7 +62,8 @@ struct Interval {
 Interval wilsonInterval(long long successes, long long trials);
 
 // One line: games, wins of each side with the computer's 95 % interval, calls per game, the
-// longest bluff search and games per second.
+// longest bluff search and games per second; for the best response also the player's win rate
+// with its 95 % interval, the chance its tables promise and the seconds they took.
 std::string summaryLine(const ArenaConfig& config, const ArenaReport& report);
 
 } // namespace quintel::arena

@@ -44,7 +44,17 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
     }
     const auto policy = policyNamed(given.at("--policy"));
     if (!policy) {
-        return bad("--policy", given.at("--policy"), "honest, bluffer or cautious");
+        return bad("--policy", given.at("--policy"), "honest, bluffer, cautious or best-response");
+    }
+    if (given.contains("--computer")) {
+        const std::string_view computer = given.at("--computer");
+        if (computer == "expert") {
+            return ArgumentError{"the expert computer is not there yet"};
+        }
+        if (computer != "classic") {
+            return bad("--computer", computer, "classic");
+        }
+        config.computerName = computer;
     }
     config.games = *games;
     config.seed = *seed;
@@ -66,7 +76,7 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
             return HelpRequested{};
         }
         const bool known = name == "--games" || name == "--seed" || name == "--options" ||
-                           name == "--policy" || name == "--data";
+                           name == "--policy" || name == "--data" || name == "--computer";
         if (!known) {
             return ArgumentError{"unknown argument '" + std::string(name) + "'"};
         }
@@ -82,11 +92,14 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
 
 std::string usage() {
     return "usage: quintel-selfplay --games N --seed S --options none|any|perm|both\n"
-           "                        --policy honest|bluffer|cautious [--data DIR]\n"
+           "                        --policy honest|bluffer|cautious|best-response\n"
+           "                        [--computer classic] [--data DIR]\n"
            "       quintel-selfplay --help\n"
            "Plays N complete games of the computer against a scripted player and prints one\n"
            "summary line. The player's files go to DIR, or to a temporary folder that is removed\n"
-           "afterwards. Exits with 1 when a game breaks a rule of play or a player's file cannot\n"
+           "afterwards. The best response first works out its tables against the computer\n"
+           "(seconds to a minute). Exits with 1 when a game breaks a rule of play or a player's "
+           "file cannot\n"
            "be written, 2 on bad arguments.\n";
 }
 

@@ -16,7 +16,8 @@ struct ArgumentError {
 
 using ParsedArguments = std::variant<ArenaConfig, HelpRequested, ArgumentError>;
 
-// --games N --seed S --options none|any|perm|both --policy honest|bluffer|cautious [--data DIR],
+// --games N --seed S --options none|any|perm|both --policy honest|bluffer|cautious|best-response
+// [--computer classic] [--data DIR],
 // or --help. The first three and the policy are required.
 ParsedArguments parseArguments(const std::vector<std::string_view>& arguments);
 

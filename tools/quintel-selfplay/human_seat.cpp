@@ -4,6 +4,7 @@
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "opponent/call_planning.h"
+#include "solver/best_response.h"
 
 #include <algorithm>
 #include <functional>
@@ -73,6 +74,25 @@ std::array<bool, 5> throwSingles(const TableView& view) {
     return marks;
 }
 
+// Marks every die but `keep`: dice the table locked (neither selectable nor marked) count towards
+// it first, then selectable dice are kept from the left while the face is still wanted.
+std::array<bool, 5> keepMarks(const TableView& view, FaceCounts keep) {
+    std::array<bool, 5> marks = view.marked;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (!view.selectable[i] && !view.marked[i]) {
+            --keep[static_cast<std::size_t>(view.dice[i] - '0')];
+        }
+    }
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (view.selectable[i]) {
+            int& wanted = keep[static_cast<std::size_t>(view.dice[i] - '0')];
+            marks[i] = wanted <= 0;
+            wanted -= marks[i] ? 0 : 1;
+        }
+    }
+    return marks;
+}
+
 } // namespace
 
 std::optional<Policy> policyNamed(std::string_view name) {
@@ -85,6 +105,9 @@ std::optional<Policy> policyNamed(std::string_view name) {
     if (name == "cautious") {
         return Policy::Cautious;
     }
+    if (name == "best-response") {
+        return Policy::BestResponse;
+    }
     return std::nullopt;
 }
 
@@ -96,6 +119,8 @@ std::string_view policyName(Policy policy) {
         return "bluffer";
     case Policy::Cautious:
         return "cautious";
+    case Policy::BestResponse:
+        return "best-response";
     }
     return "";
 }
@@ -120,6 +145,9 @@ double chanceCallHolds(std::string_view fix, std::string_view call) {
 }
 
 std::string HumanSeat::call(const TableView& view) {
+    if (policy_ == Policy::BestResponse) {
+        return bestCall(view);
+    }
     if (policy_ != Policy::Bluffer) {
         return honestCall(view);
     }
@@ -137,6 +165,8 @@ bool HumanSeat::trusts(const TableView& view) {
         return false;
     }
     switch (policy_) {
+    case Policy::BestResponse:
+        return bestTrusts(view);
     case Policy::Honest:
         return chanceOf(view) >= 0.2;
     case Policy::Cautious:
@@ -158,11 +188,20 @@ double HumanSeat::chanceOf(const TableView& view) {
     return chance;
 }
 
-bool HumanSeat::changes() {
+bool HumanSeat::changes(const TableView& view) {
+    if (policy_ == Policy::BestResponse) {
+        const FaceCounts dice = countFaceDigits(view.dice);
+        keeping_ = best_->keep(solver::callIndexOf(countFaces(view.last)), dice,
+                               countFaceDigits(view.computerFix));
+        return keeping_.has_value();
+    }
     return policy_ != Policy::Bluffer || random_.next() < 0.5;
 }
 
 std::array<bool, 5> HumanSeat::marks(const TableView& view) {
+    if (policy_ == Policy::BestResponse) {
+        return keepMarks(view, keeping_.value_or(FaceCounts{}));
+    }
     if (policy_ != Policy::Bluffer) {
         return throwSingles(view);
     }
@@ -173,6 +212,36 @@ std::array<bool, 5> HumanSeat::marks(const TableView& view) {
         }
     }
     return marks;
+}
+
+std::string HumanSeat::bestCall(const TableView& view) {
+    const FaceCounts dice = countFaceDigits(view.dice);
+    const solver::CallIndex call = view.lastLevel == 0
+                                       ? best_->openingCall(dice)
+                                       : best_->call(solver::callIndexOf(countFaces(view.last)),
+                                                     keeping_.value_or(FaceCounts{}), dice);
+    keeping_.reset();
+    if (call < 0) {
+        return {};
+    }
+    ownCall_ = call;
+    return diceDigits(solver::callDigits(call));
+}
+
+bool HumanSeat::bestTrusts(const TableView& view) {
+    return best_->trusts(ownCall_, countFaceDigits(view.computerFix),
+                         solver::callIndexOf(countFaces(view.last)));
+}
+
+std::optional<std::string> HumanSeat::keptOnPurpose() const {
+    if (!keeping_) {
+        return std::nullopt;
+    }
+    std::string digits;
+    for (std::size_t face = 1; face <= kFaces; ++face) {
+        digits.append(static_cast<std::size_t>((*keeping_)[face]), static_cast<char>('0' + face));
+    }
+    return digits;
 }
 
 } // namespace quintel::arena

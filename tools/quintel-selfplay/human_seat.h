@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/dice.h"
 #include "model/random_source.h"
 
 #include <array>
@@ -9,9 +10,14 @@
 #include <string>
 #include <string_view>
 
+namespace quintel::solver {
+class BestResponse;
+}
+
 namespace quintel::arena {
 
-enum class Policy { Honest, Bluffer, Cautious };
+// BestResponse plays the computed best answer to the computer's play.
+enum class Policy { Honest, Bluffer, Cautious, BestResponse };
 
 std::optional<Policy> policyNamed(std::string_view name);
 std::string_view policyName(Policy policy);
@@ -30,23 +36,34 @@ struct TableView {
 // which dice to throw again.
 class HumanSeat {
 public:
-    HumanSeat(Policy policy, std::uint64_t seed) : policy_(policy), random_(seed) {}
+    // The best-response policy plays from `best`'s tables.
+    HumanSeat(Policy policy, std::uint64_t seed, const solver::BestResponse* best = nullptr)
+        : policy_(policy), random_(seed), best_(best) {}
 
     // A call that beats the last one, as digits (one per die); empty when none can.
     std::string call(const TableView& view);
     bool trusts(const TableView& view);
     // Whether to press Change at all after trusting.
-    bool changes();
+    bool changes(const TableView& view);
     // Which dice should end up marked; only selectable dice are changed by the table.
     std::array<bool, 5> marks(const TableView& view);
+    // The dice the seat means to keep at its throw this turn, as digits; nothing when it has not
+    // chosen (only the best response chooses them as such).
+    std::optional<std::string> keptOnPurpose() const;
 
 private:
+    std::string bestCall(const TableView& view);
+    bool bestTrusts(const TableView& view);
+
     // The chance that the computer's call holds, given the dice it kept.
     double chanceOf(const TableView& view);
 
     Policy policy_;
     RandomSource random_;
     std::map<std::string, double> chances_;
+    const solver::BestResponse* best_;
+    int ownCall_ = -1;                  // the seat's last call, as a call's place
+    std::optional<FaceCounts> keeping_; // the dice kept at this turn's throw
 };
 
 // The chance that five dice, of which `fix` are kept and the rest thrown, hold every die of

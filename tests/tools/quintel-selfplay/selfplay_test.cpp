@@ -53,6 +53,23 @@ TEST(ArenaArguments, ReadsARunAndRefusesAnythingElse) {
         "bad --options 'some': none, any, perm or both");
 }
 
+TEST(ArenaArguments, NameTheBestResponseAndTheClassicComputerOnly) {
+    const ParsedArguments good = parse({"--games", "3", "--seed", "1", "--options", "any",
+                                        "--policy", "best-response", "--computer", "classic"});
+    ASSERT_TRUE(std::holds_alternative<ArenaConfig>(good)) << errorOf(good);
+    EXPECT_EQ(std::get<ArenaConfig>(good).policy, Policy::BestResponse);
+    EXPECT_EQ(std::get<ArenaConfig>(good).computerName, "classic");
+    const std::vector<std::string_view> base{"--games",   "3",    "--seed",   "1",
+                                             "--options", "none", "--policy", "honest"};
+    auto with = [&](std::string_view computer) {
+        std::vector<std::string_view> words = base;
+        words.insert(words.end(), {"--computer", computer});
+        return errorOf(parse(words));
+    };
+    EXPECT_EQ(with("expert"), "the expert computer is not there yet");
+    EXPECT_EQ(with("grand"), "bad --computer 'grand': classic");
+}
+
 TEST(WilsonInterval, MatchesKnownIntervals) {
     const Interval half = wilsonInterval(50, 100);
     EXPECT_NEAR(half.low, 0.4038, 1e-4);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "opponent/classic_policy.h"
+#include "solver/opponent_model.h"
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace quintel {
+
+// The computer of the game, with an empty profile, as the best response sees it.
+class ClassicOpponent : public solver::OpponentModel {
+public:
+    explicit ClassicOpponent(RuleOptions options);
+
+    bool trusts(solver::CallIndex call, const FaceCounts& playerFix) const override;
+    FaceCounts keeps(solver::CallIndex call, const FaceCounts& dice,
+                     const FaceCounts& playerFix) const override;
+    std::span<const solver::CallChance> calls(solver::CallIndex call, const FaceCounts& hold,
+                                              const FaceCounts& dice) const override;
+
+private:
+    using Bluffs = std::vector<solver::CallChance>;
+    const Bluffs& bluffs(solver::CallIndex call, int hold) const;
+
+    ClassicPolicy policy_;
+    // The answers are asked for again and again in one pass; each is worked out once.
+    mutable std::map<std::tuple<solver::CallIndex, int, int>, int> holds_;
+    mutable std::vector<CallChances> candidates_; // by hold
+    mutable std::map<std::pair<solver::CallIndex, int>, Bluffs> bluffs_;
+    std::vector<solver::CallChance> certain_; // each call for sure, by call
+};
+
+} // namespace quintel

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/dice.h"
+#include "model/rule_options.h"
+#include "solver/opponent_model.h"
+#include "solver/positions.h"
+
+#include <optional>
+#include <vector>
+
+namespace quintel::solver {
+
+// The player who knows the computer's whole play and answers it as well as can be: one pass over
+// the calls from the strongest down finds, for every position, the highest chance of winning the
+// game from there. The player opens every game: it throws five dice that only it sees and calls
+// anything. Whoever trusts a call takes the dice, and either calls at once or keeps dice the rules
+// allow (the computer's last hold locked under "Fix Permanent"), throws the others and calls.
+class BestResponse {
+public:
+    // Runs the pass: a few seconds to a minute, by the computer's play.
+    BestResponse(const OpponentModel& computer, RuleOptions options);
+
+    // The chance of winning a game from its start.
+    double value() const { return value_; }
+
+    // The best call to open a game with on `dice`.
+    CallIndex openingCall(const FaceCounts& dice) const;
+
+    // Whether to trust the computer's `computerCall`, made after keeping `computerHold` of the
+    // dice the player handed over with its call `playerCall`.
+    bool trusts(CallIndex playerCall, const FaceCounts& computerHold, CallIndex computerCall) const;
+
+    // After trusting `last` and taking `dice`, the computer's hold `locked`: the dice to keep
+    // while throwing the others, or nothing to call at once.
+    std::optional<FaceCounts> keep(CallIndex last, const FaceCounts& dice,
+                                   const FaceCounts& locked) const;
+
+    // The best call after `last` on `dice`, `fix` being the dice kept at a throw (none when the
+    // player called at once).
+    CallIndex call(CallIndex last, const FaceCounts& fix, const FaceCounts& dice) const;
+
+    // The chance of winning after trusting `last` and taking `dice`, `locked` being the computer's
+    // hold.
+    double positionValue(CallIndex last, const FaceCounts& dice, const FaceCounts& locked) const;
+
+    // The chance of winning by calling `call` on `dice` with `fix` kept.
+    double callValue(CallIndex call, const FaceCounts& fix, const FaceCounts& dice) const;
+
+    // After the player's `playerCall` and the computer's hold `hold`: for each call the computer
+    // may make, the chance of winning by challenging it and by trusting it (both weighted by the
+    // chance of that call), and the chance of winning when each is answered the better way.
+    struct Answers {
+        std::vector<double> challenge;
+        std::vector<double> trust;
+        double value = 0.0;
+    };
+    Answers answers(CallIndex playerCall, const FaceCounts& hold) const;
+
+private:
+    void solveLevel(CallIndex level, std::vector<double>& best);
+    double keepOrCall(CallIndex last, int dice, int locked, const std::vector<double>& best) const;
+    void computeAnswers(CallIndex playerCall, int hold, Answers& into) const;
+    double bestCallNow(CallIndex last, int fix, int dice) const;
+
+    std::size_t at(CallIndex call, int index, int width) const {
+        return static_cast<std::size_t>(call) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(index);
+    }
+
+    const OpponentModel& computer_;
+    RuleOptions options_;
+    const DiceSets& sets_;
+    int calls_;
+    std::vector<double> callValues_;     // [call][pair (fix, dice)]
+    std::vector<double> positionValues_; // [last call][pair (locked, dice)]
+    std::vector<double> keepValues_;     // [last call][kept set]
+    double value_ = 0.0;
+};
+
+} // namespace quintel::solver
