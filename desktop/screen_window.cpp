@@ -1,5 +1,8 @@
 #include "desktop/screen_window.h"
 
+#include "desktop/accessible_names.h"
+#include "desktop/status_line_widget.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -19,6 +22,14 @@ namespace {
 QRect pixelRect(const Place& place) {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
             twipsToPixels(place.height)};
+}
+
+// The client area reaches down to the bottom of the screen's status line, if it has one.
+int heightWithStatusLine(Screen& screen) {
+    const Control* status = screen.statusLine();
+    return status == nullptr
+               ? screen.clientHeight
+               : std::max(screen.clientHeight, status->place.top + status->place.height);
 }
 
 } // namespace
@@ -49,7 +60,8 @@ ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
 void ScreenWindow::sync() {
     syncing_ = true;
     setWindowTitle(QString::fromStdString(screen_.windowCaption));
-    client_->setFixedSize(twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight));
+    client_->setFixedSize(twipsToPixels(screen_.clientWidth),
+                          twipsToPixels(heightWithStatusLine(screen_)));
     // Before its first load a screen's controls have no design yet.
     if (screen_.loaded()) {
         const std::vector<Control*> controls = screen_.controls();
@@ -177,6 +189,14 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
         entries_.push_back({control, created.widget, std::move(created.mirror),
                             created.takesFirstFocus, created.takesTyping});
     }
+    if (Control* status = screen_.statusLine()) {
+        auto* line = new StatusLineWidget(client_);
+        entries_.push_back({status, line,
+                            [line](const Control& mirrored) {
+                                line->setStatus(QString::fromStdString(mirrored.caption));
+                            },
+                            false, false});
+    }
     applyTabOrder();
 }
 
@@ -199,6 +219,7 @@ void ScreenWindow::mirror(const Entry& entry) {
     widget->setVisible(control.visible);
     widget->setToolTip(QString::fromStdString(control.tooltip));
     entry.mirror(control);
+    applyAccessibleText(*widget, screen_.accessibleText(control));
 }
 
 bool ScreenWindow::takesTyping(const QObject* widget) const {
