@@ -24,6 +24,7 @@ void FormCall::Option1_Click(int index) {
     for (int i = rowStart; i < rowStart + kGridColumns; ++i) {
         Option1[static_cast<std::size_t>(i)].value = i == index;
     }
+    showStatus();
     Check_Call();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "call/call_status.h"
 #include "forms/control.h"
 #include "forms/screen.h"
 #include "model/call_grid.h"
@@ -27,6 +28,8 @@ public:
     std::array<Control, kGridCells> Option1; // row f, column c is element callGridIndex(f, c)
     std::array<Control, kDiceCount> lblDice;
     Control OK, Cancel;
+    // Under the grid: the composed call in words, the player's dice and the weakest call allowed.
+    Control lblStatus;
 
     bool CallIsHigher = false;
     // The texts the computer's turn reads (and rewrites) after a call is handed over.
@@ -36,6 +39,11 @@ public:
     int DiceStringLevel = 0;
 
     std::vector<Control*> controls() override;
+    Control* statusLine() override { return &lblStatus; }
+    AccessibleText accessibleText(const Control& control) const override;
+
+    // What the status line reports: the grid's call against the table's dice and last call.
+    CallFacts callFacts() const;
 
     // Handlers.
     void Option1_Click(int index);
@@ -70,6 +78,7 @@ protected:
 
 private:
     void designGrid();
+    void showStatus();
     // The column selected in the row of face `face` (1..6): how many dice of that face are called.
     int selectedColumn(int face) const;
 };

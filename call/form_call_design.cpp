@@ -42,6 +42,9 @@ void FormCall::design() {
     Cancel.click = [this] { Cancel_Click(); };
     giveKey(OK, "Return", "Send the call");
     giveKey(Cancel, "Esc", "Close without calling");
+    designControl(lblStatus, "lblStatus", -1, ControlKind::Label, "",
+                  statusLinePlace(clientWidth, clientHeight));
+    showStatus();
 }
 
 // The face keys 1..6 compose a call by typing it: each press adds one die of that face, as a

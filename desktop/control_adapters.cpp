@@ -3,6 +3,7 @@
 #include "desktop/die_button_widget.h"
 #include "desktop/die_face_widget.h"
 #include "desktop/filled_box_widget.h"
+#include "desktop/log_highlight.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -98,6 +99,7 @@ private:
                 widget.moveCursor(QTextCursor::End);
                 widget.ensureCursorVisible();
             }
+            highlightLastLines(widget, control.highlightedLines);
         };
         // The game's keys are letters: a log takes the focus only when the player clicks into
         // it, never from Tab or from a button that goes away.

@@ -1,7 +1,9 @@
 #include "desktop/screen_window.h"
 
+#include "desktop/accessible_names.h"
 #include "desktop/design_scale.h"
 #include "desktop/scaled_area.h"
+#include "desktop/status_line_widget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +43,14 @@ QString indicatorSheet(double factor) {
                           "height: %1px; } QCheckBox, QRadioButton { spacing: %2px; }")
         .arg(side)
         .arg(spacing);
+}
+
+// The client area reaches down to the bottom of the screen's status line, if it has one.
+int heightWithStatusLine(Screen& screen) {
+    const Control* status = screen.statusLine();
+    return status == nullptr
+               ? screen.clientHeight
+               : std::max(screen.clientHeight, status->place.top + status->place.height);
 }
 
 } // namespace
@@ -116,7 +126,8 @@ void ScreenWindow::rescale() {
 void ScreenWindow::sync() {
     syncing_ = true;
     setWindowTitle(QString::fromStdString(screen_.windowCaption));
-    area_->setDesignSize({twipsToPixels(screen_.clientWidth), twipsToPixels(screen_.clientHeight)});
+    area_->setDesignSize(
+        {twipsToPixels(screen_.clientWidth), twipsToPixels(heightWithStatusLine(screen_))});
     // Before its first load a screen's controls have no design yet.
     if (screen_.loaded()) {
         const std::vector<Control*> controls = screen_.controls();
@@ -244,6 +255,14 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
         entries_.push_back({control, created.widget, std::move(created.mirror),
                             created.takesFirstFocus, created.takesTyping, created.fit});
     }
+    if (Control* status = screen_.statusLine()) {
+        auto* line = new StatusLineWidget(client_);
+        entries_.push_back({status, line,
+                            [line](const Control& mirrored) {
+                                line->setStatus(QString::fromStdString(mirrored.caption));
+                            },
+                            false, false, TextFit::None});
+    }
     applyTabOrder();
 }
 
@@ -264,6 +283,7 @@ void ScreenWindow::mirror(const Entry& entry) {
     widget->setEnabled(control.enabled);
     widget->setVisible(control.visible);
     entry.mirror(control);
+    applyAccessibleText(*widget, screen_.accessibleText(control));
     scale(entry);
 }
 

@@ -46,6 +46,8 @@ struct Control {
     // "Esc", "Return"); empty for none. See Screen::pressKey.
     std::string shortcut;
     std::string tooltip; // what the control does, with its key, for a hover hint; empty for none
+    // A text box's last lines that show what has just happened, drawn highlighted; 0 for none.
+    int highlightedLines = 0;
 
     std::function<void()> click;                  // what a click does; empty for none
     std::function<void(std::string)> edited = {}; // text typed into a text box

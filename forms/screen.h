@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/accessible_text.h"
 #include "forms/control.h"
 
 #include <array>
@@ -43,6 +44,15 @@ public:
     // The window's close box.
     virtual void closeFromFrame() { Unload(); }
 
+    // A line under the design area that tells the player what is going on and what to do; null
+    // for a screen without one. It is none of `controls()`: the window adds its place, right
+    // below the client area, to the client area's height.
+    virtual Control* statusLine() { return nullptr; }
+    // What assistive technology says of one of this screen's controls, as it stands now.
+    virtual AccessibleText accessibleText(const Control& control) const {
+        return plainAccessibleText(control);
+    }
+
     // A key the player pressed while this screen's window had the focus, named as Control's
     // shortcut names keys. Clicks the control with that shortcut when the window is shown and the
     // control (and its frame) can be clicked: enabled and visible. Returns whether anything ran.
@@ -74,6 +84,14 @@ private:
 // The one name of a key: a single letter in upper case, "Escape" as "Esc", the keypad's "Enter"
 // as "Return"; other names stay as they are.
 std::string keyName(std::string_view key);
+
+// The place of a status line right below a client area of this size: as wide as the area less its
+// margins, and three lines of the design font high, so that the longest texts need no scrolling.
+inline Place statusLinePlace(int clientWidth, int clientHeight) {
+    constexpr int kMargin = 120;
+    constexpr int kThreeLines = 3 * 200;
+    return {kMargin, clientHeight, clientWidth - 2 * kMargin, kThreeLines};
+}
 
 // Menu entries every screen shows.
 inline constexpr std::array<const char*, 3> kMenuCaptions{"Help", "Rule", "About"};

@@ -34,6 +34,7 @@ public:
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { cmdExit_Click(); }
+    AccessibleText accessibleText(const Control& control) const override;
 
     void btnOK_Click();
     void cmdExit_Click();

@@ -21,6 +21,9 @@ void FormStart::Trust_Click() {
     Call1.enabled = true;
     XTrust.enabled = false;
     Trust.enabled = false;
+    lblStatus.caption =
+        trustedStatus(diceDigits(std::span(game().state.LastCallDice).first<kDiceCount>()),
+                      diceDigits(diceValues()), tableKeys());
 }
 
 bool FormStart::functXTrust() {
@@ -41,6 +44,10 @@ bool FormStart::functXTrust() {
     for (const Control& die : Dice) {
         dice += die.caption;
     }
+    const Seat challengerSeat = state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer;
+    // The status line tells the verdict in words while its message is up.
+    lblStatus.caption =
+        challengeStatus(challengeOutcome(challengerSeat, challengerWins), state.PlayerNames[1]);
     const std::string challenger = state.CurrentPlayer == 0 ? "You" : "AI";
     game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" + "Call : " +
                            diceDigits(std::span(state.LastCallDice).first<kDiceCount>()) + "\r\n" +
@@ -58,10 +65,7 @@ void FormStart::decideChallenge(Seat challenger) {
     GameState& state = game().state;
     countUp(state.GamesPlayed);
     const bool challengerWins = functXTrust();
-    const Seat caller = challenger == Seat::Human ? Seat::Computer : Seat::Human;
-    const GameOutcome outcome{challenger, challengerWins ? challenger : caller,
-                              diceDigits(std::span(state.LastCallDice).first<kDiceCount>()),
-                              diceDigits(diceValues(), EmptyPositions::Zero)};
+    const GameOutcome outcome = challengeOutcome(challenger, challengerWins);
     game().lastOutcome = outcome;
     game().gameDecided();
     concludeGame(outcome);

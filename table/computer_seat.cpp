@@ -2,7 +2,10 @@
 
 #include "app/game.h"
 
+#include "model/dice.h"
+
 #include <algorithm>
+#include <string>
 
 namespace quintel {
 
@@ -22,6 +25,16 @@ void FormStart::computerCalls(const HandedCall& handed) {
     putDiceAway();
     state.DiceRolled = false;
     stopCountdown();
+
+    const std::string kept = diceDigits(handed.fix);
+    const ComputerMove move{.name = state.PlayerNames[1],
+                            .kept = kept,
+                            .thrown = kDiceCount - static_cast<int>(kept.size()),
+                            .call = diceDigits(handed.call),
+                            .trustable = Trust.enabled};
+    lblStatus.caption = computerCallStatus(move, tableKeys());
+    // The computer's call is the newest line of each log.
+    highlightLogs(1);
 }
 
 } // namespace quintel

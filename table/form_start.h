@@ -4,6 +4,7 @@
 #include "forms/screen.h"
 #include "model/dice.h"
 #include "table/game_outcome.h"
+#include "table/status_texts.h"
 
 #include <array>
 #include <string>
@@ -35,6 +36,8 @@ public:
     std::array<Control, kDiceCount> Dice;
     Control Change_Dice, Call1, XTrust, Trust, cmdExit;
     Control Timer1;
+    // Under the table: whose turn it is, what the player can do now, how the last game ended.
+    Control lblStatus;
 
     // Die i may be clicked to mark or unmark it (between Change and Roll or Cancel).
     std::array<bool, 6> DiceSelectable{};
@@ -42,6 +45,11 @@ public:
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { Form_Unload(); }
+    Control* statusLine() override { return &lblStatus; }
+    AccessibleText accessibleText(const Control& control) const override;
+
+    // The keys of the table's buttons, as the status line names them.
+    TableKeys tableKeys() const;
 
     // Handlers.
     void Form_Unload();
@@ -103,12 +111,19 @@ private:
     // The end of a decided game: the result message, the figures, "Continue ? ", the history
     // writes, then the next match or the return to the welcome screen.
     void concludeGame(const GameOutcome& outcome);
+    // The game as decided by `challenger` not trusting the last call, on the dice on the table.
+    GameOutcome challengeOutcome(Seat challenger, bool challengerWins) const;
+    // The status line while the player chooses dice to throw again.
+    void showChangingStatus();
+    // Marks the logs' last `lines` lines as what has just happened.
+    void highlightLogs(int lines);
     // The cover test: the dice hold every die of the last call (compares the face counts that
     // Dice_Level_Cal and Last_Level_Cal left).
     bool lastCallHeld() const;
     void designDice();
     void designButtons();
     void designKeys();
+    void designStatusLine();
 };
 
 } // namespace quintel

@@ -56,6 +56,7 @@ void FormStart::design() {
     // The timer has no interval, so it never ticks (see Timer1_Timer); it is never drawn either.
     designControl(Timer1, "Timer1", -1, ControlKind::Timer, "", {360, 840, 0, 0},
                   {.visible = false});
+    designStatusLine();
 }
 
 void FormStart::designButtons() {

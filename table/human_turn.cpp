@@ -3,6 +3,8 @@
 #include "app/game.h"
 #include "model/dice.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 namespace quintel {
@@ -67,6 +69,7 @@ void FormStart::Change_Dice_Click() {
     Roll.visible = true;
     XChange.visible = true;
     Change_Dice.enabled = false;
+    showChangingStatus();
 }
 
 void FormStart::Dice_Click(int index) {
@@ -77,6 +80,7 @@ void FormStart::Dice_Click(int index) {
     Control& die = Dice[i];
     die.caption = die.caption.size() == 1 ? die.caption + "X" : die.caption.substr(0, 1);
     game().state.DiceMarked[i] = !game().state.DiceMarked[i];
+    showChangingStatus();
 }
 
 void FormStart::Roll_Click() {
@@ -96,6 +100,10 @@ void FormStart::Roll_Click() {
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.FixDice[i] = state.DiceMarked[i] ? 0 : dieValue(static_cast<int>(i));
     }
+    const auto thrown = std::ranges::count(std::span(state.DiceMarked).first<kDiceCount>(), true);
+    lblStatus.caption =
+        thrownStatus(static_cast<int>(thrown), diceDigits(diceValues()),
+                     diceDigits(std::span(state.LastCallDice).first<kDiceCount>()), tableKeys());
 }
 
 void FormStart::XChange_Click() {
@@ -115,6 +123,8 @@ void FormStart::XChange_Click() {
     Roll.visible = false;
     XChange.visible = false;
     state.DiceRolled = false;
+    lblStatus.caption = trustedStatus(diceDigits(std::span(state.LastCallDice).first<kDiceCount>()),
+                                      diceDigits(diceValues()), tableKeys());
 }
 
 void FormStart::functCall() {
@@ -134,6 +144,8 @@ void FormStart::functCall() {
     Text1.caption += "\r\n";
     Text2.caption += "\r\n";
     state.LastCallLevel = state.CallLevel;
+    // A new call: what the computer's last turn wrote is no longer news.
+    highlightLogs(0);
     passTurn();
 }
 

@@ -73,6 +73,8 @@ void FormStart::functStart() {
         state.LastFaceCount[face] = 0;
     }
     functRandom();
+    highlightLogs(0);
+    lblStatus.caption = ownThrowStatus(diceDigits(diceValues()), tableKeys());
 }
 
 void FormStart::functRandom() {

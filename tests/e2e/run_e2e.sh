@@ -20,6 +20,8 @@ player=Tester
 # Geometry of the screens, in twips, as laid out by the game (15 twips to a pixel at scale 1).
 client_width_px=312
 client_height_px=253
+# The table and the call dialog have a status line of 40 pixels under the design area.
+status_client_height_px=$((client_height_px + 40))
 
 started=$(date +%s)
 work=$(mktemp -d)
@@ -155,11 +157,11 @@ has_message_box() { message_box >/dev/null; }
 
 # Where a window's client area starts and how much bigger than designed it is drawn: the window
 # is the menu bar above the client area, without a frame (there is no window manager).
-measure() { # window id
+measure() { # window id [client area height in pixels at scale 1]
     eval "$(xdotool getwindowgeometry --shell "$1")"
     scale=$(awk -v w="$WIDTH" -v d="$client_width_px" 'BEGIN { printf "%.3f", w / d }')
     client_x=$X
-    client_y=$(awk -v y="$Y" -v h="$HEIGHT" -v d="$client_height_px" -v s="$scale" \
+    client_y=$(awk -v y="$Y" -v h="$HEIGHT" -v d="${2:-$client_height_px}" -v s="$scale" \
         'BEGIN { printf "%d", y + h - d * s }')
 }
 
@@ -229,7 +231,7 @@ sign_in() { # screenshot name prefix
     wait_for 30 "the table after signing in" has_window Quintel NORMAL
     wait_for 10 "the welcome screen to close" no_window WELCOME NORMAL
     table=$(window_of Quintel NORMAL)
-    measure "$table"
+    measure "$table" "$status_client_height_px"
     log "signed in as $player; table at $client_x,$client_y"
     shoot "$table" "$1table.png"
 }
@@ -242,7 +244,7 @@ open_call_dialog() { # screenshot name prefix, "key" to press C instead of click
     fi
     wait_for 20 "the call dialog" has_window Call DIALOG
     dialog=$(window_of Call DIALOG)
-    measure "$dialog"
+    measure "$dialog" "$status_client_height_px"
     # Two sixes: the preview shows them as the option buttons are clicked.
     click_twips $(option_twips 6 2)
     shoot "$dialog" "$1call.png"
@@ -258,7 +260,7 @@ whole_game() {
 
     # The computer either challenges the call (its verdict appears) or calls back, which
     # enables XTrust; a click on XTrust while it is disabled does nothing.
-    measure "$table"
+    measure "$table" "$status_client_height_px"
     local deadline=$(($(date +%s) + 90))
     until has_message_box; do
         [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the computer's turn to end"

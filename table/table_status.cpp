@@ -1,0 +1,50 @@
+#include "table/form_start.h"
+
+#include "app/game.h"
+#include "model/dice.h"
+
+#include <algorithm>
+#include <span>
+
+namespace quintel {
+
+void FormStart::designStatusLine() {
+    designControl(lblStatus, "lblStatus", -1, ControlKind::Label, "",
+                  statusLinePlace(clientWidth, clientHeight));
+}
+
+TableKeys FormStart::tableKeys() const {
+    return {.call = Call1.shortcut,
+            .change = Change_Dice.shortcut,
+            .roll = Roll.shortcut,
+            .cancel = XChange.shortcut,
+            .trust = Trust.shortcut,
+            .notTrust = XTrust.shortcut,
+            .firstDie = Dice.front().shortcut,
+            .lastDie = Dice.back().shortcut};
+}
+
+void FormStart::showChangingStatus() {
+    const GameState& state = game().state;
+    const auto first = [](const auto& flags) {
+        return std::span(flags).template first<kDiceCount>();
+    };
+    const ChangeChoice choice{
+        .marked = static_cast<int>(std::ranges::count(first(state.DiceMarked), true)),
+        .selectable = static_cast<int>(std::ranges::count(first(DiceSelectable), true))};
+    lblStatus.caption = changingStatus(choice, tableKeys());
+}
+
+void FormStart::highlightLogs(int lines) {
+    Text1.highlightedLines = lines;
+    Text2.highlightedLines = lines;
+}
+
+GameOutcome FormStart::challengeOutcome(Seat challenger, bool challengerWins) const {
+    const Seat caller = challenger == Seat::Human ? Seat::Computer : Seat::Human;
+    return {challenger, challengerWins ? challenger : caller,
+            diceDigits(std::span(game().state.LastCallDice).first<kDiceCount>()),
+            diceDigits(diceValues(), EmptyPositions::Zero)};
+}
+
+} // namespace quintel
