@@ -9,7 +9,7 @@ namespace {
 
 // Share of the screen's height a window takes when it first opens, and the largest factor it
 // opens at: beyond that the player makes it bigger if wanted.
-constexpr double kShareOfHeight = 0.45;
+constexpr double kShareOfHeight = 0.55;
 constexpr double kShareOfWidth = 1.0 / 3.0;
 constexpr double kLargestFirstFactor = 2.0;
 constexpr double kFactorStep = 0.25;

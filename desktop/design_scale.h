@@ -18,7 +18,7 @@ QRect scaledRect(const QRect& design, double factor);
 QSize scaledSize(QSize design, double factor);
 int scaledLength(int design, double factor);
 
-// The factor a window of `design` opens at the first time on a screen of `screen`: a little under
+// The factor a window of `design` opens at the first time on a screen of `screen`: a little over
 // half the screen's height, and no more than a third of its width so that the table and the call
 // dialog stand side by side; twice the design at most, never under the design, in quarter steps.
 // On a 1920 × 1080 screen that is twice the design.
