@@ -5,7 +5,8 @@
 #   model/            the standard library only
 #   forms/            model/
 #   opponent/engine/  model/
-#   table/ call/ records/ opponent/ app/ (the game)   the three above
+#   solver/           model/ and opponent/engine/ (and zlib)
+#   table/ call/ records/ opponent/ app/ (the game)   the four above
 #   desktop/          the game and Qt;   app/main.cpp: desktop/ as well
 #   testing/          the game;   tools/*/: the game;   bench/: testing/ and tools/ as well
 #   tests/ fuzz/      anything
@@ -23,6 +24,7 @@ layer_of() {
     model/*) echo model ;;
     forms/*) echo forms ;;
     opponent/engine/*) echo engine ;;
+    solver/*) echo solver ;;
     table/* | call/* | records/* | opponent/* | app/*) echo game ;;
     desktop/*) echo desktop ;;
     testing/*) echo testing ;;
@@ -35,11 +37,12 @@ layer_of() {
 
 # The layers a layer's files may include, itself first.
 usable_layers() {
-    local game="game model forms engine"
+    local game="game model forms engine solver"
     case $1 in
     model) echo "model" ;;
     forms) echo "forms model" ;;
     engine) echo "engine model" ;;
+    solver) echo "solver model engine" ;;
     game) echo "$game" ;;
     desktop) echo "desktop $game" ;;
     main) echo "main desktop $game" ;;
