@@ -322,7 +322,8 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
             }
             solution.iterations += kCheckEvery;
         }
-        solution.strategy = restricted.averageStrategy(active_, settings.smallestChance);
+        solution.strategy =
+            restricted.averageStrategy(active_, settings.tolerance * settings.smallestChanceShare);
         solution.check = checkStage(game, solution.strategy);
         if (solution.check.gap() <= settings.tolerance || solution.iterations >= kMostIterations) {
             return solution;

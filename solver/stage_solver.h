@@ -10,8 +10,10 @@ struct SolverSettings {
     // The solve of a stage stops when neither side can gain more than this by a best reply to the
     // other's stored strategy (checkStage's gap).
     double tolerance = 1e-7;
-    // Mixed calls below this chance are dropped before the check (and the rest rescaled).
-    double smallestChance = 1e-10;
+    // Mixed calls below this share of the tolerance are dropped before the check (and the rest
+    // rescaled): the average strategies touch many calls with tiny chances, which would make
+    // the data file large. The check is of what is kept.
+    double smallestChanceShare = 0.01;
 };
 
 struct StageSolution {
