@@ -7,7 +7,7 @@ namespace quintel {
 namespace {
 
 using solver::CallIndex;
-using solver::DiceSets;
+using solver::FiveDiceSets;
 
 solver::CallIndex indexOf(const ComputerCall& call) {
     return solver::callIndexOf(countFaces(call.dice));
@@ -20,20 +20,20 @@ std::string callText(CallIndex call) {
 } // namespace
 
 ClassicOpponent::ClassicOpponent(RuleOptions options)
-    : policy_(options), candidates_(static_cast<std::size_t>(DiceSets::get().setCount())) {
+    : policy_(options), candidates_(static_cast<std::size_t>(FiveDiceSets::get().setCount())) {
     for (CallIndex call = 0; call < solver::callCount(); ++call) {
         certain_.push_back({call, 1.0});
     }
 }
 
 bool ClassicOpponent::trusts(CallIndex call, const FaceCounts& playerFix) const {
-    const DiceSets& sets = DiceSets::get();
+    const FiveDiceSets& sets = FiveDiceSets::get();
     return policy_.trusts(solver::callDigits(call), sets.digits(sets.setOf(playerFix)));
 }
 
 FaceCounts ClassicOpponent::keeps(CallIndex call, const FaceCounts& dice,
                                   const FaceCounts& playerFix) const {
-    const DiceSets& sets = DiceSets::get();
+    const FiveDiceSets& sets = FiveDiceSets::get();
     // The player's fixed dice bind the computer's hold only under "Fix Permanent".
     const int fix = policy_.options().fixPermanent ? sets.setOf(playerFix) : sets.emptySet();
     const auto key = std::make_tuple(call, sets.setOf(dice), fix);
@@ -54,7 +54,7 @@ const ClassicOpponent::Bluffs& ClassicOpponent::bluffs(CallIndex call, int hold)
     }
     CallChances& candidates = candidates_[static_cast<std::size_t>(hold)];
     if (candidates.empty()) {
-        candidates = bluffCandidateChances(DiceSets::get().digits(hold));
+        candidates = bluffCandidateChances(FiveDiceSets::get().digits(hold));
     }
     Bluffs outcome;
     for (const CallChance& chance :
@@ -67,7 +67,7 @@ const ClassicOpponent::Bluffs& ClassicOpponent::bluffs(CallIndex call, int hold)
 
 std::span<const solver::CallChance> ClassicOpponent::calls(CallIndex call, const FaceCounts& hold,
                                                            const FaceCounts& dice) const {
-    const DiceSets& sets = DiceSets::get();
+    const FiveDiceSets& sets = FiveDiceSets::get();
     const int held = sets.setOf(hold);
     // A hold of five dice is kept in canonical order, as the search gives it; a bluff built on it
     // drops its last die.

@@ -17,7 +17,7 @@ bool holds(const FaceCounts& dice, CallIndex call) {
 } // namespace
 
 BestResponse::BestResponse(const OpponentModel& computer, RuleOptions options)
-    : computer_(computer), options_(options), sets_(DiceSets::get()), calls_(callCount()) {
+    : computer_(computer), options_(options), sets_(FiveDiceSets::get()), calls_(callCount()) {
     const auto pairs = static_cast<std::size_t>(sets_.pairCount());
     const auto calls = static_cast<std::size_t>(calls_);
     callValues_.assign(calls * pairs, 0.0);
@@ -42,7 +42,7 @@ void BestResponse::solveLevel(CallIndex level, std::vector<double>& best) {
     const int setCount = sets_.setCount();
     for (int kept = 0; kept < setCount; ++kept) {
         double sum = 0.0;
-        for (const DiceSets::Outcome& outcome : sets_.throwsAround(kept)) {
+        for (const FiveDiceSets::Outcome& outcome : sets_.throwsAround(kept)) {
             sum +=
                 outcome.chance * best[static_cast<std::size_t>(sets_.pairOf(kept, outcome.hand))];
         }
@@ -101,7 +101,7 @@ void BestResponse::computeAnswers(CallIndex playerCall, int hold, Answers& into)
     into.challenge.assign(static_cast<std::size_t>(calls_), 0.0);
     into.trust.assign(static_cast<std::size_t>(calls_), 0.0);
     const FaceCounts& kept = sets_.counts(hold);
-    for (const DiceSets::Outcome& outcome : sets_.throwsAround(hold)) {
+    for (const FiveDiceSets::Outcome& outcome : sets_.throwsAround(hold)) {
         const FaceCounts& dice = sets_.counts(outcome.hand);
         const int pair = sets_.pairOf(hold, outcome.hand);
         for (const CallChance& answer : computer_.calls(playerCall, kept, dice)) {

@@ -3,7 +3,7 @@
 #include "model/dice.h"
 #include "model/rule_options.h"
 #include "solver/opponent_model.h"
-#include "solver/positions.h"
+#include "solver/response_positions.h"
 
 #include <optional>
 #include <vector>
@@ -69,7 +69,7 @@ private:
 
     const OpponentModel& computer_;
     RuleOptions options_;
-    const DiceSets& sets_;
+    const FiveDiceSets& sets_;
     int calls_;
     std::vector<double> callValues_;     // [call][pair (fix, dice)]
     std::vector<double> positionValues_; // [last call][pair (locked, dice)]

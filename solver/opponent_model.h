@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/dice.h"
-#include "solver/positions.h"
+#include "solver/response_positions.h"
 
 #include <span>
 

@@ -1,146 +1,93 @@
 #include "solver/positions.h"
 
-#include <array>
+#include "model/keep_rules.h"
 
 namespace quintel::solver {
 
-namespace {
-
-constexpr int kCodes = 6 * 6 * 6 * 6 * 6 * 6; // each face shown by 0..5 dice
-
-int codeOf(const FaceCounts& counts) {
-    int code = 0;
-    for (std::size_t face = kFaces; face >= 1; --face) {
-        code = code * 6 + counts[face];
-    }
-    return code;
-}
-
-int diceIn(const FaceCounts& counts) {
-    int dice = 0;
+FaceCounts addCounts(const FaceCounts& a, const FaceCounts& b) {
+    FaceCounts sum{};
     for (std::size_t face = 1; face <= kFaces; ++face) {
-        dice += counts[face];
+        sum[face] = a[face] + b[face];
     }
-    return dice;
+    return sum;
 }
 
-struct CallPlaces {
-    std::vector<FaceCounts> counts;
-    std::vector<int> byCode = std::vector<int>(kCodes, -1);
-};
-
-const CallPlaces& callPlaces() {
-    static const CallPlaces places = [] {
-        CallPlaces built;
-        for (const RankedCall& call : everyCallWeakestFirst()) {
-            const FaceCounts counts = countFaces(call.dice);
-            built.byCode[static_cast<std::size_t>(codeOf(counts))] =
-                static_cast<int>(built.counts.size());
-            built.counts.push_back(counts);
-        }
-        return built;
-    }();
-    return places;
-}
-
-// n! / (r1! ... r6!) / 6^n: the chance that n thrown dice show the faces `thrown` counts.
-double throwChance(const FaceCounts& thrown) {
-    constexpr std::array<double, 6> factorial{1, 1, 2, 6, 24, 120};
-    const int n = diceIn(thrown);
-    double chance = factorial[static_cast<std::size_t>(n)];
-    for (std::size_t face = 1; face <= kFaces; ++face) {
-        chance /= factorial[static_cast<std::size_t>(thrown[face])];
-    }
-    for (int i = 0; i < n; ++i) {
-        chance /= kFaces;
-    }
-    return chance;
-}
-
-bool partOf(const FaceCounts& part, const FaceCounts& hand) {
-    return covers(hand, part);
-}
-
-} // namespace
-
-int callCount() {
-    return static_cast<int>(callPlaces().counts.size());
-}
-
-CallIndex callIndexOf(const FaceCounts& dice) {
-    return callPlaces().byCode[static_cast<std::size_t>(codeOf(dice))];
-}
-
-const FaceCounts& callCounts(CallIndex call) {
-    return callPlaces().counts[static_cast<std::size_t>(call)];
-}
-
-const CallDigits& callDigits(CallIndex call) {
-    return everyCallWeakestFirst()[static_cast<std::size_t>(call)].dice;
-}
-
-const DiceSets& DiceSets::get() {
-    static const DiceSets sets;
-    return sets;
-}
-
-DiceSets::DiceSets() : codes_(kCodes, -1) {
-    FaceCounts counts{};
-    const auto add = [&](auto&& self, std::size_t face, int left) -> void {
+std::vector<int> subsetsOf(const DiceSets& sets, int set) {
+    const FaceCounts& whole = sets.counts(set);
+    std::vector<int> subsets;
+    FaceCounts part{};
+    auto add = [&](auto&& self, std::size_t face) -> void {
         if (face > kFaces) {
-            codes_[static_cast<std::size_t>(codeOf(counts))] = static_cast<int>(counts_.size());
-            counts_.push_back(counts);
-            sizes_.push_back(diceIn(counts));
+            subsets.push_back(sets.indexOf(part));
             return;
         }
-        for (int n = 0; n <= left; ++n) {
-            counts[face] = n;
-            self(self, face + 1, left - n);
+        for (int n = 0; n <= whole[face]; ++n) {
+            part[face] = n;
+            self(self, face + 1);
         }
-        counts[face] = 0;
+        part[face] = 0;
     };
-    add(add, 1, kDiceCount);
-    empty_ = setOf(FaceCounts{});
+    add(add, 1);
+    return subsets;
+}
 
-    const std::size_t sets = counts_.size();
-    outcomes_.resize(sets);
-    parts_.resize(sets);
-    pairs_.assign(sets * sets, -1);
-    for (std::size_t hand = 0; hand < sets; ++hand) {
-        if (sizes_[hand] != kDiceCount) {
-            continue;
+GameTables::GameTables(Variant variant, RuleOptions options)
+    : sets_(variant), options_(options), callOfSet_(static_cast<std::size_t>(sets_.count()), -1) {
+    for (const FaceCounts& call : callsWeakestFirst(variant)) {
+        const int set = sets_.indexOf(call);
+        callOfSet_[static_cast<std::size_t>(set)] = callCount();
+        callSets_.push_back(set);
+    }
+    const auto setCount = static_cast<std::size_t>(sets_.count());
+    holdingByPair_.assign(setCount * setCount, -1);
+    subsetsOfHand_.resize(setCount);
+    for (const int hand : sets_.ofSize(variant.dice)) {
+        subsetsOfHand_[static_cast<std::size_t>(hand)] = subsetsOf(sets_, hand);
+        const std::vector<int> lockable =
+            options.fixPermanent ? subsetsOf(sets_, hand) : std::vector<int>{sets_.empty()};
+        for (const int locked : lockable) {
+            holdingByPair_[static_cast<std::size_t>(hand) * setCount +
+                           static_cast<std::size_t>(locked)] = holdingCount();
+            holdings_.push_back({hand, locked});
         }
-        hands_.push_back(static_cast<int>(hand));
-        for (std::size_t part = 0; part < sets; ++part) {
-            if (!partOf(counts_[part], counts_[hand])) {
-                continue;
-            }
-            FaceCounts thrown{};
-            for (std::size_t face = 1; face <= kFaces; ++face) {
-                thrown[face] = counts_[hand][face] - counts_[part][face];
-            }
-            outcomes_[part].push_back({static_cast<int>(hand), throwChance(thrown)});
-            parts_[hand].push_back(static_cast<int>(part));
-            pairs_[part * sets + hand] = pairCount_++;
+    }
+    cover_.assign(setCount * callSets_.size(), 0);
+    for (const int hand : sets_.ofSize(variant.dice)) {
+        for (int call = 0; call < callCount(); ++call) {
+            cover_[static_cast<std::size_t>(hand) * callSets_.size() +
+                   static_cast<std::size_t>(call)] =
+                quintel::covers(sets_.counts(hand), sets_.counts(callSet(call))) ? 1 : 0;
         }
     }
 }
 
-int DiceSets::setOf(const FaceCounts& counts) const {
-    return codes_[static_cast<std::size_t>(codeOf(counts))];
-}
-
-std::string DiceSets::digits(int set) const {
-    std::string text;
-    const FaceCounts& faces = counts(set);
-    for (std::size_t face = 1; face <= kFaces; ++face) {
-        text.append(static_cast<std::size_t>(faces[face]), static_cast<char>('0' + face));
+int GameTables::holdingIndex(int hand, int locked) const {
+    if (!options_.fixPermanent) {
+        locked = sets_.empty();
     }
-    return arrangeDigits(text);
+    if (hand < 0 || locked < 0) {
+        return -1;
+    }
+    return holdingByPair_[static_cast<std::size_t>(hand) * static_cast<std::size_t>(sets_.count()) +
+                          static_cast<std::size_t>(locked)];
 }
 
-double DiceSets::handChance(int hand) const {
-    return throwChance(counts(hand));
+std::vector<int> GameTables::allowedKeeps(int call, int holdingIndexValue) const {
+    const Holding& held = holding(holdingIndexValue);
+    const KeepRange range = keepRange(sets_.counts(callSet(call)), sets_.counts(held.hand),
+                                      sets_.counts(held.locked), options_);
+    std::vector<int> keeps;
+    for (const int kept : subsetsOfHand_[static_cast<std::size_t>(held.hand)]) {
+        if (keepAllowed(range, sets_.counts(kept))) {
+            keeps.push_back(kept);
+        }
+    }
+    return keeps;
+}
+
+int GameTables::holdingAfterThrow(int kept, int thrown) const {
+    const int hand = sets_.indexOf(addCounts(sets_.counts(kept), sets_.counts(thrown)));
+    return holdingIndex(hand, kept);
 }
 
 } // namespace quintel::solver

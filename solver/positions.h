@@ -1,72 +1,69 @@
 #pragma once
 
-#include "model/call_list.h"
-#include "model/dice.h"
+#include "model/rule_options.h"
+#include "solver/variant.h"
 
-#include <string>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quintel::solver {
 
-// A call as its place among every call, weakest first: a call beats exactly the calls of a lower
-// place.
-using CallIndex = int;
+// What a position holds besides the last call: the N dice on the table (public once a seat has
+// trusted) and the dice locked by "Fix Permanent" (always among them; none without that option,
+// where they do not matter).
+struct Holding {
+    int hand = 0;   // DiceSets index of the N dice
+    int locked = 0; // DiceSets index of the locked dice
+};
 
-int callCount();
-// Every die of a call is one of its face counts; a call is the multiset of its dice.
-CallIndex callIndexOf(const FaceCounts& dice);
-const FaceCounts& callCounts(CallIndex call);
-const CallDigits& callDigits(CallIndex call);
-
-// Every multiset of zero to five dice has a place; `part` and `hand` below are such places, a hand
-// being one of five dice.
-class DiceSets {
+// The tables every solve of one variant under one option set shares: calls, holdings, which dice
+// cover which calls, and what a mover may keep.
+class GameTables {
 public:
-    static const DiceSets& get();
+    GameTables(Variant variant, RuleOptions options);
 
-    int setCount() const { return static_cast<int>(counts_.size()); }
-    const FaceCounts& counts(int set) const { return counts_[static_cast<std::size_t>(set)]; }
-    int setOf(const FaceCounts& counts) const;
-    int size(int set) const { return sizes_[static_cast<std::size_t>(set)]; }
-    // The digits of a set, in canonical order.
-    std::string digits(int set) const;
-    int emptySet() const { return empty_; }
+    Variant variant() const { return sets_.variant(); }
+    RuleOptions options() const { return options_; }
+    const DiceSets& sets() const { return sets_; }
 
-    const std::vector<int>& hands() const { return hands_; }
-    // The hands that `part` is a part of, with the chance of ending with each when the part is
-    // kept and the other dice are thrown.
-    struct Outcome {
-        int hand = 0;
-        double chance = 0.0;
-    };
-    const std::vector<Outcome>& throwsAround(int part) const {
-        return outcomes_[static_cast<std::size_t>(part)];
-    }
-    // The chance of throwing `hand` with all five dice.
-    double handChance(int hand) const;
+    int callCount() const { return static_cast<int>(callSets_.size()); }
+    // DiceSets index of a call (index in weakest-first order), and back (-1 for no call).
+    int callSet(int call) const { return callSets_[static_cast<std::size_t>(call)]; }
+    int callOfSet(int set) const { return callOfSet_[static_cast<std::size_t>(set)]; }
 
-    // Dense places of the pairs (part of a hand, hand), for tables over them.
-    int pairCount() const { return pairCount_; }
-    int pairOf(int part, int hand) const {
-        return pairs_[static_cast<std::size_t>(part) * counts_.size() +
-                      static_cast<std::size_t>(hand)];
+    int holdingCount() const { return static_cast<int>(holdings_.size()); }
+    const Holding& holding(int index) const { return holdings_[static_cast<std::size_t>(index)]; }
+    // -1 when the locked dice are not among the hand; locked dice are ignored without
+    // "Fix Permanent".
+    int holdingIndex(int hand, int locked) const;
+
+    // The hand's dice hold every die of the call.
+    bool covers(int hand, int call) const {
+        return cover_[static_cast<std::size_t>(hand) * callSets_.size() +
+                      static_cast<std::size_t>(call)] != 0;
     }
-    const std::vector<int>& partsOf(int hand) const {
-        return parts_[static_cast<std::size_t>(hand)];
-    }
+
+    // The sets of dice a mover holding `holding` may keep when it changes after `call`.
+    std::vector<int> allowedKeeps(int call, int holding) const;
+
+    // The holding after keeping `kept` and throwing `thrown`.
+    int holdingAfterThrow(int kept, int thrown) const;
 
 private:
-    DiceSets();
-
-    std::vector<FaceCounts> counts_;
-    std::vector<int> sizes_;
-    std::vector<int> codes_; // a set's place by its counts in base 6
-    std::vector<int> hands_;
-    std::vector<std::vector<Outcome>> outcomes_;
-    std::vector<std::vector<int>> parts_;
-    std::vector<int> pairs_;
-    int pairCount_ = 0;
-    int empty_ = 0;
+    DiceSets sets_;
+    RuleOptions options_;
+    std::vector<int> callSets_;
+    std::vector<int> callOfSet_;
+    std::vector<Holding> holdings_;
+    std::vector<int> holdingByPair_; // hand set index * set count + locked set index
+    std::vector<std::uint8_t> cover_;
+    std::vector<std::vector<int>> subsetsOfHand_; // by DiceSets index of the hand
 };
+
+// Every sub-multiset of the given dice, as DiceSets indices.
+std::vector<int> subsetsOf(const DiceSets& sets, int set);
+
+FaceCounts addCounts(const FaceCounts& a, const FaceCounts& b);
 
 } // namespace quintel::solver

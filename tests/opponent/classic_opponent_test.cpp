@@ -8,13 +8,13 @@ namespace quintel {
 namespace {
 
 using solver::CallIndex;
-using solver::DiceSets;
+using solver::FiveDiceSets;
 
 TEST(ClassicOpponent, AnswersWithThePolicysCallsAsCallPlaces) {
     for (const RuleOptions options : {RuleOptions{}, RuleOptions{true, true}}) {
         const ClassicOpponent classic(options);
         const ClassicPolicy policy(options);
-        const DiceSets& sets = DiceSets::get();
+        const FiveDiceSets& sets = FiveDiceSets::get();
         for (const std::string_view call : {"2", "66", "6655", "65432", "55543"}) {
             const CallIndex index = solver::callIndexOf(countFaceDigits(call));
             const CallDigits& digits = solver::callDigits(index);
@@ -25,7 +25,7 @@ TEST(ClassicOpponent, AnswersWithThePolicysCallsAsCallPlaces) {
                 ASSERT_TRUE(covers(dice, hold));
                 EXPECT_EQ(arrangeDigits(policy.hold(call, playerDice, "")),
                           sets.digits(sets.setOf(hold)));
-                for (const DiceSets::Outcome& thrown : sets.throwsAround(sets.setOf(hold))) {
+                for (const FiveDiceSets::Outcome& thrown : sets.throwsAround(sets.setOf(hold))) {
                     const FaceCounts& ended = sets.counts(thrown.hand);
                     const std::string holdText = sets.digits(sets.setOf(hold));
                     const CallChances expected =

@@ -66,9 +66,10 @@ TEST_P(EveryOptionSet, ExactArithmeticConfirmsTheFloatingValue) {
                 openerValue(variant, GetParam()), kTolerance);
 }
 
-// The largest whole programs: one die of six faces runs to half a million rows.
-TEST_P(EveryOptionSet, OneDieOfFiveAndSixFacesAgreesWithTheCutGame) {
-    for (const Variant variant : {Variant{5, 1}, Variant{6, 1}}) {
+// One die of five faces: 18,000 to 29,000 rows. Six faces (half a million rows, a minute each)
+// are left to the benchmark.
+TEST_P(EveryOptionSet, OneDieOfFiveFacesAgreesWithTheCutGame) {
+    for (const Variant variant : {Variant{5, 1}}) {
         const GameSolution whole = solveOpening(variant, GetParam());
         EXPECT_NEAR(whole.guaranteed, whole.value, kTolerance);
         EXPECT_NEAR(whole.conceded, whole.value, kTolerance);

@@ -1,4 +1,4 @@
-#include "solver/positions.h"
+#include "solver/response_positions.h"
 
 #include "model/call_rules.h"
 
@@ -10,8 +10,8 @@
 namespace quintel::solver {
 namespace {
 
-TEST(DiceSets, EveryPartOfAHandAndTheChanceOfThrowingAroundIt) {
-    const DiceSets& sets = DiceSets::get();
+TEST(FiveDiceSets, EveryPartOfAHandAndTheChanceOfThrowingAroundIt) {
+    const FiveDiceSets& sets = FiveDiceSets::get();
     EXPECT_EQ(sets.setCount(), 462);
     EXPECT_EQ(sets.hands().size(), 252U);
     int pairs = 0;
@@ -33,7 +33,7 @@ TEST(DiceSets, EveryPartOfAHandAndTheChanceOfThrowingAroundIt) {
             counted[sets.setOf(dice)] += 1.0 / throws;
         }
         ASSERT_EQ(sets.throwsAround(part).size(), counted.size()) << sets.digits(part);
-        for (const DiceSets::Outcome& outcome : sets.throwsAround(part)) {
+        for (const FiveDiceSets::Outcome& outcome : sets.throwsAround(part)) {
             EXPECT_NEAR(outcome.chance, counted[outcome.hand], 1e-15) << sets.digits(part);
             EXPECT_GE(sets.pairOf(part, outcome.hand), 0);
         }

@@ -1,0 +1,77 @@
+// The largest stage of the game and the load of a stored solve.
+#include "solver/data_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace quintel::solver {
+namespace {
+
+const GameTables& tables() {
+    static const GameTables realGame(kRealGame, {});
+    return realGame;
+}
+
+// Positions after the opening with fixed random values: the stage's size and shape are the
+// real ones, whatever the values.
+const std::vector<double>& values() {
+    static const std::vector<double> random = [] {
+        std::mt19937 generator(5);
+        std::uniform_real_distribution<double> chance(0, 1);
+        std::vector<double> drawn(static_cast<std::size_t>(tables().holdingCount()) *
+                                  static_cast<std::size_t>(tables().callCount()));
+        for (double& value : drawn) {
+            value = chance(generator);
+        }
+        return drawn;
+    }();
+    return random;
+}
+
+// Keeping nothing, every call allowed: 252 types and 461 calls, solved from nothing to the
+// tolerance of the stored solves.
+void OpeningStageFromNothing(benchmark::State& state) {
+    const StageGame game(tables(), -1, tables().sets().empty(), values());
+    const SolverSettings settings{.tolerance = 1e-5};
+    for (auto _ : state) {
+        StageSolver solver;
+        const StageSolution solution = solver.solve(game, settings);
+        if (solution.check.gap() > settings.tolerance) {
+            state.SkipWithError("the stage is not solved within the tolerance");
+            return;
+        }
+        benchmark::DoNotOptimize(solution.check);
+    }
+}
+BENCHMARK(OpeningStageFromNothing)->Unit(benchmark::kMillisecond);
+
+// The stored solve without options; where none is stored yet, a solve of three dice written on
+// the spot (the label says which).
+std::filesystem::path solveToLoad(benchmark::State& state) {
+    const auto stored = std::filesystem::path(QUINTEL_SOLVED_DATA) / dataFileName({});
+    if (std::filesystem::exists(stored)) {
+        state.SetLabel("stored");
+        return stored;
+    }
+    const auto written = std::filesystem::temp_directory_path() / "quintel-bench-none.qsolved";
+    writeDataFile(written, SolvedGame::solve({kFaces, 3}, {}), SolverSettings{}.tolerance, "bench");
+    state.SetLabel("three dice");
+    return written;
+}
+
+void LoadStoredSolve(benchmark::State& state) {
+    const auto path = solveToLoad(state);
+    for (auto _ : state) {
+        const LoadedGame loaded = readDataFile(path);
+        if (!loaded.game) {
+            state.SkipWithError(loaded.error.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(loaded.game->openValue());
+    }
+}
+BENCHMARK(LoadStoredSolve)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quintel::solver

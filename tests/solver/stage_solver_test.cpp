@@ -1,0 +1,116 @@
+#include "solver/stage_solver.h"
+
+#include <glpk.h>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quintel::solver {
+namespace {
+
+// The stage's value by an exact linear programme: the responder picks a chance of trust q per
+// call to hold down what the best call of each type wins,
+//   min sum_t p_t u_t  subject to  u_t >= a_tm + q_m (b_tm - a_tm),  0 <= q_m <= 1.
+double linearProgrammeValue(const StageGame& game) {
+    glp_prob* lp = glp_create_prob();
+    glp_set_obj_dir(lp, GLP_MIN);
+    const int types = game.typeCount();
+    const int messages = game.messageCount();
+    glp_add_cols(lp, types + messages);
+    for (int t = 0; t < types; ++t) {
+        glp_set_col_bnds(lp, t + 1, GLP_FR, 0, 0);
+        glp_set_obj_coef(lp, t + 1, game.chance(t));
+    }
+    for (int m = 0; m < messages; ++m) {
+        glp_set_col_bnds(lp, types + m + 1, GLP_DB, 0, 1);
+    }
+    glp_add_rows(lp, types * messages);
+    for (int t = 0; t < types; ++t) {
+        for (int m = 0; m < messages; ++m) {
+            const int row = t * messages + m + 1;
+            const double a = game.challengePayoff(t, m);
+            glp_set_row_bnds(lp, row, GLP_LO, a, 0);
+            const int columns[] = {0, t + 1, types + m + 1};
+            const double factors[] = {0, 1, -(game.trustPayoff(t, m) - a)};
+            glp_set_mat_row(lp, row, 2, columns, factors);
+        }
+    }
+    glp_smcp settings;
+    glp_init_smcp(&settings);
+    settings.msg_lev = GLP_MSG_OFF;
+    glp_simplex(lp, &settings);
+    const double value = glp_get_obj_val(lp);
+    glp_delete_prob(lp);
+    return value;
+}
+
+std::vector<double> randomValues(const GameTables& tables, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> chance(0, 1);
+    std::vector<double> values(static_cast<std::size_t>(tables.holdingCount()) *
+                               static_cast<std::size_t>(tables.callCount()));
+    for (double& value : values) {
+        value = chance(random);
+    }
+    return values;
+}
+
+// Stages of a small variant under random values of the positions after them: the solver's
+// check brackets the exact value within the tolerance.
+TEST(StageSolver, MatchesAnExactLinearProgrammeOnSmallStages) {
+    const GameTables tables({3, 3}, {.fixAny = true});
+    const SolverSettings settings;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        const std::vector<double> values = randomValues(tables, seed);
+        for (const int kept :
+             {tables.sets().empty(), tables.sets().indexOf(countFaceDigits("1"))}) {
+            for (const int lastCall : {-1, 5, 12}) {
+                const StageGame game(tables, lastCall, kept, values);
+                StageSolver solver;
+                const StageSolution solution = solver.solve(game, settings);
+                const double exact = linearProgrammeValue(game);
+                EXPECT_LE(solution.check.gap(), settings.tolerance);
+                EXPECT_LE(solution.check.responderBest, exact + 1e-9);
+                EXPECT_GE(solution.check.moverBest, exact - 1e-9);
+                EXPECT_NEAR(solution.check.value(), exact, settings.tolerance);
+            }
+        }
+    }
+}
+
+// One solver carried down the last calls, as the backward pass uses it, gives each stage's value.
+TEST(StageSolver, CarriesItsAnswerFromOneLastCallToTheNext) {
+    const GameTables tables({4, 3}, {});
+    const std::vector<double> values = randomValues(tables, 7);
+    StageSolver solver;
+    for (int lastCall = tables.callCount() - 1; lastCall >= -1; --lastCall) {
+        const StageGame game(tables, lastCall, tables.sets().empty(), values);
+        const StageSolution solution = solver.solve(game, {});
+        if (lastCall % 5 == 0) {
+            EXPECT_NEAR(solution.check.value(), linearProgrammeValue(game), 1e-7)
+                << "last call " << lastCall;
+        }
+    }
+}
+
+TEST(StageSolver, ChecksWhatAStrategyLeavesToEachSide) {
+    const GameTables tables({3, 2}, {});
+    const std::vector<double> values = randomValues(tables, 3);
+    const StageGame game(tables, -1, tables.sets().empty(), values);
+    // Every type calls the strongest call, which no one can beat: it is always challenged and
+    // only the type that holds it wins.
+    StageStrategy strongest;
+    for (int t = 0; t <= game.typeCount(); ++t) {
+        strongest.typeStart.push_back(t);
+    }
+    const int top = tables.callCount() - 1;
+    strongest.calls.assign(static_cast<std::size_t>(game.typeCount()), {top, 1.0});
+    strongest.trust = {{top, 0.0}};
+    const StageCheck check = checkStage(game, strongest);
+    EXPECT_DOUBLE_EQ(check.responderBest, 1.0 / 9); // a pair of aces: 1 throw in 9
+    EXPECT_GE(check.moverBest, linearProgrammeValue(game) - 1e-12);
+    EXPECT_GT(check.gap(), 0.1);
+}
+
+} // namespace
+} // namespace quintel::solver

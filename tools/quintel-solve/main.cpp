@@ -1,0 +1,178 @@
+// quintel-solve: solves the game for both seats under one option set and writes its data file,
+// or answers questions about a solved game, one line each (--query).
+//
+//   quintel-solve --options none|any|perm|both [--out FILE] [--tolerance T]
+//   quintel-solve --options WORD --query [--out FILE | --solve]   questions on standard input
+//
+//   quintel-solve --options WORD --against classic   the best player's chance against that computer
+//
+// --faces F and --dice N solve a reduced variant of the game.
+#include "against.h"
+#include "model/number_text.h"
+#include "model/rule_options.h"
+#include "solve_console.h"
+#include "solver/data_file.h"
+
+#include <charconv>
+#include <chrono>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quintel;
+using namespace quintel::solver;
+
+struct Arguments {
+    RuleOptions options;
+    bool optionsGiven = false;
+    std::string out;
+    bool query = false;
+    bool solve = false;
+    SolverSettings settings;
+    Variant variant = kRealGame;
+    std::string against;
+    std::string command;
+};
+
+const char* const kUsage =
+    "usage: quintel-solve --options none|any|perm|both [--out FILE] [--tolerance T]\n"
+    "                     [--query [--solve]] [--faces F --dice N] [--against classic|expert]\n";
+
+template <class Number> std::optional<Number> numberWord(std::string_view word) {
+    Number value{};
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc{} || end != word.data() + word.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Arguments> parseArguments(int argc, char** argv) {
+    Arguments arguments;
+    arguments.command = "quintel-solve";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        arguments.command += " " + std::string(word);
+        const bool hasValue = i + 1 < argc;
+        std::string_view value = hasValue ? argv[i + 1] : "";
+        auto take = [&] {
+            arguments.command += " " + std::string(value);
+            ++i;
+        };
+        if (word == "--query") {
+            arguments.query = true;
+        } else if (word == "--solve") {
+            arguments.solve = true;
+        } else if (!hasValue) {
+            std::cerr << "quintel-solve: " << word << " needs a value or is unknown\n" << kUsage;
+            return std::nullopt;
+        } else if (word == "--options") {
+            const auto options = parseOptionWords(value);
+            if (!options) {
+                std::cerr << "quintel-solve: OPTS must be " << kOptionWordChoices << ", not '"
+                          << value << "'\n";
+                return std::nullopt;
+            }
+            arguments.options = *options;
+            arguments.optionsGiven = true;
+            take();
+        } else if (word == "--out") {
+            arguments.out = value;
+            take();
+        } else if (word == "--tolerance") {
+            const auto tolerance = numberWord<double>(value);
+            if (!tolerance || *tolerance <= 0) {
+                std::cerr << "quintel-solve: --tolerance must be a positive number\n";
+                return std::nullopt;
+            }
+            arguments.settings.tolerance = *tolerance;
+            take();
+        } else if (word == "--faces" || word == "--dice") {
+            const auto number = numberWord<int>(value);
+            (word == "--faces" ? arguments.variant.faces : arguments.variant.dice) =
+                number.value_or(0);
+            take();
+        } else if (word == "--against") {
+            arguments.against = value;
+            take();
+        } else {
+            std::cerr << "quintel-solve: unknown argument " << word << "\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    if (!arguments.optionsGiven || !isSupported(arguments.variant)) {
+        std::cerr << kUsage;
+        return std::nullopt;
+    }
+    if (arguments.out.empty()) {
+        arguments.out =
+            (std::filesystem::path(QUINTEL_SOLVED_DATA) / dataFileName(arguments.options)).string();
+    }
+    return arguments;
+}
+
+int solveAndWrite(const Arguments& arguments) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto seconds = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const SolvedGame game = SolvedGame::solve(
+        arguments.variant, arguments.options, arguments.settings, [&](int lastCall) {
+            if (lastCall % 10 == 0) {
+                std::cerr << "last call " << lastCall << ", " << static_cast<int>(seconds())
+                          << " s\n";
+            }
+        });
+    if (const auto error =
+            writeDataFile(arguments.out, game, arguments.settings.tolerance, arguments.command)) {
+        std::cerr << "quintel-solve: " << *error << "\n";
+        return 1;
+    }
+    std::cout << "value " << exactNumberText(game.openValue()) << "\n";
+    std::cout << "seconds " << numberText(seconds()) << "\n";
+    // A stage that ran out of iterations keeps its last strategy; its value is then only as good
+    // as its gap, and a figure from such a solve must not pass for one within the tolerance.
+    if (game.largestGap() > arguments.settings.tolerance) {
+        std::cerr << "quintel-solve: a stage stopped at a gap of "
+                  << exactNumberText(game.largestGap()) << ", above the tolerance "
+                  << exactNumberText(arguments.settings.tolerance)
+                  << "; its figures are not within the tolerance\n";
+        return 1;
+    }
+    return 0;
+}
+
+int query(const Arguments& arguments) {
+    if (arguments.solve) {
+        const SolvedGame game =
+            SolvedGame::solve(arguments.variant, arguments.options, arguments.settings);
+        return runSolveConsole(game, std::cin, std::cout);
+    }
+    const LoadedGame loaded = readDataFile(arguments.out);
+    if (!loaded.game) {
+        std::cerr << "quintel-solve: " << loaded.error << "\n";
+        return 2;
+    }
+    if (loaded.game->options() != arguments.options) {
+        std::cerr << "quintel-solve: " << arguments.out << " holds the options "
+                  << optionWords(loaded.game->options()) << "\n";
+        return 2;
+    }
+    return runSolveConsole(*loaded.game, std::cin, std::cout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const auto arguments = parseArguments(argc, argv);
+    if (!arguments) {
+        return 2;
+    }
+    if (!arguments->against.empty()) {
+        return solve::runAgainst(arguments->against, arguments->options, std::cout);
+    }
+    return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
+}
