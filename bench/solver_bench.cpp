@@ -54,7 +54,6 @@ BENCHMARK(OpeningStageFromNothing)
     ->Args({1, 5})
     ->Args({0, 7})
     ->Args({1, 7})
-    ->Args({1, 11})
     ->Unit(benchmark::kMillisecond);
 
 // The stored solve without options; where none is stored yet, a solve of three dice written on
