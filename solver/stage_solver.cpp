@@ -412,7 +412,11 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
             }
         }
         if (added.empty()) {
-            innerTolerance /= 4;
+            // Each round costs a restart and the supports' checks: few and long rounds down to
+            // the tolerance; below it (the check of the whole stage still fails) short ones.
+            innerTolerance = innerTolerance > settings.tolerance / 2
+                                 ? std::max(innerTolerance / 16, settings.tolerance / 2)
+                                 : innerTolerance / 4;
         } else {
             resize(types_, added);
         }
