@@ -16,6 +16,7 @@ constexpr double kRestartRegret = 0.05;
 // The iteration's first round stops at this gap, or the tolerance if that is larger, to look
 // for the support; later rounds go four times further each.
 constexpr double kFirstSupportGap = 1e-3;
+constexpr double kSearchBelow = 1e-6;
 // The averages' chances below these count as zero when a support is read from them: a loose
 // reading first, then ever finer ones.
 constexpr std::array kSupportZeros{1e-2, 1e-3, 1e-4, 1e-6};
@@ -352,9 +353,11 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
             return *again;
         }
     }
-    double innerTolerance = (settings.exactSupport ? std::max(settings.tolerance, kFirstSupportGap)
-                                                   : settings.tolerance) /
-                            2;
+    // Down to a tolerance the iteration reaches in a few thousand steps, a first round that only
+    // looks for the support costs more than it saves.
+    const bool searchFirst = settings.exactSupport && settings.tolerance < kSearchBelow;
+    double innerTolerance =
+        (searchFirst ? std::max(settings.tolerance, kFirstSupportGap) : settings.tolerance) / 2;
     for (;;) {
         // Each round starts from the averages so far: they are the best guess, and the regrets
         // of a game with fewer calls would hold the iteration back.
@@ -375,7 +378,9 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
         solution.check = checkStage(game, solution.strategy);
         solution.exact = false;
         bool solvedExactly = false;
-        if (settings.exactSupport) {
+        // Supports are looked for only where the averages do not do: at loose tolerances they
+        // mostly do, and the supports' checks would cost more than they save.
+        if (settings.exactSupport && solution.check.gap() > settings.tolerance) {
             const StageStrategy averages = restricted.averageStrategy(active_, 0.0);
             std::optional<StageSupport> tried;
             for (const double zero : kSupportZeros) {
