@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <random>
 
 namespace quintel::solver {
@@ -29,11 +30,13 @@ const std::vector<double>& values() {
     return random;
 }
 
-// Keeping nothing, every call allowed: 252 types and 461 calls, solved from nothing to the
-// tolerance of the stored solves.
+// Keeping nothing, every call allowed: 252 types and 461 calls, solved from nothing. The
+// arguments: whether the support is solved exactly (0: the iteration alone), and the tolerance
+// as a power of ten, 5 for the stored solves'.
 void OpeningStageFromNothing(benchmark::State& state) {
     const StageGame game(tables(), -1, tables().sets().empty(), values());
-    const SolverSettings settings{.tolerance = 1e-5};
+    const SolverSettings settings{.tolerance = std::pow(10.0, -static_cast<double>(state.range(1))),
+                                  .exactSupport = state.range(0) != 0};
     for (auto _ : state) {
         StageSolver solver;
         const StageSolution solution = solver.solve(game, settings);
@@ -41,10 +44,17 @@ void OpeningStageFromNothing(benchmark::State& state) {
             state.SkipWithError("the stage is not solved within the tolerance");
             return;
         }
+        state.counters["iterations"] = static_cast<double>(solution.iterations);
         benchmark::DoNotOptimize(solution.check);
     }
 }
-BENCHMARK(OpeningStageFromNothing)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpeningStageFromNothing)
+    ->ArgNames({"exact", "tolerance"})
+    ->Args({0, 5})
+    ->Args({1, 5})
+    ->Args({0, 7})
+    ->Args({1, 7})
+    ->Unit(benchmark::kMillisecond);
 
 // The stored solve without options; where none is stored yet, a solve of three dice written on
 // the spot (the label says which).

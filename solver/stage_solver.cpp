@@ -1,6 +1,7 @@
 #include "solver/stage_solver.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <map>
 
@@ -12,6 +13,27 @@ constexpr int kCheckEvery = 10;
 constexpr long kMostIterations = 400000;
 // How firmly a restart holds on to the average it starts from, in regret.
 constexpr double kRestartRegret = 0.05;
+// The iteration's first round stops at this gap, or the tolerance if that is larger, to look
+// for the support; later rounds go four times further each.
+constexpr double kFirstSupportGap = 1e-3;
+constexpr double kSearchBelow = 1e-6;
+// The averages' chances below these count as zero when a support is read from them: a loose
+// reading first, then ever finer ones.
+constexpr std::array kSupportZeros{1e-2, 1e-3, 1e-4, 1e-6};
+
+// The answer on a support, with its check, when it is one.
+std::optional<StageSolution> solvedOn(const StageGame& game, const StageSupport& support,
+                                      const StageStrategy& near) {
+    std::optional<StageStrategy> strategy = solveOnSupport(game, support, near);
+    if (!strategy) {
+        return std::nullopt;
+    }
+    StageSolution solution;
+    solution.check = checkStage(game, *strategy);
+    solution.strategy = std::move(*strategy);
+    solution.exact = true;
+    return solution;
+}
 
 std::size_t at(int row, int columns, int column) {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
@@ -288,25 +310,54 @@ void StageSolver::restartFromAverages() {
     state_.step = 0;
 }
 
+void StageSolver::adopt(const StageStrategy& strategy) {
+    const auto calls = static_cast<int>(active_.size());
+    auto column = [&](int call) {
+        return static_cast<int>(std::ranges::lower_bound(active_, call) - active_.begin());
+    };
+    const double scale = state_.weightSum > 0 ? 1 / state_.weightSum : 0;
+    for (double& trust : state_.trustSum) {
+        trust = scale > 0 ? trust * scale : 0.5;
+    }
+    for (const MixedCall& trust : strategy.trust) {
+        state_.trustSum[static_cast<std::size_t>(column(trust.call))] = trust.chance;
+    }
+    std::ranges::fill(state_.mixedSum, 0.0);
+    for (int t = 0; t < types_; ++t) {
+        for (const MixedCall& made : strategy.callsOf(t)) {
+            state_.mixedSum[at(t, calls, column(made.call))] = made.chance;
+        }
+    }
+    state_.weightSum = 1;
+}
+
 StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& settings) {
     StageSolution solution;
     if (game.messageCount() == 0) {
         solution.strategy.typeStart.assign(static_cast<std::size_t>(game.typeCount()) + 1, 0);
         return solution;
     }
-    if (types_ != game.typeCount()) {
+    if (types_ != game.typeCount() ||
+        std::ranges::any_of(active_, [&](int call) { return call < game.firstCall(); })) {
         active_.clear();
         state_ = State{};
         types_ = game.typeCount();
-    }
-    if (std::ranges::any_of(active_, [&](int call) { return call < game.firstCall(); })) {
-        active_.clear();
-        state_ = State{};
+        lastExact_.reset();
     }
     if (active_.empty()) {
         startActiveSet(game);
     }
-    double innerTolerance = settings.tolerance / 2;
+    if (settings.exactSupport && lastExact_) {
+        if (auto again = solvedOn(game, supportOf(*lastExact_, 0.0), *lastExact_);
+            again && again->check.gap() <= settings.tolerance) {
+            return *again;
+        }
+    }
+    // Down to a tolerance the iteration reaches in a few thousand steps, a first round that only
+    // looks for the support costs more than it saves.
+    const bool searchFirst = settings.exactSupport && settings.tolerance < kSearchBelow;
+    double innerTolerance =
+        (searchFirst ? std::max(settings.tolerance, kFirstSupportGap) : settings.tolerance) / 2;
     for (;;) {
         // Each round starts from the averages so far: they are the best guess, and the regrets
         // of a game with fewer calls would hold the iteration back.
@@ -325,7 +376,35 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
         solution.strategy =
             restricted.averageStrategy(active_, settings.tolerance * settings.smallestChanceShare);
         solution.check = checkStage(game, solution.strategy);
+        solution.exact = false;
+        bool solvedExactly = false;
+        // Supports are looked for only where the averages do not do: at loose tolerances they
+        // mostly do, and the supports' checks would cost more than they save.
+        if (settings.exactSupport && solution.check.gap() > settings.tolerance) {
+            const StageStrategy averages = restricted.averageStrategy(active_, 0.0);
+            std::optional<StageSupport> tried;
+            for (const double zero : kSupportZeros) {
+                StageSupport guess = supportOf(averages, zero);
+                if (guess == tried) {
+                    continue;
+                }
+                tried = guess;
+                auto exact = solvedOn(game, guess, averages);
+                if (exact && exact->check.gap() < solution.check.gap()) {
+                    exact->iterations = solution.iterations;
+                    solution = std::move(*exact);
+                    solvedExactly = true;
+                }
+                if (solution.check.gap() <= settings.tolerance) {
+                    break;
+                }
+            }
+        }
         if (solution.check.gap() <= settings.tolerance || solution.iterations >= kMostIterations) {
+            if (solvedExactly) {
+                adopt(solution.strategy);
+                lastExact_ = solution.strategy;
+            }
             return solution;
         }
         const std::vector<double> gains = deviationGains(game, solution.strategy);
@@ -338,7 +417,11 @@ StageSolution StageSolver::solve(const StageGame& game, const SolverSettings& se
             }
         }
         if (added.empty()) {
-            innerTolerance /= 4;
+            // Each round costs a restart and the supports' checks: few and long rounds down to
+            // the tolerance; below it (the check of the whole stage still fails) short ones.
+            innerTolerance = innerTolerance > settings.tolerance / 2
+                                 ? std::max(innerTolerance / 16, settings.tolerance / 2)
+                                 : innerTolerance / 4;
         } else {
             resize(types_, added);
         }

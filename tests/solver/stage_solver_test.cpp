@@ -1,3 +1,4 @@
+#include "solver/solved_game.h"
 #include "solver/stage_solver.h"
 
 #include <glpk.h>
@@ -91,6 +92,54 @@ TEST(StageSolver, CarriesItsAnswerFromOneLastCallToTheNext) {
                 << "last call " << lastCall;
         }
     }
+}
+
+// Tolerances the iteration alone would take too long to reach: every stage, each solver carried
+// down the last calls as in the backward pass, ends on a support solved exactly.
+TEST(StageSolver, ReachesTightTolerancesOnReducedVariants) {
+    const SolverSettings tight{.tolerance = 1e-11, .smallestChanceShare = 0.0};
+    for (const RuleOptions options : {RuleOptions{}, RuleOptions{.fixAny = true}}) {
+        const GameTables tables({3, 3}, options);
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            const std::vector<double> values = randomValues(tables, seed);
+            for (const int kept :
+                 {tables.sets().empty(), tables.sets().indexOf(countFaceDigits("2"))}) {
+                StageSolver solver;
+                for (int lastCall = tables.callCount() - 2; lastCall >= -1; --lastCall) {
+                    const StageGame game(tables, lastCall, kept, values);
+                    const StageSolution solution = solver.solve(game, tight);
+                    EXPECT_LE(solution.check.gap(), tight.tolerance)
+                        << "seed " << seed << " last call " << lastCall;
+                    EXPECT_TRUE(solution.exact) << "seed " << seed << " last call " << lastCall;
+                    if (lastCall % 4 == 0) {
+                        EXPECT_NEAR(solution.check.value(), linearProgrammeValue(game), 1e-9);
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The iteration alone, the fallback when no support solves, still reaches ordinary tolerances.
+TEST(StageSolver, IterationAloneReachesOrdinaryTolerances) {
+    const GameTables tables({3, 3}, {});
+    const SolverSettings iterationOnly{.tolerance = 1e-6, .exactSupport = false};
+    const std::vector<double> values = randomValues(tables, 4);
+    for (const int lastCall : {-1, 6}) {
+        const StageGame game(tables, lastCall, tables.sets().empty(), values);
+        StageSolver solver;
+        const StageSolution solution = solver.solve(game, iterationOnly);
+        EXPECT_FALSE(solution.exact);
+        EXPECT_LE(solution.check.gap(), iterationOnly.tolerance);
+        EXPECT_NEAR(solution.check.value(), linearProgrammeValue(game), iterationOnly.tolerance);
+    }
+}
+
+// A whole reduced game to a tolerance near rounding, which the iteration alone never reached.
+TEST(StageSolver, SolvesAWholeReducedGameNearRounding) {
+    const SolvedGame game = SolvedGame::solve({3, 3}, {}, {.tolerance = 1e-12});
+    EXPECT_LE(game.largestGap(), 1e-12);
+    EXPECT_GT(game.openValue(), 0.5); // the opener's calls carry the first information
 }
 
 TEST(StageSolver, ChecksWhatAStrategyLeavesToEachSide) {

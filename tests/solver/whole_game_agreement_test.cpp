@@ -15,7 +15,7 @@ constexpr double kAgreement = 1e-9;
 
 solver::SolverSettings tight() {
     solver::SolverSettings settings;
-    settings.tolerance = 1e-9;
+    settings.tolerance = 1e-11;
     settings.smallestChanceShare = 0.0;
     return settings;
 }
