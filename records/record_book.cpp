@@ -123,6 +123,14 @@ void RecordBook::add(const GameRecord& game) {
     transaction.commit();
 }
 
+long long RecordBook::incompleteGames() {
+    sqlite::Statement count = database_.prepare(
+        "SELECT count(*) FROM games WHERE length(revealed) != 5 OR challenged_call = '' OR "
+        "call_count != (SELECT count(*) FROM calls WHERE calls.game = games.id)");
+    count.step();
+    return count.integer(0);
+}
+
 void RecordBook::forEachGame(const std::function<void(const GameRecord&)>& visit) {
     std::map<std::int64_t, std::vector<RecordedCall>> callsOf;
     sqlite::Statement calls =

@@ -30,6 +30,10 @@ public:
     // Every game in the order they were kept.
     void forEachGame(const std::function<void(const GameRecord&)>& visit);
 
+    // Games whose parts do not agree: fewer or more calls kept than the game says it had, or no
+    // five dice shown. A record written one transaction per game has none.
+    long long incompleteGames();
+
     sqlite::Database& database() { return database_; }
 
 private:

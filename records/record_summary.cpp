@@ -1,0 +1,92 @@
+#include "records/record_summary.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace quintel {
+
+namespace {
+
+std::string percent(double share) {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%.1f %%", share * 100.0);
+    return text.data();
+}
+
+std::string winLine(const WinTally& tally) {
+    std::string line = groupedNumber(tally.games) + " games, " + groupedNumber(tally.wins) + " won";
+    if (tally.games > 0) {
+        const double rate = static_cast<double>(tally.wins) / static_cast<double>(tally.games);
+        const Interval interval = wilsonInterval(tally.wins, tally.games);
+        line += " (" + percent(rate) + ", 95 % interval " + percent(interval.low) + " to " +
+                percent(interval.high) + ")";
+    }
+    return line;
+}
+
+} // namespace
+
+Interval wilsonInterval(long long successes, long long trials) {
+    if (trials <= 0) {
+        return {0.0, 1.0};
+    }
+    constexpr double z = 1.959963984540054;
+    const auto n = static_cast<double>(trials);
+    const double p = static_cast<double>(successes) / n;
+    const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+    const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
+    return {centre - half, centre + half};
+}
+
+RecordSummary summarizeRecord(RecordBook& book) {
+    RecordSummary summary;
+    sqlite::Statement groups = book.database().prepare(
+        "SELECT fix_any, fix_permanent, opponent, count(*), sum(winner = 0) FROM games "
+        "GROUP BY fix_any, fix_permanent, opponent");
+    while (groups.step()) {
+        const WinTally tally{groups.integer(3), groups.integer(4)};
+        summary.byOptionsAndOpponent[{optionsName(groups.integer(0) != 0, groups.integer(1) != 0),
+                                      groups.text(2)}] = tally;
+        summary.all.games += tally.games;
+        summary.all.wins += tally.wins;
+    }
+    // Counting in the database saves carrying every throw out of it.
+    std::string faces = "SELECT ";
+    for (char face = '1'; face <= '6'; ++face) {
+        faces += std::string(face == '1' ? "" : ", ") +
+                 "total(length(human_throws) + length(computer_throws) - "
+                 "length(replace(human_throws, '" +
+                 face + "', '')) - length(replace(computer_throws, '" + face + "', '')))";
+    }
+    sqlite::Statement counts = book.database().prepare(faces + " FROM games");
+    counts.step();
+    for (int face = 0; face < 6; ++face) {
+        summary.faces[static_cast<std::size_t>(face)] = counts.integer(face);
+    }
+    summary.incomplete = book.incompleteGames();
+    return summary;
+}
+
+std::string summaryText(const RecordSummary& summary) {
+    std::string text = "All: " + winLine(summary.all) + "\n";
+    for (const auto& [key, tally] : summary.byOptionsAndOpponent) {
+        text += key.first + " against " + key.second + ": " + winLine(tally) + "\n";
+    }
+    text += "Faces thrown:";
+    for (std::size_t face = 0; face < summary.faces.size(); ++face) {
+        text += std::string(face == 0 ? " " : ", ") + std::to_string(face + 1) + ": " +
+                groupedNumber(summary.faces[face]);
+    }
+    const DiceCheck check = checkDice(summary.faces);
+    std::array<char, 64> figures{};
+    std::snprintf(figures.data(), figures.size(), "chi-square %.2f, %d degrees of freedom, p %.3g",
+                  check.chiSquare, check.degreesOfFreedom, check.pValue);
+    text += "\nDice: " + diceVerdict(check) + " (" + figures.data() + ")\n";
+    if (summary.incomplete > 0) {
+        text += "Incomplete games: " + groupedNumber(summary.incomplete) + "\n";
+    }
+    return text;
+}
+
+} // namespace quintel
