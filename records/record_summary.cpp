@@ -1,5 +1,6 @@
 #include "records/record_summary.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -32,11 +33,12 @@ Interval wilsonInterval(long long successes, long long trials) {
         return {0.0, 1.0};
     }
     constexpr double z = 1.959963984540054;
-    const auto n = static_cast<double>(trials);
+    const double n = static_cast<double>(trials);
     const double p = static_cast<double>(successes) / n;
-    const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
-    const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
-    return {centre - half, centre + half};
+    const double denominator = 1.0 + z * z / n;
+    const double centre = (p + z * z / (2.0 * n)) / denominator;
+    const double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / denominator;
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
 RecordSummary summarizeRecord(RecordBook& book) {

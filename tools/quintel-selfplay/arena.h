@@ -2,6 +2,7 @@
 
 #include "human_seat.h"
 #include "opponent/engine/engine_options.h"
+#include "records/record_summary.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -53,13 +54,9 @@ struct ArenaReport {
 // a scripted policy, and checks every game as it goes.
 ArenaReport runArena(const ArenaConfig& config);
 
-struct Interval {
-    double low = 0.0;
-    double high = 0.0;
-};
-
-// The 95 % Wilson score interval of a proportion.
-Interval wilsonInterval(long long successes, long long trials);
+// The 95 % Wilson score interval of a proportion, as the player's record gives it.
+using quintel::Interval;
+using quintel::wilsonInterval;
 
 // One line: games, wins of each side with the computer's 95 % interval, calls per game, the
 // longest bluff search and games per second; for the best response also the player's win rate
