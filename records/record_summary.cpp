@@ -53,18 +53,11 @@ RecordSummary summarizeRecord(RecordBook& book) {
         summary.all.games += tally.games;
         summary.all.wins += tally.wins;
     }
-    // Counting in the database saves carrying every throw out of it.
-    std::string faces = "SELECT ";
-    for (char face = '1'; face <= '6'; ++face) {
-        faces += std::string(face == '1' ? "" : ", ") +
-                 "total(length(human_throws) + length(computer_throws) - "
-                 "length(replace(human_throws, '" +
-                 face + "', '')) - length(replace(computer_throws, '" + face + "', '')))";
-    }
-    sqlite::Statement counts = book.database().prepare(faces + " FROM games");
-    counts.step();
-    for (int face = 0; face < 6; ++face) {
-        summary.faces[static_cast<std::size_t>(face)] = counts.integer(face);
+    sqlite::Statement throws =
+        book.database().prepare("SELECT human_throws, computer_throws FROM games");
+    while (throws.step()) {
+        tallyFaces(throws.textView(0), summary.faces);
+        tallyFaces(throws.textView(1), summary.faces);
     }
     summary.incomplete = book.incompleteGames();
     return summary;

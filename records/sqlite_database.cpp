@@ -64,6 +64,10 @@ std::int64_t Statement::integer(int column) const {
 }
 
 std::string Statement::text(int column) const {
+    return std::string(textView(column));
+}
+
+std::string_view Statement::textView(int column) const {
     const auto* bytes = sqlite3_column_text(statement_.get(), column);
     const int size = sqlite3_column_bytes(statement_.get(), column);
     if (bytes == nullptr) {

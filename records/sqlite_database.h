@@ -38,6 +38,8 @@ public:
 
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    // The text of a column of the current row, valid until the next step.
+    std::string_view textView(int column) const;
 
 private:
     struct Finalize {
