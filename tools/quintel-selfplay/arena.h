@@ -43,6 +43,8 @@ struct ArenaReport {
     // What the player would have been told about files that could not be written (each names the
     // file); the run stops at the first.
     std::vector<std::string> writeFailures;
+    // What the player would have been told about the record of games; play goes on without it.
+    std::vector<std::string> recordProblems;
     bool interrupted = false;
     // The best-response policy: the chance of winning that its tables promise, and the seconds
     // they took to work out before the first game.

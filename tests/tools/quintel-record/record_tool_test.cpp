@@ -149,5 +149,22 @@ TEST(RecordTool, TheArenasRecordHoldsItsGamesAndTheComputersThrows) {
     EXPECT_EQ(calls, report.calls);
 }
 
+TEST(RecordTool, TheArenaPlaysOnPastADamagedRecord) {
+    TempFolder folder;
+    std::ofstream(RecordBook::pathIn(folder.path())) << std::string(2000, '\x7f');
+    arena::ArenaConfig config;
+    config.games = 20;
+    config.policy = arena::Policy::Honest;
+    config.dataFolder = folder.path();
+    const arena::ArenaReport report = arena::runArena(config);
+    EXPECT_EQ(report.games, 20);
+    EXPECT_TRUE(report.writeFailures.empty());
+    ASSERT_EQ(report.recordProblems.size(), 1u);
+    EXPECT_NE(report.recordProblems[0].find("was damaged"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "record.sqlite.damaged-1"));
+    RecordBook book(RecordBook::pathIn(folder.path()), false);
+    EXPECT_EQ(summarizeRecord(book).all.games, 20);
+}
+
 } // namespace
 } // namespace quintel::testing
