@@ -8,8 +8,9 @@ namespace quintel {
 
 Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSource& randomSource)
     : messages(messageBoxes), random(randomSource), dataFolder(std::move(folder)),
-      formWelcome(*this), formStart(*this), formCall(*this) {
+      record(dataFolder), formWelcome(*this), formStart(*this), formCall(*this) {
     history.onProblem([this](std::string_view text) { tellFileProblem(text); });
+    record.onProblem([this](std::string_view text) { tellFileProblem(text); });
 }
 
 void Game::start() {
@@ -25,6 +26,16 @@ void Game::saveProfileFigures(const ProfileFigures& figures) {
             saveProfile(dataFolder, state.PlayerNames[0], figures.counts, figures.scores)) {
         tellFileProblem(*problem);
     }
+}
+
+void Game::recordGame(const GameOutcome& outcome) {
+    GameRecord game;
+    game.player = state.PlayerNames[0];
+    game.fixAny = state.FixAnyOption;
+    game.fixPermanent = state.FixPermanentOption;
+    game.opponent = opponentName;
+    game.outcome = outcome;
+    record.gameDecided(std::move(game));
 }
 
 void Game::profileLoaded() {

@@ -9,6 +9,7 @@
 #include "records/form_welcome.h"
 #include "records/history_file.h"
 #include "records/player_files.h"
+#include "records/record_keeper.h"
 #include "table/form_start.h"
 #include "table/game_outcome.h"
 
@@ -16,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quintel {
@@ -33,6 +35,10 @@ public:
     RandomSource& random;
     const std::filesystem::path dataFolder;
     HistoryFile history;
+    // Every decided game, kept in the player's record in the data folder.
+    RecordKeeper record;
+    // The computer the player faces, as the record names it.
+    std::string opponentName = "classic";
     Form1 engine{&history};
 
     FormWelcome formWelcome;
@@ -55,6 +61,8 @@ public:
     // stood after each decided game. The computer's turns of a match cut short taught nothing.
     void profileLoaded();
     void gameDecided();
+    // Keeps the decided game in the player's record.
+    void recordGame(const GameOutcome& outcome);
 
     // Closing the table ends the program without a game step: the match in progress is dropped,
     // the history closed with what was written, and the profile as it stood after the last

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 namespace quintel {
 
@@ -36,7 +37,7 @@ void ComputerOpponent::answer(Game& game, const std::string& humanCall) {
     }
     std::copy(call->dice.begin(), call->dice.end(), state.CallDice.begin());
     state.CallLevel = call->level;
-    handOver(game, dice);
+    handOver(game, dice, thrown ? dice.substr(hold.size()) : std::string());
 }
 
 ComputerCall ComputerOpponent::bluff(Game& game, std::string_view hold, std::span<const int> last,
@@ -48,10 +49,10 @@ ComputerCall ComputerOpponent::bluff(Game& game, std::string_view hold, std::spa
     return settledBluff(searched, last, lastLevel);
 }
 
-void ComputerOpponent::handOver(Game& game, const std::string& dice) {
+void ComputerOpponent::handOver(Game& game, const std::string& dice, std::string thrown) {
     const GameState& state = game.state;
     const std::string& hold = game.formCall.FixString;
-    HandedCall handed{dice, {}, state.CallLevel, {}};
+    HandedCall handed{dice, {}, state.CallLevel, {}, std::move(thrown)};
     std::copy_n(state.CallDice.begin(), kDiceCount, handed.call.begin());
     for (std::size_t i = 0; i < hold.size() && i < kDiceCount; ++i) {
         handed.fix[i] = hold[i] - '0';

@@ -43,7 +43,8 @@ private:
     void answer(Game& game, const std::string& humanCall);
     ComputerCall bluff(Game& game, std::string_view hold, std::span<const int> last, int lastLevel);
     // The computer's trace of its call goes to the history, the call to the table.
-    void handOver(Game& game, const std::string& dice);
+    // `thrown` are the dice it threw this turn.
+    void handOver(Game& game, const std::string& dice, std::string thrown);
 
     Statistics statistics_;
 };

@@ -67,6 +67,7 @@ void FormStart::decideChallenge(Seat challenger) {
     const bool challengerWins = functXTrust();
     const GameOutcome outcome = challengeOutcome(challenger, challengerWins);
     game().lastOutcome = outcome;
+    game().recordGame(outcome);
     game().gameDecided();
     concludeGame(outcome);
 }

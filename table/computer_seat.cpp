@@ -19,6 +19,7 @@ void FormStart::computerCalls(const HandedCall& handed) {
     std::copy(handed.call.begin(), handed.call.end(), state.CallDice.begin());
     state.CallLevel = handed.level;
     state.FixDice = handed.fix;
+    game().record.diceThrown(Seat::Computer, handed.thrown);
     functTurn();
     functCall();
     // No countdown runs and no die is in play while the player considers the call.

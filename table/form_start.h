@@ -20,6 +20,7 @@ struct HandedCall {
     // of the five dice.
     int level = 0;
     std::array<int, kDiceCount> fix{}; // the dice the computer kept, from position 0; 0 = none
+    std::string thrown{};              // the dice it threw this turn, as digits
 };
 
 // The table screen: seat names with turn markers, the five dice, the game buttons, the call and

@@ -86,9 +86,11 @@ void FormStart::Dice_Click(int index) {
 void FormStart::Roll_Click() {
     GameState& state = game().state;
     state.DiceRolled = true;
+    std::string thrownDice;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         if (state.DiceMarked[i]) {
             Dice[i].caption = std::to_string(game().random.die());
+            thrownDice += Dice[i].caption;
         }
         // One throw a turn: no die can be marked again until the next trust.
         DiceSelectable[i] = false;
@@ -97,6 +99,7 @@ void FormStart::Roll_Click() {
     XChange.visible = false;
     Change_Dice.enabled = false;
     Call1.enabled = true;
+    game().record.diceThrown(Seat::Human, thrownDice);
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.FixDice[i] = state.DiceMarked[i] ? 0 : dieValue(static_cast<int>(i));
     }
@@ -144,6 +147,9 @@ void FormStart::functCall() {
     Text1.caption += "\r\n";
     Text2.caption += "\r\n";
     state.LastCallLevel = state.CallLevel;
+    game().record.callMade(state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer,
+                           diceDigits(std::span(state.CallDice).first<kDiceCount>()),
+                           diceDigits(std::span(state.FixDice).first<kDiceCount>()));
     // A new call: what the computer's last turn wrote is no longer news.
     highlightLogs(0);
     passTurn();

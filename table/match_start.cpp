@@ -48,6 +48,7 @@ void FormStart::functName() {
 void FormStart::functStart() {
     // The random source is seeded once for the whole run, so there is no reseeding here.
     GameState& state = game().state;
+    game().record.matchStarted();
     if (state.FirstTurnMode == 0 || state.FirstTurnMode == 1) {
         state.CurrentPlayer = 0;
     } else {
@@ -83,6 +84,8 @@ void FormStart::functRandom() {
         die.caption = std::to_string(game().random.die());
         die.visible = true;
     }
+    game().record.diceThrown(state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer,
+                             diceDigits(diceValues()));
     Call1.enabled = true;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.LastCallDice[i] = 0;

@@ -108,6 +108,11 @@ public:
         if (best != nullptr) {
             game_.computer = &unlearned_;
         }
+        // Games are recorded in a data folder given to the run, not in a temporary one.
+        game_.record.enabled = !config.dataFolder.empty();
+        game_.opponentName = config.computerName;
+        game_.record.onProblem(
+            [this](std::string_view text) { report_.recordProblems.emplace_back(text); });
         game_.onFileProblem = [this](std::string_view text) {
             report_.writeFailures.emplace_back(text);
         };

@@ -2,6 +2,7 @@
 
 #include "human_seat.h"
 #include "opponent/engine/engine_options.h"
+#include "records/record_summary.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -42,6 +43,8 @@ struct ArenaReport {
     // What the player would have been told about files that could not be written (each names the
     // file); the run stops at the first.
     std::vector<std::string> writeFailures;
+    // What the player would have been told about the record of games; play goes on without it.
+    std::vector<std::string> recordProblems;
     bool interrupted = false;
     // The best-response policy: the chance of winning that its tables promise, and the seconds
     // they took to work out before the first game.
@@ -53,13 +56,9 @@ struct ArenaReport {
 // a scripted policy, and checks every game as it goes.
 ArenaReport runArena(const ArenaConfig& config);
 
-struct Interval {
-    double low = 0.0;
-    double high = 0.0;
-};
-
-// The 95 % Wilson score interval of a proportion.
-Interval wilsonInterval(long long successes, long long trials);
+// The 95 % Wilson score interval of a proportion, as the player's record gives it.
+using quintel::Interval;
+using quintel::wilsonInterval;
 
 // One line: games, wins of each side with the computer's 95 % interval, calls per game, the
 // longest bluff search and games per second; for the best response also the player's win rate

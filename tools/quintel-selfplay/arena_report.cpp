@@ -19,19 +19,6 @@ std::string percent(double share) {
 
 } // namespace
 
-Interval wilsonInterval(long long successes, long long trials) {
-    if (trials <= 0) {
-        return {0.0, 1.0};
-    }
-    constexpr double z = 1.959963984540054;
-    const double n = static_cast<double>(trials);
-    const double p = static_cast<double>(successes) / n;
-    const double denominator = 1.0 + z * z / n;
-    const double centre = (p + z * z / (2.0 * n)) / denominator;
-    const double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / denominator;
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
-}
-
 std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
     const Interval interval = wilsonInterval(report.computerWins, report.games);
     const double games = static_cast<double>(report.games);

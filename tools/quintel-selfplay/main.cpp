@@ -67,6 +67,9 @@ int main(int argc, char** argv) {
             std::cerr << "quintel-selfplay: a player file" << where
                       << " could not be written: " << failure << "\n";
         }
+        for (const std::string& problem : report.recordProblems) {
+            std::cerr << "quintel-selfplay: " << problem << "\n";
+        }
         return report.faults.empty() && report.writeFailures.empty() ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "quintel-selfplay: " << error.what() << "\n";

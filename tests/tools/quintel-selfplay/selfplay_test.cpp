@@ -117,7 +117,8 @@ TEST(Arena, KeepsThePlayersFilesInTheGivenFolder) {
     config.policy = Policy::Cautious;
     config.dataFolder = folder.path();
     ASSERT_TRUE(runArena(config).faults.empty());
-    EXPECT_EQ(folder.names(), (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt"}));
+    EXPECT_EQ(folder.names(),
+              (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt", "record.sqlite"}));
     const std::string history = folder.read("Arena_0.txt");
     EXPECT_EQ(history.rfind("Arena HISTORY\r\n\r\n\r\nCOMPUTER AI : ", 0), 0u) << history;
 }
