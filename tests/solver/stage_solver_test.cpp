@@ -1,10 +1,9 @@
 #include "solver/solved_game.h"
 #include "solver/stage_solver.h"
+#include "tests/solver/random_position_values.h"
 
 #include <glpk.h>
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace quintel::solver {
 namespace {
@@ -45,16 +44,7 @@ double linearProgrammeValue(const StageGame& game) {
     return value;
 }
 
-std::vector<double> randomValues(const GameTables& tables, unsigned seed) {
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> chance(0, 1);
-    std::vector<double> values(static_cast<std::size_t>(tables.holdingCount()) *
-                               static_cast<std::size_t>(tables.callCount()));
-    for (double& value : values) {
-        value = chance(random);
-    }
-    return values;
-}
+using test_support::randomValues;
 
 // Stages of a small variant under random values of the positions after them: the solver's
 // check brackets the exact value within the tolerance.

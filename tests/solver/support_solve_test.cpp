@@ -1,5 +1,6 @@
 #include "solver/stage_solver.h"
 #include "solver/support_solve.h"
+#include "tests/solver/random_position_values.h"
 
 #include <gtest/gtest.h>
 
@@ -68,16 +69,7 @@ TEST(SupportOf, ReadsCallsAndTrustAboveTheZero) {
     EXPECT_EQ(fine.trusted, std::vector<int>{5});
 }
 
-std::vector<double> randomValues(const GameTables& tables, unsigned seed) {
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> chance(0, 1);
-    std::vector<double> values(static_cast<std::size_t>(tables.holdingCount()) *
-                               static_cast<std::size_t>(tables.callCount()));
-    for (double& value : values) {
-        value = chance(random);
-    }
-    return values;
-}
+using test_support::randomValues;
 
 // The support of the iteration's answer, solved exactly, is an equilibrium to rounding: far
 // tighter than the iteration's own tolerance, and with the value the iteration brackets.
