@@ -1,5 +1,6 @@
 // The largest stage of the game and the load of a stored solve.
 #include "solver/data_file.h"
+#include "solver/lp_stage_solver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,9 +53,40 @@ BENCHMARK(OpeningStageFromNothing)
     ->ArgNames({"exact", "tolerance"})
     ->Args({0, 5})
     ->Args({1, 5})
-    ->Args({0, 7})
-    ->Args({1, 7})
     ->Unit(benchmark::kMillisecond);
+
+// The same stage solved as the responder's linear programme, its support then solved exactly.
+void OpeningStageByLinearProgramme(benchmark::State& state) {
+    const StageGame game(tables(), -1, tables().sets().empty(), values());
+    const SolverSettings settings{.tolerance = 1e-9};
+    for (auto _ : state) {
+        LpStageSolver solver;
+        const StageSolution solution = solver.solve(game, settings);
+        if (solution.check.gap() > settings.tolerance) {
+            state.SkipWithError("the stage is not solved within the tolerance");
+            return;
+        }
+        state.counters["rounds"] = static_cast<double>(solution.iterations);
+        state.counters["gap"] = solution.check.gap();
+        benchmark::DoNotOptimize(solution.check);
+    }
+}
+BENCHMARK(OpeningStageByLinearProgramme)->Unit(benchmark::kMillisecond);
+
+// Keeping nothing, every last call from the strongest down with one solver, as the backward pass
+// solves a kept set's stages.
+void EmptyKeepDownEveryLastCall(benchmark::State& state) {
+    for (auto _ : state) {
+        LpStageSolver solver;
+        double largestGap = 0;
+        for (int lastCall = tables().callCount() - 1; lastCall >= -1; --lastCall) {
+            const StageGame game(tables(), lastCall, tables().sets().empty(), values());
+            largestGap = std::max(largestGap, solver.solve(game, {}).check.gap());
+        }
+        state.counters["gap"] = largestGap;
+    }
+}
+BENCHMARK(EmptyKeepDownEveryLastCall)->Unit(benchmark::kMillisecond);
 
 // The stored solve without options; where none is stored yet, a solve of three dice written on
 // the spot (the label says which).

@@ -2,7 +2,9 @@
 // positions, which choose between calling at once and the stages.
 #include "solver/solved_game.h"
 
-#include <atomic>
+#include "solver/lp_stage_solver.h"
+
+#include <barrier>
 #include <cmath>
 #include <limits>
 #include <mutex>
@@ -20,6 +22,33 @@ struct CallAtOnce {
     std::vector<std::uint16_t> call;
 };
 
+// The solver of one kept set's stages, by the method the settings name; it carries its answers
+// from one last call to the next.
+class KeptSetSolver {
+public:
+    StageSolution solve(const StageGame& stage, const SolverSettings& settings) {
+        return settings.method == StageMethod::linearProgramme ? programme_.solve(stage, settings)
+                                                               : iteration_.solve(stage, settings);
+    }
+
+private:
+    LpStageSolver programme_;
+    StageSolver iteration_;
+};
+
+// Which worker solves each kept set's stages: the sets of each size dealt in turn, so that both
+// get stages of every size.
+std::vector<int> workerOfKeptSet(const DiceSets& sets) {
+    std::vector<int> worker(static_cast<std::size_t>(sets.count()), 0);
+    for (int dice = 0; dice <= sets.variant().dice; ++dice) {
+        int next = 0;
+        for (const int set : sets.ofSize(dice)) {
+            worker[static_cast<std::size_t>(set)] = next++ % kThreads;
+        }
+    }
+    return worker;
+}
+
 } // namespace
 
 SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverSettings& settings,
@@ -28,14 +57,48 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
     const GameTables& tables = *game.tables_;
     const int calls = tables.callCount();
     const int holdings = tables.holdingCount();
-    std::vector<StageSolver> solvers(static_cast<std::size_t>(tables.sets().count()));
     CallAtOnce atOnce{std::vector<double>(static_cast<std::size_t>(holdings),
                                           -std::numeric_limits<double>::infinity()),
                       std::vector<std::uint16_t>(static_cast<std::size_t>(holdings), kNoMove)};
     std::vector<std::vector<int>> keeps(static_cast<std::size_t>(holdings));
     std::mutex tally;
 
-    for (int lastCall = calls - 1; lastCall >= -1; --lastCall) {
+    // The stages of one last call are independent. Each kept set has its own solver, which
+    // carries its answers down the last calls and lives on one worker for the whole solve (GLPK's
+    // problems belong to the thread that made them), so the answers do not depend on timing.
+    const std::vector<int> workerOf = workerOfKeptSet(tables.sets());
+    int lastCall = calls - 1;
+    std::vector<int> stages;
+    bool finished = false;
+    std::barrier sync(kThreads + 1);
+    auto work = [&](int self) {
+        std::vector<KeptSetSolver> solvers(static_cast<std::size_t>(tables.sets().count()));
+        for (sync.arrive_and_wait(); !finished; sync.arrive_and_wait()) {
+            for (const int kept : stages) {
+                if (workerOf[static_cast<std::size_t>(kept)] != self) {
+                    continue;
+                }
+                const StageGame stage(tables, lastCall, kept, game.values_);
+                StageSolution solution =
+                    solvers[static_cast<std::size_t>(kept)].solve(stage, settings);
+                const std::size_t slot = game.stageSlot(lastCall, kept);
+                game.stageValues_[slot] = solution.check.value();
+                game.strategies_[slot] = std::move(solution.strategy);
+                const std::scoped_lock lock(tally);
+                game.largestGap_ = std::max(game.largestGap_, solution.check.gap());
+                game.iterations_ += solution.iterations;
+            }
+            sync.arrive_and_wait();
+        }
+        solvers.clear();
+        releaseSolverThread();
+    };
+    std::vector<std::jthread> workers;
+    for (int i = 0; i < kThreads; ++i) {
+        workers.emplace_back(work, i);
+    }
+
+    for (; lastCall >= -1; --lastCall) {
         const int above = lastCall + 1;
         if (above < calls) {
             for (int holding = 0; holding < holdings; ++holding) {
@@ -58,36 +121,14 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
                 }
             }
         }
-        std::vector<int> stages;
+        stages.clear();
         for (int kept = 0; kept < tables.sets().count(); ++kept) {
             if (needed[static_cast<std::size_t>(kept)]) {
                 stages.push_back(kept);
             }
         }
-        // Stages of one last call are independent; each kept set has its own solver, so the
-        // answers do not depend on which thread took which stage.
-        std::atomic<std::size_t> next = 0;
-        auto work = [&] {
-            for (std::size_t i = next++; i < stages.size(); i = next++) {
-                const int kept = stages[i];
-                const StageGame stage(tables, lastCall, kept, game.values_);
-                StageSolution solution =
-                    solvers[static_cast<std::size_t>(kept)].solve(stage, settings);
-                const std::size_t slot = game.stageSlot(lastCall, kept);
-                game.stageValues_[slot] = solution.check.value();
-                game.strategies_[slot] = std::move(solution.strategy);
-                const std::scoped_lock lock(tally);
-                game.largestGap_ = std::max(game.largestGap_, solution.check.gap());
-                game.iterations_ += solution.iterations;
-            }
-        };
-        {
-            std::vector<std::jthread> threads;
-            for (int i = 1; i < kThreads; ++i) {
-                threads.emplace_back(work);
-            }
-            work();
-        }
+        sync.arrive_and_wait(); // the workers start on this last call's stages
+        sync.arrive_and_wait(); // and have solved them
         if (lastCall >= 0) {
             for (int holding = 0; holding < holdings; ++holding) {
                 double best = atOnce.value[static_cast<std::size_t>(holding)];
@@ -110,6 +151,9 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
             progress(lastCall);
         }
     }
+    finished = true;
+    sync.arrive_and_wait();
+    workers.clear();
     return game;
 }
 

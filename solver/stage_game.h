@@ -22,6 +22,8 @@ public:
     const GameTables& tables() const { return *tables_; }
     int lastCall() const { return lastCall_; }
     int kept() const { return kept_; }
+    // The position values the stage reads, to tell whether two stages read the same.
+    const double* valuesData() const { return values_.data(); }
 
     int typeCount() const { return static_cast<int>(thrown_.size()); }
     // DiceSets index of a type's thrown dice, its chance, and the dice after the throw.

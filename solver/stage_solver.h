@@ -8,6 +8,10 @@
 
 namespace quintel::solver {
 
+// How each stage is solved: as the responder's linear programme (LpStageSolver), or by the
+// regret iteration (StageSolver), kept as a second method to check the first against.
+enum class StageMethod { linearProgramme, iteration };
+
 struct SolverSettings {
     // The solve of a stage stops when neither side can gain more than this by a best reply to the
     // other's stored strategy (checkStage's gap).
@@ -19,6 +23,7 @@ struct SolverSettings {
     // Whether the support the iteration finds is solved exactly (see StageSolver); without it
     // the iteration alone must reach the tolerance.
     bool exactSupport = true;
+    StageMethod method = StageMethod::linearProgramme;
 };
 
 struct StageSolution {

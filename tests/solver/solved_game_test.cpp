@@ -1,4 +1,5 @@
 #include "solver/data_file.h"
+#include "solver/lp_stage_solver.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,8 @@ void expectStagesSolved(const SolvedGame& game, double tolerance, std::size_t sa
         const StageCheck check = checkStage(stage, *game.stageStrategy(lastCall, kept));
         const double value = *game.stageValue(lastCall, kept);
         EXPECT_LE(check.gap(), tolerance) << "stage " << lastCall << " " << kept;
+        EXPECT_NEAR(LpStageSolver().solve(stage, {}).check.value(), value, tolerance)
+            << "stage " << lastCall << " " << kept << " solved again";
         EXPECT_GE(value, check.responderBest - 1e-12);
         EXPECT_LE(value, check.moverBest + 1e-12);
         for (int t = 0; t < stage.typeCount(); ++t) {
