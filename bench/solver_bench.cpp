@@ -88,22 +88,13 @@ void EmptyKeepDownEveryLastCall(benchmark::State& state) {
 }
 BENCHMARK(EmptyKeepDownEveryLastCall)->Unit(benchmark::kMillisecond);
 
-// The stored solve without options; where none is stored yet, a solve of three dice written on
-// the spot (the label says which).
-std::filesystem::path solveToLoad(benchmark::State& state) {
-    const auto stored = std::filesystem::path(QUINTEL_SOLVED_DATA) / dataFileName({});
-    if (std::filesystem::exists(stored)) {
-        state.SetLabel("stored");
-        return stored;
-    }
-    const auto written = std::filesystem::temp_directory_path() / "quintel-bench-none.qsolved";
-    writeDataFile(written, SolvedGame::solve({kFaces, 3}, {}), SolverSettings{}.tolerance, "bench");
-    state.SetLabel("three dice");
-    return written;
-}
-
+// Loading the stored solve of one option set (0 none, 1 any, 2 perm, 3 both), as the game does
+// when a player signs in against the solved game.
 void LoadStoredSolve(benchmark::State& state) {
-    const auto path = solveToLoad(state);
+    const RuleOptions options{.fixAny = (state.range(0) & 1) != 0,
+                              .fixPermanent = (state.range(0) & 2) != 0};
+    const auto path = std::filesystem::path(QUINTEL_SOLVED_DATA) / dataFileName(options);
+    state.SetLabel(path.filename().string());
     for (auto _ : state) {
         const LoadedGame loaded = readDataFile(path);
         if (!loaded.game) {
@@ -113,7 +104,7 @@ void LoadStoredSolve(benchmark::State& state) {
         benchmark::DoNotOptimize(loaded.game->openValue());
     }
 }
-BENCHMARK(LoadStoredSolve)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadStoredSolve)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quintel::solver

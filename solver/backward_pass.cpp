@@ -62,6 +62,7 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
                       std::vector<std::uint16_t>(static_cast<std::size_t>(holdings), kNoMove)};
     std::vector<std::vector<int>> keeps(static_cast<std::size_t>(holdings));
     std::mutex tally;
+    std::vector<StageStrategy> strategies(game.stageValues_.size());
 
     // The stages of one last call are independent. Each kept set has its own solver, which
     // carries its answers down the last calls and lives on one worker for the whole solve (GLPK's
@@ -83,7 +84,7 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
                     solvers[static_cast<std::size_t>(kept)].solve(stage, settings);
                 const std::size_t slot = game.stageSlot(lastCall, kept);
                 game.stageValues_[slot] = solution.check.value();
-                game.strategies_[slot] = std::move(solution.strategy);
+                strategies[slot] = std::move(solution.strategy);
                 const std::scoped_lock lock(tally);
                 game.largestGap_ = std::max(game.largestGap_, solution.check.gap());
                 game.iterations_ += solution.iterations;
@@ -154,6 +155,7 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
     finished = true;
     sync.arrive_and_wait();
     workers.clear();
+    game.pack(std::move(strategies));
     return game;
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the payload is little-endian");
 
-constexpr std::string_view kMagic = "quintel-solved 1";
+constexpr std::string_view kMagic = "quintel-solved 2";
 
 class Writer {
 public:
@@ -50,72 +50,121 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string payloadOf(const SolvedGame::Parts& parts) {
-    Writer out;
-    std::uint32_t mixed = 0;
-    std::uint32_t trusted = 0;
-    for (const StageStrategy& strategy : parts.strategies) {
-        mixed += static_cast<std::uint32_t>(strategy.calls.size());
-        trusted += static_cast<std::uint32_t>(strategy.trust.size());
+// How a chance of trust is stored: most are 0 or 1 and need no number.
+enum class TrustKind : std::uint8_t { never, always, between };
+
+TrustKind kindOf(double chance) {
+    return chance == 0 ? TrustKind::never : chance == 1 ? TrustKind::always : TrustKind::between;
+}
+
+template <class T> void putAll(Writer& out, const std::vector<T>& values) {
+    for (const T value : values) {
+        out.put(value);
     }
+}
+
+std::string payloadOf(const SolvedGame::Parts& parts) {
+    const PackedStrategies& packed = parts.strategies;
+    Writer out;
     out.put(static_cast<std::uint32_t>(parts.stages.size()));
     out.put(static_cast<std::uint32_t>(parts.choices.size()));
-    out.put(mixed);
-    out.put(trusted);
+    out.put(static_cast<std::uint32_t>(packed.calls.size()));
+    out.put(static_cast<std::uint32_t>(packed.trust.size()));
     out.put(parts.largestGap);
     out.put(static_cast<std::int64_t>(parts.iterations));
-    for (const std::uint16_t choice : parts.choices) {
-        out.put(choice);
-    }
+    putAll(out, parts.choices);
     for (const auto& [call, kept] : parts.stages) {
         out.put(static_cast<std::int16_t>(call));
     }
     for (const auto& [call, kept] : parts.stages) {
         out.put(static_cast<std::uint16_t>(kept));
     }
-    for (const double value : parts.stageValues) {
-        out.put(value);
-    }
-    for (const StageStrategy& strategy : parts.strategies) {
-        for (std::size_t t = 0; t + 1 < strategy.typeStart.size(); ++t) {
-            out.put(static_cast<std::uint8_t>(strategy.typeStart[t + 1] - strategy.typeStart[t]));
+    putAll(out, parts.stageValues);
+    putAll(out, packed.callCounts);
+    putAll(out, packed.calls);
+    // A type that makes one call makes it for certain: only mixed types' chances are stored.
+    std::size_t call = 0;
+    for (const std::uint8_t count : packed.callCounts) {
+        for (std::size_t i = 0; count > 1 && i < count; ++i) {
+            out.put(packed.chances[call + i]);
         }
+        call += count;
     }
-    for (const StageStrategy& strategy : parts.strategies) {
-        for (const MixedCall& call : strategy.calls) {
-            out.put(static_cast<std::uint16_t>(call.call));
-        }
+    for (std::size_t stage = 0; stage < parts.stages.size(); ++stage) {
+        out.put(
+            static_cast<std::uint16_t>(packed.trustBegin[stage + 1] - packed.trustBegin[stage]));
     }
-    for (const StageStrategy& strategy : parts.strategies) {
-        for (const MixedCall& call : strategy.calls) {
-            out.put(call.chance);
-        }
+    putAll(out, packed.trustCalls);
+    for (const double chance : packed.trust) {
+        out.put(kindOf(chance));
     }
-    for (const StageStrategy& strategy : parts.strategies) {
-        out.put(static_cast<std::uint16_t>(strategy.trust.size()));
-    }
-    for (const StageStrategy& strategy : parts.strategies) {
-        for (const MixedCall& trust : strategy.trust) {
-            out.put(static_cast<std::uint16_t>(trust.call));
-        }
-    }
-    for (const StageStrategy& strategy : parts.strategies) {
-        for (const MixedCall& trust : strategy.trust) {
-            out.put(trust.chance);
+    for (const double chance : packed.trust) {
+        if (kindOf(chance) == TrustKind::between) {
+            out.put(chance);
         }
     }
     return out.data();
 }
 
-// Reads `count` values of one kind into the given field of consecutive items.
-template <class Stored, class Item, class Field>
-bool readColumn(Reader& in, std::vector<Item>& items, Field field) {
-    for (Item& item : items) {
-        const auto value = in.get<Stored>();
-        if (!value) {
+// Reads values of one kind into a whole vector.
+template <class T> bool readAll(Reader& in, std::vector<T>& values) {
+    for (T& value : values) {
+        const auto read = in.get<T>();
+        if (!read) {
             return false;
         }
-        field(item, *value);
+        value = *read;
+    }
+    return true;
+}
+
+// The chances of the types' calls: stored for mixed types only.
+bool readChances(Reader& in, PackedStrategies& packed) {
+    packed.chances.assign(packed.calls.size(), 1.0);
+    std::size_t call = 0;
+    for (const std::uint8_t count : packed.callCounts) {
+        for (std::size_t i = 0; count > 1 && i < count; ++i) {
+            const auto chance = in.get<double>();
+            if (!chance || call + i >= packed.chances.size()) {
+                return false;
+            }
+            packed.chances[call + i] = *chance;
+        }
+        call += count;
+    }
+    return call == packed.calls.size();
+}
+
+bool readTrust(Reader& in, PackedStrategies& packed, std::size_t stages) {
+    std::vector<std::uint16_t> counts(stages);
+    if (!readAll(in, counts) || !readAll(in, packed.trustCalls)) {
+        return false;
+    }
+    for (const std::uint16_t count : counts) {
+        packed.trustBegin.push_back(packed.trustBegin.back() + count);
+    }
+    std::vector<std::uint8_t> kinds(packed.trustCalls.size());
+    if (packed.trustBegin.back() != kinds.size() || !readAll(in, kinds)) {
+        return false;
+    }
+    packed.trust.resize(kinds.size());
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        switch (static_cast<TrustKind>(kinds[i])) {
+        case TrustKind::never:
+            packed.trust[i] = 0;
+            break;
+        case TrustKind::always:
+            packed.trust[i] = 1;
+            break;
+        case TrustKind::between:
+            if (const auto chance = in.get<double>()) {
+                packed.trust[i] = *chance;
+                break;
+            }
+            return false;
+        default:
+            return false;
+        }
     }
     return true;
 }
@@ -124,11 +173,11 @@ std::optional<SolvedGame::Parts> partsOf(std::string_view payload, const DataFil
     Reader in(payload);
     const auto stages = in.get<std::uint32_t>();
     const auto positions = in.get<std::uint32_t>();
-    const auto mixed = in.get<std::uint32_t>();
+    const auto calls = in.get<std::uint32_t>();
     const auto trusted = in.get<std::uint32_t>();
     const auto gap = in.get<double>();
     const auto iterations = in.get<std::int64_t>();
-    if (!iterations || *mixed > payload.size() || *trusted > payload.size() ||
+    if (!iterations || *calls > payload.size() || *trusted > payload.size() ||
         *stages > payload.size() || *positions > payload.size()) {
         return std::nullopt;
     }
@@ -138,58 +187,39 @@ std::optional<SolvedGame::Parts> partsOf(std::string_view payload, const DataFil
     parts.largestGap = *gap;
     parts.iterations = static_cast<long>(*iterations);
     parts.choices.resize(*positions);
-    parts.stages.resize(*stages);
     parts.stageValues.resize(*stages);
-    parts.strategies.resize(*stages);
-    std::vector<MixedCall> calls(*mixed);
-    std::vector<MixedCall> trust(*trusted);
+    std::vector<std::int16_t> lastCalls(*stages);
+    std::vector<std::uint16_t> keptSets(*stages);
+    if (!readAll(in, parts.choices) || !readAll(in, lastCalls) || !readAll(in, keptSets) ||
+        !readAll(in, parts.stageValues)) {
+        return std::nullopt;
+    }
     const DiceSets sets(header.variant);
-    bool ok = readColumn<std::uint16_t>(in, parts.choices, [](auto& c, auto v) { c = v; }) &&
-              readColumn<std::int16_t>(in, parts.stages, [](auto& s, auto v) { s.first = v; }) &&
-              readColumn<std::uint16_t>(in, parts.stages, [](auto& s, auto v) { s.second = v; }) &&
-              readColumn<double>(in, parts.stageValues, [](auto& s, auto v) { s = v; });
-    std::size_t callsSoFar = 0;
-    for (std::size_t i = 0; ok && i < parts.stages.size(); ++i) {
-        const int kept = parts.stages[i].second;
-        if (kept >= sets.count()) {
+    PackedStrategies& packed = parts.strategies;
+    for (std::size_t i = 0; i < *stages; ++i) {
+        if (keptSets[i] >= sets.count()) {
             return std::nullopt;
         }
-        StageStrategy& strategy = parts.strategies[i];
-        const auto types = sets.ofSize(header.variant.dice - sets.diceIn(kept)).size();
-        strategy.typeStart.push_back(0);
-        for (std::size_t t = 0; ok && t < types; ++t) {
-            const auto count = in.get<std::uint8_t>();
-            ok = count.has_value();
-            strategy.typeStart.push_back(strategy.typeStart.back() + (ok ? *count : 0));
-        }
-        callsSoFar += static_cast<std::size_t>(strategy.typeStart.back());
+        parts.stages.emplace_back(lastCalls[i], keptSets[i]);
+        const auto types = sets.ofSize(header.variant.dice - sets.diceIn(keptSets[i])).size();
+        packed.typeBegin.push_back(packed.typeBegin.back() + static_cast<std::uint32_t>(types));
     }
-    if (!ok || callsSoFar != calls.size()) {
+    packed.callCounts.resize(packed.typeBegin.back());
+    packed.calls.resize(*calls);
+    packed.trustCalls.resize(*trusted);
+    if (!readAll(in, packed.callCounts) || !readAll(in, packed.calls)) {
         return std::nullopt;
     }
-    std::vector<std::uint16_t> trustCounts(*stages);
-    ok = readColumn<std::uint16_t>(in, calls, [](auto& c, auto v) { c.call = v; }) &&
-         readColumn<double>(in, calls, [](auto& c, auto v) { c.chance = v; }) &&
-         readColumn<std::uint16_t>(in, trustCounts, [](auto& c, auto v) { c = v; }) &&
-         readColumn<std::uint16_t>(in, trust, [](auto& c, auto v) { c.call = v; }) &&
-         readColumn<double>(in, trust, [](auto& c, auto v) { c.chance = v; });
-    if (!ok || !in.atEnd()) {
-        return std::nullopt;
-    }
-    auto nextCall = calls.begin();
-    auto nextTrust = trust.begin();
-    for (std::size_t i = 0; i < parts.stages.size(); ++i) {
-        StageStrategy& strategy = parts.strategies[i];
-        const auto callCount = static_cast<std::size_t>(strategy.typeStart.back());
-        strategy.calls.assign(nextCall, nextCall + static_cast<std::ptrdiff_t>(callCount));
-        nextCall += static_cast<std::ptrdiff_t>(callCount);
-        if (static_cast<std::size_t>(trust.end() - nextTrust) < trustCounts[i]) {
-            return std::nullopt;
+    std::size_t type = 0;
+    for (std::size_t stage = 0; stage < *stages; ++stage) {
+        std::uint32_t made = 0;
+        for (; type < packed.typeBegin[stage + 1]; ++type) {
+            made += packed.callCounts[type];
         }
-        strategy.trust.assign(nextTrust, nextTrust + trustCounts[i]);
-        nextTrust += trustCounts[i];
+        packed.callBegin.push_back(packed.callBegin.back() + made);
     }
-    if (nextTrust != trust.end()) {
+    if (packed.callBegin.back() != packed.calls.size() || !readChances(in, packed) ||
+        !readTrust(in, packed, *stages) || !in.atEnd()) {
         return std::nullopt;
     }
     return parts;

@@ -12,20 +12,22 @@ namespace quintel::solver {
 // The data file of one solved option set.
 //
 // The first line is text:
-//   quintel-solved 1 faces=F dice=N options=WORD tolerance=T gap=G crc32=HEX size=BYTES
+//   quintel-solved 2 faces=F dice=N options=WORD tolerance=T gap=G crc32=HEX size=BYTES
 //   command=THE COMMAND THAT WROTE IT
 // (one line, words separated by single spaces; the command runs to the line's end). Then come
 // the zlib-compressed (compress2) payload bytes up to the end of the file; `size` is the
 // payload's length before compression and `crc32` zlib's CRC-32 of it, in hexadecimal.
 //
 // The payload, little-endian, in blocks of one kind each so that it compresses well:
-//   u32 stage count S, u32 position count P, u32 mixed-call count E, u32 trust count Q,
+//   u32 stage count S, u32 position count P, u32 call count C, u32 trust count Q,
 //   f64 largest gap, i64 iterations;
 //   u16 choice per position (holding-major, as SolvedGame::positionChoice);
 //   i16 last call per stage (-1 the opening), u16 kept set per stage, f64 value per stage;
 //   u8 number of calls per type, for every type of every stage in order;
-//   u16 call and then f64 chance per mixed call (all E calls, then all E chances);
-//   u16 number of trusted calls per stage; u16 call and then f64 chance per trust entry (Q).
+//   u16 call per call made (C, by type);
+//   f64 chance per call of each type that makes two or more (one call is made for certain);
+//   u16 number of trust entries per stage; u16 call per trust entry (Q);
+//   u8 per trust entry: 0 never trusted, 1 always, 2 between, then f64 chance per "between".
 // Position values are not stored: they follow from the choices and the stage values.
 struct DataFileHeader {
     Variant variant;

@@ -18,7 +18,11 @@ namespace {
 constexpr double kViolation = 1e-10;
 // Chances of the simplex's answer this close to 0 or 1 count as 0 or 1 when its support is read.
 constexpr double kSupportZero = 1e-9;
-constexpr int kMostRounds = 200;
+constexpr int kMostRounds = 1000;
+// Rows that each type may gain in one round: its best few calls that the programme does not hold.
+// One would do, but a programme started afresh leaves the calls without rows untrusted, and
+// would find them one a round.
+constexpr std::size_t kRowsPerRound = 4;
 // Rows that no longer bind are dropped when there are this many times more rows than columns.
 constexpr int kRowsPerColumn = 3;
 
@@ -57,15 +61,19 @@ struct Payoffs {
         return challenge[at(t, messages, m)] + trust * trustGain[at(t, messages, m)];
     }
 
-    // The type's best message against these chances of trust.
-    int bestMessage(int t, const std::vector<double>& trust) const {
-        int best = 0;
-        double bestPayoff = -1;
+    // The type's best messages against these chances of trust, best first.
+    std::array<int, kRowsPerRound> bestMessages(int t, const std::vector<double>& trust) const {
+        std::array<int, kRowsPerRound> best{};
+        std::array<double, kRowsPerRound> bestPayoff{};
+        bestPayoff.fill(-1);
         for (int m = 0; m < messages; ++m) {
-            const double value = payoff(t, m, trust[static_cast<std::size_t>(m)]);
-            if (value > bestPayoff) {
-                bestPayoff = value;
-                best = m;
+            double value = payoff(t, m, trust[static_cast<std::size_t>(m)]);
+            int message = m;
+            for (std::size_t i = 0; i < best.size() && value > -1; ++i) {
+                if (value > bestPayoff[i]) {
+                    std::swap(value, bestPayoff[i]);
+                    std::swap(message, best[i]);
+                }
             }
         }
         return best;
@@ -301,12 +309,13 @@ StageSolution LpStageSolver::solve(const StageGame& game, const SolverSettings& 
     while (rounds < kMostRounds) {
         int added = 0;
         for (int t = 0; t < payoffs.types; ++t) {
-            const int m = payoffs.bestMessage(t, trust);
-            if ((rounds == 0 || payoffs.payoff(t, m, trust[static_cast<std::size_t>(m)]) >
-                                    best[static_cast<std::size_t>(t)] + kViolation) &&
-                !programme.has(t, game.firstCall() + m)) {
-                programme.add(game, payoffs, t, m);
-                ++added;
+            for (const int m : payoffs.bestMessages(t, trust)) {
+                if ((rounds == 0 || payoffs.payoff(t, m, trust[static_cast<std::size_t>(m)]) >
+                                        best[static_cast<std::size_t>(t)] + kViolation) &&
+                    !programme.has(t, game.firstCall() + m)) {
+                    programme.add(game, payoffs, t, m);
+                    ++added;
+                }
             }
         }
         if (rounds > 0 && added == 0) {

@@ -2,16 +2,40 @@
 
 #include <cmath>
 #include <limits>
+#include <mutex>
 
 namespace quintel::solver {
 
-SolvedGame::SolvedGame(std::shared_ptr<const GameTables> tables) : tables_(std::move(tables)) {
+// The stage strategies rebuilt so far, each kept for the game's life so that pointers to them
+// stay valid.
+struct SolvedGame::Unpacked {
+    std::mutex lock;
+    std::vector<std::unique_ptr<const StageStrategy>> bySlot;
+};
+
+SolvedGame::SolvedGame(std::shared_ptr<const GameTables> tables)
+    : tables_(std::move(tables)), unpacked_(std::make_unique<Unpacked>()) {
     const auto calls = static_cast<std::size_t>(tables_->callCount());
     const auto sets = static_cast<std::size_t>(tables_->sets().count());
     values_.assign(static_cast<std::size_t>(tables_->holdingCount()) * calls, 0.0);
     choices_.assign(values_.size(), kNoMove);
     stageValues_.assign((calls + 1) * sets, std::numeric_limits<double>::quiet_NaN());
-    strategies_.resize(stageValues_.size());
+    strategyOf_.assign(stageValues_.size(), 0);
+    unpacked_->bySlot.resize(stageValues_.size());
+}
+
+SolvedGame::SolvedGame(SolvedGame&&) noexcept = default;
+SolvedGame& SolvedGame::operator=(SolvedGame&&) noexcept = default;
+SolvedGame::~SolvedGame() = default;
+
+void SolvedGame::pack(std::vector<StageStrategy> bySlot) {
+    strategies_ = {};
+    std::uint32_t next = 0;
+    for (const auto& [call, kept] : stages()) {
+        const std::size_t slot = stageSlot(call, kept);
+        strategies_.append(bySlot[slot]);
+        strategyOf_[slot] = next++;
+    }
 }
 
 std::size_t SolvedGame::stageSlot(int lastCall, int kept) const {
@@ -50,7 +74,13 @@ const StageStrategy* SolvedGame::stageStrategy(int lastCall, int kept) const {
     if (!stageValue(lastCall, kept)) {
         return nullptr;
     }
-    return &strategies_[stageSlot(lastCall, kept)];
+    const std::size_t slot = stageSlot(lastCall, kept);
+    const std::scoped_lock hold(unpacked_->lock);
+    auto& strategy = unpacked_->bySlot[slot];
+    if (!strategy) {
+        strategy = std::make_unique<const StageStrategy>(strategies_.at(strategyOf_[slot]));
+    }
+    return strategy.get();
 }
 
 std::optional<double> SolvedGame::positionValue(int call, int hand, int locked) const {
@@ -89,10 +119,10 @@ std::vector<std::pair<int, int>> SolvedGame::stages() const {
 }
 
 SolvedGame::Parts SolvedGame::parts() const {
-    Parts parts{variant(), options(), stages(), {}, {}, choices_, largestGap_, iterations_};
+    Parts parts{variant(),   options(), stages(),    {},
+                strategies_, choices_,  largestGap_, iterations_};
     for (const auto& [call, kept] : parts.stages) {
         parts.stageValues.push_back(stageValues_[stageSlot(call, kept)]);
-        parts.strategies.push_back(strategies_[stageSlot(call, kept)]);
     }
     return parts;
 }
@@ -105,7 +135,8 @@ std::optional<SolvedGame> SolvedGame::fromParts(Parts parts) {
     const GameTables& tables = *game.tables_;
     if (parts.choices.size() != game.choices_.size() ||
         parts.stageValues.size() != parts.stages.size() ||
-        parts.strategies.size() != parts.stages.size()) {
+        parts.strategies.stageCount() != parts.stages.size() ||
+        !parts.strategies.fitsTogether(tables.callCount())) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < parts.stages.size(); ++i) {
@@ -113,9 +144,17 @@ std::optional<SolvedGame> SolvedGame::fromParts(Parts parts) {
         if (call < -1 || call >= tables.callCount() || kept < 0 || kept >= tables.sets().count()) {
             return std::nullopt;
         }
-        game.stageValues_[game.stageSlot(call, kept)] = parts.stageValues[i];
-        game.strategies_[game.stageSlot(call, kept)] = std::move(parts.strategies[i]);
+        const std::size_t slot = game.stageSlot(call, kept);
+        game.stageValues_[slot] = parts.stageValues[i];
+        game.strategyOf_[slot] = static_cast<std::uint32_t>(i);
+        const std::uint32_t types =
+            parts.strategies.typeBegin[i + 1] - parts.strategies.typeBegin[i];
+        if (static_cast<std::size_t>(types) !=
+            tables.sets().ofSize(tables.variant().dice - tables.sets().diceIn(kept)).size()) {
+            return std::nullopt;
+        }
     }
+    game.strategies_ = std::move(parts.strategies);
     game.choices_ = std::move(parts.choices);
     game.largestGap_ = parts.largestGap;
     game.iterations_ = parts.iterations;

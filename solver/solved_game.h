@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/rule_options.h"
+#include "solver/packed_strategies.h"
 #include "solver/positions.h"
 #include "solver/stage_game.h"
 #include "solver/stage_solver.h"
@@ -46,6 +47,7 @@ public:
     // Nothing when no position of the game leads to this stage (`lastCall` -1: the opening, whose
     // only stage keeps nothing).
     std::optional<double> stageValue(int lastCall, int kept) const;
+    // Rebuilt from the packed strategies on first request and kept; safe from several threads.
     const StageStrategy* stageStrategy(int lastCall, int kept) const;
     // Nothing when the locked dice are not among the hand (they are ignored without
     // "Fix Permanent").
@@ -69,7 +71,7 @@ public:
         RuleOptions options;
         std::vector<std::pair<int, int>> stages;
         std::vector<double> stageValues;
-        std::vector<StageStrategy> strategies;
+        PackedStrategies strategies;        // in the order of `stages`
         std::vector<std::uint16_t> choices; // holding-major like the values
         double largestGap = 0;
         long iterations = 0;
@@ -78,8 +80,14 @@ public:
     // Rebuilds the position values from the choices. Nothing when the parts do not fit together.
     static std::optional<SolvedGame> fromParts(Parts parts);
 
+    SolvedGame(SolvedGame&&) noexcept;
+    SolvedGame& operator=(SolvedGame&&) noexcept;
+    ~SolvedGame();
+
 private:
     explicit SolvedGame(std::shared_ptr<const GameTables> tables);
+    // Packs the strategies of a solve, one per stage slot, in the order of stages().
+    void pack(std::vector<StageStrategy> bySlot);
     std::size_t stageSlot(int lastCall, int kept) const;
     std::optional<std::size_t> positionSlot(int call, int hand, int locked) const;
     double callAtOnce(int holding, int call) const;
@@ -88,7 +96,10 @@ private:
     std::vector<double> values_;
     std::vector<std::uint16_t> choices_;
     std::vector<double> stageValues_; // (lastCall + 1) * set count + kept; NaN for no stage
-    std::vector<StageStrategy> strategies_;
+    PackedStrategies strategies_;
+    std::vector<std::uint32_t> strategyOf_; // per stage slot, into strategies_
+    struct Unpacked;
+    std::unique_ptr<Unpacked> unpacked_;
     double largestGap_ = 0;
     long iterations_ = 0;
 };

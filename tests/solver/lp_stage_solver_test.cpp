@@ -23,7 +23,6 @@ TEST(LpStageSolver, AgreesWithTheIterationOnStagesOfEveryKeptSize) {
                 const StageSolution byProgramme = LpStageSolver().solve(game, {});
                 const StageSolution byIteration = StageSolver().solve(game, iteration);
                 EXPECT_LE(byProgramme.check.gap(), 1e-12) << keptDigits << " after " << lastCall;
-                EXPECT_TRUE(byProgramme.exact);
                 EXPECT_NEAR(byProgramme.check.value(), byIteration.check.value(), 1e-8)
                     << keptDigits << " after " << lastCall;
             }

@@ -86,10 +86,38 @@ TEST_P(SolvedVariant, TheDataFileKeepsEveryValueAndStrategy) {
     EXPECT_EQ(loaded.game->options(), GetParam());
     EXPECT_EQ(loaded.game->positionValues(), game.positionValues());
     EXPECT_EQ(loaded.game->stages(), game.stages());
+    // The file stores chances only where they are not implied; the game must have such chances
+    // for the round trip to show anything.
+    bool mixedType = false;
+    bool mixedTrust = false;
     for (const auto& [lastCall, kept] : game.stages()) {
         EXPECT_EQ(*loaded.game->stageValue(lastCall, kept), *game.stageValue(lastCall, kept));
-        EXPECT_EQ(*loaded.game->stageStrategy(lastCall, kept), *game.stageStrategy(lastCall, kept));
+        const StageStrategy& strategy = *game.stageStrategy(lastCall, kept);
+        EXPECT_EQ(*loaded.game->stageStrategy(lastCall, kept), strategy);
+        for (std::size_t t = 0; t + 1 < strategy.typeStart.size(); ++t) {
+            mixedType = mixedType || strategy.typeStart[t + 1] - strategy.typeStart[t] > 1;
+        }
+        for (const MixedCall& trust : strategy.trust) {
+            mixedTrust = mixedTrust || (trust.chance > 0 && trust.chance < 1);
+        }
     }
+    EXPECT_TRUE(mixedType);
+    EXPECT_TRUE(mixedTrust);
+}
+
+TEST(SolvedGame, RefusesPartsThatDoNotFitTogether) {
+    const SolvedGame game = SolvedGame::solve({3, 2}, {});
+    ASSERT_TRUE(SolvedGame::fromParts(game.parts()));
+    SolvedGame::Parts moreCalls = game.parts();
+    ++moreCalls.strategies.callCounts.front();
+    EXPECT_FALSE(SolvedGame::fromParts(moreCalls));
+    SolvedGame::Parts noSuchCall = game.parts();
+    noSuchCall.strategies.calls.back() = static_cast<std::uint16_t>(game.tables().callCount());
+    EXPECT_FALSE(SolvedGame::fromParts(noSuchCall));
+    SolvedGame::Parts fewerStages = game.parts();
+    fewerStages.stages.pop_back();
+    fewerStages.stageValues.pop_back();
+    EXPECT_FALSE(SolvedGame::fromParts(fewerStages));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOptionSet, SolvedVariant,
