@@ -16,7 +16,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the payload is little-endian");
 
-constexpr std::string_view kMagic = "quintel-solved 2";
+constexpr std::string_view kMagic = "quintel-solved 3";
 
 class Writer {
 public:
@@ -80,7 +80,19 @@ std::string payloadOf(const SolvedGame::Parts& parts) {
         out.put(static_cast<std::uint16_t>(kept));
     }
     putAll(out, parts.stageValues);
-    putAll(out, packed.callCounts);
+    // Nearly every type makes exactly one call: only the others are listed.
+    std::vector<std::uint8_t> others;
+    for (std::size_t stage = 0; stage < parts.stages.size(); ++stage) {
+        others.clear();
+        for (std::uint32_t t = packed.typeBegin[stage]; t < packed.typeBegin[stage + 1]; ++t) {
+            if (packed.callCounts[t] != 1) {
+                others.push_back(static_cast<std::uint8_t>(t - packed.typeBegin[stage]));
+                others.push_back(packed.callCounts[t]);
+            }
+        }
+        out.put(static_cast<std::uint16_t>(others.size() / 2));
+        putAll(out, others);
+    }
     putAll(out, packed.calls);
     // A type that makes one call makes it for certain: only mixed types' chances are stored.
     std::size_t call = 0;
@@ -114,6 +126,27 @@ template <class T> bool readAll(Reader& in, std::vector<T>& values) {
             return false;
         }
         value = *read;
+    }
+    return true;
+}
+
+// How many calls each type makes: one, unless its stage lists it.
+bool readCallCounts(Reader& in, PackedStrategies& packed) {
+    packed.callCounts.assign(packed.typeBegin.back(), 1);
+    for (std::size_t stage = 0; stage + 1 < packed.typeBegin.size(); ++stage) {
+        const auto listed = in.get<std::uint16_t>();
+        if (!listed) {
+            return false;
+        }
+        const std::uint32_t types = packed.typeBegin[stage + 1] - packed.typeBegin[stage];
+        for (std::uint16_t i = 0; i < *listed; ++i) {
+            const auto type = in.get<std::uint8_t>();
+            const auto count = in.get<std::uint8_t>();
+            if (!count || *type >= types) {
+                return false;
+            }
+            packed.callCounts[packed.typeBegin[stage] + *type] = *count;
+        }
     }
     return true;
 }
@@ -204,10 +237,9 @@ std::optional<SolvedGame::Parts> partsOf(std::string_view payload, const DataFil
         const auto types = sets.ofSize(header.variant.dice - sets.diceIn(keptSets[i])).size();
         packed.typeBegin.push_back(packed.typeBegin.back() + static_cast<std::uint32_t>(types));
     }
-    packed.callCounts.resize(packed.typeBegin.back());
     packed.calls.resize(*calls);
     packed.trustCalls.resize(*trusted);
-    if (!readAll(in, packed.callCounts) || !readAll(in, packed.calls)) {
+    if (!readCallCounts(in, packed) || !readAll(in, packed.calls)) {
         return std::nullopt;
     }
     std::size_t type = 0;

@@ -12,7 +12,7 @@ namespace quintel::solver {
 // The data file of one solved option set.
 //
 // The first line is text:
-//   quintel-solved 2 faces=F dice=N options=WORD tolerance=T gap=G crc32=HEX size=BYTES
+//   quintel-solved 3 faces=F dice=N options=WORD tolerance=T gap=G crc32=HEX size=BYTES
 //   command=THE COMMAND THAT WROTE IT
 // (one line, words separated by single spaces; the command runs to the line's end). Then come
 // the zlib-compressed (compress2) payload bytes up to the end of the file; `size` is the
@@ -23,7 +23,8 @@ namespace quintel::solver {
 //   f64 largest gap, i64 iterations;
 //   u16 choice per position (holding-major, as SolvedGame::positionChoice);
 //   i16 last call per stage (-1 the opening), u16 kept set per stage, f64 value per stage;
-//   u8 number of calls per type, for every type of every stage in order;
+//   per stage, u16 the number of its types that do not make exactly one call, then for each
+//   of them u8 its number among the stage's types and u8 its number of calls;
 //   u16 call per call made (C, by type);
 //   f64 chance per call of each type that makes two or more (one call is made for certain);
 //   u16 number of trust entries per stage; u16 call per trust entry (Q);
