@@ -4,6 +4,7 @@
 #include "desktop/help_page_window.h"
 #include "desktop/profile_chart_window.h"
 #include "desktop/screen_window.h"
+#include "desktop/statistics_window.h"
 #include "records/profile_chart.h"
 
 #include <QAction>
@@ -35,7 +36,8 @@ Window& single(QPointer<Window>& window, Args&&... args) {
 InfoWindows::InfoWindows(Game& game, QObject* parent) : QObject(parent), game_(game) {}
 
 InfoWindows::~InfoWindows() {
-    for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile())}) {
+    for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile()),
+                            static_cast<QWidget*>(statistics())}) {
         delete window;
     }
 }
@@ -45,6 +47,7 @@ void InfoWindows::attach(ScreenWindow& window) {
         auto* menu = new QMenu(&window);
         menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
         menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
+        menu->addAction(tr("Statistics"), this, &InfoWindows::showStatistics);
         entry->setMenu(menu);
     }
     if (QAction* entry = window.menuAction(QStringLiteral("Rule"))) {
@@ -74,6 +77,20 @@ void InfoWindows::showProfile() {
     refreshProfile();
 }
 
+void InfoWindows::showStatistics() {
+    StatisticsScope scope;
+    if (const auto& stay = game_.record.stay()) {
+        scope = {stay->player, stay->firstGame};
+    }
+    if (statistics_.isNull()) {
+        single(statistics_, game_.dataFolder, scope, game_.messages);
+        return;
+    }
+    statistics_->setScope(scope);
+    statistics_->reload();
+    bringUp(*statistics_);
+}
+
 void InfoWindows::refreshProfile() {
     if (!profile_.isNull()) {
         profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore),
@@ -92,6 +109,9 @@ QWidget* InfoWindows::about() const {
 }
 ProfileChartWindow* InfoWindows::profile() const {
     return profile_.data();
+}
+StatisticsWindow* InfoWindows::statistics() const {
+    return statistics_.data();
 }
 
 } // namespace quintel
