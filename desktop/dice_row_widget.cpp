@@ -32,6 +32,10 @@ void DiceRowWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = height();
+    if (dice_.isEmpty()) {
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, tr("none"));
+        return;
+    }
     for (int i = 0; i < dice_.size(); ++i) {
         const QRectF square(i * side * 1.25, 0, side, side);
         paintDie(painter, square.adjusted(1, 1, -1, -1),

@@ -40,9 +40,10 @@ GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,
       position_(new QLabel(this)), calledLabel_(new QLabel(this)), called_(new DiceRowWidget(this)),
       keptLabel_(new QLabel(tr("Kept"), this)), kept_(new DiceRowWidget(this)),
       thrownLabel_(new QLabel(tr("Thrown"), this)), thrown_(new DiceRowWidget(this)),
-      account_(wrappingLabel(this)), judgement_(new QPlainTextEdit(this)),
-      solved_(wrappingLabel(this)), previous_(new QPushButton(tr("&Previous"), this)),
-      next_(new QPushButton(tr("&Next"), this)) {
+      account_(wrappingLabel(this)),
+      judgementLabel_(new QLabel(tr("What the computer wrote while it weighed the call:"), this)),
+      judgement_(new QPlainTextEdit(this)), solved_(wrappingLabel(this)),
+      previous_(new QPushButton(tr("&Previous"), this)), next_(new QPushButton(tr("&Next"), this)) {
     setWindowTitle(tr("Review of game %1").arg(number));
     QFont bold = heading_->font();
     bold.setBold(true);
@@ -67,8 +68,10 @@ GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,
     column->addLayout(dice);
     column->addWidget(account_);
     column->addWidget(solved_);
-    column->addWidget(new QLabel(tr("What the computer wrote while it weighed the call:"), this));
+    column->addWidget(judgementLabel_);
     column->addWidget(judgement_, 1);
+    // At the end the space the judgement leaves stays below the figures.
+    column->addStretch(0);
     column->addLayout(buttons);
 
     connect(previous_, &QPushButton::clicked, this, &GameReviewWindow::previous);
@@ -113,8 +116,10 @@ void GameReviewWindow::showStep(const ReviewStep& step) {
     position_->setText(tr("Step %1 of %2").arg(review_.position() + 1).arg(review_.steps().size()));
     calledLabel_->setText(end ? tr("Dice shown") : tr("Called"));
     called_->setDice(QString::fromStdString(end ? step.revealed : step.call));
-    for (QWidget* widget : {static_cast<QWidget*>(keptLabel_), static_cast<QWidget*>(kept_),
-                            static_cast<QWidget*>(thrownLabel_), static_cast<QWidget*>(thrown_)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(keptLabel_), static_cast<QWidget*>(kept_),
+          static_cast<QWidget*>(thrownLabel_), static_cast<QWidget*>(thrown_),
+          static_cast<QWidget*>(judgementLabel_), static_cast<QWidget*>(judgement_)}) {
         widget->setVisible(!end);
     }
     kept_->setDice(QString::fromStdString(step.kept));

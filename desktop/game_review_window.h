@@ -46,6 +46,7 @@ private:
     QLabel* thrownLabel_;
     DiceRowWidget* thrown_;
     QLabel* account_;
+    QLabel* judgementLabel_;
     QPlainTextEdit* judgement_;
     QLabel* solved_;
     QPushButton* previous_;

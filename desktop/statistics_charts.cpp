@@ -7,9 +7,11 @@
 #include <QBoxSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quintel {
 
@@ -26,12 +28,28 @@ QChart* newChart(const QString& title) {
     return chart;
 }
 
-QValueAxis* valueAxis(qreal top, const QString& title, const QString& format) {
+// 1, 2 or 5 times a power of ten, so that an axis of counts reads in round steps.
+qreal roundStep(qreal atLeast) {
+    for (qreal power = 1;; power *= 10) {
+        for (const qreal step : {1.0, 2.0, 5.0}) {
+            if (step * power >= atLeast) {
+                return step * power;
+            }
+        }
+    }
+}
+
+// An axis of counts from 0, ticked at whole numbers only, at most five steps.
+QValueAxis* countAxis(qreal most, const QString& title) {
+    constexpr qreal kSteps = 5;
+    const qreal step = roundStep(std::max<qreal>(most, 1) / kSteps);
     auto* axis = new QValueAxis;
-    axis->setRange(0, top);
+    axis->setRange(0, step * std::ceil(std::max<qreal>(most, 1) / step));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
     axis->setTitleText(title);
-    axis->setLabelFormat(format);
-    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%d"));
     return axis;
 }
 
@@ -61,7 +79,7 @@ QChart* barChart(const QString& title, const QStringList& categories, const QLis
     axis->append(categories);
     chart->addAxis(axis, Qt::AlignBottom);
     series->attachAxis(axis);
-    QValueAxis* counts = valueAxis(most, countTitle, QStringLiteral("%d"));
+    QValueAxis* counts = countAxis(most, countTitle);
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(counts);
     chart->legend()->setVisible(sets.size() > 1);
@@ -89,6 +107,10 @@ QChart* winsOverTimeChart(const RecordStatistics& statistics) {
     auto* rate = new QLineSeries;
     rate->setName(QObject::tr("Moving win rate"));
     rate->setPen(QPen(kRateColour, 2));
+    // A few games are points more than a line; one game is a point only.
+    constexpr std::size_t kFewPoints = 60;
+    wins->setPointsVisible(statistics.timeline.size() <= kFewPoints);
+    rate->setPointsVisible(statistics.timeline.size() <= kFewPoints);
     for (const TimelinePoint& point : statistics.timeline) {
         const auto game = static_cast<qreal>(point.game);
         wins->append(game, static_cast<qreal>(point.wins));
@@ -96,12 +118,11 @@ QChart* winsOverTimeChart(const RecordStatistics& statistics) {
     }
     chart->addSeries(wins);
     chart->addSeries(rate);
-    const auto played = static_cast<qreal>(std::max<long long>(statistics.all.games, 1));
-    QValueAxis* games = valueAxis(played, QObject::tr("Game"), QStringLiteral("%d"));
-    games->setMin(statistics.all.games > 1 ? 1 : 0);
+    // One game beyond the last, so that its point does not sit on the frame.
+    QValueAxis* games =
+        countAxis(static_cast<qreal>(statistics.all.games + 1), QObject::tr("Game"));
     chart->addAxis(games, Qt::AlignBottom);
-    QValueAxis* won = valueAxis(std::max<qreal>(1, static_cast<qreal>(statistics.all.wins)),
-                                QObject::tr("Games won"), QStringLiteral("%d"));
+    QValueAxis* won = countAxis(static_cast<qreal>(statistics.all.wins), QObject::tr("Games won"));
     chart->addAxis(won, Qt::AlignLeft);
     QValueAxis* rates = percentAxis(QObject::tr("Win rate"));
     chart->addAxis(rates, Qt::AlignRight);
@@ -118,6 +139,12 @@ QChart* winRateChart(const std::vector<GroupRate>& groups, const QString& title)
     series->setName(QObject::tr("Win rate with its 95 % interval"));
     series->setBrush(kWinsColour.lighter(150));
     series->setPen(QPen(kWinsColour, 2));
+    // The rate itself stands out of the box, also where it meets an end of its interval.
+    auto* rates = new QScatterSeries;
+    rates->setName(QObject::tr("Win rate"));
+    rates->setColor(kRateColour);
+    rates->setBorderColor(kRateColour.darker(130));
+    rates->setMarkerSize(12);
     QStringList names;
     for (const GroupRate& group : groups) {
         const QString name = QObject::tr("%1 (%2)").arg(QString::fromStdString(group.name),
@@ -126,15 +153,19 @@ QChart* winRateChart(const std::vector<GroupRate>& groups, const QString& title)
         const qreal low = group.interval.low * 100.0;
         const qreal high = group.interval.high * 100.0;
         series->append(new QBoxSet(low, low, group.rate * 100.0, high, high, name));
+        rates->append(static_cast<qreal>(names.size() - 1), group.rate * 100.0);
     }
     chart->addSeries(series);
+    chart->addSeries(rates);
     auto* axis = new QBarCategoryAxis;
     axis->append(names);
     chart->addAxis(axis, Qt::AlignBottom);
     series->attachAxis(axis);
-    QValueAxis* rates = percentAxis(QObject::tr("Games won"));
-    chart->addAxis(rates, Qt::AlignLeft);
-    series->attachAxis(rates);
+    rates->attachAxis(axis);
+    QValueAxis* shares = percentAxis(QObject::tr("Games won"));
+    chart->addAxis(shares, Qt::AlignLeft);
+    series->attachAxis(shares);
+    rates->attachAxis(shares);
     chart->legend()->setVisible(false);
     return chart;
 }
@@ -158,7 +189,7 @@ QChart* challengesChart(const RecordStatistics& statistics) {
     const ChallengeTally& you = statistics.challenges[0];
     const ChallengeTally& it = statistics.challenges[1];
     return barChart(QObject::tr("Calls not trusted, and how often that was right"),
-                    {QObject::tr("By you"), QObject::tr("By the computer")},
+                    {QObject::tr("You"), QObject::tr("Computer")},
                     {barSet(QObject::tr("Not trusted"), kExpectedColour,
                             {static_cast<qreal>(you.made), static_cast<qreal>(it.made)}),
                      barSet(QObject::tr("Right not to trust"), kWinsColour,

@@ -220,6 +220,7 @@ void StatisticsWindow::showFigures() {
     labels_[AllTimeDice]->setText(text(diceLine("All time", statistics_.diceAllTime)));
     showDiceTable();
     games_->setGames(statistics_.games);
+    gamesView_->resizeColumnsToContents();
     if (!statistics_.games.empty()) {
         // The newest game is the one most likely to be looked at again.
         gamesView_->selectRow(static_cast<int>(statistics_.games.size()) - 1);
