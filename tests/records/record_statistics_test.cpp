@@ -138,5 +138,37 @@ TEST(WinTimeline, ALongRecordIsSampledEvenlyFromItsFirstGameToItsLast) {
     }
 }
 
+TEST(StatisticsTexts, RatesChallengesCallsAndDiceInWords) {
+    EXPECT_EQ(rateText({}), "no games");
+    EXPECT_EQ(rateText({2, 1}), "1 of 2 won: 50.0 %, 95 % interval 9.5 % to 90.5 %");
+    EXPECT_EQ(rateText({12340, 0}).substr(0, 18), "0 of 12,340 won: 0");
+
+    EXPECT_EQ(challengeText(Seat::Human, {}),
+              "You have trusted every call of the computer's so far.");
+    EXPECT_EQ(challengeText(Seat::Human, {1, 1}),
+              "You did not trust the computer's call 1 time and were right in 1: 100.0 %.");
+    EXPECT_EQ(challengeText(Seat::Computer, {4, 1}),
+              "The computer did not trust your call 4 times and was right in 1: 25.0 %.");
+
+    RecordStatistics none;
+    EXPECT_EQ(callsText(none), "");
+    none.all = {3, 1};
+    none.callsPerGame = 7.0 / 3.0;
+    EXPECT_EQ(callsText(none), "2.33 calls a game on average");
+
+    EXPECT_EQ(diceLine("This stay", diceFigures({1, 1, 1, 1, 1, 1})),
+              "This stay: too few dice to judge yet (6 dice)");
+    // Even faces: chi-square 0, nothing unusual.
+    EXPECT_EQ(diceLine("All time", diceFigures({10, 10, 10, 10, 10, 10})),
+              "All time: nothing unusual in 60 dice (chi-square 0.00, p = 1)");
+    // All on one face: the verdict names its p-value, the line adds only the chi-square.
+    EXPECT_EQ(diceLine("All time", diceFigures({60, 0, 0, 0, 0, 0})),
+              "All time: the faces are far from even in 60 dice (p = 1e-62) (chi-square 300.00)");
+
+    EXPECT_EQ(seatWords(Seat::Computer), "The computer");
+    EXPECT_EQ(startedText("2026-12-09T02:14:44.123Z"), "2026-12-09 02:14");
+    EXPECT_EQ(startedText(""), "");
+}
+
 } // namespace
 } // namespace quintel
