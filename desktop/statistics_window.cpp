@@ -153,6 +153,8 @@ QWidget* StatisticsWindow::makeGamesTab() {
     gamesView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     gamesView_->verticalHeader()->hide();
     gamesView_->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit the first hundred games: all of a long record would take long to measure.
+    gamesView_->horizontalHeader()->setResizeContentsPrecision(100);
     gamesView_->setAccessibleName(tr("Recorded games"));
     auto* review = new QPushButton(tr("&Review…"), tab);
     auto* csv = new QPushButton(tr("Export &CSV…"), tab);
@@ -219,11 +221,13 @@ void StatisticsWindow::showFigures() {
     labels_[StayDice]->setText(text(diceLine("This stay", statistics_.diceThisStay)));
     labels_[AllTimeDice]->setText(text(diceLine("All time", statistics_.diceAllTime)));
     showDiceTable();
-    games_->setGames(statistics_.games);
+    // The list keeps the games; a long record is not held twice.
+    games_->setGames(std::move(statistics_.games));
+    statistics_.games.clear();
     gamesView_->resizeColumnsToContents();
-    if (!statistics_.games.empty()) {
+    if (games_->rowCount() > 0) {
         // The newest game is the one most likely to be looked at again.
-        gamesView_->selectRow(static_cast<int>(statistics_.games.size()) - 1);
+        gamesView_->selectRow(games_->rowCount() - 1);
     }
 }
 

@@ -38,6 +38,7 @@ public:
     void reload();
     void setScope(StatisticsScope scope) { scope_ = std::move(scope); }
 
+    // The figures shown; their games are in the list of games, gamesView().
     const RecordStatistics& statistics() const { return statistics_; }
     // Every text the window shows beside its charts, one a line.
     QString figuresText() const;

@@ -88,6 +88,13 @@ std::vector<TimelinePoint> winTimeline(const std::vector<bool>& wins, std::size_
 
 RecordStatistics gatherStatistics(RecordBook& book, const StatisticsScope& scope) {
     RecordStatistics statistics;
+    sqlite::Statement count =
+        book.database().prepare("SELECT count(*) FROM games WHERE ?1 IS NULL OR player = ?1");
+    if (scope.player) {
+        count.bind(1, *scope.player);
+    }
+    count.step();
+    statistics.games.reserve(static_cast<std::size_t>(count.integer(0)));
     sqlite::Statement games = book.database().prepare(
         "SELECT id, player, started, fix_any, fix_permanent, opponent, call_count, challenger, "
         "winner, human_throws, computer_throws FROM games WHERE ?1 IS NULL OR player = ?1 "
@@ -98,6 +105,7 @@ RecordStatistics gatherStatistics(RecordBook& book, const StatisticsScope& scope
     std::map<std::string, WinTally> byOptions;
     std::map<std::string, WinTally> byOpponent;
     std::vector<bool> wins;
+    wins.reserve(statistics.games.capacity());
     FaceTally stayFaces{};
     FaceTally allFaces{};
     long long calls = 0;
