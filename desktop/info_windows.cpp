@@ -31,6 +31,12 @@ Window& single(QPointer<Window>& window, Args&&... args) {
     return *window;
 }
 
+// The player who signed in last and their stay; everyone before anyone has.
+StatisticsScope scopeOf(const RecordKeeper& record) {
+    const auto& stay = record.stay();
+    return stay ? StatisticsScope{stay->player, stay->firstGame} : StatisticsScope{};
+}
+
 } // namespace
 
 InfoWindows::InfoWindows(Game& game, QObject* parent) : QObject(parent), game_(game) {}
@@ -58,6 +64,7 @@ void InfoWindows::attach(ScreenWindow& window) {
     }
     // The computer's turn ends inside the event that sent the player's call.
     connect(&window, &ScreenWindow::handled, this, &InfoWindows::refreshProfile);
+    connect(&window, &ScreenWindow::handled, this, &InfoWindows::refreshStatistics);
 }
 
 void InfoWindows::showRules() {
@@ -78,10 +85,8 @@ void InfoWindows::showProfile() {
 }
 
 void InfoWindows::showStatistics() {
-    StatisticsScope scope;
-    if (const auto& stay = game_.record.stay()) {
-        scope = {stay->player, stay->firstGame};
-    }
+    const StatisticsScope scope = scopeOf(game_.record);
+    gamesKeptAtStatistics_ = game_.record.gamesKept();
     if (statistics_.isNull()) {
         single(statistics_, game_.dataFolder, scope, game_.messages);
         return;
@@ -89,6 +94,16 @@ void InfoWindows::showStatistics() {
     statistics_->setScope(scope);
     statistics_->reload();
     bringUp(*statistics_);
+}
+
+void InfoWindows::refreshStatistics() {
+    if (statistics_.isNull() || !statistics_->isVisible() ||
+        game_.record.gamesKept() == gamesKeptAtStatistics_) {
+        return;
+    }
+    gamesKeptAtStatistics_ = game_.record.gamesKept();
+    statistics_->setScope(scopeOf(game_.record));
+    statistics_->reload();
 }
 
 void InfoWindows::refreshProfile() {

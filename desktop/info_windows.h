@@ -36,6 +36,9 @@ public:
     void showStatistics();
     // Draws the profile chart again from the game's counters, when it is open.
     void refreshProfile();
+    // Reads the record again for the statistics, when they are open and a game has been kept
+    // since they were read.
+    void refreshStatistics();
 
     QWidget* rules() const;
     QWidget* help() const;
@@ -48,6 +51,7 @@ private:
     QPointer<HelpPageWindow> rules_, help_, about_;
     QPointer<ProfileChartWindow> profile_;
     QPointer<StatisticsWindow> statistics_;
+    long long gamesKeptAtStatistics_ = 0;
 };
 
 } // namespace quintel

@@ -98,6 +98,19 @@ TEST_F(InfoWindowsTest, StatisticsAreEveryonesUntilAPlayerSignsInThenThatPlayers
     windows.windowOf(game.formStart).menuAction("Help")->menu()->actions()[2]->trigger();
     EXPECT_EQ(info.statistics(), statistics) << "one window, shown again";
     EXPECT_EQ(statistics->windowTitle(), "Statistics of Ann");
+    EXPECT_EQ(statistics->statistics().all.games, 0);
+
+    // A game decided while they are open: they follow once the event has been handled.
+    game.record.matchStarted();
+    game.record.diceThrown(Seat::Human, "12345");
+    game.record.callMade(Seat::Human, "2", "");
+    GameRecord decided;
+    decided.player = "Ann";
+    decided.outcome = {Seat::Computer, Seat::Computer, "2", "12345"};
+    game.record.gameDecided(decided);
+    emit welcome().handled();
+    EXPECT_EQ(statistics->statistics().all, (WinTally{1, 0}));
+    EXPECT_EQ(statistics->statistics().diceThisStay.check.dice, 5);
 }
 
 } // namespace
