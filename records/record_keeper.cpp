@@ -127,6 +127,10 @@ std::optional<std::int64_t> RecordKeeper::keep(const GameRecord& game) {
                 return std::nullopt;
             }
             setAside(error.what());
+            // The new record numbers its games afresh: the stay begins again with it.
+            if (stay_) {
+                stay_->firstGame.reset();
+            }
         }
     }
     return std::nullopt;

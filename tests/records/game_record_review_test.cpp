@@ -80,6 +80,31 @@ TEST_F(ReviewFacts, EachCallKeepsTheDiceItsCallerThrewSinceTheCallBefore) {
     EXPECT_EQ(kept.historyLines, (std::vector<HistoryLine>{{1, "weighed"}, {3, "weighed"}}));
 }
 
+TEST_F(ReviewFacts, AStayStartsAtSignInAndRunsFromItsFirstKeptGame) {
+    EXPECT_FALSE(game.record.stay().has_value());
+    signIn(false, false, "Dee");
+    ASSERT_TRUE(game.record.stay().has_value());
+    EXPECT_EQ(game.record.stay()->player, "Dee");
+    EXPECT_FALSE(game.record.stay()->firstGame.has_value()) << "no game kept yet";
+    computer.challenges();
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::Yes);
+    humanCalls("2");
+    computer.challenges();
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::Ok);
+    messages.answer(MessageAnswer::No);
+    messages.answer(MessageAnswer::Ok);
+    humanCalls("2");
+    EXPECT_EQ(game.record.gamesKept(), 2);
+    EXPECT_EQ(game.record.stay()->firstGame, 1);
+
+    signIn(false, false, "Eve");
+    EXPECT_EQ(game.record.stay()->player, "Eve");
+    EXPECT_FALSE(game.record.stay()->firstGame.has_value());
+}
+
 TEST(RecordBookReview, ARecordFromBeforeTheReviewOpensAndKeepsNewGamesWhole) {
     TempFolder folder;
     const auto path = RecordBook::pathIn(folder.path());
