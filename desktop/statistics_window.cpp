@@ -208,6 +208,9 @@ void StatisticsWindow::showFigures() {
     for (std::size_t i = 0; i < charts.size(); ++i) {
         QChart* old = views_[i]->chart();
         views_[i]->setChart(charts[i]);
+        // A chart says nothing to a screen reader; its title names it, the figures beside it
+        // say what it shows.
+        views_[i]->setAccessibleName(charts[i]->title());
         delete old;
     }
     const auto text = [](const std::string& words) { return QString::fromStdString(words); };

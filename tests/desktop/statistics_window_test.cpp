@@ -7,6 +7,7 @@
 #include <QAbstractSeries>
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QItemSelectionModel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -90,6 +91,12 @@ TEST_F(StatisticsWindowTest, ShowsTheFiguresOfThePlayersRecord) {
     for (const QChart* chart : charts) {
         EXPECT_FALSE(chart->series().isEmpty());
         EXPECT_FALSE(chart->title().startsWith("No ")) << chart->title().toStdString();
+    }
+    const auto views = window.findChildren<QChartView*>();
+    ASSERT_EQ(views.size(), 6);
+    for (const QChartView* view : views) {
+        EXPECT_EQ(view->accessibleName(), view->chart()->title());
+        EXPECT_FALSE(view->accessibleName().isEmpty());
     }
     const auto* wins = qobject_cast<const QLineSeries*>(charts[0]->series().front());
     ASSERT_NE(wins, nullptr);
