@@ -5,7 +5,8 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
           xvfb xdotool x11-utils imagemagick clang-16 libclang-rt-16-dev
-          clang-format-14 zlib1g-dev libglpk-dev openbox libsqlite3-dev)
+          clang-format-14 zlib1g-dev libglpk-dev openbox libsqlite3-dev qt6-charts-dev
+          libqt6opengl6-dev)
 
 install_missing() {
     local missing=()

@@ -11,6 +11,7 @@ Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSourc
       record(dataFolder), formWelcome(*this), formStart(*this), formCall(*this) {
     history.onProblem([this](std::string_view text) { tellFileProblem(text); });
     record.onProblem([this](std::string_view text) { tellFileProblem(text); });
+    history.onLine([this](std::string_view text) { record.historyLine(text); });
 }
 
 void Game::start() {
@@ -39,6 +40,7 @@ void Game::recordGame(const GameOutcome& outcome) {
 }
 
 void Game::profileLoaded() {
+    record.stayStarted(state.PlayerNames[0]);
     profileAtSignIn_ = currentProfile();
     profileAfterLastGame_ = profileAtSignIn_;
 }

@@ -1,5 +1,6 @@
 // The player's record: keeping one decided game, and summing up a large record.
 #include "records/record_book.h"
+#include "records/record_statistics.h"
 #include "records/record_summary.h"
 #include "testing/temp_folder.h"
 
@@ -19,7 +20,9 @@ GameRecord typicalGame() {
             {Seat::Computer, Seat::Human, "666", "66613"},
             false,
             "6632413",
-            "552"};
+            "552",
+            {},
+            {}};
 }
 
 void RecordOneGame(benchmark::State& state) {
@@ -76,8 +79,28 @@ void SummaryOf100000Games(benchmark::State& state) {
     }
 }
 
+// What the statistics window works out when it opens over the large record.
+void StatisticsOf100000Games(benchmark::State& state) {
+    RecordBook& book = largeRecord();
+    // The second half of the games is the stay; the games are numbered from 1.
+    const StatisticsScope scope{"Ann", kGames / 2 + 1};
+    const RecordStatistics statistics = gatherStatistics(book, scope);
+    if (statistics.all != WinTally{kGames, kGames / 2} ||
+        statistics.games.size() != static_cast<std::size_t>(kGames) ||
+        statistics.diceAllTime.check.dice != kGames * 10 ||
+        statistics.diceThisStay.check.dice != kGames * 5 ||
+        statistics.timeline.size() != RecordStatistics::kTimelinePoints) {
+        state.SkipWithError("the statistics do not count the games made");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(gatherStatistics(book, scope));
+    }
+}
+
 BENCHMARK(RecordOneGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(SummaryOf100000Games)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsOf100000Games)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quintel

@@ -4,6 +4,7 @@
 #include "desktop/help_page_window.h"
 #include "desktop/profile_chart_window.h"
 #include "desktop/screen_window.h"
+#include "desktop/statistics_window.h"
 #include "records/profile_chart.h"
 
 #include <QAction>
@@ -30,12 +31,19 @@ Window& single(QPointer<Window>& window, Args&&... args) {
     return *window;
 }
 
+// The player who signed in last and their stay; everyone before anyone has.
+StatisticsScope scopeOf(const RecordKeeper& record) {
+    const auto& stay = record.stay();
+    return stay ? StatisticsScope{stay->player, stay->firstGame} : StatisticsScope{};
+}
+
 } // namespace
 
 InfoWindows::InfoWindows(Game& game, QObject* parent) : QObject(parent), game_(game) {}
 
 InfoWindows::~InfoWindows() {
-    for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile())}) {
+    for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile()),
+                            static_cast<QWidget*>(statistics())}) {
         delete window;
     }
 }
@@ -45,6 +53,7 @@ void InfoWindows::attach(ScreenWindow& window) {
         auto* menu = new QMenu(&window);
         menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
         menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
+        menu->addAction(tr("Statistics"), this, &InfoWindows::showStatistics);
         entry->setMenu(menu);
     }
     if (QAction* entry = window.menuAction(QStringLiteral("Rule"))) {
@@ -55,6 +64,7 @@ void InfoWindows::attach(ScreenWindow& window) {
     }
     // The computer's turn ends inside the event that sent the player's call.
     connect(&window, &ScreenWindow::handled, this, &InfoWindows::refreshProfile);
+    connect(&window, &ScreenWindow::handled, this, &InfoWindows::refreshStatistics);
 }
 
 void InfoWindows::showRules() {
@@ -72,6 +82,28 @@ void InfoWindows::showAbout() {
 void InfoWindows::showProfile() {
     single(profile_);
     refreshProfile();
+}
+
+void InfoWindows::showStatistics() {
+    const StatisticsScope scope = scopeOf(game_.record);
+    gamesKeptAtStatistics_ = game_.record.gamesKept();
+    if (statistics_.isNull()) {
+        single(statistics_, game_.dataFolder, scope, game_.messages);
+        return;
+    }
+    statistics_->setScope(scope);
+    statistics_->reload();
+    bringUp(*statistics_);
+}
+
+void InfoWindows::refreshStatistics() {
+    if (statistics_.isNull() || !statistics_->isVisible() ||
+        game_.record.gamesKept() == gamesKeptAtStatistics_) {
+        return;
+    }
+    gamesKeptAtStatistics_ = game_.record.gamesKept();
+    statistics_->setScope(scopeOf(game_.record));
+    statistics_->reload();
 }
 
 void InfoWindows::refreshProfile() {
@@ -92,6 +124,9 @@ QWidget* InfoWindows::about() const {
 }
 ProfileChartWindow* InfoWindows::profile() const {
     return profile_.data();
+}
+StatisticsWindow* InfoWindows::statistics() const {
+    return statistics_.data();
 }
 
 } // namespace quintel

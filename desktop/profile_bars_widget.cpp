@@ -1,6 +1,13 @@
 #include "desktop/profile_bars_widget.h"
 
-#include <QPainter>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -11,6 +18,7 @@ namespace {
 const QColor kBarColour(90, 110, 210);
 const QColor kShareColour(230, 140, 0);
 constexpr int kTicks = 4; // steps of the calls axis
+constexpr qreal kBarWidth = 0.6;
 
 // 1, 2 or 5 times a power of ten, so that the axis reads in round steps.
 int roundStep(int atLeast) {
@@ -25,15 +33,67 @@ int roundStep(int atLeast) {
 
 } // namespace
 
-ProfileBarsWidget::ProfileBarsWidget(QWidget* parent) : QWidget(parent) {
-    setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
+ProfileBarsWidget::ProfileBarsWidget(QWidget* parent)
+    : QWidget(parent), view_(new QChartView(this)), drawing_(new QChart),
+      calls_(new QBarSet(tr("Calls"))), share_(new QLineSeries), callsAxis_(new QValueAxis) {
+    auto* bars = new QBarSeries;
+    calls_->setColor(kBarColour);
+    calls_->setBorderColor(kBarColour);
+    bars->append(calls_);
+    bars->setBarWidth(kBarWidth);
+    share_->setName(tr("Share of those calls that understated the dice"));
+    share_->setPen(QPen(kShareColour, 3));
+    share_->setPointsVisible(true);
+    drawing_->addSeries(bars);
+    drawing_->addSeries(share_);
+
+    auto* levels = new QBarCategoryAxis;
+    levels->setTitleText(tr("The computer's estimate that your call is true"));
+    drawing_->addAxis(levels, Qt::AlignBottom);
+    callsAxis_->setLabelFormat(QStringLiteral("%d"));
+    callsAxis_->setTickCount(kTicks + 1);
+    drawing_->addAxis(callsAxis_, Qt::AlignLeft);
+    auto* shareAxis = new QValueAxis;
+    shareAxis->setRange(0, 100);
+    shareAxis->setTickCount(kTicks + 1);
+    shareAxis->setLabelFormat(QStringLiteral("%d%%"));
+    shareAxis->setLabelsColor(kShareColour.darker(130));
+    drawing_->addAxis(shareAxis, Qt::AlignRight);
+    bars->attachAxis(levels);
+    bars->attachAxis(callsAxis_);
+    share_->attachAxis(levels);
+    share_->attachAxis(shareAxis);
+    drawing_->legend()->setAlignment(Qt::AlignTop);
+
+    view_->setChart(drawing_);
+    view_->setRenderHint(QPainter::Antialiasing);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    setChart(chart_);
 }
 
 void ProfileBarsWidget::setChart(const ProfileChart& chart) {
     chart_ = chart;
     setAccessibleDescription(QString::fromStdString(chart.summary));
-    update();
+    QStringList labels;
+    QList<qreal> calls;
+    QList<QPointF> shares;
+    for (std::size_t level = 0; level < chart.bars.size(); ++level) {
+        const ProfileBar& bar = chart.bars[level];
+        labels << QString::fromStdString(bar.label);
+        calls << bar.calls;
+        if (bar.understated) {
+            shares << QPointF(static_cast<qreal>(level), *bar.understated * 100.0);
+        }
+    }
+    calls_->remove(0, calls_->count());
+    calls_->append(calls);
+    share_->replace(shares);
+    auto* levels = qobject_cast<QBarCategoryAxis*>(drawing_->axes(Qt::Horizontal).value(0));
+    levels->setCategories(labels);
+    callsAxis_->setRange(0, callsAxisTop());
+    drawing_->setTitle(chart.calls == 0 ? tr("No calls yet: play a game first.") : QString());
 }
 
 int ProfileBarsWidget::callsAxisTop() const {
@@ -44,20 +104,23 @@ int ProfileBarsWidget::callsAxisTop() const {
     return kTicks * roundStep((std::max(most, 1) + kTicks - 1) / kTicks);
 }
 
+QPointF ProfileBarsWidget::toWidget(QPointF inChart) const {
+    return view_->mapTo(this, view_->mapFromScene(drawing_->mapToScene(inChart)));
+}
+
 QRectF ProfileBarsWidget::plotArea() const {
-    const QFontMetricsF metrics(font());
-    const qreal line = metrics.height();
-    const qreal left = metrics.horizontalAdvance(QString::number(callsAxisTop())) + 1.8 * line;
-    const qreal right = metrics.horizontalAdvance(QStringLiteral("100%")) + 1.8 * line;
-    return QRectF(left, 2.0 * line, width() - left - right, height() - 5.0 * line);
+    const QRectF plot = drawing_->plotArea();
+    return QRectF(toWidget(plot.topLeft()), toWidget(plot.bottomRight()));
 }
 
 QRectF ProfileBarsWidget::barRect(std::size_t level) const {
-    const QRectF plot = plotArea();
-    const qreal slot = plot.width() / static_cast<qreal>(chart_.bars.size());
-    const qreal height = plot.height() * chart_.bars.at(level).calls / callsAxisTop();
-    return QRectF(plot.left() + slot * (static_cast<qreal>(level) + 0.2), plot.bottom() - height,
-                  slot * 0.6, height);
+    const auto bars = drawing_->series().front();
+    const qreal middle = static_cast<qreal>(level);
+    const qreal half = kBarWidth / 2;
+    const QPointF top =
+        drawing_->mapToPosition(QPointF(middle - half, chart_.bars.at(level).calls), bars);
+    const QPointF bottom = drawing_->mapToPosition(QPointF(middle + half, 0), bars);
+    return QRectF(toWidget(top), toWidget(bottom));
 }
 
 std::optional<QPointF> ProfileBarsWidget::sharePoint(std::size_t level) const {
@@ -65,89 +128,8 @@ std::optional<QPointF> ProfileBarsWidget::sharePoint(std::size_t level) const {
     if (!share) {
         return std::nullopt;
     }
-    const QRectF plot = plotArea();
-    return QPointF(barRect(level).center().x(), plot.bottom() - plot.height() * *share);
-}
-
-void ProfileBarsWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF plot = plotArea();
-    const QFontMetricsF metrics(font());
-    const qreal line = metrics.height();
-    const QColor ink = palette().color(QPalette::Text);
-    QColor grid = ink;
-    grid.setAlpha(40);
-
-    // Grid and the two value axes: calls on the left, the share on the right.
-    const int top = callsAxisTop();
-    for (int tick = 0; tick <= kTicks; ++tick) {
-        const qreal y = plot.bottom() - plot.height() * tick / kTicks;
-        painter.setPen(QPen(grid, 1));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(ink);
-        painter.drawText(QRectF(0, y - line / 2, plot.left() - line / 3, line),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(top * tick / kTicks));
-        painter.setPen(kShareColour.darker(130));
-        painter.drawText(QRectF(plot.right() + line / 3, y - line / 2, plot.left(), line),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1%").arg(100 * tick / kTicks));
-    }
-    painter.setPen(QPen(ink, 1));
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    painter.drawLine(plot.bottomRight(), plot.topRight());
-
-    // Bars, and the level under each.
-    for (std::size_t level = 0; level < chart_.bars.size(); ++level) {
-        const QRectF bar = barRect(level);
-        painter.fillRect(bar, kBarColour);
-        painter.setPen(ink);
-        painter.drawText(
-            QRectF(bar.center().x() - line * 1.5, plot.bottom() + line / 4, line * 3, line),
-            Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(chart_.bars[level].label));
-    }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 1.3 * line, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop,
-                     tr("The computer's estimate that your call is true"));
-
-    // The share as a line through the levels that have calls.
-    painter.setPen(QPen(kShareColour, std::max<qreal>(2.0, line / 7)));
-    std::optional<QPointF> previous;
-    for (std::size_t level = 0; level < chart_.bars.size(); ++level) {
-        const std::optional<QPointF> point = sharePoint(level);
-        if (point && previous) {
-            painter.drawLine(*previous, *point);
-        }
-        previous = point;
-    }
-    painter.setBrush(kShareColour);
-    for (std::size_t level = 0; level < chart_.bars.size(); ++level) {
-        if (const std::optional<QPointF> point = sharePoint(level)) {
-            painter.drawEllipse(*point, line / 5, line / 5);
-        }
-    }
-
-    // Legend above the plot.
-    const qreal swatch = line * 0.7;
-    qreal x = plot.left();
-    const qreal y = line * 0.6;
-    painter.fillRect(QRectF(x, y + (line - swatch) / 2, swatch, swatch), kBarColour);
-    x += swatch + line / 3;
-    painter.setPen(ink);
-    const QString calls = tr("Calls");
-    painter.drawText(QPointF(x, y + metrics.ascent()), calls);
-    x += metrics.horizontalAdvance(calls) + line;
-    painter.setPen(QPen(kShareColour, std::max<qreal>(2.0, line / 7)));
-    painter.drawLine(QPointF(x, y + line / 2), QPointF(x + 1.5 * line, y + line / 2));
-    x += 1.5 * line + line / 3;
-    painter.setPen(ink);
-    painter.drawText(QPointF(x, y + metrics.ascent()),
-                     tr("Share of those calls that understated the dice"));
-
-    if (chart_.calls == 0) {
-        painter.drawText(plot, Qt::AlignCenter, tr("No calls yet: play a game first."));
-    }
+    return toWidget(
+        drawing_->mapToPosition(QPointF(static_cast<qreal>(level), *share * 100.0), share_));
 }
 
 } // namespace quintel

@@ -15,6 +15,14 @@ struct RecordedCall {
     bool operator==(const RecordedCall&) const = default;
 };
 
+// A line the game wrote to the history file while a game was played, with the number of calls
+// made before it: the computer's judgement of call k is written after it, with `afterCalls` k.
+struct HistoryLine {
+    int afterCalls = 0;
+    std::string text;
+    bool operator==(const HistoryLine&) const = default;
+};
+
 // One decided game as the player's record keeps it. Times are UTC in ISO 8601.
 struct GameRecord {
     std::string player;
@@ -29,6 +37,11 @@ struct GameRecord {
     // Every die each seat threw, in the order thrown, as digits.
     std::string humanThrows;
     std::string computerThrows;
+    // What a review of the game shows besides: the dice the caller of call k + 1 threw since the
+    // call before it (entry k), and the history lines of the game. A record kept before these
+    // were kept has neither.
+    std::vector<std::string> thrownBeforeCall;
+    std::vector<HistoryLine> historyLines;
     bool operator==(const GameRecord&) const = default;
 };
 

@@ -90,6 +90,9 @@ void HistoryFile::writeLine(std::string_view text) {
     if (!isOpen()) {
         return;
     }
+    if (lineObserver_) {
+        lineObserver_(text);
+    }
     // Whatever the file refused before goes first. On the happy path nothing is kept, and each
     // line is one write straight to the file: a line that has been written survives a crash.
     const bool fileTakesBytes = writePending();

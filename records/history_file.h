@@ -37,6 +37,10 @@ public:
     ~HistoryFile() override;
 
     void onProblem(ProblemHandler handler) { problemHandler_ = std::move(handler); }
+    // Sees every line written while a file is open, as written.
+    void onLine(std::function<void(std::string_view)> observer) {
+        lineObserver_ = std::move(observer);
+    }
 
     // Creates the next free history file for `playerName` and writes its first line
     // ("<name> HISTORY"), closing any file still open. Returns an error text for the player when
@@ -69,6 +73,7 @@ private:
     bool toldWriteProblem_ = false;
     bool toldLoss_ = false;
     ProblemHandler problemHandler_;
+    std::function<void(std::string_view)> lineObserver_;
 };
 
 } // namespace quintel

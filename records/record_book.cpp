@@ -30,6 +30,17 @@ CREATE TABLE IF NOT EXISTS calls(
     dice TEXT NOT NULL,
     fixed TEXT NOT NULL,
     PRIMARY KEY(game, number)) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS call_throws(
+    game INTEGER NOT NULL REFERENCES games(id),
+    number INTEGER NOT NULL,
+    thrown TEXT NOT NULL,
+    PRIMARY KEY(game, number)) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS history_lines(
+    game INTEGER NOT NULL REFERENCES games(id),
+    number INTEGER NOT NULL,
+    after_calls INTEGER NOT NULL,
+    text TEXT NOT NULL,
+    PRIMARY KEY(game, number)) WITHOUT ROWID;
 )";
 
 constexpr std::string_view kGameColumns =
@@ -42,6 +53,24 @@ Seat seatOf(std::int64_t number) {
 
 std::int64_t numberOf(Seat seat) {
     return seat == Seat::Human ? 0 : 1;
+}
+
+GameRecord gameOfRow(const sqlite::Statement& games) {
+    GameRecord game;
+    game.player = games.text(1);
+    game.started = games.text(2);
+    game.ended = games.text(3);
+    game.fixAny = games.integer(4) != 0;
+    game.fixPermanent = games.integer(5) != 0;
+    game.opponent = games.text(6);
+    game.outcome.challenger = seatOf(games.integer(7));
+    game.outcome.winner = seatOf(games.integer(8));
+    game.outcome.call = games.text(9);
+    game.outcome.dice = games.text(10);
+    game.coachUsed = games.integer(11) != 0;
+    game.humanThrows = games.text(12);
+    game.computerThrows = games.text(13);
+    return game;
 }
 
 } // namespace
@@ -85,7 +114,7 @@ void RecordBook::checkSound() {
     database_.prepare("SELECT game, number, caller, dice, fixed FROM calls LIMIT 0").step();
 }
 
-void RecordBook::add(const GameRecord& game) {
+std::int64_t RecordBook::add(const GameRecord& game) {
     sqlite::Transaction transaction(database_);
     sqlite::Statement insertGame = database_.prepare(
         "INSERT INTO games(player, started, ended, fix_any, fix_permanent, opponent, challenger, "
@@ -120,7 +149,33 @@ void RecordBook::add(const GameRecord& game) {
         insertCall.step();
         insertCall.reset();
     }
+    addReviewFacts(id, game);
     transaction.commit();
+    return id;
+}
+
+void RecordBook::addReviewFacts(std::int64_t id, const GameRecord& game) {
+    sqlite::Statement insertThrown =
+        database_.prepare("INSERT INTO call_throws(game, number, thrown) VALUES(?1, ?2, ?3)");
+    std::int64_t number = 0;
+    for (const std::string& thrown : game.thrownBeforeCall) {
+        insertThrown.bind(1, id);
+        insertThrown.bind(2, ++number);
+        insertThrown.bind(3, thrown);
+        insertThrown.step();
+        insertThrown.reset();
+    }
+    sqlite::Statement insertLine = database_.prepare(
+        "INSERT INTO history_lines(game, number, after_calls, text) VALUES(?1, ?2, ?3, ?4)");
+    number = 0;
+    for (const HistoryLine& line : game.historyLines) {
+        insertLine.bind(1, id);
+        insertLine.bind(2, ++number);
+        insertLine.bind(3, std::int64_t{line.afterCalls});
+        insertLine.bind(4, line.text);
+        insertLine.step();
+        insertLine.reset();
+    }
 }
 
 long long RecordBook::incompleteGames() {
@@ -132,6 +187,11 @@ long long RecordBook::incompleteGames() {
 }
 
 void RecordBook::forEachGame(const std::function<void(const GameRecord&)>& visit) {
+    forEachNumberedGame([&](std::int64_t, const GameRecord& game) { visit(game); });
+}
+
+void RecordBook::forEachNumberedGame(
+    const std::function<void(std::int64_t, const GameRecord&)>& visit) {
     std::map<std::int64_t, std::vector<RecordedCall>> callsOf;
     sqlite::Statement calls =
         database_.prepare("SELECT game, caller, dice, fixed FROM calls ORDER BY game, number");
@@ -142,23 +202,39 @@ void RecordBook::forEachGame(const std::function<void(const GameRecord&)>& visit
     sqlite::Statement games =
         database_.prepare("SELECT " + std::string(kGameColumns) + " FROM games ORDER BY id");
     while (games.step()) {
-        GameRecord game;
-        game.player = games.text(1);
-        game.started = games.text(2);
-        game.ended = games.text(3);
-        game.fixAny = games.integer(4) != 0;
-        game.fixPermanent = games.integer(5) != 0;
-        game.opponent = games.text(6);
-        game.outcome.challenger = seatOf(games.integer(7));
-        game.outcome.winner = seatOf(games.integer(8));
-        game.outcome.call = games.text(9);
-        game.outcome.dice = games.text(10);
-        game.coachUsed = games.integer(11) != 0;
-        game.humanThrows = games.text(12);
-        game.computerThrows = games.text(13);
+        GameRecord game = gameOfRow(games);
         game.calls = std::move(callsOf[games.integer(0)]);
-        visit(game);
+        visit(games.integer(0), game);
     }
+}
+
+std::optional<GameRecord> RecordBook::game(std::int64_t id) {
+    sqlite::Statement games =
+        database_.prepare("SELECT " + std::string(kGameColumns) + " FROM games WHERE id = ?1");
+    games.bind(1, id);
+    if (!games.step()) {
+        return std::nullopt;
+    }
+    GameRecord game = gameOfRow(games);
+    sqlite::Statement calls =
+        database_.prepare("SELECT caller, dice, fixed FROM calls WHERE game = ?1 ORDER BY number");
+    calls.bind(1, id);
+    while (calls.step()) {
+        game.calls.push_back({seatOf(calls.integer(0)), calls.text(1), calls.text(2)});
+    }
+    sqlite::Statement thrown =
+        database_.prepare("SELECT thrown FROM call_throws WHERE game = ?1 ORDER BY number");
+    thrown.bind(1, id);
+    while (thrown.step()) {
+        game.thrownBeforeCall.push_back(thrown.text(0));
+    }
+    sqlite::Statement lines = database_.prepare(
+        "SELECT after_calls, text FROM history_lines WHERE game = ?1 ORDER BY number");
+    lines.bind(1, id);
+    while (lines.step()) {
+        game.historyLines.push_back({static_cast<int>(lines.integer(0)), lines.text(1)});
+    }
+    return game;
 }
 
 } // namespace quintel

@@ -1,5 +1,6 @@
 #include "records/record_export.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -92,6 +93,29 @@ void JsonGames::add(const GameRecord& game) {
          << ", \"player_throws\": \"" << game.humanThrows << "\", \"computer_throws\": \""
          << game.computerThrows << "\"}";
     first_ = false;
+}
+
+long long exportGames(RecordBook& book, const std::vector<std::int64_t>& ids, ExportFormat format,
+                      std::ostream& out) {
+    std::vector<std::int64_t> wanted = ids;
+    std::ranges::sort(wanted);
+    long long written = 0;
+    const auto writeWanted = [&](auto& writer) {
+        book.forEachNumberedGame([&](std::int64_t id, const GameRecord& game) {
+            if (std::ranges::binary_search(wanted, id)) {
+                writer.add(game);
+                ++written;
+            }
+        });
+    };
+    if (format == ExportFormat::Csv) {
+        CsvGames writer(out);
+        writeWanted(writer);
+    } else {
+        JsonGames writer(out);
+        writeWanted(writer);
+    }
+    return written;
 }
 
 } // namespace quintel

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "records/game_record.h"
+#include "records/record_book.h"
 
+#include <cstdint>
 #include <ostream>
+#include <vector>
 
 namespace quintel {
 
@@ -30,5 +33,11 @@ private:
     std::ostream& out_;
     bool first_ = true;
 };
+
+enum class ExportFormat { Csv, Json };
+
+// Writes the games of `book` whose numbers are in `ids`, in the order kept. Returns how many.
+long long exportGames(RecordBook& book, const std::vector<std::int64_t>& ids, ExportFormat format,
+                      std::ostream& out);
 
 } // namespace quintel

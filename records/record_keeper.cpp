@@ -62,18 +62,32 @@ void RecordKeeper::matchStarted() {
     }
     match_.emplace();
     match_->started = clock_();
+    thrownSinceCall_.clear();
 }
 
 void RecordKeeper::diceThrown(Seat seat, std::string_view digits) {
     if (match_) {
         (seat == Seat::Human ? match_->humanThrows : match_->computerThrows) += digits;
+        thrownSinceCall_ += digits;
     }
 }
 
 void RecordKeeper::callMade(Seat caller, std::string_view dice, std::string_view fixed) {
     if (match_) {
         match_->calls.push_back({caller, std::string(dice), std::string(fixed)});
+        match_->thrownBeforeCall.push_back(std::move(thrownSinceCall_));
+        thrownSinceCall_.clear();
     }
+}
+
+void RecordKeeper::historyLine(std::string_view text) {
+    if (match_) {
+        match_->historyLines.push_back({static_cast<int>(match_->calls.size()), std::string(text)});
+    }
+}
+
+void RecordKeeper::stayStarted(std::string player) {
+    stay_ = Stay{std::move(player), std::nullopt};
 }
 
 void RecordKeeper::gameDecided(GameRecord game) {
@@ -85,33 +99,41 @@ void RecordKeeper::gameDecided(GameRecord game) {
     game.calls = std::move(match_->calls);
     game.humanThrows = std::move(match_->humanThrows);
     game.computerThrows = std::move(match_->computerThrows);
+    game.thrownBeforeCall = std::move(match_->thrownBeforeCall);
+    game.historyLines = std::move(match_->historyLines);
     match_.reset();
-    if (keep(game)) {
+    if (const auto id = keep(game)) {
         ++gamesKept_;
+        if (stay_ && !stay_->firstGame) {
+            stay_->firstGame = *id;
+        }
     }
 }
 
-bool RecordKeeper::keep(const GameRecord& game) {
+std::optional<std::int64_t> RecordKeeper::keep(const GameRecord& game) {
     // A damaged record is set aside once and the game written to a new one.
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             if (!book_) {
                 book_ = std::make_unique<RecordBook>(RecordBook::pathIn(dataFolder_), true);
             }
-            book_->add(game);
-            return true;
+            return book_->add(game);
         } catch (const sqlite::Error& error) {
             book_.reset();
             if (!error.damaged() || attempt > 0) {
                 tellOnce("Your games cannot be recorded in " +
                          RecordBook::pathIn(dataFolder_).string() + ": " + error.what() +
                          ". Play goes on without the record.");
-                return false;
+                return std::nullopt;
             }
             setAside(error.what());
+            // The new record numbers its games afresh: the stay begins again with it.
+            if (stay_) {
+                stay_->firstGame.reset();
+            }
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 void RecordKeeper::setAside(const std::string& reason) {

@@ -35,6 +35,8 @@ public:
     void matchStarted();
     void diceThrown(Seat seat, std::string_view digits);
     void callMade(Seat caller, std::string_view dice, std::string_view fixed);
+    // A line written to the history file; kept with the match in play, for its review.
+    void historyLine(std::string_view text);
     // Completes the match's facts with the rest of `game` (player, options, opponent, outcome)
     // and keeps it. A match whose start was not seen is not kept.
     void gameDecided(GameRecord game);
@@ -42,14 +44,26 @@ public:
     // Games kept since this keeper started.
     long long gamesKept() const { return gamesKept_; }
 
+    // A stay at the table begins: `player` signed in. The games kept from now on are the stay's.
+    void stayStarted(std::string player);
+    // Who signed in last, and the number in the record of the first game of their stay (none
+    // before a game of the stay is kept); nothing before anyone signed in.
+    struct Stay {
+        std::string player;
+        std::optional<std::int64_t> firstGame;
+    };
+    const std::optional<Stay>& stay() const { return stay_; }
+
 private:
-    bool keep(const GameRecord& game);
+    std::optional<std::int64_t> keep(const GameRecord& game);
     bool openBook();
     void setAside(const std::string& reason);
     void tellOnce(const std::string& message);
 
     std::filesystem::path dataFolder_;
     std::optional<GameRecord> match_;
+    std::string thrownSinceCall_;
+    std::optional<Stay> stay_;
     std::unique_ptr<RecordBook> book_;
     std::function<std::string()> clock_;
     ProblemHandler problemHandler_;

@@ -1,5 +1,6 @@
 #include "desktop/info_windows.h"
 #include "desktop/profile_chart_window.h"
+#include "desktop/statistics_window.h"
 #include "desktop/windows.h"
 #include "tests/desktop/fake_screen.h"
 
@@ -52,7 +53,7 @@ TEST_F(InfoWindowsTest, HelpIsAMenuOfTheHelpPageAndTheProfileWhichFollowsTheCoun
     EXPECT_EQ(bar, (QStringList{"Help", "Rule", "About"}));
     QMenu* help = welcome().menuAction("Help")->menu();
     ASSERT_NE(help, nullptr);
-    ASSERT_EQ(help->actions().size(), 2);
+    ASSERT_EQ(help->actions().size(), 3);
     help->actions()[0]->trigger();
     ASSERT_NE(info.help(), nullptr);
     EXPECT_EQ(info.help()->windowTitle(), "Playing Quintel");
@@ -79,6 +80,37 @@ TEST_F(InfoWindowsTest, TheProfileIsTitledWithThePlayerItBelongsTo) {
     welcome().menuAction("Help")->menu()->actions()[1]->trigger();
     ASSERT_NE(info.profile(), nullptr);
     EXPECT_EQ(info.profile()->windowTitle(), "Profile of Ann");
+}
+
+TEST_F(InfoWindowsTest, StatisticsAreEveryonesUntilAPlayerSignsInThenThatPlayers) {
+    QMenu* help = welcome().menuAction("Help")->menu();
+    ASSERT_EQ(help->actions()[2]->text(), "Statistics");
+    help->actions()[2]->trigger();
+    StatisticsWindow* statistics = info.statistics();
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_TRUE(statistics->isVisible());
+    EXPECT_EQ(statistics->windowTitle(), "Statistics");
+
+    Game& game = context.game;
+    game.formWelcome.txtName.edited("Ann");
+    game.formWelcome.btnOK.click();
+    windows.refresh();
+    windows.windowOf(game.formStart).menuAction("Help")->menu()->actions()[2]->trigger();
+    EXPECT_EQ(info.statistics(), statistics) << "one window, shown again";
+    EXPECT_EQ(statistics->windowTitle(), "Statistics of Ann");
+    EXPECT_EQ(statistics->statistics().all.games, 0);
+
+    // A game decided while they are open: they follow once the event has been handled.
+    game.record.matchStarted();
+    game.record.diceThrown(Seat::Human, "12345");
+    game.record.callMade(Seat::Human, "2", "");
+    GameRecord decided;
+    decided.player = "Ann";
+    decided.outcome = {Seat::Computer, Seat::Computer, "2", "12345"};
+    game.record.gameDecided(decided);
+    emit welcome().handled();
+    EXPECT_EQ(statistics->statistics().all, (WinTally{1, 0}));
+    EXPECT_EQ(statistics->statistics().diceThisStay.check.dice, 5);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "desktop/profile_bars_widget.h"
 
+#include <QChart>
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 namespace quintel::qttest {
@@ -10,9 +13,13 @@ TEST(ProfileBars, BarsRiseWithTheCallsAndTheShareLineSpansTheRightAxis) {
     chart.bars[2] = {"0.2", 10, 1.0};
     chart.bars[5] = {"0.5", 4, 0.0};
     chart.calls = 14;
+    chart.summary = "Most of your calls claimed no less than your dice.";
     ProfileBarsWidget bars;
     bars.resize(560, 320);
     bars.setChart(chart);
+    // The chart lays itself out once it is shown.
+    bars.show();
+    QCoreApplication::processEvents();
 
     const QRectF plot = bars.plotArea();
     EXPECT_GE(bars.callsAxisTop(), 10);
@@ -23,6 +30,18 @@ TEST(ProfileBars, BarsRiseWithTheCallsAndTheShareLineSpansTheRightAxis) {
     EXPECT_NEAR(bars.sharePoint(2)->y(), plot.top(), 0.01);
     EXPECT_NEAR(bars.sharePoint(5)->y(), plot.bottom(), 0.01);
     EXPECT_FALSE(bars.sharePoint(3).has_value());
+    EXPECT_EQ(bars.accessibleDescription(), QString::fromStdString(chart.summary));
+}
+
+TEST(ProfileBars, WithoutCallsTheChartSaysToPlayFirst) {
+    ProfileBarsWidget bars;
+    bars.setChart(ProfileChart{});
+    EXPECT_EQ(bars.drawing().title(), "No calls yet: play a game first.");
+    ProfileChart chart;
+    chart.bars[0] = {"0.0", 1, 0.0};
+    chart.calls = 1;
+    bars.setChart(chart);
+    EXPECT_TRUE(bars.drawing().title().isEmpty());
 }
 
 } // namespace

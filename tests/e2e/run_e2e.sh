@@ -6,7 +6,8 @@
 # One whole game at the design size (a screen on which the windows open at factor 1): sign in as a
 # new player, send a call from the call dialog, challenge the computer's answer (or take its
 # challenge), answer the closing questions with No to "Continue ? ", and check that the player's
-# history and profile files appear beside the program. Then a short run at Qt's scale 2 for the
+# history and profile files appear beside the program; then the reading windows, the statistics
+# and the review of the game just played. Then a short run at Qt's scale 2 for the
 # high-resolution look, opening the call dialog by its key. Then, under the openbox window
 # manager on a full HD screen (where the windows open at twice the design): a whole game with the
 # keyboard alone, the table resized to three times its design, closed from its frame, and opened
@@ -322,6 +323,41 @@ reading_windows() {
     # Back at the welcome screen, the chart is still the profile of the player who just stopped.
     wait_for 10 "the profile chart" has_window "Profile of $player" NORMAL
     shoot_aside "Profile of $player" profile.png
+    statistics_and_review
+}
+
+# Keys to a window of the program: without a window manager it takes the focus when told to.
+keys_to() { # window id, keys...
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep 0.2
+    xdotool key "$@"
+}
+
+# The statistics of the game just played, each of its tabs, and the review of that game stepped
+# through to its end.
+statistics_and_review() {
+    local statistics review tab
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Down Down Return
+    wait_for 10 "the statistics window" has_window "Statistics of $player" NORMAL
+    statistics=$(window_of "Statistics of $player" NORMAL)
+    shoot "$statistics" statistics-games-and-wins.png
+    for tab in win-rates calls dice games; do
+        keys_to "$statistics" ctrl+Tab
+        shoot "$statistics" "statistics-$tab.png"
+    done
+    # The list of games opens at its newest game: Review shows it.
+    keys_to "$statistics" alt+r
+    wait_for 10 "the review of the game" has_window "Review of game 1" NORMAL
+    review=$(window_of "Review of game 1" NORMAL)
+    xdotool windowmove "$review" 0 0
+    shoot "$review" review-first-call.png
+    keys_to "$review" End
+    shoot "$review" review-end.png
+    log "statistics and review shown"
 }
 
 scale_two() {

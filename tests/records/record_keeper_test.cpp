@@ -145,7 +145,9 @@ TEST(RecordBookTest, AGameIsKeptWholeOrNotAtAll) {
                    {Seat::Computer, Seat::Human, "4", "44123"},
                    false,
                    "12345",
-                   "3"};
+                   "3",
+                   {},
+                   {}};
     {
         RecordBook book(path, true);
         book.add(one);

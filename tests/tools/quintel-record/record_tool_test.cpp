@@ -34,7 +34,9 @@ GameRecord someGame(std::string player, bool fixAny, Seat winner, std::string th
             {Seat::Computer, winner, "2", "22345"},
             false,
             std::move(throws),
-            "66"};
+            "66",
+            {},
+            {}};
 }
 
 TEST(RecordTool, SummarisesGamesWinsAndFacesPerOptionSet) {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "records/record_statistics.h"
+
+#include <QAbstractTableModel>
+
+#include <cstdint>
+#include <vector>
+
+namespace quintel {
+
+// The recorded games as rows of a table, newest last: its number, when it started, who played
+// under which options against which computer, how many calls, who did not trust and who won.
+class GamesTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Number, Started, Player, Options, Opponent, Calls, Challenger, Winner, Columns };
+
+    explicit GamesTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    void setGames(std::vector<GameRow> games);
+    const std::vector<GameRow>& games() const { return games_; }
+    std::int64_t gameId(int row) const { return games_.at(static_cast<std::size_t>(row)).id; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<GameRow> games_;
+};
+
+} // namespace quintel

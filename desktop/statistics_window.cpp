@@ -1,0 +1,355 @@
+#include "desktop/statistics_window.h"
+
+#include "desktop/game_review_window.h"
+#include "desktop/games_table_model.h"
+#include "desktop/statistics_charts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <array>
+#include <fstream>
+
+namespace quintel {
+
+namespace {
+
+enum Chart { Timeline, ByOptions, ByOpponent, CallCounts, Challenges, Faces, ChartCount };
+enum Label {
+    Overall,
+    OptionRates,
+    OpponentRates,
+    CallsLine,
+    YourChallenges,
+    ComputerChallenges,
+    StayDice,
+    AllTimeDice,
+    Problem,
+    LabelCount
+};
+
+QString rateLines(const std::vector<GroupRate>& groups) {
+    QStringList lines;
+    for (const GroupRate& group : groups) {
+        lines << QString::fromStdString(group.name + ": " + rateText(group.tally));
+    }
+    return lines.join('\n');
+}
+
+QString exportFilter(ExportFormat format) {
+    return format == ExportFormat::Csv ? QObject::tr("CSV files (*.csv)")
+                                       : QObject::tr("JSON files (*.json)");
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(std::filesystem::path dataFolder, StatisticsScope scope,
+                                   MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), dataFolder_(std::move(dataFolder)), scope_(std::move(scope)),
+      messages_(messages), tabs_(new QTabWidget(this)) {
+    for (int i = 0; i < ChartCount; ++i) {
+        auto* view = new QChartView(this);
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(320, 240);
+        views_.push_back(view);
+    }
+    for (int i = 0; i < LabelCount; ++i) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        labels_.push_back(label);
+    }
+    tabs_->addTab(makeTimelineTab(), tr("Games and wins"));
+    tabs_->addTab(makeRatesTab(), tr("Win rates"));
+    tabs_->addTab(makeCallsTab(), tr("Calls"));
+    tabs_->addTab(makeDiceTab(), tr("Dice"));
+    tabs_->addTab(makeGamesTab(), tr("Games"));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(labels_[Problem]);
+    column->addWidget(tabs_, 1);
+    chooseExportFile = [this](ExportFormat format) {
+        return QFileDialog::getSaveFileName(this, tr("Export games"), QString(),
+                                            exportFilter(format));
+    };
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
+    resize(820, 620);
+    reload();
+}
+
+QWidget* StatisticsWindow::makeTimelineTab() {
+    auto* tab = new QWidget;
+    auto* column = new QVBoxLayout(tab);
+    column->addWidget(views_[Timeline], 1);
+    column->addWidget(labels_[Overall]);
+    return tab;
+}
+
+QWidget* StatisticsWindow::makeRatesTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(views_[ByOptions], 0, 0);
+    grid->addWidget(views_[ByOpponent], 0, 1);
+    grid->addWidget(labels_[OptionRates], 1, 0, Qt::AlignTop);
+    grid->addWidget(labels_[OpponentRates], 1, 1, Qt::AlignTop);
+    grid->setRowStretch(0, 1);
+    return tab;
+}
+
+QWidget* StatisticsWindow::makeCallsTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(views_[CallCounts], 0, 0);
+    grid->addWidget(views_[Challenges], 0, 1);
+    grid->addWidget(labels_[CallsLine], 1, 0, Qt::AlignTop);
+    auto* challenges = new QVBoxLayout;
+    challenges->addWidget(labels_[YourChallenges]);
+    challenges->addWidget(labels_[ComputerChallenges]);
+    grid->addLayout(challenges, 1, 1, Qt::AlignTop);
+    grid->setRowStretch(0, 1);
+    return tab;
+}
+
+QWidget* StatisticsWindow::makeDiceTab() {
+    auto* tab = new QWidget;
+    auto* grid = new QGridLayout(tab);
+    diceTable_ = new QTableWidget(7, 4, tab);
+    diceTable_->setHorizontalHeaderLabels(
+        {tr("This stay"), tr("Expected"), tr("All time"), tr("Expected")});
+    diceTable_->setVerticalHeaderLabels({tr("Face 1"), tr("Face 2"), tr("Face 3"), tr("Face 4"),
+                                         tr("Face 5"), tr("Face 6"), tr("Total")});
+    diceTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    diceTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    diceTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    diceTable_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    grid->addWidget(views_[Faces], 0, 0);
+    grid->addWidget(diceTable_, 0, 1, Qt::AlignTop);
+    grid->addWidget(labels_[StayDice], 1, 0, 1, 2);
+    grid->addWidget(labels_[AllTimeDice], 2, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    return tab;
+}
+
+QWidget* StatisticsWindow::makeGamesTab() {
+    auto* tab = new QWidget;
+    games_ = new GamesTableModel(this);
+    gamesView_ = new QTableView(tab);
+    gamesView_->setModel(games_);
+    gamesView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gamesView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    gamesView_->verticalHeader()->hide();
+    gamesView_->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit the first hundred games: all of a long record would take long to measure.
+    gamesView_->horizontalHeader()->setResizeContentsPrecision(100);
+    gamesView_->setAccessibleName(tr("Recorded games"));
+    auto* review = new QPushButton(tr("&Review…"), tab);
+    auto* csv = new QPushButton(tr("Export &CSV…"), tab);
+    auto* json = new QPushButton(tr("Export &JSON…"), tab);
+    connect(review, &QPushButton::clicked, this, &StatisticsWindow::reviewCurrent);
+    connect(csv, &QPushButton::clicked, this, [this] { exportAs(ExportFormat::Csv); });
+    connect(json, &QPushButton::clicked, this, [this] { exportAs(ExportFormat::Json); });
+    connect(gamesView_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { reviewGame(index.row()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(review);
+    buttons->addStretch(1);
+    buttons->addWidget(csv);
+    buttons->addWidget(json);
+    auto* column = new QVBoxLayout(tab);
+    column->addWidget(gamesView_, 1);
+    column->addLayout(buttons);
+    return tab;
+}
+
+void StatisticsWindow::reload() {
+    setWindowTitle(scope_.player
+                       ? tr("Statistics of %1").arg(QString::fromStdString(*scope_.player))
+                       : tr("Statistics"));
+    statistics_ = RecordStatistics{};
+    statistics_.diceThisStay = diceFigures({});
+    statistics_.diceAllTime = diceFigures({});
+    labels_[Problem]->hide();
+    const std::filesystem::path path = RecordBook::pathIn(dataFolder_);
+    if (std::filesystem::exists(path)) {
+        try {
+            RecordBook book(path, false);
+            statistics_ = gatherStatistics(book, scope_);
+        } catch (const std::exception& error) {
+            labels_[Problem]->setText(
+                tr("The record of games cannot be read: %1").arg(QString::fromUtf8(error.what())));
+            labels_[Problem]->show();
+        }
+    }
+    showFigures();
+}
+
+void StatisticsWindow::showFigures() {
+    const std::array<QChart*, ChartCount> charts{
+        winsOverTimeChart(statistics_),
+        winRateChart(statistics_.byOptions, tr("Win rate by option set")),
+        winRateChart(statistics_.byOpponent, tr("Win rate by opponent")),
+        callsChart(statistics_),
+        challengesChart(statistics_),
+        facesChart(statistics_.diceAllTime)};
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        QChart* old = views_[i]->chart();
+        views_[i]->setChart(charts[i]);
+        // A chart says nothing to a screen reader; its title names it, the figures beside it
+        // say what it shows.
+        views_[i]->setAccessibleName(charts[i]->title());
+        delete old;
+    }
+    const auto text = [](const std::string& words) { return QString::fromStdString(words); };
+    labels_[Overall]->setText(tr("All games: %1").arg(text(rateText(statistics_.all))));
+    labels_[OptionRates]->setText(rateLines(statistics_.byOptions));
+    labels_[OpponentRates]->setText(rateLines(statistics_.byOpponent));
+    labels_[CallsLine]->setText(text(callsText(statistics_)));
+    labels_[YourChallenges]->setText(text(challengeText(Seat::Human, statistics_.challenges[0])));
+    labels_[ComputerChallenges]->setText(
+        text(challengeText(Seat::Computer, statistics_.challenges[1])));
+    labels_[StayDice]->setText(text(diceLine("This stay", statistics_.diceThisStay)));
+    labels_[AllTimeDice]->setText(text(diceLine("All time", statistics_.diceAllTime)));
+    showDiceTable();
+    // The list keeps the games; a long record is not held twice.
+    games_->setGames(std::move(statistics_.games));
+    statistics_.games.clear();
+    gamesView_->resizeColumnsToContents();
+    if (games_->rowCount() > 0) {
+        // The newest game is the one most likely to be looked at again.
+        gamesView_->selectRow(games_->rowCount() - 1);
+    }
+}
+
+void StatisticsWindow::showDiceTable() {
+    const std::array<const DiceFigures*, 2> figures{&statistics_.diceThisStay,
+                                                    &statistics_.diceAllTime};
+    for (std::size_t which = 0; which < figures.size(); ++which) {
+        const DiceFigures& dice = *figures[which];
+        const int column = static_cast<int>(which) * 2;
+        const QString even = QString::number(static_cast<double>(dice.check.dice) / 6.0, 'f', 1);
+        for (int face = 0; face < 6; ++face) {
+            diceTable_->setItem(
+                face, column,
+                new QTableWidgetItem(QString::number(dice.faces[static_cast<std::size_t>(face)])));
+            diceTable_->setItem(face, column + 1, new QTableWidgetItem(even));
+        }
+        diceTable_->setItem(6, column, new QTableWidgetItem(QString::number(dice.check.dice)));
+        diceTable_->setItem(6, column + 1, new QTableWidgetItem(QString::number(dice.check.dice)));
+    }
+    for (int row = 0; row < diceTable_->rowCount(); ++row) {
+        for (int column = 0; column < diceTable_->columnCount(); ++column) {
+            diceTable_->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
+QString StatisticsWindow::figuresText() const {
+    QStringList lines;
+    for (const QLabel* label : labels_) {
+        if (!label->text().isEmpty()) {
+            lines << label->text();
+        }
+    }
+    return lines.join('\n');
+}
+
+std::vector<const QChart*> StatisticsWindow::charts() const {
+    std::vector<const QChart*> charts;
+    for (const QChartView* view : views_) {
+        charts.push_back(view->chart());
+    }
+    return charts;
+}
+
+std::vector<std::int64_t> StatisticsWindow::selectedGames() const {
+    std::vector<std::int64_t> ids;
+    for (const QModelIndex& index : gamesView_->selectionModel()->selectedRows()) {
+        ids.push_back(games_->gameId(index.row()));
+    }
+    return ids;
+}
+
+std::optional<long long> StatisticsWindow::exportSelected(ExportFormat format,
+                                                          const QString& path) {
+    const std::vector<std::int64_t> ids = selectedGames();
+    try {
+        RecordBook book(RecordBook::pathIn(dataFolder_), false);
+        std::ofstream out(path.toStdString(), std::ios::binary);
+        const long long written = exportGames(book, ids, format, out);
+        out.close();
+        if (out) {
+            return written;
+        }
+    } catch (const std::exception&) {
+        // Told below, as a file that cannot be written is.
+    }
+    messages_.inform("The games could not be exported to " + path.toStdString() + ".");
+    return std::nullopt;
+}
+
+void StatisticsWindow::exportAs(ExportFormat format) {
+    if (selectedGames().empty()) {
+        messages_.inform("Select the games to export in the list first.");
+        return;
+    }
+    const QString path = chooseExportFile(format);
+    if (!path.isEmpty()) {
+        exportSelected(format, path);
+    }
+}
+
+void StatisticsWindow::reviewCurrent() {
+    const QModelIndex current = gamesView_->currentIndex();
+    const QModelIndexList selected = gamesView_->selectionModel()->selectedRows();
+    if (current.isValid()) {
+        reviewGame(current.row());
+    } else if (!selected.isEmpty()) {
+        reviewGame(selected.front().row());
+    }
+}
+
+GameReviewWindow* StatisticsWindow::reviewGame(int row) {
+    if (row < 0 || row >= games_->rowCount()) {
+        return nullptr;
+    }
+    const std::int64_t id = games_->gameId(row);
+    std::optional<GameRecord> game;
+    try {
+        RecordBook book(RecordBook::pathIn(dataFolder_), false);
+        game = book.game(id);
+    } catch (const std::exception&) {
+    }
+    if (!game) {
+        messages_.inform("This game cannot be read from the record.");
+        return nullptr;
+    }
+    if (!review_.isNull()) {
+        review_->close();
+    }
+    review_ = new GameReviewWindow(std::move(*game), id, appraiser, this);
+    review_->setAttribute(Qt::WA_DeleteOnClose);
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+    return review_;
+}
+
+GameReviewWindow* StatisticsWindow::review() const {
+    return review_.data();
+}
+
+} // namespace quintel

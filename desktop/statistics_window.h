@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/message_boxes.h"
+#include "records/game_review.h"
+#include "records/record_export.h"
+#include "records/record_statistics.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+
+namespace quintel {
+
+class GameReviewWindow;
+class GamesTableModel;
+
+// The player's record in figures and charts: games and wins over time, win rates by option set
+// and by opponent, calls and challenges, the dice check, and the list of games, from which any
+// games can be exported and any one reviewed.
+class StatisticsWindow : public QWidget {
+    Q_OBJECT
+public:
+    StatisticsWindow(std::filesystem::path dataFolder, StatisticsScope scope,
+                     MessageBoxes& messages, QWidget* parent = nullptr);
+
+    // Reads the record again and shows what it holds now.
+    void reload();
+    void setScope(StatisticsScope scope) { scope_ = std::move(scope); }
+
+    // The figures shown; their games are in the list of games, gamesView().
+    const RecordStatistics& statistics() const { return statistics_; }
+    // Every text the window shows beside its charts, one a line.
+    QString figuresText() const;
+    QTabWidget& tabs() const { return *tabs_; }
+    QTableView& gamesView() const { return *gamesView_; }
+    QTableWidget& diceTable() const { return *diceTable_; }
+    // The charts in the order of the tabs.
+    std::vector<const QChart*> charts() const;
+
+    // Where an export goes; asks the player by default. An empty path exports nothing.
+    std::function<QString(ExportFormat)> chooseExportFile;
+    // Writes the selected games to `path`; returns how many, or nothing when it could not.
+    std::optional<long long> exportSelected(ExportFormat format, const QString& path);
+    // Opens the review of the game in `row` of the list.
+    GameReviewWindow* reviewGame(int row);
+    GameReviewWindow* review() const;
+    // Weighs the player's decisions in a review; none: the review shows no solved chances.
+    const DecisionAppraiser* appraiser = nullptr;
+
+private:
+    QWidget* makeTimelineTab();
+    QWidget* makeRatesTab();
+    QWidget* makeCallsTab();
+    QWidget* makeDiceTab();
+    QWidget* makeGamesTab();
+    void showFigures();
+    void showDiceTable();
+    void exportAs(ExportFormat format);
+    void reviewCurrent();
+    std::vector<std::int64_t> selectedGames() const;
+
+    std::filesystem::path dataFolder_;
+    StatisticsScope scope_;
+    MessageBoxes& messages_;
+    RecordStatistics statistics_;
+    QTabWidget* tabs_;
+    std::vector<QChartView*> views_;
+    std::vector<QLabel*> labels_;
+    QTableWidget* diceTable_ = nullptr;
+    QTableView* gamesView_ = nullptr;
+    GamesTableModel* games_ = nullptr;
+    QPointer<GameReviewWindow> review_;
+};
+
+} // namespace quintel

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "records/dice_check.h"
+#include "records/record_book.h"
+#include "records/record_summary.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintel {
+
+// One game as the list of games shows it: enough to find it again, without its calls.
+struct GameRow {
+    std::int64_t id = 0;
+    std::string player;
+    std::string started;
+    std::string options; // in words, as optionsName gives them
+    std::string opponent;
+    int calls = 0;
+    Seat challenger = Seat::Human;
+    Seat winner = Seat::Human;
+};
+
+// The player's games and wins up to a game, and the win rate of the games just before it.
+struct TimelinePoint {
+    long long game = 0; // 1 for the first game
+    long long wins = 0;
+    double movingWinRate = 0.0;
+};
+
+// Wins among the games of one kind (an option set, an opponent), with the rate's 95 % interval.
+struct GroupRate {
+    std::string name;
+    WinTally tally;
+    double rate = 0.0;
+    Interval interval;
+};
+
+// How many challenges one seat made and how many of them it won.
+struct ChallengeTally {
+    long long made = 0;
+    long long won = 0;
+    bool operator==(const ChallengeTally&) const = default;
+};
+
+// The dice thrown in some games, and what the check against a fair die makes of them.
+struct DiceFigures {
+    FaceTally faces{};
+    DiceCheck check;
+    std::string verdict;
+};
+
+// Which games the statistics look at: one player's (none: everyone's in the folder), and from
+// which game on the present stay runs.
+struct StatisticsScope {
+    std::optional<std::string> player;
+    std::optional<std::int64_t> stayFrom;
+};
+
+// Everything the statistics window shows, worked out from the record.
+struct RecordStatistics {
+    // The most points of the timeline: a long record is sampled evenly, its last game always in.
+    static constexpr std::size_t kTimelinePoints = 400;
+    // The games the moving win rate looks back over.
+    static constexpr long long kMovingWindow = 20;
+
+    std::vector<GameRow> games; // in the order kept
+    WinTally all;
+    std::vector<TimelinePoint> timeline;
+    std::vector<GroupRate> byOptions;
+    std::vector<GroupRate> byOpponent;
+    // Entry n: the games decided after n calls.
+    std::vector<long long> gamesByCalls;
+    double callsPerGame = 0.0;
+    // By the seat that challenged.
+    std::array<ChallengeTally, 2> challenges{};
+    DiceFigures diceThisStay;
+    DiceFigures diceAllTime;
+};
+
+RecordStatistics gatherStatistics(RecordBook& book, const StatisticsScope& scope);
+
+// The figures of a tally of dice, with the verdict in words.
+DiceFigures diceFigures(const FaceTally& faces);
+
+// The timeline of games won (`wins`[k] is whether game k + 1 was won), at most `points` points.
+std::vector<TimelinePoint> winTimeline(const std::vector<bool>& wins, std::size_t points,
+                                       long long window);
+
+// "42.0 %": a share as the statistics show it.
+std::string percentText(double share);
+
+// The statistics in words, for the window that shows them.
+// "5 of 12 won: 41.7 %, 95 % interval 19.3 % to 68.0 %"; "no games" without any.
+std::string rateText(const WinTally& tally);
+// How often a seat did not trust the other's call and how often it was right to.
+std::string challengeText(Seat challenger, const ChallengeTally& tally);
+// "2.25 calls a game on average"; nothing without games.
+std::string callsText(const RecordStatistics& statistics);
+// "This stay: nothing unusual in 50 dice (chi-square 3.20, p = 0.67)".
+std::string diceLine(std::string_view when, const DiceFigures& figures);
+// "You" or "The computer".
+std::string seatWords(Seat seat);
+// The start of a game as the list shows it: "2026-12-09 02:14" from its ISO 8601 time.
+std::string startedText(std::string_view iso);
+
+} // namespace quintel
