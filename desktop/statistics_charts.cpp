@@ -162,7 +162,7 @@ QChart* winRateChart(const std::vector<GroupRate>& groups, const QString& title)
     chart->addAxis(axis, Qt::AlignBottom);
     series->attachAxis(axis);
     rates->attachAxis(axis);
-    QValueAxis* shares = percentAxis(QObject::tr("Games won"));
+    QValueAxis* shares = percentAxis(QObject::tr("Win rate, with its 95 % interval"));
     chart->addAxis(shares, Qt::AlignLeft);
     series->attachAxis(shares);
     rates->attachAxis(shares);
