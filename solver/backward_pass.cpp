@@ -74,7 +74,11 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
     std::barrier sync(kThreads + 1);
     auto work = [&](int self) {
         std::vector<KeptSetSolver> solvers(static_cast<std::size_t>(tables.sets().count()));
-        for (sync.arrive_and_wait(); !finished; sync.arrive_and_wait()) {
+        for (;;) {
+            sync.arrive_and_wait(); // a last call's stages are ready, or the solve is over
+            if (finished) {
+                break;
+            }
             for (const int kept : stages) {
                 if (workerOf[static_cast<std::size_t>(kept)] != self) {
                     continue;
