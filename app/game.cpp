@@ -1,5 +1,6 @@
 #include "app/game.h"
 
+#include "app/computer_seats.h"
 #include "records/player_files.h"
 
 #include <utility>
@@ -15,6 +16,21 @@ Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSourc
 
 void Game::start() {
     formWelcome.Show();
+}
+
+bool Game::seatComputer(Opponent chosen) {
+    if (seats == nullptr) {
+        return false;
+    }
+    const ComputerSeats::Seated seated =
+        seats->seat(chosen, {state.FixAnyOption, state.FixPermanentOption});
+    if (!seated.problem.empty()) {
+        messages.inform(seated.problem);
+    }
+    computer = seated.computer;
+    const bool expert = seated.opponent == Opponent::Expert;
+    opponentName = expert ? "expert" : "classic";
+    return expert;
 }
 
 void Game::SaveProfile() {

@@ -80,6 +80,8 @@ public:
     // It hands over its dice with its call: the player sees the call, the dice stay hidden, and
     // Trust and XTrust wait for the answer.
     void computerCalls(const HandedCall& handed);
+    // Calls recorded since the match started: 1 while the computer answers the opening call.
+    int callsInMatch() const { return callsInMatch_; }
 
     // Level procedures: canonical order and face counts of the dice, the fixed dice, the last call.
     void Dice_Level_Cal();
@@ -105,6 +107,7 @@ protected:
     void Form_Load() override;
 
 private:
+    int callsInMatch_ = 0;
     void passTurn();
     // A game decided by `challenger` not trusting the last call: counted, the verdict shown and
     // kept as the game's outcome, and the game ended.

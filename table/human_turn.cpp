@@ -147,6 +147,7 @@ void FormStart::functCall() {
     Text1.caption += "\r\n";
     Text2.caption += "\r\n";
     state.LastCallLevel = state.CallLevel;
+    ++callsInMatch_;
     game().record.callMade(state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer,
                            diceDigits(std::span(state.CallDice).first<kDiceCount>()),
                            diceDigits(std::span(state.FixDice).first<kDiceCount>()));

@@ -63,6 +63,7 @@ void FormStart::functStart() {
 
     Text1.caption.clear();
     Text2.caption.clear();
+    callsInMatch_ = 0;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.DiceMarked[i] = false;
         state.CallDice[i] = 0;
