@@ -50,6 +50,7 @@ void Game::recordGame(const GameOutcome& outcome) {
     game.fixAny = state.FixAnyOption;
     game.fixPermanent = state.FixPermanentOption;
     game.opponent = opponentName;
+    game.coachUsed = formStart.coachUsedInMatch();
     game.outcome = outcome;
     record.gameDecided(std::move(game));
 }

@@ -7,6 +7,7 @@
 #include "records/profile_chart.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace quintel {
@@ -45,6 +46,17 @@ void InfoWindows::attach(ScreenWindow& window) {
         auto* menu = new QMenu(&window);
         menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
         menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
+        // The coach belongs to the table, where it has something to say.
+        if (&window.screen() == &game_.formStart) {
+            QAction* coach = menu->addAction(tr("Coach"), &window, [this, &window] {
+                game_.formStart.toggleCoach();
+                window.sync();
+            });
+            coach->setShortcut(QKeySequence(
+                QString::fromUtf8(kCoachKey.data(), static_cast<qsizetype>(kCoachKey.size()))));
+            coach->setShortcutContext(Qt::WidgetShortcut);
+            coach->setObjectName(QStringLiteral("coachAction"));
+        }
         entry->setMenu(menu);
     }
     if (QAction* entry = window.menuAction(QStringLiteral("Rule"))) {

@@ -151,6 +151,8 @@ void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
         g.history.writeLine(kExpertHistoryLine);
     }
     g.history.writeLine("");
+    // The coach is off when a stay starts: shown only when asked for.
+    g.formStart.coachShown = false;
     g.formStart.Load();
     g.formStart.Label5.caption = options;
     Unload();
