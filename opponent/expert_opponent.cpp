@@ -74,12 +74,12 @@ double ExpertOpponent::trustChance(Game& game, const PlayerCall& made) const {
                            "\tFixstring : " + kept);
     if (const auto stage = policy_.stageTrust(made.lastCall, made.kept)) {
         const double chance = stage->trust[static_cast<std::size_t>(made.call)];
-        game.history.writeLine("Stage Value : " + numberText(stage->value) +
+        game.history.writeLine("Player's Stage Value : " + numberText(stage->value) +
                                "\tTrust Chance : " + numberText(chance));
         return chance;
     }
     // A stage the solve never reached: nothing tells a bluff from a true call.
-    game.history.writeLine("Stage Value : -\tTrust Chance : " +
+    game.history.writeLine("Player's Stage Value : -\tTrust Chance : " +
                            numberText(ExpertPolicy::kNoStageTrust));
     return ExpertPolicy::kNoStageTrust;
 }
