@@ -1,5 +1,6 @@
 #include "app/computer_seats.h"
 #include "opponent/coach_figures.h"
+#include "records/record_book.h"
 #include "solve_console.h"
 #include "testing/solved_data.h"
 #include "testing/table_fixture.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quintel::testing {
 namespace {
@@ -118,7 +120,7 @@ TEST_F(CoachTest, TheCallDialogShowsTheChanceOfTheComposedCall) {
     EXPECT_GE(best.chance, chance);
 }
 
-TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistory) {
+TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistoryAndTheRecord) {
     signInWithTheScriptedComputer();
     // The first game without the coach, the second with it for a moment, the third without it.
     for (const bool coached : {false, true, false}) {
@@ -144,6 +146,14 @@ TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistory) {
     const std::size_t second = history.find("Ann Call: 2\r\n", history.find("Ann Call: 2\r\n") + 1);
     EXPECT_GT(history.find("Coach used"), second);
     EXPECT_LT(history.find("Coach used"), history.rfind("Ann Call: 2\r\n"));
+    std::vector<GameRecord> games;
+    RecordBook book(RecordBook::pathIn(folder.path()), false);
+    book.forEachGame([&](const GameRecord& one) { games.push_back(one); });
+    ASSERT_EQ(games.size(), 3U);
+    EXPECT_FALSE(games[0].coachUsed);
+    EXPECT_TRUE(games[1].coachUsed);
+    EXPECT_FALSE(games[2].coachUsed);
+    EXPECT_EQ(games[1].opponent, "classic");
 }
 
 } // namespace
