@@ -16,9 +16,8 @@ foreach(installed ${program} ${entry} ${icon})
   endif()
 endforeach()
 
-# Every solved game of the source tree lies where the installed program looks for it.
-file(GLOB solved_games ${SOLVED}/*.qsolved)
-foreach(game ${solved_games})
+# Every solved game the build found lies where the installed program looks for it.
+foreach(game ${SOLVED_GAMES})
   get_filename_component(name ${game} NAME)
   if(NOT EXISTS ${PREFIX}/${DATADIR}/quintel/solved/${name})
     message(FATAL_ERROR "not installed: ${PREFIX}/${DATADIR}/quintel/solved/${name}")
