@@ -1,5 +1,6 @@
 #include "app/game.h"
 
+#include "app/computer_seats.h"
 #include "records/player_files.h"
 
 #include <utility>
@@ -16,6 +17,21 @@ Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSourc
 
 void Game::start() {
     formWelcome.Show();
+}
+
+bool Game::seatComputer(Opponent chosen) {
+    if (seats == nullptr) {
+        return false;
+    }
+    const ComputerSeats::Seated seated =
+        seats->seat(chosen, {state.FixAnyOption, state.FixPermanentOption});
+    if (!seated.problem.empty()) {
+        messages.inform(seated.problem);
+    }
+    computer = seated.computer;
+    const bool expert = seated.opponent == Opponent::Expert;
+    opponentName = expert ? "expert" : "classic";
+    return expert;
 }
 
 void Game::SaveProfile() {
@@ -35,6 +51,7 @@ void Game::recordGame(const GameOutcome& outcome) {
     game.fixAny = state.FixAnyOption;
     game.fixPermanent = state.FixPermanentOption;
     game.opponent = opponentName;
+    game.coachUsed = formStart.coachUsedInMatch();
     game.outcome = outcome;
     record.gameDecided(std::move(game));
 }

@@ -22,6 +22,8 @@
 
 namespace quintel {
 
+class ComputerSeats;
+
 // One running game: the shared state, the single instances of the screens, the engine and the
 // player's open history file. The data folder holds the player's files.
 class Game {
@@ -47,6 +49,12 @@ public:
 
     // The computer's turn; without one, the computer's seat is left to the caller (tests).
     ComputerPlayer* computer = nullptr;
+    // The computers a sign-in chooses from; without them, `computer` stays as it was set.
+    ComputerSeats* seats = nullptr;
+    // Seats the opponent a sign-in chose for the options in force and names it for the record;
+    // true when the Expert plays. An Expert that cannot play is told in a message box and the
+    // classic computer plays instead.
+    bool seatComputer(Opponent chosen);
 
     // How the last decided game ended; empty until a game has been decided.
     std::optional<GameOutcome> lastOutcome;

@@ -1,10 +1,10 @@
+#include "app/computer_seats.h"
 #include "app/game.h"
 #include "desktop/info_windows.h"
 #include "desktop/last_sign_in.h"
 #include "desktop/qt_message_boxes.h"
 #include "desktop/windows.h"
 #include "model/random_source.h"
-#include "opponent/computer_player.h"
 #include "records/data_folder.h"
 #include "records/file_io.h"
 
@@ -33,9 +33,9 @@ int main(int argc, char* argv[]) {
     quintel::RandomSource random = quintel::RandomSource::fromEntropy();
     quintel::Game game(dataFolder, messages, random);
 
-    // The computer's seat, for the whole run.
-    quintel::ComputerOpponent computer;
-    game.computer = &computer;
+    // The computer's seats, for the whole run; each sign-in seats the one the player chose.
+    quintel::ComputerSeats seats(quintel::solvedDataFolder(programFolder));
+    game.seats = &seats;
 
     // The last sign-in's name and options, and each window's size and place, from this run or an
     // earlier one.

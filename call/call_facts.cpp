@@ -37,6 +37,19 @@ CallFacts FormCall::callFacts() const {
 
 void FormCall::showStatus() {
     lblStatus.caption = callStatus(callFacts());
+    const FormStart& table = game().formStart;
+    if (!table.coachShown) {
+        lblStatus.tooltip.clear();
+        return;
+    }
+    FaceCounts composed{};
+    for (int face = 1; face <= kFaces; ++face) {
+        composed[static_cast<std::size_t>(face)] = selectedColumn(face);
+    }
+    if (const std::string line = table.coachCallLine(composed); !line.empty()) {
+        lblStatus.caption += "\n" + line;
+    }
+    lblStatus.tooltip = std::string(kCoachHint);
 }
 
 } // namespace quintel

@@ -8,6 +8,7 @@
 #include "records/profile_chart.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace quintel {
@@ -54,6 +55,17 @@ void InfoWindows::attach(ScreenWindow& window) {
         menu->addAction(tr("Help"), this, &InfoWindows::showHelp);
         menu->addAction(tr("Your profile"), this, &InfoWindows::showProfile);
         menu->addAction(tr("Statistics"), this, &InfoWindows::showStatistics);
+        // The coach belongs to the table, where it has something to say.
+        if (&window.screen() == &game_.formStart) {
+            QAction* coach = menu->addAction(tr("Coach"), &window, [this, &window] {
+                game_.formStart.toggleCoach();
+                window.sync();
+            });
+            coach->setShortcut(QKeySequence(
+                QString::fromUtf8(kCoachKey.data(), static_cast<qsizetype>(kCoachKey.size()))));
+            coach->setShortcutContext(Qt::WidgetShortcut);
+            coach->setObjectName(QStringLiteral("coachAction"));
+        }
         entry->setMenu(menu);
     }
     if (QAction* entry = window.menuAction(QStringLiteral("Rule"))) {

@@ -16,6 +16,14 @@ foreach(installed ${program} ${entry} ${icon})
   endif()
 endforeach()
 
+# Every solved game the build found lies where the installed program looks for it.
+foreach(game ${SOLVED_GAMES})
+  get_filename_component(name ${game} NAME)
+  if(NOT EXISTS ${PREFIX}/${DATADIR}/quintel/solved/${name})
+    message(FATAL_ERROR "not installed: ${PREFIX}/${DATADIR}/quintel/solved/${name}")
+  endif()
+endforeach()
+
 # The menu entry must start the installed program and find the installed icon by name.
 file(STRINGS ${entry} lines)
 foreach(expected "Exec=quintel" "Icon=quintel")

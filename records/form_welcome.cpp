@@ -21,7 +21,8 @@ Control designed(std::string name, ControlKind kind, std::string caption, Place 
 } // namespace
 
 std::vector<Control*> FormWelcome::controls() {
-    return {&Label1, &txtName, &Check1, &Check2, &btnOK, &cmdExit, &lblFolder};
+    return {&Label1,  &txtName,   &Check1,      &Check2,     &btnOK,
+            &cmdExit, &lblFolder, &fraOpponent, &optClassic, &optExpert};
 }
 
 std::string FormWelcome::optionsText(bool fixAny, bool fixPermanent) {
@@ -59,6 +60,32 @@ void FormWelcome::design() {
     Check1.tooltip = "Choose freely which dice to throw again";
     Check2.tooltip = "The dice the last caller kept stay locked at the next throw";
     designFolderLabel();
+    designOpponent();
+}
+
+// The strip right of the options is free in the design; the two choices stand on the options'
+// rows, so the rest of the window keeps its place.
+void FormWelcome::designOpponent() {
+    fraOpponent = designed("fraOpponent", ControlKind::Frame, "", {3480, 1200, 1095, 855}, -1);
+    optClassic = designed("optClassic", ControlKind::OptionButton, "Classic", {0, 0, 1095, 375}, 6);
+    optExpert = designed("optExpert", ControlKind::OptionButton, "Expert", {0, 480, 1095, 375}, 7);
+    optClassic.container = &fraOpponent;
+    optExpert.container = &fraOpponent;
+    optClassic.value = true;
+    optClassic.click = [this] {
+        optClassic.value = true;
+        optExpert.value = false;
+    };
+    optExpert.click = [this] {
+        optClassic.value = false;
+        optExpert.value = true;
+    };
+    optClassic.tooltip = "Play the game's own computer";
+    optExpert.tooltip = "Play a computer that plays the solved game: its best mix of bluffs";
+}
+
+Opponent FormWelcome::chosenOpponent() const {
+    return optExpert.value ? Opponent::Expert : Opponent::Classic;
 }
 
 // Along the top, above the name prompt: the only strip of the window wide enough for a path.
@@ -74,6 +101,8 @@ void FormWelcome::Form_Load() {
     txtName.caption = offer.name;
     Check1.value = offer.fixAny;
     Check2.value = offer.fixPermanent;
+    optClassic.value = offer.opponent == Opponent::Classic;
+    optExpert.value = offer.opponent == Opponent::Expert;
 }
 
 void FormWelcome::btnOK_Click() {
@@ -102,7 +131,7 @@ void FormWelcome::btnOK_Click() {
     if (auto message = profileLoadMessage(load)) {
         g.messages.inform(*message);
     }
-    offer = {name, Check1.value, Check2.value};
+    offer = {name, Check1.value, Check2.value, chosenOpponent()};
     if (onSignIn) {
         onSignIn(offer);
     }
@@ -114,9 +143,16 @@ void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
     g.state.FixPermanentOption = fixPermanent;
     g.state.FixAnyOption = fixAny;
     g.profileLoaded();
+    const bool expert = g.seatComputer(offer.opponent);
     const std::string options = optionsText(fixAny, fixPermanent);
     g.history.writeLine(options);
+    // Only the Expert is named: a stay with the classic computer keeps the file it always had.
+    if (expert) {
+        g.history.writeLine(kExpertHistoryLine);
+    }
     g.history.writeLine("");
+    // The coach is off when a stay starts: shown only when asked for.
+    g.formStart.coachShown = false;
     g.formStart.Load();
     g.formStart.Label5.caption = options;
     Unload();

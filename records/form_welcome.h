@@ -5,15 +5,23 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quintel {
 
-// A name with the two rule options, as the player chose them at a sign-in.
+// The computer the player faces: the game's own, or the one that plays the solved game.
+enum class Opponent { Classic, Expert };
+
+// The history's line after the options line when the Expert plays.
+inline constexpr std::string_view kExpertHistoryLine = "Opponent : Expert";
+
+// A name with the two rule options and the opponent, as the player chose them at a sign-in.
 struct WelcomeChoice {
     std::string name;
     bool fixAny = false;
     bool fixPermanent = false;
+    Opponent opponent = Opponent::Classic;
     bool operator==(const WelcomeChoice&) const = default;
 };
 
@@ -25,6 +33,8 @@ public:
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
     // Where the player's files are kept, so they can be found outside the game.
     Control lblFolder;
+    // The opponent, beside the options: two option buttons in a frame of their own.
+    Control fraOpponent, optClassic, optExpert;
 
     // What the screen puts in its boxes whenever it loads: the design state until a sign-in,
     // then what that sign-in chose, so a returning player only has to press OK.
@@ -50,6 +60,8 @@ private:
     // Sign-in once the player's files are ready: the options, the history header, the table.
     void openTable(bool fixAny, bool fixPermanent);
     void designFolderLabel();
+    void designOpponent();
+    Opponent chosenOpponent() const;
 };
 
 } // namespace quintel

@@ -12,6 +12,9 @@ AccessibleText FormWelcome::accessibleText(const Control& control) const {
     if (&control == &cmdExit) {
         return {control.caption, "End the program"};
     }
+    if (&control == &fraOpponent) {
+        return {"Opponent", "The computer you play against: Classic or Expert"};
+    }
     if (&control == &lblFolder) {
         return {control.caption, "The folder that keeps your history and profile files"};
     }

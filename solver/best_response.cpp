@@ -24,6 +24,17 @@ BestResponse::BestResponse(const OpponentModel& computer, RuleOptions options)
     positionValues_.assign(calls * pairs, 0.0);
     keepValues_.assign(calls * static_cast<std::size_t>(sets_.setCount()), 0.0);
 
+    if (computer.answersByStage()) {
+        byStage_ = true;
+        trustedValues_.assign(calls * pairs, 0.0);
+        atOnceValues_.assign(calls * pairs, 0.0);
+        bestAtOnce_.assign(pairs, 0.0);
+        for (CallIndex level = calls_ - 1; level >= 0; --level) {
+            solveStageLevel(level);
+        }
+        value_ = stageValue(-1, sets_.emptySet(), stageTrust(-1, sets_.emptySet()));
+        return;
+    }
     // best[pair (fix, dice)]: the most that a call above the level in hand wins. With no call
     // left, the player who must call has lost.
     std::vector<double> best(pairs, 0.0);
@@ -158,6 +169,10 @@ CallIndex BestResponse::openingCall(const FaceCounts& dice) const {
 
 bool BestResponse::trusts(CallIndex playerCall, const FaceCounts& computerHold,
                           CallIndex computerCall) const {
+    if (byStage_ && sets_.size(sets_.setOf(computerHold)) == kDiceCount) {
+        // Called at once on the dice the player handed over: true or false for all to see.
+        return holds(computerHold, computerCall);
+    }
     const Answers found = answers(playerCall, computerHold);
     const auto call = static_cast<std::size_t>(computerCall);
     return found.trust[call] > found.challenge[call];
@@ -166,7 +181,8 @@ bool BestResponse::trusts(CallIndex playerCall, const FaceCounts& computerHold,
 std::optional<FaceCounts> BestResponse::keep(CallIndex last, const FaceCounts& dice,
                                              const FaceCounts& locked) const {
     const int hand = sets_.setOf(dice);
-    double most = bestCallNow(last, sets_.emptySet(), hand);
+    double most = byStage_ ? atOnceBest(last, sets_.setOf(locked), hand)
+                           : bestCallNow(last, sets_.emptySet(), hand);
     std::optional<FaceCounts> chosen;
     const KeepRange range = keepRange(callCounts(last), dice, locked, options_);
     for (const int kept : sets_.partsOf(hand)) {

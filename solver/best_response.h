@@ -23,11 +23,19 @@ public:
     // The chance of winning a game from its start.
     double value() const { return value_; }
 
+    // The computer answers by how the player came to call (OpponentModel::answersByStage): the
+    // player's call after keeping `kept` and throwing the others, and its call at once on the
+    // dice taken over with the computer's hold `locked`. Only for such a computer.
+    bool byStage() const { return byStage_; }
+    CallIndex callAfterThrow(CallIndex last, const FaceCounts& kept, const FaceCounts& dice) const;
+    CallIndex callAtOnce(CallIndex last, const FaceCounts& locked, const FaceCounts& dice) const;
+
     // The best call to open a game with on `dice`.
     CallIndex openingCall(const FaceCounts& dice) const;
 
     // Whether to trust the computer's `computerCall`, made after keeping `computerHold` of the
-    // dice the player handed over with its call `playerCall`.
+    // dice the player handed over with its call `playerCall` (for a computer that answers by
+    // stage, a hold of five dice is a call at once on dice the player knows).
     bool trusts(CallIndex playerCall, const FaceCounts& computerHold, CallIndex computerCall) const;
 
     // After trusting `last` and taking `dice`, the computer's hold `locked`: the dice to keep
@@ -58,9 +66,20 @@ public:
 
 private:
     void solveLevel(CallIndex level, std::vector<double>& best);
+    // The same pass for a computer that answers by stage.
+    void solveStageLevel(CallIndex level);
+    void stagePositions(CallIndex level);
+    void stageAnswers(CallIndex level);
+    // What the player wins in the stage (`level`, `kept`), calling at best on each throw; with
+    // `choice`, also the best call on the dice `dice`.
+    double stageValue(CallIndex level, int kept, const std::vector<double>& trust) const;
+    double stageCall(CallIndex level, int pair, const FaceCounts& dice,
+                     const std::vector<double>& trust, CallIndex* choice) const;
+    std::vector<double> stageTrust(CallIndex level, int kept) const;
     double keepOrCall(CallIndex last, int dice, int locked, const std::vector<double>& best) const;
     void computeAnswers(CallIndex playerCall, int hold, Answers& into) const;
     double bestCallNow(CallIndex last, int fix, int dice) const;
+    double atOnceBest(CallIndex last, int locked, int dice) const;
 
     std::size_t at(CallIndex call, int index, int width) const {
         return static_cast<std::size_t>(call) * static_cast<std::size_t>(width) +
@@ -75,6 +94,11 @@ private:
     std::vector<double> positionValues_; // [last call][pair (locked, dice)]
     std::vector<double> keepValues_;     // [last call][kept set]
     double value_ = 0.0;
+
+    bool byStage_ = false;
+    std::vector<double> trustedValues_; // [call][pair (locked, dice)]: the computer trusted it
+    std::vector<double> atOnceValues_;  // [call][pair (locked, dice)]: called at once
+    std::vector<double> bestAtOnce_;    // [pair]: the best call at once above the level in hand
 };
 
 } // namespace quintel::solver

@@ -3,7 +3,9 @@
 #include "model/dice.h"
 #include "solver/response_positions.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace quintel::solver {
 
@@ -31,6 +33,26 @@ public:
     // chances sum to 1 and each call beats `call`. The span stays valid while the model lives.
     virtual std::span<const CallChance> calls(CallIndex call, const FaceCounts& hold,
                                               const FaceCounts& dice) const = 0;
+
+    // A computer whose answers depend on how the player came to call: the call the player
+    // trusted, and whether it threw (its trust may then be a chance) or called at once on the
+    // dice it was handed, which the computer knows. The best response then asks the members
+    // below instead of `trusts` and `keeps`. Their defaults follow the members above.
+    virtual bool answersByStage() const { return false; }
+
+    // The chance that it trusts each call (by call; 0 for calls that do not beat `lastCall`) after
+    // the player trusted `lastCall` (-1 at the opening), kept `kept` and threw the other dice.
+    virtual std::vector<double> stageTrust(CallIndex lastCall, const FaceCounts& kept) const;
+    // The chance that it trusts `call` made at once on `dice`.
+    virtual double trustAtOnce(CallIndex call, const FaceCounts& dice) const;
+    // After trusting `call` on `dice` with `locked` fixed (the player's kept dice, or its own
+    // last hold when the player called at once): the dice it keeps while throwing the others, or
+    // nothing when it calls at once, handing over all five dice as its hold.
+    virtual std::optional<FaceCounts> keepsFrom(CallIndex call, const FaceCounts& dice,
+                                                const FaceCounts& locked) const;
+    // Its call when it calls at once.
+    virtual CallIndex callAtOnce(CallIndex call, const FaceCounts& dice,
+                                 const FaceCounts& locked) const;
 };
 
 } // namespace quintel::solver

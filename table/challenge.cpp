@@ -24,6 +24,7 @@ void FormStart::Trust_Click() {
     lblStatus.caption =
         trustedStatus(diceDigits(std::span(game().state.LastCallDice).first<kDiceCount>()),
                       diceDigits(diceValues()), tableKeys());
+    refreshCoach();
 }
 
 bool FormStart::functXTrust() {
@@ -84,6 +85,9 @@ void FormStart::concludeGame(const GameOutcome& outcome) {
     const bool goOn = g.messages.ask(kContinueQuestion);
     g.history.writeLine(Text1.caption);
     g.history.writeLine(Text2.caption);
+    if (coachUsedInMatch_) {
+        g.history.writeLine(kCoachHistoryLine);
+    }
     if (goOn) {
         functStart();
         return;

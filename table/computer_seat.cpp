@@ -34,6 +34,7 @@ void FormStart::computerCalls(const HandedCall& handed) {
                             .call = diceDigits(handed.call),
                             .trustable = Trust.enabled};
     lblStatus.caption = computerCallStatus(move, tableKeys());
+    refreshCoach();
     // The computer's call is the newest line of each log.
     highlightLogs(1);
 }

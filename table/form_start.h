@@ -7,10 +7,25 @@
 #include "table/status_texts.h"
 
 #include <array>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quintel {
+
+namespace solver {
+class SolvedGame;
+}
+
+// The history's line after the logs of a game in which the coach was shown.
+inline constexpr std::string_view kCoachHistoryLine = "Coach used";
+// The coach's key on the table.
+inline constexpr std::string_view kCoachKey = "A";
+// What the coach's chances are, for its hover hint.
+inline constexpr std::string_view kCoachHint =
+    "The coach: each chance is the solved game's, both seats playing its equilibrium from here on; "
+    "against the classic computer the best action may differ";
 
 // A call of the computer's seat as it reaches the table.
 struct HandedCall {
@@ -80,6 +95,23 @@ public:
     // It hands over its dice with its call: the player sees the call, the dice stay hidden, and
     // Trust and XTrust wait for the answer.
     void computerCalls(const HandedCall& handed);
+    // Calls recorded since the match started: 1 while the computer answers the opening call.
+    int callsInMatch() const { return callsInMatch_; }
+    // The call recorded before the last one, in canonical order (0 = no die); none at the start
+    // of a match.
+    const std::array<int, kDiceCount>& callBeforeLast() const { return callBeforeLast_; }
+
+    // The coach: below the status line, the solved game's chance of winning of each action open
+    // to the player now. Shown only when asked for (its key or the Help menu), off when a stay
+    // starts.
+    bool coachShown = false;
+    void toggleCoach();
+    // The coach was shown at some time during the match in play.
+    bool coachUsedInMatch() const { return coachUsedInMatch_; }
+    // The coach's line as things stand; empty when it has nothing to say.
+    std::string coachLine() const;
+    // The coach's line for the player's call of `call` now (the call dialog shows it).
+    std::string coachCallLine(const FaceCounts& call) const;
 
     // Level procedures: canonical order and face counts of the dice, the fixed dice, the last call.
     void Dice_Level_Cal();
@@ -104,7 +136,18 @@ protected:
     void design() override;
     void Form_Load() override;
 
+protected:
+    bool otherKey(std::string_view key) override;
+
 private:
+    int callsInMatch_ = 0;
+    std::array<int, kDiceCount> callBeforeLast_{};
+    bool coachUsedInMatch_ = false;
+    std::string shownCoachLine_;
+    // Puts the coach's line under the status line's text, or takes it away.
+    void refreshCoach();
+    // The solved game the coach reads; nothing (and why) when there is none.
+    std::shared_ptr<const solver::SolvedGame> coachGame(std::string& problem) const;
     void passTurn();
     // A game decided by `challenger` not trusting the last call: counted, the verdict shown and
     // kept as the game's outcome, and the game ended.

@@ -107,6 +107,7 @@ void FormStart::Roll_Click() {
     lblStatus.caption =
         thrownStatus(static_cast<int>(thrown), diceDigits(diceValues()),
                      diceDigits(std::span(state.LastCallDice).first<kDiceCount>()), tableKeys());
+    refreshCoach();
 }
 
 void FormStart::XChange_Click() {
@@ -128,6 +129,7 @@ void FormStart::XChange_Click() {
     state.DiceRolled = false;
     lblStatus.caption = trustedStatus(diceDigits(std::span(state.LastCallDice).first<kDiceCount>()),
                                       diceDigits(diceValues()), tableKeys());
+    refreshCoach();
 }
 
 void FormStart::functCall() {
@@ -135,6 +137,7 @@ void FormStart::functCall() {
     const std::string& caller = state.PlayerNames[static_cast<std::size_t>(state.CurrentPlayer)];
     Text1.caption += caller + " Call: ";
     Text2.caption += caller + " Fix: ";
+    std::copy_n(state.LastCallDice.begin(), kDiceCount, callBeforeLast_.begin());
     for (std::size_t i = 0; i < 5; ++i) {
         state.LastCallDice[i] = state.CallDice[i];
         if (state.CallDice[i] != 0) {
@@ -147,6 +150,7 @@ void FormStart::functCall() {
     Text1.caption += "\r\n";
     Text2.caption += "\r\n";
     state.LastCallLevel = state.CallLevel;
+    ++callsInMatch_;
     game().record.callMade(state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer,
                            diceDigits(std::span(state.CallDice).first<kDiceCount>()),
                            diceDigits(std::span(state.FixDice).first<kDiceCount>()));

@@ -63,6 +63,9 @@ void FormStart::functStart() {
 
     Text1.caption.clear();
     Text2.caption.clear();
+    callsInMatch_ = 0;
+    callBeforeLast_.fill(0);
+    coachUsedInMatch_ = coachShown;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.DiceMarked[i] = false;
         state.CallDice[i] = 0;
@@ -76,6 +79,7 @@ void FormStart::functStart() {
     functRandom();
     highlightLogs(0);
     lblStatus.caption = ownThrowStatus(diceDigits(diceValues()), tableKeys());
+    refreshCoach();
 }
 
 void FormStart::functRandom() {

@@ -33,6 +33,7 @@ void FormStart::showChangingStatus() {
         .marked = static_cast<int>(std::ranges::count(first(state.DiceMarked), true)),
         .selectable = static_cast<int>(std::ranges::count(first(DiceSelectable), true))};
     lblStatus.caption = changingStatus(choice, tableKeys());
+    refreshCoach();
 }
 
 void FormStart::highlightLogs(int lines) {

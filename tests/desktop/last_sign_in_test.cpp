@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 
@@ -59,6 +60,26 @@ TEST_F(LastSignInTest, TheWelcomeWindowOffersTheLastSignInOfAnEarlierRun) {
     EXPECT_EQ(second->name()->text(), "Ann");
     EXPECT_TRUE(second->box("Check1")->isChecked());
     EXPECT_FALSE(second->box("Check2")->isChecked());
+}
+
+TEST_F(LastSignInTest, TheOpponentOfTheLastSignInIsOfferedAgain) {
+    auto first = start();
+    auto radio = [](Run& run, std::string_view which) {
+        return qobject_cast<QRadioButton*>(run.welcome.widgetNamed(which));
+    };
+    ASSERT_NE(radio(*first, "optClassic"), nullptr);
+    EXPECT_TRUE(radio(*first, "optClassic")->isChecked()) << "Classic is the default";
+    QTest::keyClicks(first->name(), "Ann");
+    QTest::mouseClick(radio(*first, "optExpert"), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(first->welcome.widgetNamed("btnOK")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(first->context.game.formStart.shown());
+    first.reset();
+
+    auto second = start();
+    EXPECT_TRUE(radio(*second, "optExpert")->isChecked());
+    EXPECT_FALSE(radio(*second, "optClassic")->isChecked());
+    EXPECT_EQ(second->context.game.formWelcome.offer.opponent, Opponent::Expert);
 }
 
 TEST_F(LastSignInTest, TheWelcomeWindowOpensWithTheFocusInTheNameBox) {

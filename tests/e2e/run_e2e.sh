@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program on a virtual X server, played with real mouse and key events.
 #
-# usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER
+# usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER [SOLVED_FOLDER]
 #
 # One whole game at the design size (a screen on which the windows open at factor 1): sign in as a
 # new player, send a call from the call dialog, challenge the computer's answer (or take its
@@ -11,11 +11,13 @@
 # high-resolution look, opening the call dialog by its key. Then, under the openbox window
 # manager on a full HD screen (where the windows open at twice the design): a whole game with the
 # keyboard alone, the table resized to three times its design, closed from its frame, and opened
-# again at that size. Screenshots go to RESULTS_FOLDER.
+# again at that size. Between them, a game against the Expert with the coach shown (it reads the
+# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
 results=${2:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
+solved_folder=${3:-}
 player=Tester
 
 # Geometry of the screens, in twips, as laid out by the game (15 twips to a pixel at scale 1).
@@ -377,11 +379,13 @@ start_window_manager() {
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 . "$(dirname "$0")/window_manager_game.sh"
+. "$(dirname "$0")/expert_game.sh"
 
 # On this screen the windows open at the design size.
 start_display 1024x768
 log "Xvfb on $DISPLAY, 1024 x 768"
 whole_game
+expert_game
 start_display 1280x1024
 log "Xvfb on $DISPLAY, 1280 x 1024"
 scale_two

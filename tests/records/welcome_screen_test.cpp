@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -31,7 +32,7 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
     EXPECT_EQ(welcome.windowCaption, "WELCOME");
     using enum ControlKind;
     const auto controls = welcome.controls();
-    ASSERT_EQ(controls.size(), 7U);
+    ASSERT_EQ(controls.size(), 10U);
     EXPECT_EQ(look(*controls[0]), std::tuple("Label1", Label, "Please Enter Your Name :", 1440, 480,
                                              1935, 255, 2, false));
     EXPECT_EQ(look(*controls[1]),
@@ -47,6 +48,37 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
     EXPECT_EQ(look(*controls[6]),
               std::tuple("lblFolder", Label, "Your files: " + folder.path().string(), 120, 60, 4440,
                          255, -1, false));
+    // The opponent stands right of the options, on their rows; Classic is chosen.
+    EXPECT_EQ(look(*controls[7]),
+              std::tuple("fraOpponent", Frame, "", 3480, 1200, 1095, 855, -1, false));
+    EXPECT_EQ(look(*controls[8]),
+              std::tuple("optClassic", OptionButton, "Classic", 0, 0, 1095, 375, 6, true));
+    EXPECT_EQ(look(*controls[9]),
+              std::tuple("optExpert", OptionButton, "Expert", 0, 480, 1095, 375, 7, false));
+    EXPECT_EQ(controls[8]->container, controls[7]);
+    EXPECT_EQ(controls[9]->container, controls[7]);
+}
+
+TEST_F(WelcomeScreen, TheOpponentIsOneOfTwoAndComesBackAsTheLastSignInChoseIt) {
+    game.start();
+    welcome.optExpert.click();
+    EXPECT_TRUE(welcome.optExpert.value);
+    EXPECT_FALSE(welcome.optClassic.value);
+    welcome.optClassic.click();
+    EXPECT_TRUE(welcome.optClassic.value);
+    EXPECT_FALSE(welcome.optExpert.value);
+    welcome.optExpert.click();
+    welcome.txtName.edited("Ann");
+    std::optional<WelcomeChoice> told;
+    welcome.onSignIn = [&told](const WelcomeChoice& choice) { told = choice; };
+    welcome.btnOK.click();
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->opponent, Opponent::Expert);
+    game.formStart.Unload();
+    game.history.close();
+    game.start();
+    EXPECT_TRUE(welcome.optExpert.value);
+    EXPECT_FALSE(welcome.optClassic.value);
 }
 
 TEST_F(WelcomeScreen, TakesNameAndOptionsAndForgetsThemWhenShownAgain) {

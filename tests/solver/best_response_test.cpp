@@ -21,11 +21,9 @@ public:
     FaceCounts keeps(CallIndex, const FaceCounts&, const FaceCounts&) const override { return {}; }
     std::span<const CallChance> calls(CallIndex, const FaceCounts&,
                                       const FaceCounts&) const override {
-        return aces_;
+        static const std::vector<CallChance> aces{{kFiveAces, 1.0}};
+        return aces;
     }
-
-private:
-    std::vector<CallChance> aces_{{kFiveAces, 1.0}};
 };
 
 // Challenges every call.
@@ -40,6 +38,60 @@ TEST(BestResponse, AgainstAComputerThatChallengesEverythingATrueCallAlwaysWins) 
     EXPECT_NEAR(best.value(), 1.0, 1e-12);
     const CallIndex opening = best.openingCall(dice("65432"));
     EXPECT_TRUE(covers(dice("65432"), callCounts(opening)));
+}
+
+// The aces caller, asked by stage: the same play, so the same value by the other pass.
+class StagedAcesCaller : public AcesCaller {
+public:
+    bool answersByStage() const override { return true; }
+};
+
+// Trusts every call below five aces after a throw half the time, and a call at once when the dice
+// hold it; keeps nothing and answers five aces.
+class HalfTruster : public StagedAcesCaller {
+public:
+    std::vector<double> stageTrust(CallIndex lastCall, const FaceCounts&) const override {
+        std::vector<double> trust(static_cast<std::size_t>(callCount()), 0.0);
+        for (CallIndex call = lastCall + 1; call < kFiveAces; ++call) {
+            trust[static_cast<std::size_t>(call)] = 0.5;
+        }
+        return trust;
+    }
+    double trustAtOnce(CallIndex call, const FaceCounts& dice) const override {
+        return call < kFiveAces && covers(dice, callCounts(call)) ? 1.0 : 0.0;
+    }
+};
+
+TEST(BestResponse, AComputerAskedByStageThatPlaysAsBeforeIsWorthTheSame) {
+    const AcesCaller caller;
+    const StagedAcesCaller staged;
+    const BestResponse byCall(caller, {});
+    const BestResponse byStage(staged, {});
+    EXPECT_FALSE(byCall.byStage());
+    EXPECT_TRUE(byStage.byStage());
+    EXPECT_NEAR(byStage.value(), byCall.value(), 1e-12);
+    EXPECT_EQ(byStage.callAfterThrow(-1, {}, dice("11111")), kFiveAces);
+    EXPECT_EQ(byStage.positionValue(3, dice("66543"), {}),
+              byCall.positionValue(3, dice("66543"), {}));
+}
+
+TEST(BestResponse, AMixedChanceOfTrustWeighsBothAnswers) {
+    const HalfTruster computer;
+    const BestResponse best(computer, {});
+    // A true call is trusted half the time, and then answered with five aces, which the player
+    // challenges; five aces in hand are never trusted.
+    constexpr double aces = 1.0 / 7776;
+    constexpr double miss = 1.0 - aces;
+    EXPECT_NEAR(best.value(), aces + (1 - aces) * (1 + miss) / 2, 1e-12);
+    const CallIndex opening = best.callAfterThrow(-1, {}, dice("65432"));
+    EXPECT_TRUE(covers(dice("65432"), callCounts(opening)));
+    // At once on dice the computer knows, only a call that the dice hold can win.
+    const CallIndex atOnce = best.callAtOnce(3, {}, dice("66543"));
+    EXPECT_TRUE(covers(dice("66543"), callCounts(atOnce)));
+    EXPECT_GT(atOnce, 3);
+    // The computer's hold of five dice is a call at once: trusted exactly when it holds.
+    EXPECT_TRUE(best.trusts(3, dice("66543"), callIndexOf(dice("665"))));
+    EXPECT_FALSE(best.trusts(3, dice("66543"), callIndexOf(dice("666"))));
 }
 
 TEST(BestResponse, WeighsTheComputersCallByTheDiceItCanHaveThrown) {

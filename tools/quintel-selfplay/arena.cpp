@@ -1,11 +1,13 @@
 #include "arena.h"
 
+#include "app/computer_seats.h"
 #include "app/game.h"
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "model/message_boxes.h"
 #include "opponent/classic_opponent.h"
 #include "opponent/computer_player.h"
+#include "opponent/expert_model.h"
 #include "solver/best_response.h"
 #include "table/game_outcome.h"
 #include "table/result_texts.h"
@@ -100,7 +102,7 @@ private:
 class Arena : public MessageBoxes {
 public:
     Arena(const ArenaConfig& config, const std::filesystem::path& folder,
-          const solver::BestResponse* best)
+          const solver::BestResponse* best, ComputerSeats* seats)
         : config_(config), random_(config.seed),
           seat_(config.policy, config.seed * 0x9E3779B97F4A7C15ULL + 1, best),
           game_(folder, *this, random_) {
@@ -108,6 +110,8 @@ public:
         if (best != nullptr) {
             game_.computer = &unlearned_;
         }
+        // The Expert is seated by the sign-in, as the player chooses it; it learns nothing.
+        game_.seats = seats;
         // Games are recorded in a data folder given to the run, not in a temporary one.
         game_.record.enabled = !config.dataFolder.empty();
         game_.opponentName = config.computerName;
@@ -209,6 +213,9 @@ void Arena::signIn() {
     welcome.txtName.edited(std::string(kPlayerName));
     welcome.Check1.value = config_.options.fixAny;
     welcome.Check2.value = config_.options.fixPermanent;
+    if (game_.seats != nullptr) {
+        welcome.optExpert.click();
+    }
     welcome.btnOK.click();
     if (!game_.formStart.shown()) {
         fault("sign-in did not open the table");
@@ -354,17 +361,36 @@ ArenaReport runArena(const ArenaConfig& config) {
     } else {
         std::filesystem::create_directories(folder);
     }
+    std::optional<ComputerSeats> seats;
+    std::optional<ExpertPolicy> expert;
+    if (config.computerName == "expert") {
+        seats.emplace(config.solvedFolder);
+        std::string problem;
+        const auto solved = seats->solvedGame(config.options, problem);
+        if (!solved) {
+            ArenaReport report;
+            report.faults.push_back("the expert computer cannot play: " + problem);
+            return report;
+        }
+        expert.emplace(solved);
+    }
     std::optional<ClassicOpponent> classic;
+    std::optional<ExpertModel> expertModel;
     std::optional<solver::BestResponse> best;
     double tableSeconds = 0.0;
     if (config.policy == Policy::BestResponse) {
         const auto start = std::chrono::steady_clock::now();
-        classic.emplace(config.options);
-        best.emplace(*classic, config.options);
+        if (expert) {
+            expertModel.emplace(*expert);
+            best.emplace(*expertModel, config.options);
+        } else {
+            classic.emplace(config.options);
+            best.emplace(*classic, config.options);
+        }
         tableSeconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-    Arena arena(config, folder, best ? &*best : nullptr);
+    Arena arena(config, folder, best ? &*best : nullptr, seats ? &*seats : nullptr);
     ArenaReport report = arena.run();
     if (best) {
         report.bestResponse = best->value();

@@ -27,8 +27,10 @@ struct ArenaConfig {
     std::function<bool()> interrupted;
     // Another computer seat in place of the real one (to show that the arena catches faults).
     ComputerPlayer* computer = nullptr;
-    // The computer the player faces: "classic", the game's own.
+    // The computer the player faces: "classic", the game's own, or "expert", which plays the
+    // solved game of the options from `solvedFolder` (signed in as a player would choose it).
     std::string computerName = "classic";
+    std::filesystem::path solvedFolder;
 };
 
 struct ArenaReport {

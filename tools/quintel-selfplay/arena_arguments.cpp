@@ -48,11 +48,8 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
     }
     if (given.contains("--computer")) {
         const std::string_view computer = given.at("--computer");
-        if (computer == "expert") {
-            return ArgumentError{"the expert computer is not there yet"};
-        }
-        if (computer != "classic") {
-            return bad("--computer", computer, "classic");
+        if (computer != "classic" && computer != "expert") {
+            return bad("--computer", computer, "classic or expert");
         }
         config.computerName = computer;
     }
@@ -63,6 +60,8 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
     if (given.contains("--data")) {
         config.dataFolder = given.at("--data");
     }
+    config.solvedFolder = given.contains("--solved") ? std::filesystem::path(given.at("--solved"))
+                                                     : std::filesystem::path(QUINTEL_SOLVED_DATA);
     return config;
 }
 
@@ -76,7 +75,8 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
             return HelpRequested{};
         }
         const bool known = name == "--games" || name == "--seed" || name == "--options" ||
-                           name == "--policy" || name == "--data" || name == "--computer";
+                           name == "--policy" || name == "--data" || name == "--computer" ||
+                           name == "--solved";
         if (!known) {
             return ArgumentError{"unknown argument '" + std::string(name) + "'"};
         }
@@ -93,11 +93,12 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
 std::string usage() {
     return "usage: quintel-selfplay --games N --seed S --options none|any|perm|both\n"
            "                        --policy honest|bluffer|cautious|best-response\n"
-           "                        [--computer classic] [--data DIR]\n"
+           "                        [--computer classic|expert] [--solved DIR] [--data DIR]\n"
            "       quintel-selfplay --help\n"
            "Plays N complete games of the computer against a scripted player and prints one\n"
            "summary line. The player's files go to DIR, or to a temporary folder that is removed\n"
-           "afterwards. The best response first works out its tables against the computer\n"
+           "afterwards. The Expert plays the solved games of --solved DIR (by default the source\n"
+           "tree's). The best response first works out its tables against the computer\n"
            "(seconds to a minute). Exits with 1 when a game breaks a rule of play or a player's "
            "file cannot\n"
            "be written, 2 on bad arguments.\n";

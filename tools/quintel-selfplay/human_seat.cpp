@@ -216,10 +216,17 @@ std::array<bool, 5> HumanSeat::marks(const TableView& view) {
 
 std::string HumanSeat::bestCall(const TableView& view) {
     const FaceCounts dice = countFaceDigits(view.dice);
-    const solver::CallIndex call = view.lastLevel == 0
-                                       ? best_->openingCall(dice)
-                                       : best_->call(solver::callIndexOf(countFaces(view.last)),
-                                                     keeping_.value_or(FaceCounts{}), dice);
+    const solver::CallIndex last =
+        view.lastLevel == 0 ? -1 : solver::callIndexOf(countFaces(view.last));
+    solver::CallIndex call = -1;
+    if (!best_->byStage()) {
+        call = last < 0 ? best_->openingCall(dice)
+                        : best_->call(last, keeping_.value_or(FaceCounts{}), dice);
+    } else if (last < 0 || keeping_) {
+        call = best_->callAfterThrow(last, keeping_.value_or(FaceCounts{}), dice);
+    } else {
+        call = best_->callAtOnce(last, countFaceDigits(view.computerFix), dice);
+    }
     keeping_.reset();
     if (call < 0) {
         return {};

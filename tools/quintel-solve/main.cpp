@@ -4,7 +4,8 @@
 //   quintel-solve --options none|any|perm|both [--out FILE] [--tolerance T]
 //   quintel-solve --options WORD --query [--out FILE | --solve]   questions on standard input
 //
-//   quintel-solve --options WORD --against classic   the best player's chance against that computer
+//   quintel-solve --options WORD --against classic|expert [--out FILE]   the best player's chance
+//                                             against that computer (the Expert plays FILE)
 //
 // --faces F and --dice N solve a reduced variant of the game.
 #include "against.h"
@@ -172,7 +173,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!arguments->against.empty()) {
-        return solve::runAgainst(arguments->against, arguments->options, std::cout);
+        return solve::runAgainst(arguments->against, arguments->options, arguments->out, std::cout);
     }
     return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
 }

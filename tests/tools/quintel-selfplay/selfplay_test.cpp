@@ -53,7 +53,7 @@ TEST(ArenaArguments, ReadsARunAndRefusesAnythingElse) {
         "bad --options 'some': none, any, perm or both");
 }
 
-TEST(ArenaArguments, NameTheBestResponseAndTheClassicComputerOnly) {
+TEST(ArenaArguments, NameTheBestResponseAndTheTwoComputers) {
     const ParsedArguments good = parse({"--games", "3", "--seed", "1", "--options", "any",
                                         "--policy", "best-response", "--computer", "classic"});
     ASSERT_TRUE(std::holds_alternative<ArenaConfig>(good)) << errorOf(good);
@@ -66,8 +66,15 @@ TEST(ArenaArguments, NameTheBestResponseAndTheClassicComputerOnly) {
         words.insert(words.end(), {"--computer", computer});
         return errorOf(parse(words));
     };
-    EXPECT_EQ(with("expert"), "the expert computer is not there yet");
-    EXPECT_EQ(with("grand"), "bad --computer 'grand': classic");
+    EXPECT_EQ(with("expert"), "no error");
+    EXPECT_EQ(with("grand"), "bad --computer 'grand': classic or expert");
+    std::vector<std::string_view> expert = base;
+    expert.insert(expert.end(), {"--computer", "expert", "--solved", "/some/folder"});
+    const ParsedArguments parsed = parse(expert);
+    ASSERT_TRUE(std::holds_alternative<ArenaConfig>(parsed)) << errorOf(parsed);
+    EXPECT_EQ(std::get<ArenaConfig>(parsed).computerName, "expert");
+    EXPECT_EQ(std::get<ArenaConfig>(parsed).solvedFolder, "/some/folder");
+    EXPECT_EQ(std::get<ArenaConfig>(parse(base)).solvedFolder, QUINTEL_SOLVED_DATA);
 }
 
 TEST(WilsonInterval, MatchesKnownIntervals) {

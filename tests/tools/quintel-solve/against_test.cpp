@@ -1,16 +1,26 @@
 #include "against.h"
 
+#include "testing/temp_folder.h"
+
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace quintel::solve {
 namespace {
 
 TEST(Against, AComputerThatIsNotThereAnswersWithAnErrorLine) {
-    for (const std::string_view computer : {"expert", "grand"}) {
+    TempFolder folder;
+    const std::filesystem::path missing = folder.path() / "none.qsolved";
+    const std::filesystem::path damaged = folder.path() / "damaged.qsolved";
+    std::ofstream(damaged) << "quintel-solved 1 but nothing else\n";
+    for (const auto& [computer, solved] :
+         {std::pair<std::string_view, std::filesystem::path>{"expert", missing},
+          {"expert", damaged},
+          {"grand", missing}}) {
         std::ostringstream out;
-        EXPECT_EQ(runAgainst(computer, {}, out), 2);
+        EXPECT_EQ(runAgainst(computer, {}, solved, out), 2);
         EXPECT_TRUE(out.str().starts_with("error: ")) << out.str();
         EXPECT_EQ(out.str().find("best-response"), std::string::npos);
     }

@@ -1,0 +1,151 @@
+#include "solver/best_response.h"
+
+#include "model/keep_rules.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace quintel::solver {
+
+// A computer that answers by stage: its trust depends on the call the player trusted and on
+// whether the player threw, so the best call after a throw is chosen stage by stage.
+void BestResponse::solveStageLevel(CallIndex level) {
+    const int setCount = sets_.setCount();
+    for (int kept = 0; kept < setCount; ++kept) {
+        keepValues_[at(level, kept, setCount)] = stageValue(level, kept, stageTrust(level, kept));
+    }
+    stagePositions(level);
+    stageAnswers(level);
+}
+
+std::vector<double> BestResponse::stageTrust(CallIndex level, int kept) const {
+    std::vector<double> trust = computer_.stageTrust(level, sets_.counts(kept));
+    if (trust.size() != static_cast<std::size_t>(calls_)) {
+        throw std::logic_error("the computer's trust names " + std::to_string(trust.size()) +
+                               " calls, not " + std::to_string(calls_));
+    }
+    return trust;
+}
+
+double BestResponse::stageCall(CallIndex level, int pair, const FaceCounts& dice,
+                               const std::vector<double>& trust, CallIndex* choice) const {
+    double best = 0.0;
+    for (CallIndex call = level + 1; call < calls_; ++call) {
+        const double challenged = covers(dice, callCounts(call)) ? 1.0 : 0.0;
+        const double trusted = trustedValues_[at(call, pair, sets_.pairCount())];
+        const double value =
+            challenged + trust[static_cast<std::size_t>(call)] * (trusted - challenged);
+        if (value > best || (choice != nullptr && *choice < 0)) {
+            best = std::max(best, value);
+            if (choice != nullptr) {
+                *choice = call;
+            }
+        }
+    }
+    return best;
+}
+
+double BestResponse::stageValue(CallIndex level, int kept, const std::vector<double>& trust) const {
+    double sum = 0.0;
+    for (const FiveDiceSets::Outcome& outcome : sets_.throwsAround(kept)) {
+        sum += outcome.chance * stageCall(level, sets_.pairOf(kept, outcome.hand),
+                                          sets_.counts(outcome.hand), trust, nullptr);
+    }
+    return sum;
+}
+
+// The player who trusted `level`: the better of its best call at once and every allowed keep.
+void BestResponse::stagePositions(CallIndex level) {
+    for (const int hand : sets_.hands()) {
+        const FaceCounts& dice = sets_.counts(hand);
+        for (const int locked : sets_.partsOf(hand)) {
+            const int pair = sets_.pairOf(locked, hand);
+            double most = bestAtOnce_[static_cast<std::size_t>(pair)];
+            const KeepRange range =
+                keepRange(callCounts(level), dice, sets_.counts(locked), options_);
+            for (const int kept : sets_.partsOf(hand)) {
+                if (keepAllowed(range, sets_.counts(kept))) {
+                    most = std::max(most, keepValues_[at(level, kept, sets_.setCount())]);
+                }
+            }
+            positionValues_[at(level, pair, sets_.pairCount())] = most;
+        }
+    }
+}
+
+// The computer that trusted the player's `level`: what the player wins then, and what its call
+// of `level` at once wins.
+void BestResponse::stageAnswers(CallIndex level) {
+    std::vector<double> answered(static_cast<std::size_t>(sets_.setCount()), -1.0);
+    Answers scratch;
+    for (const int hand : sets_.hands()) {
+        const FaceCounts& dice = sets_.counts(hand);
+        const double held = covers(dice, callCounts(level)) ? 1.0 : 0.0;
+        const double trust = computer_.trustAtOnce(level, dice);
+        for (const int locked : sets_.partsOf(hand)) {
+            const int pair = sets_.pairOf(locked, hand);
+            // Trusting the strongest call leaves the computer nothing to call.
+            double trusted = 1.0;
+            if (level + 1 == calls_) {
+            } else if (const auto keep = computer_.keepsFrom(level, dice, sets_.counts(locked))) {
+                const int hold = sets_.setOf(*keep);
+                double& answer = answered[static_cast<std::size_t>(hold)];
+                if (answer < 0.0) {
+                    computeAnswers(level, hold, scratch);
+                    answer = scratch.value;
+                }
+                trusted = answer;
+            } else {
+                const CallIndex call = computer_.callAtOnce(level, dice, sets_.counts(locked));
+                if (call <= level || call >= calls_) {
+                    throw std::logic_error("the computer's call at once " + std::to_string(call) +
+                                           " does not beat " + std::to_string(level));
+                }
+                const double challenged = covers(dice, callCounts(call)) ? 0.0 : 1.0;
+                trusted = std::max(
+                    challenged,
+                    positionValues_[at(call, sets_.pairOf(hand, hand), sets_.pairCount())]);
+            }
+            trustedValues_[at(level, pair, sets_.pairCount())] = trusted;
+            const double atOnce = held + trust * (trusted - held);
+            atOnceValues_[at(level, pair, sets_.pairCount())] = atOnce;
+            double& best = bestAtOnce_[static_cast<std::size_t>(pair)];
+            best = std::max(best, atOnce);
+        }
+    }
+}
+
+double BestResponse::atOnceBest(CallIndex last, int locked, int dice) const {
+    const int pair = sets_.pairOf(locked, dice);
+    double most = 0.0;
+    for (CallIndex call = last + 1; call < calls_; ++call) {
+        most = std::max(most, atOnceValues_[at(call, pair, sets_.pairCount())]);
+    }
+    return most;
+}
+
+CallIndex BestResponse::callAfterThrow(CallIndex last, const FaceCounts& kept,
+                                       const FaceCounts& dice) const {
+    const int held = sets_.setOf(kept);
+    CallIndex chosen = -1;
+    stageCall(last, sets_.pairOf(held, sets_.setOf(dice)), dice, stageTrust(last, held), &chosen);
+    return chosen;
+}
+
+CallIndex BestResponse::callAtOnce(CallIndex last, const FaceCounts& locked,
+                                   const FaceCounts& dice) const {
+    const int pair = sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice));
+    CallIndex chosen = -1;
+    double most = -1.0;
+    for (CallIndex call = last + 1; call < calls_; ++call) {
+        const double value = atOnceValues_[at(call, pair, sets_.pairCount())];
+        if (value > most) {
+            most = value;
+            chosen = call;
+        }
+    }
+    return chosen;
+}
+
+} // namespace quintel::solver

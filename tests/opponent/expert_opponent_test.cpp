@@ -1,0 +1,263 @@
+#include "opponent/expert_opponent.h"
+
+#include "arena.h"
+#include "model/call_rules.h"
+#include "model/keep_rules.h"
+#include "solver/stage_game.h"
+#include "testing/solved_data.h"
+#include "testing/table_fixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+
+namespace quintel {
+namespace {
+
+// The chi-square statistic's bound that a fair sample exceeds once in a thousand times
+// (Wilson and Hilferty's approximation of the quantile).
+double chiSquareBound(int degrees) {
+    const double d = degrees;
+    const double z = 3.09;
+    return d * std::pow(1 - 2 / (9 * d) + z * std::sqrt(2 / (9 * d)), 3);
+}
+
+// Observed counts against expected chances; categories expected fewer than five times are pooled.
+double chiSquare(const std::map<int, long>& observed, const std::map<int, double>& chances,
+                 long total, int& degrees) {
+    double statistic = 0;
+    double pooledExpected = 0;
+    long pooledObserved = 0;
+    int categories = 0;
+    for (const auto& [category, chance] : chances) {
+        const double expected = chance * static_cast<double>(total);
+        const auto seen = observed.find(category);
+        const long count = seen == observed.end() ? 0 : seen->second;
+        if (expected < 5) {
+            pooledExpected += expected;
+            pooledObserved += count;
+            continue;
+        }
+        statistic += (static_cast<double>(count) - expected) *
+                     (static_cast<double>(count) - expected) / expected;
+        ++categories;
+    }
+    if (pooledExpected > 0) {
+        const double gap = static_cast<double>(pooledObserved) - pooledExpected;
+        statistic += gap * gap / std::max(pooledExpected, 1.0);
+        ++categories;
+    }
+    degrees = std::max(categories - 1, 1);
+    return statistic;
+}
+
+class ExpertSeatTest : public testing::TableTest {
+protected:
+    void SetUp() override {
+        solved = testing::storedSolve({});
+        if (!solved) {
+            GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+        }
+        expert.emplace(solved);
+        game.computer = &*expert;
+    }
+
+    std::shared_ptr<const solver::SolvedGame> solved;
+    std::optional<ExpertOpponent> expert;
+};
+
+// An opening call the Expert trusts only sometimes, on dice from which it then keeps some and
+// throws the others.
+struct MixedOpening {
+    int call = -1;
+    int hand = -1;
+    int kept = -1;
+    double trust = 0;
+};
+
+MixedOpening findMixedOpening(const ExpertPolicy& policy) {
+    const solver::DiceSets& sets = policy.tables().sets();
+    const auto opening = policy.stageTrust(-1, sets.empty());
+    for (int call = 0; call < policy.tables().callCount(); ++call) {
+        const double trust = opening->trust[static_cast<std::size_t>(call)];
+        if (trust < 0.2 || trust > 0.8) {
+            continue;
+        }
+        for (const int hand : sets.ofSize(kDiceCount)) {
+            const auto plan = policy.plan(call, hand, sets.empty());
+            if (plan && !plan->atOnce && sets.diceIn(plan->kept) <= 3) {
+                return {call, hand, plan->kept, trust};
+            }
+        }
+    }
+    return {};
+}
+
+TEST_F(ExpertSeatTest, TrustsAndCallsWithTheStoredChances) {
+    const ExpertPolicy& policy = expert->policy();
+    const MixedOpening opening = findMixedOpening(policy);
+    ASSERT_GE(opening.call, 0) << "no opening call is trusted only sometimes";
+    const std::string hand = diceDigits(solver::callDigits(policy.counts(opening.hand)));
+    const std::string call = policy.callText(opening.call);
+    const solver::DiceSets& sets = policy.tables().sets();
+
+    signIn();
+    constexpr long kTurns = 4000;
+    long trusted = 0;
+    std::map<int, long> calls;
+    for (long turn = 0; turn < kTurns; ++turn) {
+        ASSERT_EQ(table.callsInMatch(), 0);
+        setDice(hand);
+        game.lastOutcome.reset();
+        // Whichever way it goes, the player does not trust the Expert's call and plays on.
+        messages.clear();
+        for (const MessageAnswer answer :
+             {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes}) {
+            messages.answer(answer);
+        }
+        humanCalls(call);
+        if (game.lastOutcome) {
+            continue; // challenged
+        }
+        ++trusted;
+        const std::string kept = diceDigits(state.FixDice);
+        ASSERT_EQ(countFaceDigits(kept), policy.counts(opening.kept));
+        FaceCounts thrown = countFaceDigits(state.MessageFields[0]);
+        for (std::size_t face = 1; face <= kFaces; ++face) {
+            thrown[face] -= policy.counts(opening.kept)[face];
+        }
+        const int made =
+            policy.callOf(countFaces(std::span(state.LastCallDice).first<kDiceCount>()));
+        // The call is one the strategy gives the dice it threw.
+        const auto mixed = policy.callsOf(opening.call, opening.kept, sets.indexOf(thrown));
+        EXPECT_TRUE(std::ranges::any_of(mixed, [&](const auto& m) { return m.call == made; }))
+            << policy.callText(made) << " after throwing " << sets.indexOf(thrown);
+        ++calls[made];
+        table.XTrust.click();
+    }
+
+    int degrees = 1;
+    const std::map<int, double> trustChances{{0, 1 - opening.trust}, {1, opening.trust}};
+    const double trustStatistic =
+        chiSquare({{0, kTurns - trusted}, {1, trusted}}, trustChances, kTurns, degrees);
+    EXPECT_LT(trustStatistic, chiSquareBound(degrees)) << trusted << " of " << kTurns;
+
+    // Each call's chance: over every throw, the throw's chance times the call's share in it.
+    std::map<int, double> callChances;
+    const solver::StageGame stage(policy.tables(), opening.call, opening.kept,
+                                  policy.game().positionValues());
+    for (int type = 0; type < stage.typeCount(); ++type) {
+        for (const auto& mixed : policy.callsOf(opening.call, opening.kept, stage.thrown(type))) {
+            callChances[mixed.call] += stage.chance(type) * mixed.chance;
+        }
+    }
+    ASSERT_GE(callChances.size(), 2U) << "a position with a single call tests nothing";
+    const double callStatistic = chiSquare(calls, callChances, trusted, degrees);
+    EXPECT_LT(callStatistic, chiSquareBound(degrees)) << degrees << " degrees";
+}
+
+TEST_F(ExpertSeatTest, ChallengesACallAtOnceExactlyWhenItsDiceDoNotHoldIt) {
+    signIn();
+    // The Expert's opening answer: it keeps nothing, so its dice are known below.
+    messages.answer(MessageAnswer::Ok);
+    humanCalls("2");
+    if (game.lastOutcome) {
+        GTEST_SKIP() << "the Expert did not trust the opening call";
+    }
+    const std::string handed = state.MessageFields[0];
+    const std::string lastCall = diceDigits(std::span(state.LastCallDice).first<kDiceCount>());
+    table.Trust_Click();
+    // Called at once: the dice are the ones the Expert handed over.
+    const ExpertPolicy& policy = expert->policy();
+    const int last = policy.callOf(countFaceDigits(lastCall));
+    int bluff = last + 1;
+    while (covers(countFaceDigits(handed), policy.callCounts(bluff))) {
+        ++bluff;
+    }
+    messages.clear();
+    humanCalls(policy.callText(bluff));
+    ASSERT_TRUE(game.lastOutcome) << "a false call at once is always challenged";
+    EXPECT_EQ(game.lastOutcome->challenger, Seat::Computer);
+}
+
+// Wraps the Expert and checks every one of its turns against the table's rules.
+class CheckedExpert : public ComputerPlayer {
+public:
+    CheckedExpert(std::shared_ptr<const solver::SolvedGame> game, RuleOptions options)
+        : expert_(std::move(game)), options_(options) {}
+
+    std::vector<std::string> faults;
+    long long keeps = 0;
+
+    void Computer_AI(Game& game) override {
+        const GameState& state = game.state;
+        const auto playerCall = std::span(state.LastCallDice).first<kDiceCount>();
+        const CallDigits last{playerCall[0], playerCall[1], playerCall[2], playerCall[3],
+                              playerCall[4]};
+        const int lastLevel = state.LastCallLevel;
+        const FaceCounts dice = countFaceDigits(game.formCall.DiceString);
+        const FaceCounts locked = countFaces(state.FixDice);
+        const int before = game.formStart.callsInMatch();
+        expert_.Computer_AI(game);
+        if (game.formStart.callsInMatch() != before + 1) {
+            return; // it did not trust the call
+        }
+        const auto made = std::span(state.LastCallDice).first<kDiceCount>();
+        if (!callBeats(made, state.LastCallLevel, last, lastLevel)) {
+            faults.push_back(diceDigits(made) + " does not beat " + diceDigits(last));
+        }
+        const FaceCounts fix = countFaces(state.FixDice);
+        const FaceCounts handed = countFaceDigits(state.MessageFields[0]);
+        if (!covers(handed, fix)) {
+            faults.push_back("kept " + diceDigits(state.FixDice) + " of " + state.MessageFields[0]);
+        }
+        if (diceDigits(state.FixDice).size() == kDiceCount) {
+            if (handed != dice) {
+                faults.push_back("called at once but handed over " + state.MessageFields[0]);
+            }
+            return;
+        }
+        ++keeps;
+        if (!keepAllowed(keepRange(countFaces(last), dice, locked, options_), fix)) {
+            faults.push_back("kept " + diceDigits(state.FixDice) + " of " +
+                             game.formCall.DiceString + " after " + diceDigits(last));
+        }
+    }
+
+private:
+    ExpertOpponent expert_;
+    RuleOptions options_;
+};
+
+TEST(ExpertSeat, AlwaysMakesALegalCallAndKeepsOnlyWhatTheRulesAllow) {
+    int optionSets = 0;
+    for (const RuleOptions options : {RuleOptions{false, false}, RuleOptions{true, false},
+                                      RuleOptions{false, true}, RuleOptions{true, true}}) {
+        const auto solved = testing::storedSolve(options);
+        if (!solved) {
+            continue;
+        }
+        ++optionSets;
+        for (const arena::Policy policy : {arena::Policy::Bluffer, arena::Policy::Honest}) {
+            CheckedExpert checked(solved, options);
+            arena::ArenaConfig config;
+            config.games = 300;
+            config.seed = 5;
+            config.options = {options.fixAny, options.fixPermanent};
+            config.policy = policy;
+            config.computer = &checked;
+            const arena::ArenaReport report = arena::runArena(config);
+            EXPECT_TRUE(report.faults.empty()) << report.faults.front();
+            EXPECT_EQ(report.games, 300);
+            EXPECT_TRUE(checked.faults.empty()) << checked.faults.front();
+            EXPECT_GT(checked.keeps, 0);
+        }
+    }
+    if (optionSets == 0) {
+        GTEST_SKIP() << "no stored solve in " QUINTEL_SOLVED_DATA;
+    }
+}
+
+} // namespace
+} // namespace quintel

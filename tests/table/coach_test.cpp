@@ -1,0 +1,160 @@
+#include "app/computer_seats.h"
+#include "opponent/coach_figures.h"
+#include "records/record_book.h"
+#include "solve_console.h"
+#include "testing/solved_data.h"
+#include "testing/table_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quintel::testing {
+namespace {
+
+double consoleFigure(const solver::SolvedGame& game, const std::string& question) {
+    const solver::SolveAnswer answer = solver::answerQuestion(game, question);
+    EXPECT_TRUE(answer.ok) << question << ": " << answer.text;
+    return std::stod(answer.text);
+}
+
+// The player against a scripted computer, with the solved games of the build at hand.
+class CoachTest : public TableTest {
+protected:
+    ComputerSeats seats{QUINTEL_SOLVED_DATA};
+
+    void SetUp() override {
+        solved = storedSolve({});
+        if (!solved) {
+            GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+        }
+        game.seats = &seats;
+    }
+
+    void signInWithTheScriptedComputer() {
+        signIn();
+        // The sign-in seated the classic computer; these tests script the computer's moves.
+        game.computer = &computer;
+    }
+
+    std::shared_ptr<const solver::SolvedGame> solved;
+};
+
+TEST_F(CoachTest, IsShownOnlyWhenAskedForAndOffWhenAStayStarts) {
+    signInWithTheScriptedComputer();
+    EXPECT_FALSE(table.coachShown);
+    const std::string status = table.lblStatus.caption;
+    EXPECT_TRUE(table.pressKey("A"));
+    EXPECT_TRUE(table.coachShown);
+    EXPECT_TRUE(table.lblStatus.caption.starts_with(status + "\nbest call "))
+        << table.lblStatus.caption;
+    EXPECT_NE(table.lblStatus.tooltip.find("both seats playing its equilibrium"),
+              std::string::npos);
+    EXPECT_NE(table.lblStatus.tooltip.find("classic computer"), std::string::npos);
+    table.toggleCoach();
+    EXPECT_EQ(table.lblStatus.caption, status);
+    EXPECT_EQ(table.lblStatus.tooltip, "");
+
+    table.toggleCoach();
+    table.Unload();
+    game.history.close();
+    signInWithTheScriptedComputer();
+    EXPECT_FALSE(table.coachShown) << "a new stay starts without the coach";
+    EXPECT_EQ(table.lblStatus.caption.find('\n'), std::string::npos);
+}
+
+TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
+    signInWithTheScriptedComputer();
+    table.toggleCoach();
+    // The computer kept 66 and called 6655 on 66554.
+    reachAnswer("66554", "6655", "66");
+    const ExpertPolicy policy(solved);
+    const int computerCall = policy.callOf(countFaceDigits("6655"));
+    const AnswerChances answer = answerChances(policy, policy.callOf(countFaceDigits("2")),
+                                               policy.setOf(countFaceDigits("66")), computerCall);
+    EXPECT_NE(table.lblStatus.caption.find(
+                  "\nTrust " + std::to_string(std::lround(answer.trust * 100)) +
+                  " %, do not trust " + std::to_string(std::lround(answer.notTrust * 100)) + " %"),
+              std::string::npos)
+        << table.lblStatus.caption;
+
+    table.Trust.click();
+    ASSERT_TRUE(table.Call1.enabled);
+    const PositionChances position =
+        positionChances(policy, computerCall, policy.setOf(countFaceDigits("66554")),
+                        policy.setOf(countFaceDigits("66")));
+    ASSERT_FALSE(position.keeps.empty());
+    double best = position.atOnce;
+    for (const KeepChance& keep : position.keeps) {
+        const std::string kept = diceDigits(solver::callDigits(policy.counts(keep.kept)));
+        EXPECT_NEAR(keep.chance,
+                    consoleFigure(*solved, "stage 6655 " + (kept.empty() ? "-" : kept)), 1e-12);
+        best = std::max(best, keep.chance);
+    }
+    // The best action is worth the position's value.
+    EXPECT_NEAR(best, consoleFigure(*solved, "value 6655 66554 66"), 1e-12);
+    const std::string line =
+        table.lblStatus.caption.substr(table.lblStatus.caption.rfind('\n') + 1);
+    EXPECT_TRUE(line.starts_with("call at once " +
+                                 std::to_string(std::lround(position.atOnce * 100)) + " %, "))
+        << line;
+    EXPECT_NE(line.find(" and throw "), std::string::npos) << line;
+}
+
+TEST_F(CoachTest, TheCallDialogShowsTheChanceOfTheComposedCall) {
+    signInWithTheScriptedComputer();
+    table.toggleCoach();
+    setDice("66543");
+    compose("66");
+    const ExpertPolicy policy(solved);
+    const double chance =
+        callChance(policy, -1, policy.setOf(FaceCounts{}), policy.setOf(countFaceDigits("66543")),
+                   policy.callOf(countFaceDigits("66")), true);
+    EXPECT_TRUE(dialog.lblStatus.caption.ends_with(
+        "\nthis call " + std::to_string(std::lround(chance * 100)) + " %"))
+        << dialog.lblStatus.caption;
+    // The chance of an opening call: what the stage's value is made of, its best is the value.
+    const BestCall best = bestCall(policy, -1, policy.setOf(FaceCounts{}),
+                                   policy.setOf(countFaceDigits("66543")), true);
+    EXPECT_GE(best.chance, chance);
+}
+
+TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistoryAndTheRecord) {
+    signInWithTheScriptedComputer();
+    // The first game without the coach, the second with it for a moment, the third without it.
+    for (const bool coached : {false, true, false}) {
+        if (coached) {
+            table.toggleCoach();
+            table.toggleCoach();
+        }
+        computer.challenges();
+        messages.answer(MessageAnswer::Ok);
+        messages.answer(MessageAnswer::Ok);
+        messages.answer(MessageAnswer::Yes);
+        humanCalls("2");
+    }
+    game.history.close();
+    const std::string history = fileBytes(folder.path() / "Ann_0.txt");
+    std::size_t marks = 0;
+    for (std::size_t at = history.find("Coach used\r\n"); at != std::string::npos;
+         at = history.find("Coach used\r\n", at + 1)) {
+        ++marks;
+    }
+    EXPECT_EQ(marks, 1U) << history;
+    // The mark follows the second game's logs.
+    const std::size_t second = history.find("Ann Call: 2\r\n", history.find("Ann Call: 2\r\n") + 1);
+    EXPECT_GT(history.find("Coach used"), second);
+    EXPECT_LT(history.find("Coach used"), history.rfind("Ann Call: 2\r\n"));
+    std::vector<GameRecord> games;
+    RecordBook book(RecordBook::pathIn(folder.path()), false);
+    book.forEachGame([&](const GameRecord& one) { games.push_back(one); });
+    ASSERT_EQ(games.size(), 3U);
+    EXPECT_FALSE(games[0].coachUsed);
+    EXPECT_TRUE(games[1].coachUsed);
+    EXPECT_FALSE(games[2].coachUsed);
+    EXPECT_EQ(games[1].opponent, "classic");
+}
+
+} // namespace
+} // namespace quintel::testing
