@@ -261,7 +261,7 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
                             [line](const Control& mirrored) {
                                 line->setStatus(QString::fromStdString(mirrored.caption));
                             },
-                            false, false, TextFit::None});
+                            false, false, TextFit::Wrap});
     }
     applyTabOrder();
 }

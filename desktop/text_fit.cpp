@@ -31,6 +31,13 @@ QStyleOptionButton buttonOption(const QAbstractButton& button) {
     return option;
 }
 
+// Whether `text`, wrapped at the room's width, takes no more than its height.
+bool fitsWrapped(const QFont& font, const QString& text, QSize room) {
+    const QRect needed = QFontMetrics(font).boundingRect(
+        QRect(QPoint(0, 0), QSize(room.width(), 0)), Qt::TextWordWrap, text);
+    return needed.height() <= room.height();
+}
+
 bool fits(const QFont& font, const QString& text, QSize room) {
     const QFontMetrics metrics(font);
     return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
@@ -86,6 +93,14 @@ QString fitCaption(QWidget& widget, const QString& text, const QFont& font, Text
     }
     setText(widget, text);
     const QSize room = captionRoom(widget).size();
+    if (fit == TextFit::Wrap) {
+        QFont smaller = font;
+        for (int size = font.pixelSize(); size > 1 && !fitsWrapped(smaller, text, room); --size) {
+            smaller.setPixelSize(size - 1);
+        }
+        widget.setFont(smaller);
+        return text;
+    }
     if (text.isEmpty() || fits(font, text, room)) {
         return text;
     }

@@ -14,6 +14,7 @@ enum class TextFit {
     None,   // no caption drawn as text (dice, pictures), or a text box that scrolls
     Shrink, // a smaller font, down to what fits
     Elide,  // the same font with the end cut to "…", the whole text as the hover hint (names)
+    Wrap,   // wrapped over the lines of its widget, in a smaller font when they are too few
 };
 
 // The rectangle a widget draws its caption in, as its style lays it out: the contents of a label,

@@ -136,6 +136,28 @@ TEST(CaptionFit, ACaptionTooLongForItsButtonShrinksUntilItFitsAndGrowsBackWhenSh
     EXPECT_EQ(go->font().pixelSize(), 11);
 }
 
+// The status line with the coach's line under it is the longest text of the table: wrapped, it
+// keeps within its lines at every factor.
+TEST_F(CaptionFitTest, TheStatusLineWithTheCoachKeepsWithinItsLines) {
+    ScreenWindow& table = windows.windowOf(game.formStart);
+    const std::string longest =
+        "AI threw all five dice; it calls 11226: two pairs, aces and twos. Trust it (T) or do not "
+        "trust it (X).\nTrust 46 %, do not trust 46 %.";
+    for (const double factor : {1.0, 1.5, 2.0, 3.0}) {
+        table.setScaleFactor(factor);
+        game.formStart.lblStatus.caption = longest;
+        table.sync();
+        auto* status = qobject_cast<QLabel*>(table.widgetFor(game.formStart.lblStatus));
+        ASSERT_NE(status, nullptr);
+        const QRect room = status->contentsRect();
+        const QRect needed =
+            QFontMetrics(status->font())
+                .boundingRect(QRect(0, 0, room.width(), 0), Qt::TextWordWrap, status->text());
+        EXPECT_LE(needed.height(), room.height()) << "at " << factor;
+        EXPECT_EQ(status->text().toStdString(), longest);
+    }
+}
+
 TEST(CaptionFit, AMessageBoxIsAtLeastAsWideAsItsTitle) {
     QtMessageBoxes boxes;
     int boxWidth = 0, titleWidth = 0;
