@@ -1,6 +1,7 @@
 #include "desktop/info_windows.h"
 
 #include "app/game.h"
+#include "app/solved_appraiser.h"
 #include "desktop/help_page_window.h"
 #include "desktop/profile_chart_window.h"
 #include "desktop/screen_window.h"
@@ -40,7 +41,10 @@ StatisticsScope scopeOf(const RecordKeeper& record) {
 
 } // namespace
 
-InfoWindows::InfoWindows(Game& game, QObject* parent) : QObject(parent), game_(game) {}
+InfoWindows::InfoWindows(Game& game, QObject* parent)
+    : QObject(parent), game_(game),
+      appraiser_(game.seats != nullptr ? std::make_unique<SolvedAppraiser>(*game.seats) : nullptr) {
+}
 
 InfoWindows::~InfoWindows() {
     for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile()),
@@ -100,7 +104,7 @@ void InfoWindows::showStatistics() {
     const StatisticsScope scope = scopeOf(game_.record);
     gamesKeptAtStatistics_ = game_.record.gamesKept();
     if (statistics_.isNull()) {
-        single(statistics_, game_.dataFolder, scope, game_.messages);
+        single(statistics_, game_.dataFolder, scope, game_.messages).appraiser = appraiser_.get();
         return;
     }
     statistics_->setScope(scope);

@@ -3,9 +3,13 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class QWidget;
 
 namespace quintel {
+
+class SolvedAppraiser;
 
 class Game;
 class HelpPageWindow;
@@ -51,6 +55,8 @@ private:
     QPointer<HelpPageWindow> rules_, help_, about_;
     QPointer<ProfileChartWindow> profile_;
     QPointer<StatisticsWindow> statistics_;
+    // Weighs a reviewed game's decisions against the solved game, when the game has its seats.
+    std::unique_ptr<SolvedAppraiser> appraiser_;
     long long gamesKeptAtStatistics_ = 0;
 };
 

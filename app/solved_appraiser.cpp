@@ -1,0 +1,89 @@
+#include "app/solved_appraiser.h"
+
+#include "app/computer_seats.h"
+#include "model/dice.h"
+#include "opponent/coach_figures.h"
+#include "solver/positions.h"
+
+#include <algorithm>
+
+namespace quintel {
+
+namespace {
+
+// The dice on the table after call `index`: what its caller kept and threw, or, when it threw
+// nothing, the dice it took over.
+FaceCounts diceAfterCall(const GameRecord& game, std::size_t index) {
+    for (std::size_t call = index + 1; call-- > 0;) {
+        const std::string& thrown = game.thrownBeforeCall[call];
+        if (!thrown.empty()) {
+            return solver::addCounts(countFaceDigits(game.calls[call].fixed),
+                                     countFaceDigits(thrown));
+        }
+    }
+    return {};
+}
+
+std::optional<SolvedChances> appraiseCall(const ExpertPolicy& policy, const GameRecord& game,
+                                          std::size_t index) {
+    const RecordedCall& made = game.calls[index];
+    const int lastCall =
+        index == 0 ? -1 : policy.callOf(countFaceDigits(game.calls[index - 1].dice));
+    const bool threw = !game.thrownBeforeCall[index].empty();
+    const FaceCounts dice = diceAfterCall(game, index);
+    int kept = -1;
+    if (threw) {
+        kept = policy.setOf(countFaceDigits(made.fixed));
+    } else if (index > 0) {
+        // A call at once: the dice locked are those the other seat kept, under "Fix Permanent".
+        kept = policy.setOf(game.fixPermanent ? countFaceDigits(game.calls[index - 1].fixed)
+                                              : FaceCounts{});
+    }
+    const int hand = policy.setOf(dice);
+    const int call = policy.callOf(countFaceDigits(made.dice));
+    if (hand < 0 || call < 0 || kept < 0 || (index > 0 && lastCall < 0)) {
+        return std::nullopt;
+    }
+    const BestCall best = bestCall(policy, lastCall, kept, hand, threw);
+    const double chosen = callChance(policy, lastCall, kept, hand, call, threw);
+    return SolvedChances{chosen, std::max(best.chance, chosen)};
+}
+
+std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const GameRecord& game,
+                                               std::size_t index) {
+    if (index == 0) {
+        return std::nullopt;
+    }
+    const RecordedCall& made = game.calls[index];
+    const bool threw = !game.thrownBeforeCall[index].empty();
+    // A call at once shows the dice: it is weighed as a hold of all five.
+    const FaceCounts kept = threw ? countFaceDigits(made.fixed) : diceAfterCall(game, index);
+    const int playerCall = policy.callOf(countFaceDigits(game.calls[index - 1].dice));
+    const int keptSet = policy.setOf(kept);
+    const int call = policy.callOf(countFaceDigits(made.dice));
+    if (playerCall < 0 || keptSet < 0 || call < 0) {
+        return std::nullopt;
+    }
+    const AnswerChances chances = answerChances(policy, playerCall, keptSet, call);
+    return SolvedChances{chances.notTrust, std::max(chances.trust, chances.notTrust)};
+}
+
+} // namespace
+
+std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
+                                                       const PlayerDecision& decision) const {
+    if (decision.call >= game.calls.size() || game.thrownBeforeCall.size() != game.calls.size()) {
+        return std::nullopt;
+    }
+    std::string problem;
+    const auto solved = seats_->solvedGame({game.fixAny, game.fixPermanent}, problem);
+    if (!solved) {
+        return std::nullopt;
+    }
+    const ExpertPolicy policy(solved);
+    return decision.kind == PlayerDecision::Kind::Call
+               ? appraiseCall(policy, game, decision.call)
+               : appraiseChallenge(policy, game, decision.call);
+}
+
+} // namespace quintel
