@@ -51,11 +51,14 @@ ComputerCall ComputerOpponent::bluff(Game& game, std::string_view hold, std::spa
 
 void ComputerOpponent::handOver(Game& game, const std::string& dice, std::string thrown) {
     const GameState& state = game.state;
-    const std::string& hold = game.formCall.FixString;
     HandedCall handed{dice, {}, state.CallLevel, {}, std::move(thrown)};
     std::copy_n(state.CallDice.begin(), kDiceCount, handed.call.begin());
-    for (std::size_t i = 0; i < hold.size() && i < kDiceCount; ++i) {
-        handed.fix[i] = hold[i] - '0';
+    handCallToTable(game, std::move(handed), game.formCall.FixString);
+}
+
+void handCallToTable(Game& game, HandedCall handed, std::string_view fix) {
+    for (std::size_t i = 0; i < fix.size() && i < kDiceCount; ++i) {
+        handed.fix[i] = fix[i] - '0';
     }
     game.history.writeLine("DICE AFTER ROLL (if needed) : " + handed.dice + "\r\n");
     game.history.writeLine("CALL STRING : " + diceDigits(handed.call, EmptyPositions::Zero));

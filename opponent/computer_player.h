@@ -8,6 +8,7 @@ namespace quintel {
 
 class Game;
 struct ComputerCall;
+struct HandedCall;
 
 // The computer's seat as the game sees it: its whole turn after the human's call has been recorded.
 class ComputerPlayer {
@@ -48,5 +49,9 @@ private:
 
     Statistics statistics_;
 };
+
+// Hands a computer seat's call to the table: its dice, call and fixed dice (`fix`, digits) go to
+// the history in the file's style, then the call to the table.
+void handCallToTable(Game& game, HandedCall handed, std::string_view fix);
 
 } // namespace quintel

@@ -156,16 +156,8 @@ void ExpertOpponent::keepAndThrow(Game& game, const PlayerCall& made, int kept) 
 void ExpertOpponent::handOver(Game& game, const std::string& dice, int call, const std::string& fix,
                               const std::string& thrown) {
     const FaceCounts counts = policy_.callCounts(call);
-    HandedCall handed{dice, solver::callDigits(counts), shapeScore(counts), {}, thrown};
-    for (std::size_t i = 0; i < fix.size() && i < kDiceCount; ++i) {
-        handed.fix[i] = fix[i] - '0';
-    }
     lastCall_ = call;
-    game.history.writeLine("DICE AFTER ROLL (if needed) : " + handed.dice + "\r\n");
-    game.history.writeLine("CALL STRING : " + diceDigits(handed.call, EmptyPositions::Zero));
-    game.history.writeLine("FIX STRING : " + diceDigits(handed.fix, EmptyPositions::Zero));
-    game.history.writeLine("\r\n");
-    game.formStart.computerCalls(handed);
+    handCallToTable(game, {dice, solver::callDigits(counts), shapeScore(counts), {}, thrown}, fix);
 }
 
 } // namespace quintel

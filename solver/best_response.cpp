@@ -150,11 +150,15 @@ double BestResponse::bestCallNow(CallIndex last, int fix, int dice) const {
 }
 
 CallIndex BestResponse::call(CallIndex last, const FaceCounts& fix, const FaceCounts& dice) const {
-    const int pair = sets_.pairOf(sets_.setOf(fix), sets_.setOf(dice));
+    return bestAbove(callValues_, last, sets_.pairOf(sets_.setOf(fix), sets_.setOf(dice)));
+}
+
+CallIndex BestResponse::bestAbove(const std::vector<double>& values, CallIndex last,
+                                  int pair) const {
     CallIndex chosen = -1;
     double most = -1.0;
     for (CallIndex call = last + 1; call < calls_; ++call) {
-        const double value = callValues_[at(call, pair, sets_.pairCount())];
+        const double value = values[at(call, pair, sets_.pairCount())];
         if (value > most) {
             most = value;
             chosen = call;

@@ -65,6 +65,8 @@ public:
     Answers answers(CallIndex playerCall, const FaceCounts& hold) const;
 
 private:
+    // The call above `last` with the most value for the pair, from values laid out [call][pair].
+    CallIndex bestAbove(const std::vector<double>& values, CallIndex last, int pair) const;
     void solveLevel(CallIndex level, std::vector<double>& best);
     // The same pass for a computer that answers by stage.
     void solveStageLevel(CallIndex level);

@@ -135,17 +135,7 @@ CallIndex BestResponse::callAfterThrow(CallIndex last, const FaceCounts& kept,
 
 CallIndex BestResponse::callAtOnce(CallIndex last, const FaceCounts& locked,
                                    const FaceCounts& dice) const {
-    const int pair = sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice));
-    CallIndex chosen = -1;
-    double most = -1.0;
-    for (CallIndex call = last + 1; call < calls_; ++call) {
-        const double value = atOnceValues_[at(call, pair, sets_.pairCount())];
-        if (value > most) {
-            most = value;
-            chosen = call;
-        }
-    }
-    return chosen;
+    return bestAbove(atOnceValues_, last, sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice)));
 }
 
 } // namespace quintel::solver
