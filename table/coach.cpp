@@ -88,6 +88,13 @@ std::shared_ptr<const solver::SolvedGame> FormStart::coachGame(std::string& prob
     return g.seats->solvedGame({g.state.FixAnyOption, g.state.FixPermanentOption}, problem);
 }
 
+int FormStart::coachLastCall(const ExpertPolicy& policy) const {
+    const GameState& state = game().state;
+    return state.LastCallLevel == 0
+               ? -1
+               : policy.callOf(countFaces(std::span(state.LastCallDice).first<kDiceCount>()));
+}
+
 std::string FormStart::coachCallLine(const FaceCounts& call) const {
     const GameState& state = game().state;
     std::string problem;
@@ -97,10 +104,7 @@ std::string FormStart::coachCallLine(const FaceCounts& call) const {
     }
     const ExpertPolicy policy(solved);
     const int made = policy.callOf(call);
-    const int last =
-        state.LastCallLevel == 0
-            ? -1
-            : policy.callOf(countFaces(std::span(state.LastCallDice).first<kDiceCount>()));
+    const int last = coachLastCall(policy);
     if (made <= last) {
         return {};
     }
@@ -119,10 +123,7 @@ std::string FormStart::coachLine() const {
         return "The coach has no solved game: " + problem;
     }
     const ExpertPolicy policy(solved);
-    const int last =
-        state.LastCallLevel == 0
-            ? -1
-            : policy.callOf(countFaces(std::span(state.LastCallDice).first<kDiceCount>()));
+    const int last = coachLastCall(policy);
     const int fixed = policy.setOf(countFaces(state.FixDice));
     const int hand = policy.setOf(countFaces(diceValues()));
     if (Trust.enabled) {

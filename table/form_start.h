@@ -14,6 +14,8 @@
 
 namespace quintel {
 
+class ExpertPolicy;
+
 namespace solver {
 class SolvedGame;
 }
@@ -148,6 +150,8 @@ private:
     void refreshCoach();
     // The solved game the coach reads; nothing (and why) when there is none.
     std::shared_ptr<const solver::SolvedGame> coachGame(std::string& problem) const;
+    // The last call on the table in the solved game's numbers; -1 before the first call.
+    int coachLastCall(const ExpertPolicy& policy) const;
     void passTurn();
     // A game decided by `challenger` not trusting the last call: counted, the verdict shown and
     // kept as the game's outcome, and the game ended.
