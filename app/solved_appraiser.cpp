@@ -56,15 +56,16 @@ std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const
     }
     const RecordedCall& made = game.calls[index];
     const bool threw = !game.thrownBeforeCall[index].empty();
-    // A call at once shows the dice: it is weighed as a hold of all five.
-    const FaceCounts kept = threw ? countFaceDigits(made.fixed) : diceAfterCall(game, index);
     const int playerCall = policy.callOf(countFaceDigits(game.calls[index - 1].dice));
-    const int keptSet = policy.setOf(kept);
+    const int fixed = policy.setOf(countFaceDigits(made.fixed));
     const int call = policy.callOf(countFaceDigits(made.dice));
-    if (playerCall < 0 || keptSet < 0 || call < 0) {
+    const int hand = policy.setOf(diceAfterCall(game, index));
+    if (playerCall < 0 || fixed < 0 || hand < 0 || call < 0) {
         return std::nullopt;
     }
-    const AnswerChances chances = answerChances(policy, playerCall, keptSet, call);
+    // A call at once was made on the dice the player handed over, which it knows.
+    const AnswerChances chances = threw ? answerChances(policy, playerCall, fixed, call)
+                                        : answerChancesAtOnce(policy, hand, fixed, call);
     return SolvedChances{chances.notTrust, std::max(chances.trust, chances.notTrust)};
 }
 

@@ -23,7 +23,7 @@ double trusting(const ExpertPolicy& policy, int call, int hand, int locked) {
 AnswerChances answerChances(const ExpertPolicy& policy, int playerCall, int kept, int call) {
     const solver::GameTables& tables = policy.tables();
     if (tables.sets().diceIn(kept) == tables.variant().dice) {
-        return {trusting(policy, call, kept, kept), 1.0 - held(policy, kept, call)};
+        return answerChancesAtOnce(policy, kept, kept, call);
     }
     const solver::StageStrategy* strategy = policy.game().stageStrategy(playerCall, kept);
     const solver::StageGame stage(tables, playerCall, kept, policy.game().positionValues());
@@ -53,6 +53,10 @@ AnswerChances answerChances(const ExpertPolicy& policy, int playerCall, int kept
         chances.notTrust += weight * (1.0 - held(policy, hand, call));
     }
     return chances;
+}
+
+AnswerChances answerChancesAtOnce(const ExpertPolicy& policy, int hand, int locked, int call) {
+    return {trusting(policy, call, hand, locked), 1.0 - held(policy, hand, call)};
 }
 
 PositionChances positionChances(const ExpertPolicy& policy, int call, int hand, int locked) {

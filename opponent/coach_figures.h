@@ -9,15 +9,19 @@ namespace quintel {
 // The player's chances of winning in the solved game, both seats playing its equilibrium from
 // here on. Calls and dice are the solved game's numbers (see ExpertPolicy).
 
-// Answering the computer's `call`, made after it trusted the player's `playerCall` and kept
-// `kept`: its thrown dice unknown, weighed by how often each throw makes that call (by the
-// throw's chance alone for a call the equilibrium never makes). A hold of every die (a call at
-// once) shows the dice.
+// Answering the computer's `call`, made after it trusted the player's `playerCall`, kept `kept`
+// and threw the other dice: its thrown dice unknown, weighed by how often each throw makes that
+// call (by the throw's chance alone for a call the equilibrium never makes). A hold of every die
+// shows the dice.
 struct AnswerChances {
     double trust = 0;
     double notTrust = 0;
 };
 AnswerChances answerChances(const ExpertPolicy& policy, int playerCall, int kept, int call);
+
+// Answering the computer's `call` made without a throw on `hand`, the dice the player handed
+// over, with `locked` the dice fixed on the table.
+AnswerChances answerChancesAtOnce(const ExpertPolicy& policy, int hand, int locked, int call);
 
 // Having trusted `call` and taken `hand` with `locked` dice: the best call at once, and every
 // keep the rules allow, the most promising first.

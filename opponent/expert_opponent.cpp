@@ -127,9 +127,12 @@ void ExpertOpponent::answer(Game& game, const PlayerCall& made) {
 }
 
 void ExpertOpponent::callAtOnce(Game& game, const PlayerCall& made, int call) {
-    // It keeps all five dice: nothing is thrown, and the player sees them all as fixed.
+    // Nothing is thrown, and the fixed dice stay as they were, as when the player calls at once:
+    // under "Fix Permanent" the player then has the same dice locked as the seat had. The solved
+    // game is played that way; locking all five would leave the player a position it never
+    // weighed.
     const std::string dice = diceDigits(solver::callDigits(policy_.counts(made.hand)));
-    handOver(game, dice, call, dice, "");
+    handOver(game, dice, call, diceDigits(solver::callDigits(policy_.counts(made.locked))), "");
 }
 
 void ExpertOpponent::keepAndThrow(Game& game, const PlayerCall& made, int kept) {

@@ -34,8 +34,9 @@ public:
     CallIndex openingCall(const FaceCounts& dice) const;
 
     // Whether to trust the computer's `computerCall`, made after keeping `computerHold` of the
-    // dice the player handed over with its call `playerCall` (for a computer that answers by
-    // stage, a hold of five dice is a call at once on dice the player knows).
+    // dice the player handed over with its call `playerCall`. For a computer that answers by
+    // stage, a call at once is given as a hold of the five dice it took over, which the player
+    // knows.
     bool trusts(CallIndex playerCall, const FaceCounts& computerHold, CallIndex computerCall) const;
 
     // After trusting `last` and taking `dice`, the computer's hold `locked`: the dice to keep

@@ -102,10 +102,10 @@ void BestResponse::stageAnswers(CallIndex level) {
                     throw std::logic_error("the computer's call at once " + std::to_string(call) +
                                            " does not beat " + std::to_string(level));
                 }
+                // A call at once leaves the fixed dice as they were: the player takes over the
+                // same dice with the same dice locked.
                 const double challenged = covers(dice, callCounts(call)) ? 0.0 : 1.0;
-                trusted = std::max(
-                    challenged,
-                    positionValues_[at(call, sets_.pairOf(hand, hand), sets_.pairCount())]);
+                trusted = std::max(challenged, positionValues_[at(call, pair, sets_.pairCount())]);
             }
             trustedValues_[at(level, pair, sets_.pairCount())] = trusted;
             const double atOnce = held + trust * (trusted - held);

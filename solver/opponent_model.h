@@ -47,7 +47,7 @@ public:
     virtual double trustAtOnce(CallIndex call, const FaceCounts& dice) const;
     // After trusting `call` on `dice` with `locked` fixed (the player's kept dice, or its own
     // last hold when the player called at once): the dice it keeps while throwing the others, or
-    // nothing when it calls at once, handing over all five dice as its hold.
+    // nothing when it calls at once, which leaves the locked dice as they were.
     virtual std::optional<FaceCounts> keepsFrom(CallIndex call, const FaceCounts& dice,
                                                 const FaceCounts& locked) const;
     // Its call when it calls at once.

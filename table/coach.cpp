@@ -127,8 +127,12 @@ std::string FormStart::coachLine() const {
     const int fixed = policy.setOf(countFaces(state.FixDice));
     const int hand = policy.setOf(countFaces(diceValues()));
     if (Trust.enabled) {
+        // Without a throw the computer called on the dice the player handed over.
         const AnswerChances chances =
-            answerChances(policy, policy.callOf(countFaces(callBeforeLast_)), fixed, last);
+            diceComputerThrew_ == 0
+                ? answerChancesAtOnce(policy, policy.setOf(countFaceDigits(state.MessageFields[0])),
+                                      fixed, last)
+                : answerChances(policy, policy.callOf(countFaces(callBeforeLast_)), fixed, last);
         return "Trust " + percent(chances.trust) + ", do not trust " + percent(chances.notTrust);
     }
     if (!Call1.enabled && !Roll.visible) {

@@ -27,10 +27,12 @@ void FormStart::computerCalls(const HandedCall& handed) {
     state.DiceRolled = false;
     stopCountdown();
 
-    const std::string kept = diceDigits(handed.fix);
+    // A call at once throws nothing and leaves the fixed dice as they were, so what was thrown is
+    // told by the thrown dice, not by the fixed ones.
+    diceComputerThrew_ = static_cast<int>(handed.thrown.size());
     const ComputerMove move{.name = state.PlayerNames[1],
-                            .kept = kept,
-                            .thrown = kDiceCount - static_cast<int>(kept.size()),
+                            .kept = diceDigits(handed.fix),
+                            .thrown = diceComputerThrew_,
                             .call = diceDigits(handed.call),
                             .trustable = Trust.enabled};
     lblStatus.caption = computerCallStatus(move, tableKeys());

@@ -102,6 +102,8 @@ public:
     // The call recorded before the last one, in canonical order (0 = no die); none at the start
     // of a match.
     const std::array<int, kDiceCount>& callBeforeLast() const { return callBeforeLast_; }
+    // How many dice the computer threw before its last call; 0 when it called at once.
+    int diceComputerThrew() const { return diceComputerThrew_; }
 
     // The coach: below the status line, the solved game's chance of winning of each action open
     // to the player now. Shown only when asked for (its key or the Help menu), off when a stay
@@ -144,6 +146,7 @@ protected:
 private:
     int callsInMatch_ = 0;
     std::array<int, kDiceCount> callBeforeLast_{};
+    int diceComputerThrew_ = 0;
     bool coachUsedInMatch_ = false;
     std::string shownCoachLine_;
     // Puts the coach's line under the status line's text, or takes it away.

@@ -65,6 +65,7 @@ void FormStart::functStart() {
     Text2.caption.clear();
     callsInMatch_ = 0;
     callBeforeLast_.fill(0);
+    diceComputerThrew_ = 0;
     coachUsedInMatch_ = coachShown;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         state.DiceMarked[i] = false;

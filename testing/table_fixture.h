@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -63,7 +64,12 @@ public:
 
 private:
     static HandedCall handedCall(const Move& move) {
-        HandedCall handed{move.dice, {}, shapeScore(countFaceDigits(move.call)), {}};
+        // As a real seat does: the dice are the kept ones followed by those thrown again.
+        HandedCall handed{move.dice,
+                          {},
+                          shapeScore(countFaceDigits(move.call)),
+                          {},
+                          move.dice.substr(std::min(move.fix.size(), move.dice.size()))};
         for (std::size_t i = 0; i < move.call.size(); ++i) {
             handed.call[i] = move.call[i] - '0';
         }

@@ -10,18 +10,27 @@ namespace quintel {
 namespace {
 
 // The best player against the Expert wins at least the game's value (it may play the equilibrium
-// itself) and, the Expert playing the equilibrium, hardly more.
-TEST(ExpertModel, TheBestPlayerGainsNoMoreThanTheSolveAllows) {
-    const auto solved = testing::storedSolve({});
-    if (!solved) {
-        GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+// itself) and, the Expert playing the equilibrium of the very game the table runs, no more. Under
+// "Fix Permanent" that holds only while a call at once leaves the locked dice as they were, as the
+// solve assumes.
+TEST(ExpertModel, TheBestPlayerGainsNothingOverTheGamesValue) {
+    int optionSets = 0;
+    for (const RuleOptions options : {RuleOptions{}, RuleOptions{false, true}}) {
+        const auto solved = testing::storedSolve(options);
+        if (!solved) {
+            continue;
+        }
+        ++optionSets;
+        const ExpertPolicy policy(solved);
+        const ExpertModel expert(policy);
+        const solver::BestResponse best(expert, options);
+        ASSERT_TRUE(best.byStage());
+        EXPECT_NEAR(best.value(), solved->openValue(), 1e-9)
+            << "Fix Permanent " << options.fixPermanent;
     }
-    const ExpertPolicy policy(solved);
-    const ExpertModel expert(policy);
-    const solver::BestResponse best(expert, {});
-    ASSERT_TRUE(best.byStage());
-    EXPECT_GE(best.value(), solved->openValue() - 1e-9);
-    EXPECT_LE(best.value() - solved->openValue(), 0.005);
+    if (optionSets == 0) {
+        GTEST_SKIP() << "no stored solve in " QUINTEL_SOLVED_DATA;
+    }
 }
 
 TEST(ExpertModel, AnswersAsItsSeatDoes) {

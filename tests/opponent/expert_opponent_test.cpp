@@ -54,10 +54,12 @@ double chiSquare(const std::map<int, long>& observed, const std::map<int, double
 
 class ExpertSeatTest : public testing::TableTest {
 protected:
+    explicit ExpertSeatTest(RuleOptions options = {}) : options_(options) {}
+
     void SetUp() override {
-        solved = testing::storedSolve({});
+        solved = testing::storedSolve(options_);
         if (!solved) {
-            GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+            GTEST_SKIP() << "no stored solve of these options in " QUINTEL_SOLVED_DATA;
         }
         expert.emplace(solved);
         game.computer = &*expert;
@@ -65,6 +67,14 @@ protected:
 
     std::shared_ptr<const solver::SolvedGame> solved;
     std::optional<ExpertOpponent> expert;
+
+private:
+    RuleOptions options_;
+};
+
+class ExpertPermanentTest : public ExpertSeatTest {
+protected:
+    ExpertPermanentTest() : ExpertSeatTest({.fixAny = false, .fixPermanent = true}) {}
 };
 
 // An opening call the Expert trusts only sometimes, on dice from which it then keeps some and
@@ -181,6 +191,57 @@ TEST_F(ExpertSeatTest, ChallengesACallAtOnceExactlyWhenItsDiceDoNotHoldIt) {
     EXPECT_EQ(game.lastOutcome->challenger, Seat::Computer);
 }
 
+// A call at once leaves the fixed dice as they were, as the player's own call at once does and as
+// the solved game assumes: locking all five would leave the player a position the solve never
+// weighed, and one the best response wins more often.
+TEST_F(ExpertPermanentTest, ACallAtOnceLeavesTheLockedDiceAsTheyWere) {
+    const ExpertPolicy& policy = expert->policy();
+    const solver::DiceSets& sets = policy.tables().sets();
+    const auto opening = policy.stageTrust(-1, sets.empty());
+    // The opening call answered at once that the Expert trusts most often.
+    int call = -1;
+    int hand = -1;
+    double mostTrust = 0;
+    for (int c = 0; c < policy.tables().callCount(); ++c) {
+        const double trust = opening->trust[static_cast<std::size_t>(c)];
+        for (const int h : sets.ofSize(kDiceCount)) {
+            const auto plan = policy.plan(c, h, sets.empty());
+            if (trust > mostTrust && plan && plan->atOnce) {
+                call = c;
+                hand = h;
+                mostTrust = trust;
+            }
+        }
+    }
+    ASSERT_GT(mostTrust, 0.05) << "no opening call is answered at once";
+
+    signIn(false, true);
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        setDice(diceDigits(solver::callDigits(policy.counts(hand))));
+        game.lastOutcome.reset();
+        messages.clear();
+        for (const MessageAnswer answer :
+             {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Yes}) {
+            messages.answer(answer);
+        }
+        humanCalls(policy.callText(call));
+        if (!game.lastOutcome) {
+            break;
+        }
+    }
+    ASSERT_FALSE(game.lastOutcome) << "the Expert never trusted " << policy.callText(call);
+    EXPECT_EQ(table.diceComputerThrew(), 0);
+    EXPECT_EQ(diceDigits(state.FixDice), "") << "the opening fixed nothing";
+    EXPECT_TRUE(table.lblStatus.caption.starts_with(state.PlayerNames[1] + " kept its five dice"))
+        << table.lblStatus.caption;
+
+    table.Trust.click();
+    table.Change_Dice.click();
+    for (const Control& die : table.Dice) {
+        EXPECT_TRUE(die.enabled) << "no die is locked";
+    }
+}
+
 // Wraps the Expert and checks every one of its turns against the table's rules.
 class CheckedExpert : public ComputerPlayer {
 public:
@@ -198,6 +259,9 @@ public:
         const int lastLevel = state.LastCallLevel;
         const FaceCounts dice = countFaceDigits(game.formCall.DiceString);
         const FaceCounts locked = countFaces(state.FixDice);
+        const ExpertPolicy& policy = expert_.policy();
+        const auto plan =
+            policy.plan(policy.callOf(countFaces(last)), policy.setOf(dice), policy.setOf(locked));
         const int before = game.formStart.callsInMatch();
         expert_.Computer_AI(game);
         if (game.formStart.callsInMatch() != before + 1) {
@@ -212,9 +276,15 @@ public:
         if (!covers(handed, fix)) {
             faults.push_back("kept " + diceDigits(state.FixDice) + " of " + state.MessageFields[0]);
         }
-        if (diceDigits(state.FixDice).size() == kDiceCount) {
-            if (handed != dice) {
+        if (!plan || plan->atOnce) {
+            if (handed != dice || game.formStart.diceComputerThrew() != 0) {
                 faults.push_back("called at once but handed over " + state.MessageFields[0]);
+            }
+            // As the player's call at once does, and as the solve assumes.
+            if (fix != locked) {
+                faults.push_back("called at once and fixed " + diceDigits(state.FixDice) +
+                                 " where " + diceDigits(solver::callDigits(locked)) +
+                                 " were fixed");
             }
             return;
         }

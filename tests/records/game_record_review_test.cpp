@@ -75,8 +75,8 @@ TEST_F(ReviewFacts, EachCallKeepsTheDiceItsCallerThrewSinceTheCallBefore) {
     humanCalls("66655");
 
     const GameRecord kept = lastGame();
-    // The scripted computer names no thrown dice.
-    EXPECT_EQ(kept.thrownBeforeCall, (std::vector<std::string>{firstThrow, "", rethrow}));
+    // The scripted computer threw the dice after the ones it kept.
+    EXPECT_EQ(kept.thrownBeforeCall, (std::vector<std::string>{firstThrow, "543", rethrow}));
     EXPECT_EQ(kept.historyLines, (std::vector<HistoryLine>{{1, "weighed"}, {3, "weighed"}}));
 }
 

@@ -61,8 +61,8 @@ TEST_F(Record, KeepsEveryFactOfADecidedGame) {
     EXPECT_EQ(one.outcome, (GameOutcome{Seat::Human, Seat::Computer, "66543", "66543"}));
     EXPECT_FALSE(one.coachUsed);
     EXPECT_EQ(one.humanThrows, firstThrow);
-    // The scripted computer names no thrown dice.
-    EXPECT_EQ(one.computerThrows, "");
+    // The scripted computer threw the dice after the ones it kept.
+    EXPECT_EQ(one.computerThrows, "543");
 }
 
 TEST_F(Record, KeepsThePlayersRethrowAndTheComputersThrowsInOrder) {

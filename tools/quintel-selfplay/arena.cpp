@@ -310,6 +310,8 @@ TableView Arena::view() const {
         seen.marked[i] = state.DiceMarked[i];
     }
     seen.computerFix = diceDigits(state.FixDice);
+    // Without a throw the computer holds the dice the player handed over, which the player knows.
+    seen.computerKept = table.diceComputerThrew() == 0 ? state.MessageFields[0] : seen.computerFix;
     seen.lastLevel = state.LastCallLevel;
     return seen;
 }

@@ -178,12 +178,12 @@ bool HumanSeat::trusts(const TableView& view) {
 }
 
 double HumanSeat::chanceOf(const TableView& view) {
-    const std::string key = arrangeDigits(view.computerFix) + "|" + diceDigits(view.last);
+    const std::string key = arrangeDigits(view.computerKept) + "|" + diceDigits(view.last);
     const auto known = chances_.find(key);
     if (known != chances_.end()) {
         return known->second;
     }
-    const double chance = chanceCallHolds(view.computerFix, diceDigits(view.last));
+    const double chance = chanceCallHolds(view.computerKept, diceDigits(view.last));
     chances_.emplace(key, chance);
     return chance;
 }
@@ -236,7 +236,7 @@ std::string HumanSeat::bestCall(const TableView& view) {
 }
 
 bool HumanSeat::bestTrusts(const TableView& view) {
-    return best_->trusts(ownCall_, countFaceDigits(view.computerFix),
+    return best_->trusts(ownCall_, countFaceDigits(view.computerKept),
                          solver::callIndexOf(countFaces(view.last)));
 }
 

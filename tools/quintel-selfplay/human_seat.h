@@ -27,7 +27,8 @@ struct TableView {
     std::string dice;          // the five dice as digits, in the buttons' order
     std::array<int, 5> last{}; // the last call in canonical order, 0 = empty
     int lastLevel = 0;         // 0: no call yet in this game
-    std::string computerFix;   // the dice the computer kept with its call
+    std::string computerFix;   // the dice fixed with the computer's call (locked by the options)
+    std::string computerKept;  // the dice it kept: all five when it threw none
     std::array<bool, 5> selectable{};
     std::array<bool, 5> marked{};
 };
