@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/game.h"
+#include "model/call_grid.h"
 #include "model/dice.h"
 #include "model/random_source.h"
 #include "testing/scripted_message_boxes.h"
@@ -18,6 +19,11 @@
 #include <string_view>
 
 namespace quintel::testing {
+
+// The call dialog's option for `count` dice of `face`.
+inline Control& gridOption(FormCall& dialog, int face, int count) {
+    return dialog.Option1[callGridIndex(face, count)];
+}
 
 inline std::string fileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -18,10 +18,6 @@ std::string preview(const FormCall& dialog) {
     return shown;
 }
 
-Control& option(FormCall& dialog, int face, int count) {
-    return dialog.Option1[callGridIndex(face, count)];
-}
-
 TEST_F(CallDialog, OpensAsAFreshGridInsideItsFrames) {
     signIn();
     table.Call1.click();
@@ -35,7 +31,7 @@ TEST_F(CallDialog, OpensAsAFreshGridInsideItsFrames) {
     }
     for (int face = 1; face <= 6; ++face) {
         for (int count = 0; count < 6; ++count) {
-            const Control& button = option(dialog, face, count);
+            const Control& button = gridOption(dialog, face, count);
             EXPECT_EQ(button.value, count == 0);
             EXPECT_EQ(button.container, &dialog.Frame1[static_cast<std::size_t>(face - 1)]);
         }
@@ -43,13 +39,13 @@ TEST_F(CallDialog, OpensAsAFreshGridInsideItsFrames) {
     EXPECT_EQ(preview(dialog), "[][][][][]");
 
     // Pressing Call again leaves the open dialog as it is; once closed it opens afresh.
-    option(dialog, 4, 2).click();
+    gridOption(dialog, 4, 2).click();
     table.Call1.click();
-    EXPECT_TRUE(option(dialog, 4, 2).value);
+    EXPECT_TRUE(gridOption(dialog, 4, 2).value);
     dialog.Cancel.click();
     EXPECT_FALSE(dialog.loaded());
     table.Call1.click();
-    EXPECT_TRUE(option(dialog, 4, 0).value);
+    EXPECT_TRUE(gridOption(dialog, 4, 0).value);
     EXPECT_EQ(preview(dialog), "[][][][][]");
 }
 
@@ -57,10 +53,10 @@ TEST_F(CallDialog, EachClickSelectsInItsRowOnlyAndPreviewsTheCall) {
     signIn();
     compose("335");
     EXPECT_EQ(preview(dialog), "[3][3][5][][]");
-    option(dialog, 3, 1).click();
-    EXPECT_FALSE(option(dialog, 3, 2).value);
-    EXPECT_TRUE(option(dialog, 3, 1).value);
-    EXPECT_TRUE(option(dialog, 5, 1).value);
+    gridOption(dialog, 3, 1).click();
+    EXPECT_FALSE(gridOption(dialog, 3, 2).value);
+    EXPECT_TRUE(gridOption(dialog, 3, 1).value);
+    EXPECT_TRUE(gridOption(dialog, 5, 1).value);
     EXPECT_EQ(preview(dialog), "[3][5][][][]");
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -77,7 +73,7 @@ TEST_F(CallDialog, ASecondPressOfCallBringsTheSameDialogToTheFront) {
     ASSERT_TRUE(table.pressKey("C"));
     EXPECT_TRUE(dialog.takeFrontRequest());
     EXPECT_EQ(preview(dialog), "[3][3][5][][]");
-    EXPECT_TRUE(option(dialog, 3, 2).value);
+    EXPECT_TRUE(gridOption(dialog, 3, 2).value);
 
     table.Call1.click();
     dialog.Cancel.click();
@@ -90,15 +86,15 @@ TEST_F(CallDialog, RefusesEmptyAndOverfullCompositions) {
     dialog.OK.click();
     EXPECT_EQ(messages.texts(), Texts{"Invalid Input : Please least input 1 dice"});
 
-    option(dialog, 2, 3).click();
+    gridOption(dialog, 2, 3).click();
     EXPECT_EQ(preview(dialog), "[2][2][2][][]");
-    option(dialog, 5, 3).click();
+    gridOption(dialog, 5, 3).click();
     EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");
     EXPECT_EQ(preview(dialog), "[][][][][]");
     dialog.OK.click();
     EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");
-    option(dialog, 2, 0).click();
-    option(dialog, 5, 0).click();
+    gridOption(dialog, 2, 0).click();
+    gridOption(dialog, 5, 0).click();
     EXPECT_EQ(messages.texts().back(), "Invalid Input : Please least input 1 dice");
     EXPECT_EQ(messages.shown.size(), 4U);
     EXPECT_EQ(messages.shown.back().buttons, MessageButtons::Ok);
@@ -148,14 +144,14 @@ TEST_F(CallDialog, RefusesACallThatDoesNotBeatTheLastAndKeepsTheGrid) {
     dialog.OK.click();
     EXPECT_EQ(messages.texts(), Texts{"Incorrect Input"});
     EXPECT_TRUE(dialog.shown());
-    EXPECT_TRUE(option(dialog, 6, 2).value);
+    EXPECT_TRUE(gridOption(dialog, 6, 2).value);
     EXPECT_EQ(preview(dialog), "[6][6][][][]");
     EXPECT_EQ(table.Text1.caption, "Ann Call: 2\r\nAI Call: 66\r\n");
     EXPECT_EQ(state.CurrentPlayer, 0);
     EXPECT_TRUE(table.Call1.enabled);
 
     computer.calls("11111", "11111");
-    option(dialog, 1, 1).click();
+    gridOption(dialog, 1, 1).click();
     dialog.OK.click();
     EXPECT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(table.Text1.caption,

@@ -40,10 +40,6 @@ TEST(CallStatusText, NamesTheCallTheDiceAndTheWeakestCallAllowed) {
 
 using CallDialogStatus = TableTest;
 
-Control& option(FormCall& dialog, int face, int count) {
-    return dialog.Option1[callGridIndex(face, count)];
-}
-
 TEST_F(CallDialogStatus, FollowsTheGridAgainstTheTablesDiceAndLastCall) {
     signIn();
     setDice("64362");
@@ -52,13 +48,13 @@ TEST_F(CallDialogStatus, FollowsTheGridAgainstTheTablesDiceAndLastCall) {
     EXPECT_EQ(dialog.lblStatus.place.top, dialog.clientHeight);
     EXPECT_EQ(dialog.lblStatus.caption,
               "Your call: none yet \u2014 your dice 64362 \u2014 any call may open the game");
-    option(dialog, 4, 1).click();
-    option(dialog, 6, 2).click();
+    gridOption(dialog, 4, 1).click();
+    gridOption(dialog, 6, 2).click();
     EXPECT_EQ(dialog.callFacts().composed, "664");
     EXPECT_EQ(dialog.lblStatus.caption, "Your call: 664, a pair of sixes \u2014 your dice 64362 "
                                         "\u2014 any call may open the game");
     // Past five dice the grid says so, before the message that refuses it.
-    option(dialog, 2, 4).click();
+    gridOption(dialog, 2, 4).click();
     EXPECT_EQ(dialog.callFacts().composedDice, 7);
     EXPECT_EQ(dialog.lblStatus.caption.rfind("Your call: 7 dice, five at most", 0), 0U);
     dialog.Cancel.click();
@@ -69,11 +65,11 @@ TEST_F(CallDialogStatus, FollowsTheGridAgainstTheTablesDiceAndLastCall) {
     table.Call1.click();
     EXPECT_EQ(dialog.lblStatus.caption, "Your call: none yet \u2014 your dice 66543 \u2014 the "
                                         "weakest call you may make: 662");
-    option(dialog, 6, 2).click();
+    gridOption(dialog, 6, 2).click();
     EXPECT_FALSE(dialog.callFacts().beatsLast);
     EXPECT_EQ(
         dialog.lblStatus.caption.rfind("Your call: 66, a pair of sixes (does not beat 66)", 0), 0U);
-    option(dialog, 2, 1).click();
+    gridOption(dialog, 2, 1).click();
     EXPECT_TRUE(dialog.callFacts().beatsLast);
     EXPECT_EQ(dialog.callFacts().weakest, "662");
 }
