@@ -3,7 +3,6 @@
 #include "app/computer_seats.h"
 #include "model/dice.h"
 #include "opponent/coach_figures.h"
-#include "solver/positions.h"
 
 #include <algorithm>
 
@@ -11,17 +10,8 @@ namespace quintel {
 
 namespace {
 
-// The dice on the table after call `index`: what its caller kept and threw, or, when it threw
-// nothing, the dice it took over.
-FaceCounts diceAfterCall(const GameRecord& game, std::size_t index) {
-    for (std::size_t call = index + 1; call-- > 0;) {
-        const std::string& thrown = game.thrownBeforeCall[call];
-        if (!thrown.empty()) {
-            return solver::addCounts(countFaceDigits(game.calls[call].fixed),
-                                     countFaceDigits(thrown));
-        }
-    }
-    return {};
+FaceCounts diceAfter(const GameRecord& game, std::size_t index) {
+    return countFaceDigits(diceAfterCall(game, index));
 }
 
 std::optional<SolvedChances> appraiseCall(const ExpertPolicy& policy, const GameRecord& game,
@@ -30,7 +20,7 @@ std::optional<SolvedChances> appraiseCall(const ExpertPolicy& policy, const Game
     const int lastCall =
         index == 0 ? -1 : policy.callOf(countFaceDigits(game.calls[index - 1].dice));
     const bool threw = !game.thrownBeforeCall[index].empty();
-    const FaceCounts dice = diceAfterCall(game, index);
+    const FaceCounts dice = diceAfter(game, index);
     int kept = -1;
     if (threw) {
         kept = policy.setOf(countFaceDigits(made.fixed));
@@ -59,7 +49,7 @@ std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const
     const int playerCall = policy.callOf(countFaceDigits(game.calls[index - 1].dice));
     const int fixed = policy.setOf(countFaceDigits(made.fixed));
     const int call = policy.callOf(countFaceDigits(made.dice));
-    const int hand = policy.setOf(diceAfterCall(game, index));
+    const int hand = policy.setOf(diceAfter(game, index));
     if (playerCall < 0 || fixed < 0 || hand < 0 || call < 0) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "records/game_review.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace quintel {
@@ -46,6 +47,11 @@ ReviewStep callStep(const GameRecord& game, std::size_t index) {
         step.thrown = game.thrownBeforeCall[index];
     }
     step.account = callAccount(call, step.thrown);
+    if (index > 0 && index < game.thrownBeforeCall.size() && step.thrown.empty()) {
+        // A call at once: the caller kept every die it took over, whatever the table left fixed.
+        step.kept = diceAfterCall(game, index);
+        step.account = whoCalls(call.caller) + " threw no dice and called " + call.dice + ".";
+    }
     const int made = static_cast<int>(index + 1);
     step.judgement = linesAfterCalls(game, made);
     if (index == 0) {
@@ -74,6 +80,16 @@ ReviewStep endStep(const GameRecord& game) {
 }
 
 } // namespace
+
+std::string diceAfterCall(const GameRecord& game, std::size_t index) {
+    for (std::size_t call = std::min(index + 1, game.thrownBeforeCall.size()); call-- > 0;) {
+        const std::string& thrown = game.thrownBeforeCall[call];
+        if (!thrown.empty() && call < game.calls.size()) {
+            return game.calls[call].fixed + thrown;
+        }
+    }
+    return {};
+}
 
 std::vector<std::string> linesAfterCalls(const GameRecord& game, int calls) {
     constexpr std::string_view kLineEnd = "\r\n";

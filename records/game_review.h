@@ -51,6 +51,11 @@ struct ReviewStep {
     std::optional<SolvedChances> solved;
 };
 
+// The five dice on the table after call `index`, as digits: what the last caller who threw kept
+// and threw (a call at once is made on the dice taken over). Empty when the game was kept without
+// its throws.
+std::string diceAfterCall(const GameRecord& game, std::size_t index);
+
 // The steps of a game: each call in order, then the end.
 std::vector<ReviewStep> reviewSteps(const GameRecord& game,
                                     const DecisionAppraiser* appraiser = nullptr);

@@ -61,6 +61,23 @@ TEST(GameReviewSteps, TheEndOfAChallengeThePlayerLostSaysTheCallHeld) {
     EXPECT_EQ(steps[2].decision, (PlayerDecision{PlayerDecision::Kind::Challenge, 1}));
 }
 
+TEST(GameReviewSteps, ACallAtOnceKeepsEveryDieTakenOverWhateverStayedFixed) {
+    GameRecord game = threeCalls();
+    // The player calls at once on the computer's dice; the computer's fixed 66 stay fixed.
+    game.calls[1].fixed = "66";
+    game.calls[2].fixed = "66";
+    game.thrownBeforeCall[1] = "621";
+    game.thrownBeforeCall[2] = "";
+    const std::vector<ReviewStep> steps = reviewSteps(game);
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[1].account, "The computer kept 66, threw 621 and called 666.");
+    EXPECT_EQ(steps[2].kept, "66621");
+    EXPECT_EQ(steps[2].thrown, "");
+    EXPECT_EQ(steps[2].account, "You threw no dice and called 6665.");
+    EXPECT_EQ(diceAfterCall(game, 2), "66621");
+    EXPECT_EQ(diceAfterCall(game, 0), "24613");
+}
+
 TEST(GameReviewSteps, AGameKeptWithoutItsReviewFactsStillStepsThroughItsCalls) {
     GameRecord game = threeCalls();
     game.thrownBeforeCall.clear();
