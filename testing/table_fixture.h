@@ -36,9 +36,10 @@ class ScriptedComputer : public ComputerPlayer {
 public:
     struct Move {
         bool challenge = false;
-        std::string dice; // the five dice handed to the player
-        std::string call; // digits in canonical order
-        std::string fix;  // the kept dice, from position 0
+        std::string dice;    // the five dice handed to the player
+        std::string call;    // digits in canonical order
+        std::string fix;     // the kept dice, from position 0
+        bool atOnce = false; // nothing thrown: the dice are those the player handed over
     };
 
     std::deque<Move> moves;
@@ -49,6 +50,10 @@ public:
 
     void calls(std::string dice, std::string call, std::string fix = "") {
         moves.push_back({false, std::move(dice), std::move(call), std::move(fix)});
+    }
+    // A call without a throw, leaving `fix` fixed on the table.
+    void callsAtOnce(std::string dice, std::string call, std::string fix = "") {
+        moves.push_back({false, std::move(dice), std::move(call), std::move(fix), true});
     }
     void challenges() { moves.push_back({true, {}, {}, {}}); }
 
@@ -75,7 +80,9 @@ private:
                           {},
                           shapeScore(countFaceDigits(move.call)),
                           {},
-                          move.dice.substr(std::min(move.fix.size(), move.dice.size()))};
+                          move.atOnce
+                              ? std::string()
+                              : move.dice.substr(std::min(move.fix.size(), move.dice.size()))};
         for (std::size_t i = 0; i < move.call.size(); ++i) {
             handed.call[i] = move.call[i] - '0';
         }

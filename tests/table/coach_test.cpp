@@ -102,6 +102,21 @@ TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
     EXPECT_NE(line.find(" and throw "), std::string::npos) << line;
 }
 
+TEST_F(CoachTest, ACallAtOnceIsAnsweredOnTheDiceThePlayerHandedOver) {
+    signInWithTheScriptedComputer();
+    table.toggleCoach();
+    setDice("66554");
+    // The computer calls 666 at once on the player's 66554, which do not hold it.
+    computer.callsAtOnce("66554", "666");
+    humanCalls("2");
+    const double trust = consoleFigure(*solved, "value 666 66554 -");
+    EXPECT_TRUE(table.lblStatus.caption.starts_with("AI kept its five dice; it calls 666"))
+        << table.lblStatus.caption;
+    EXPECT_TRUE(table.lblStatus.caption.ends_with(
+        "\nTrust " + std::to_string(std::lround(trust * 100)) + " %, do not trust 100 %"))
+        << table.lblStatus.caption;
+}
+
 TEST_F(CoachTest, TheCallDialogShowsTheChanceOfTheComposedCall) {
     signInWithTheScriptedComputer();
     table.toggleCoach();
