@@ -45,7 +45,9 @@ void Game::saveProfileFigures(const ProfileFigures& figures) {
     }
 }
 
-void Game::recordGame(const GameOutcome& outcome) {
+void Game::gameDecided(const GameOutcome& outcome) {
+    lastOutcome = outcome;
+    profileAfterLastGame_ = currentProfile();
     GameRecord game;
     game.player = state.PlayerNames[0];
     game.fixAny = state.FixAnyOption;
@@ -60,10 +62,6 @@ void Game::profileLoaded() {
     record.stayStarted(state.PlayerNames[0]);
     profileAtSignIn_ = currentProfile();
     profileAfterLastGame_ = profileAtSignIn_;
-}
-
-void Game::gameDecided() {
-    profileAfterLastGame_ = currentProfile();
 }
 
 void Game::closeTable() {

@@ -68,9 +68,9 @@ public:
     // What closing the table keeps of the stay: the counters as loaded at sign-in, then as they
     // stood after each decided game. The computer's turns of a match cut short taught nothing.
     void profileLoaded();
-    void gameDecided();
-    // Keeps the decided game in the player's record.
-    void recordGame(const GameOutcome& outcome);
+    // A game was decided: it becomes the last outcome and is kept in the player's record, and the
+    // counters as they stand now are what closing the table keeps.
+    void gameDecided(const GameOutcome& outcome);
 
     // Closing the table ends the program without a game step: the match in progress is dropped,
     // the history closed with what was written, and the profile as it stood after the last

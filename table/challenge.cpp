@@ -67,9 +67,7 @@ void FormStart::decideChallenge(Seat challenger) {
     countUp(state.GamesPlayed);
     const bool challengerWins = functXTrust();
     const GameOutcome outcome = challengeOutcome(challenger, challengerWins);
-    game().lastOutcome = outcome;
-    game().recordGame(outcome);
-    game().gameDecided();
+    game().gameDecided(outcome);
     concludeGame(outcome);
 }
 

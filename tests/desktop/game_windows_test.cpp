@@ -133,7 +133,7 @@ TEST_F(GameWindowsTest, TheTablesCloseBoxEndsTheProgramKeepingTheDecidedGamesPro
     ASSERT_TRUE(table.isVisible());
     game.state.ProfileCount[3] = 5;
     game.state.ProfileScore[3] = 2;
-    game.gameDecided();
+    game.gameDecided({Seat::Computer, Seat::Computer, "2", "66543"});
     game.state.ProfileCount[3] = 6; // the match in progress
 
     table.close();
