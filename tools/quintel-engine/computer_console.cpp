@@ -1,5 +1,6 @@
 #include "computer_console.h"
 
+#include "console_commands.h"
 #include "model/dice.h"
 #include "model/number_text.h"
 #include "model/rule_options.h"
@@ -12,10 +13,6 @@
 namespace quintel {
 
 namespace {
-
-std::string quoted(std::string_view word) {
-    return "'" + std::string(word) + "'";
-}
 
 bool onlyFaces(std::string_view word) {
     return std::all_of(word.begin(), word.end(), isFaceDigit);

@@ -1,6 +1,7 @@
 #include "engine_console.h"
 
 #include "computer_console.h"
+#include "console_commands.h"
 #include "model/dice.h"
 #include "model/hand_table.h"
 #include "model/number_text.h"
@@ -19,60 +20,32 @@ namespace quintel {
 
 namespace {
 
-// A word the console cannot use; the message says why.
-struct InputError {
-    std::string message;
-};
-
-using Words = std::span<const std::string_view>;
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::vector<std::string_view> splitWords(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i])) {
-            ++i;
-        }
-        if (i > start) {
-            words.push_back(line.substr(start, i - start));
-        }
-    }
-    return words;
-}
-
-std::string quoted(std::string_view word) {
-    return "'" + std::string(word) + "'";
 }
 
 // Kept or fixed dice: '-' for none.
 std::string diceWord(std::string_view word, std::string_view role, bool mayBeEmpty) {
     if (word == "-") {
         if (!mayBeEmpty) {
-            throw InputError{std::string(role) + " must name one to five dice"};
+            throw ConsoleInputError{std::string(role) + " must name one to five dice"};
         }
         return {};
     }
     if (!std::all_of(word.begin(), word.end(), isFaceDigit)) {
-        throw InputError{std::string(role) + " " + quoted(word) +
-                         " may hold only the digits 1 to 6 (or '-' for none)"};
+        throw ConsoleInputError{std::string(role) + " " + quoted(word) +
+                                " may hold only the digits 1 to 6 (or '-' for none)"};
     }
     if (word.size() > kDiceCount) {
-        throw InputError{std::string(role) + " " + quoted(word) + " has more than five dice"};
+        throw ConsoleInputError{std::string(role) + " " + quoted(word) +
+                                " has more than five dice"};
     }
     return std::string(word);
 }
 
 std::string fiveDiceWord(std::string_view word) {
     if (word.size() != kDiceCount || !std::all_of(word.begin(), word.end(), isFaceDigit)) {
-        throw InputError{"dice " + quoted(word) + " must be five digits 1 to 6"};
+        throw ConsoleInputError{"dice " + quoted(word) + " must be five digits 1 to 6"};
     }
     return std::string(word);
 }
@@ -81,13 +54,13 @@ std::string fiveDiceWord(std::string_view word) {
 std::string callWord(std::string_view word) {
     const bool digits = std::all_of(word.begin(), word.end(), isCallDigit);
     if (!digits) {
-        throw InputError{"call " + quoted(word) + " may hold only the digits 0 to 6"};
+        throw ConsoleInputError{"call " + quoted(word) + " may hold only the digits 0 to 6"};
     }
     if (word.size() > kDiceCount) {
-        throw InputError{"call " + quoted(word) + " has more than five positions"};
+        throw ConsoleInputError{"call " + quoted(word) + " has more than five positions"};
     }
     if (namedDiceCount(word) == 0) {
-        throw InputError{"call " + quoted(word) + " names no dice"};
+        throw ConsoleInputError{"call " + quoted(word) + " names no dice"};
     }
     return std::string(word);
 }
@@ -103,9 +76,9 @@ int integerWord(std::string_view word, std::string_view role, int lowest, int hi
     int value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (!isPlainNumber(word) || error != std::errc{} || value < lowest || value > highest) {
-        throw InputError{std::string(role) + " must be a whole number from " +
-                         std::to_string(lowest) + " to " + std::to_string(highest) + ", not " +
-                         quoted(word)};
+        throw ConsoleInputError{std::string(role) + " must be a whole number from " +
+                                std::to_string(lowest) + " to " + std::to_string(highest) +
+                                ", not " + quoted(word)};
     }
     return value;
 }
@@ -114,35 +87,36 @@ EngineOptions optionsWord(std::string_view word) {
     if (const auto options = parseOptionWords(word)) {
         return *options;
     }
-    throw InputError{"OPTS must be " + std::string(kOptionWordChoices) + ", not " + quoted(word)};
+    throw ConsoleInputError{"OPTS must be " + std::string(kOptionWordChoices) + ", not " +
+                            quoted(word)};
 }
 
 ConsoleAnswer probability(Chance chance) {
     return {exactNumberText(chance.value())};
 }
 
-ConsoleAnswer prob1(const Form1& engine, Words words) {
+ConsoleAnswer prob1(const Form1& engine, ConsoleWords words) {
     return probability(engine.Prob1(diceWord(words[0], "hold", true), callWord(words[1])));
 }
 
-ConsoleAnswer prob2(const Form1& engine, Words words) {
+ConsoleAnswer prob2(const Form1& engine, ConsoleWords words) {
     return probability(engine.Prob2(diceWord(words[0], "fix", true), callWord(words[1])));
 }
 
-ConsoleAnswer sameLevel(const Form1& engine, Words words) {
+ConsoleAnswer sameLevel(const Form1& engine, ConsoleWords words) {
     return probability(engine.SameLevel(diceWord(words[0], "hold", true), callWord(words[1])));
 }
 
-ConsoleAnswer beat(const Form1& engine, Words words) {
+ConsoleAnswer beat(const Form1& engine, ConsoleWords words) {
     return probability(engine.beatChance(diceWord(words[0], "hold", true), callWord(words[1])));
 }
 
-ConsoleAnswer search(const Form1& engine, Words words) {
+ConsoleAnswer search(const Form1& engine, ConsoleWords words) {
     const std::string call = callWord(words[0]);
     const std::string dice = fiveDiceWord(words[1]);
     const std::string fix = diceWord(words[2], "fix", true);
     if (auto problem = fixNotAmongDice(fix, dice)) {
-        throw InputError{*problem};
+        throw ConsoleInputError{*problem};
     }
     const bool choose = integerWord(words[3], "CHOOSE", 0, 1) != 0;
     const HoldChoice best = engine.searchHold(call, dice, fix, choose, optionsWord(words[4]));
@@ -152,43 +126,28 @@ ConsoleAnswer search(const Form1& engine, Words words) {
     return {best.hold.empty() ? "-" : best.hold};
 }
 
-ConsoleAnswer hand(const Form1&, Words words) {
+ConsoleAnswer hand(const Form1&, ConsoleWords words) {
     const int shape = integerWord(words[0], "CLASS", 0, 6);
     const std::string role = "POSITION for class " + std::to_string(shape);
     const int position = integerWord(words[1], role, 1, HandTable::classSize(shape));
     return {HandTable::instance()(shape + 1, position)};
 }
 
-ConsoleAnswer level(const Form1&, Words words) {
+ConsoleAnswer level(const Form1&, ConsoleWords words) {
     const std::string dice = diceWord(words[0], "dice", false);
     return {arrangeDigits(dice) + " " + std::to_string(shapeScore(countFaceDigits(dice)))};
 }
 
-struct Command {
-    std::string_view name;
-    std::string_view arguments; // one word per argument
-    ConsoleAnswer (*answer)(const Form1&, Words);
-};
-
 constexpr std::array kCommands{
-    Command{"prob1", "HOLD CALL", &prob1},
-    Command{"prob2", "FIX CALL", &prob2},
-    Command{"samelevel", "HOLD CALL", &sameLevel},
-    Command{"beat", "HOLD CALL", &beat},
-    Command{"search", "CALL DICE FIX CHOOSE OPTS", &search},
-    Command{"hand", "CLASS POSITION", &hand},
-    Command{"level", "DICE", &level},
-    Command{"judge", "CALL DICE FIX OPTS", &judgeCommand},
+    ConsoleCommand<Form1>{"prob1", "HOLD CALL", &prob1},
+    ConsoleCommand<Form1>{"prob2", "FIX CALL", &prob2},
+    ConsoleCommand<Form1>{"samelevel", "HOLD CALL", &sameLevel},
+    ConsoleCommand<Form1>{"beat", "HOLD CALL", &beat},
+    ConsoleCommand<Form1>{"search", "CALL DICE FIX CHOOSE OPTS", &search},
+    ConsoleCommand<Form1>{"hand", "CLASS POSITION", &hand},
+    ConsoleCommand<Form1>{"level", "DICE", &level},
+    ConsoleCommand<Form1>{"judge", "CALL DICE FIX OPTS", &judgeCommand},
 };
-
-std::string commandNames() {
-    std::string names;
-    for (const Command& command : kCommands) {
-        names += names.empty() ? "" : ", ";
-        names += command.name;
-    }
-    return names;
-}
 
 void appendEscaped(std::string& text, char c) {
     constexpr std::string_view kHexDigits = "0123456789abcdef";
@@ -226,45 +185,12 @@ bool isBlankLine(std::string_view line) {
 }
 
 ConsoleAnswer answerLine(const Form1& engine, std::string_view line) {
-    const std::vector<std::string_view> words = splitWords(line);
-    if (words.empty()) {
-        return refusedAnswer("empty line");
-    }
-    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
-                                      [&](const Command& c) { return c.name == words[0]; });
-    if (command == kCommands.end()) {
-        return refusedAnswer("unknown command " + quoted(words[0]) + "; the commands are " +
-                             commandNames());
-    }
-    const Words arguments = Words(words).subspan(1);
-    if (arguments.size() != splitWords(command->arguments).size()) {
-        return refusedAnswer(std::string(command->name) + " takes " +
-                             std::string(command->arguments) + ", got " +
-                             std::to_string(arguments.size()) + " words");
-    }
-    try {
-        return command->answer(engine, arguments);
-    } catch (const InputError& error) {
-        return refusedAnswer(error.message);
-    }
+    return answerWith(kCommands, engine, line);
 }
 
 int runConsole(const Form1& engine, std::istream& in, std::ostream& out, bool flushEachLine) {
-    bool anyRefused = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (isBlankLine(line)) {
-            continue;
-        }
-        const ConsoleAnswer answer = answerLine(engine, line);
-        anyRefused = anyRefused || !answer.ok;
-        out << answer.text << '\n';
-        if (flushEachLine) {
-            out.flush();
-        }
-    }
-    out.flush();
-    return anyRefused ? 1 : 0;
+    return answerEveryLine(
+        in, out, [&](std::string_view line) { return answerLine(engine, line); }, flushEachLine);
 }
 
 } // namespace quintel

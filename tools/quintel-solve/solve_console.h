@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine_console.h"
 #include "solver/solved_game.h"
 
 #include <iosfwd>
@@ -9,10 +10,7 @@
 namespace quintel::solver {
 
 // One answer of the solved game's console. A refused line has ok false and text "error: ...".
-struct SolveAnswer {
-    std::string text;
-    bool ok = true;
-};
+using SolveAnswer = ConsoleAnswer;
 
 // Answers one question, e.g. "open", "stage - -", "value 66 66543 -" or "strategy 66 66".
 // Dice are digit texts in any order; '-' is none (for a stage's call: the opening).
