@@ -66,15 +66,15 @@ void FormStart::decideChallenge(Seat challenger) {
     GameState& state = game().state;
     countUp(state.GamesPlayed);
     const bool challengerWins = functXTrust();
-    const GameOutcome outcome = challengeOutcome(challenger, challengerWins);
-    game().gameDecided(outcome);
-    concludeGame(outcome);
+    concludeGame(challengeOutcome(challenger, challengerWins));
 }
 
 void FormStart::concludeGame(const GameOutcome& outcome) {
     Game& g = game();
     GameState& state = g.state;
     g.messages.inform(resultText(outcome));
+    // After the result: a record that cannot be written says so once the player knows who won.
+    g.gameDecided(outcome);
     if (outcome.winner == Seat::Human) {
         countUp(state.GamesWon);
     }

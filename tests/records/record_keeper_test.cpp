@@ -1,6 +1,7 @@
 #include "testing/table_fixture.h"
 
 #include "records/record_book.h"
+#include "table/result_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ protected:
     }
 
     // The player calls a single 2, the computer answers and the player does not trust it.
-    // `problems` more boxes tell of the record before the result.
+    // `problems` more boxes tell of the record, after the result.
     void playChallengedGame(std::string computerDice, std::string call, std::string fix,
                             MessageAnswer goOn, int problems = 0) {
         reachAnswer(std::move(computerDice), std::move(call), std::move(fix));
@@ -127,6 +128,12 @@ TEST_F(Record, ARecordThatCannotBeOpenedIsToldOnceAndPlayGoesOn) {
     };
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes, 1);
     EXPECT_EQ(toldCannot(), 1) << ::testing::PrintToString(messages.texts());
+    // Told once the player knows who won, before the question whether to go on.
+    const std::vector<std::string> told = messages.texts();
+    ASSERT_EQ(told.size(), 4u) << ::testing::PrintToString(told);
+    EXPECT_EQ(told[1], kLostText);
+    EXPECT_NE(told[2].find("cannot be recorded"), std::string::npos);
+    EXPECT_EQ(told[3], kContinueQuestion);
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes);
     EXPECT_EQ(toldCannot(), 0) << ::testing::PrintToString(messages.texts());
     EXPECT_EQ(state.GamesPlayed, 2);
