@@ -25,7 +25,8 @@ std::optional<SolvedChances> appraiseCall(const ExpertPolicy& policy, const Game
     if (threw) {
         kept = policy.setOf(countFaceDigits(made.fixed));
     } else if (index > 0) {
-        // A call at once: the dice locked are those the other seat kept, under "Fix Permanent".
+        // A call at once: the dice locked are those left fixed with the call before, under "Fix
+        // Permanent".
         kept = policy.setOf(game.fixPermanent ? countFaceDigits(game.calls[index - 1].fixed)
                                               : FaceCounts{});
     }
