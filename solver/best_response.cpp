@@ -140,15 +140,6 @@ BestResponse::Answers BestResponse::answers(CallIndex playerCall, const FaceCoun
     return answers;
 }
 
-double BestResponse::bestCallNow(CallIndex last, int fix, int dice) const {
-    const int pair = sets_.pairOf(fix, dice);
-    double most = 0.0;
-    for (CallIndex call = last + 1; call < calls_; ++call) {
-        most = std::max(most, callValues_[at(call, pair, sets_.pairCount())]);
-    }
-    return most;
-}
-
 CallIndex BestResponse::call(CallIndex last, const FaceCounts& fix, const FaceCounts& dice) const {
     return bestAbove(callValues_, last, sets_.pairOf(sets_.setOf(fix), sets_.setOf(dice)));
 }
@@ -165,6 +156,11 @@ CallIndex BestResponse::bestAbove(const std::vector<double>& values, CallIndex l
         }
     }
     return chosen;
+}
+
+double BestResponse::mostAbove(const std::vector<double>& values, CallIndex last, int pair) const {
+    const CallIndex call = bestAbove(values, last, pair);
+    return call < 0 ? 0.0 : values[at(call, pair, sets_.pairCount())];
 }
 
 CallIndex BestResponse::openingCall(const FaceCounts& dice) const {
@@ -185,8 +181,10 @@ bool BestResponse::trusts(CallIndex playerCall, const FaceCounts& computerHold,
 std::optional<FaceCounts> BestResponse::keep(CallIndex last, const FaceCounts& dice,
                                              const FaceCounts& locked) const {
     const int hand = sets_.setOf(dice);
-    double most = byStage_ ? atOnceBest(last, sets_.setOf(locked), hand)
-                           : bestCallNow(last, sets_.emptySet(), hand);
+    // The best call at once: by stage, on the dice as they are locked; otherwise the computer
+    // cannot tell it from a throw of all five.
+    double most = byStage_ ? mostAbove(atOnceValues_, last, sets_.pairOf(sets_.setOf(locked), hand))
+                           : mostAbove(callValues_, last, sets_.pairOf(sets_.emptySet(), hand));
     std::optional<FaceCounts> chosen;
     const KeepRange range = keepRange(callCounts(last), dice, locked, options_);
     for (const int kept : sets_.partsOf(hand)) {

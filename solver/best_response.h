@@ -68,6 +68,8 @@ public:
 private:
     // The call above `last` with the most value for the pair, from values laid out [call][pair].
     CallIndex bestAbove(const std::vector<double>& values, CallIndex last, int pair) const;
+    // Its value; 0 when no call is above `last`.
+    double mostAbove(const std::vector<double>& values, CallIndex last, int pair) const;
     void solveLevel(CallIndex level, std::vector<double>& best);
     // The same pass for a computer that answers by stage.
     void solveStageLevel(CallIndex level);
@@ -81,8 +83,6 @@ private:
     std::vector<double> stageTrust(CallIndex level, int kept) const;
     double keepOrCall(CallIndex last, int dice, int locked, const std::vector<double>& best) const;
     void computeAnswers(CallIndex playerCall, int hold, Answers& into) const;
-    double bestCallNow(CallIndex last, int fix, int dice) const;
-    double atOnceBest(CallIndex last, int locked, int dice) const;
 
     std::size_t at(CallIndex call, int index, int width) const {
         return static_cast<std::size_t>(call) * static_cast<std::size_t>(width) +

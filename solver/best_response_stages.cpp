@@ -116,15 +116,6 @@ void BestResponse::stageAnswers(CallIndex level) {
     }
 }
 
-double BestResponse::atOnceBest(CallIndex last, int locked, int dice) const {
-    const int pair = sets_.pairOf(locked, dice);
-    double most = 0.0;
-    for (CallIndex call = last + 1; call < calls_; ++call) {
-        most = std::max(most, atOnceValues_[at(call, pair, sets_.pairCount())]);
-    }
-    return most;
-}
-
 CallIndex BestResponse::callAfterThrow(CallIndex last, const FaceCounts& kept,
                                        const FaceCounts& dice) const {
     const int held = sets_.setOf(kept);
