@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <span>
 
 namespace quintel {
@@ -79,13 +80,20 @@ void FormStart::refreshCoach() {
     lblStatus.tooltip = coachShown ? std::string(kCoachHint) : std::string();
 }
 
-std::shared_ptr<const solver::SolvedGame> FormStart::coachGame(std::string& problem) const {
+std::optional<ExpertPolicy> FormStart::coachPolicy(std::string& refusal) const {
     const Game& g = game();
+    std::string problem;
+    std::shared_ptr<const solver::SolvedGame> solved;
     if (g.seats == nullptr) {
         problem = "no folder of solved games";
-        return nullptr;
+    } else {
+        solved = g.seats->solvedGame({g.state.FixAnyOption, g.state.FixPermanentOption}, problem);
     }
-    return g.seats->solvedGame({g.state.FixAnyOption, g.state.FixPermanentOption}, problem);
+    if (!solved) {
+        refusal = "The coach has no solved game: " + problem;
+        return std::nullopt;
+    }
+    return ExpertPolicy(solved);
 }
 
 int FormStart::coachLastCall(const ExpertPolicy& policy) const {
@@ -97,12 +105,12 @@ int FormStart::coachLastCall(const ExpertPolicy& policy) const {
 
 std::string FormStart::coachCallLine(const FaceCounts& call) const {
     const GameState& state = game().state;
-    std::string problem;
-    const auto solved = coachGame(problem);
-    if (!solved) {
-        return "The coach has no solved game: " + problem;
+    std::string refusal;
+    const auto coach = coachPolicy(refusal);
+    if (!coach) {
+        return refusal;
     }
-    const ExpertPolicy policy(solved);
+    const ExpertPolicy& policy = *coach;
     const int made = policy.callOf(call);
     const int last = coachLastCall(policy);
     if (made <= last) {
@@ -117,12 +125,12 @@ std::string FormStart::coachCallLine(const FaceCounts& call) const {
 
 std::string FormStart::coachLine() const {
     const GameState& state = game().state;
-    std::string problem;
-    const auto solved = coachGame(problem);
-    if (!solved) {
-        return "The coach has no solved game: " + problem;
+    std::string refusal;
+    const auto coach = coachPolicy(refusal);
+    if (!coach) {
+        return refusal;
     }
-    const ExpertPolicy policy(solved);
+    const ExpertPolicy& policy = *coach;
     const int last = coachLastCall(policy);
     const int fixed = policy.setOf(countFaces(state.FixDice));
     const int hand = policy.setOf(countFaces(diceValues()));

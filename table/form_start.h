@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -151,8 +152,9 @@ private:
     std::string shownCoachLine_;
     // Puts the coach's line under the status line's text, or takes it away.
     void refreshCoach();
-    // The solved game the coach reads; nothing (and why) when there is none.
-    std::shared_ptr<const solver::SolvedGame> coachGame(std::string& problem) const;
+    // The solved game the coach reads, for the options in play; nothing when there is none, and
+    // `refusal` the coach's line saying why.
+    std::optional<ExpertPolicy> coachPolicy(std::string& refusal) const;
     // The last call on the table in the solved game's numbers; -1 before the first call.
     int coachLastCall(const ExpertPolicy& policy) const;
     void passTurn();
