@@ -39,13 +39,7 @@ expert_game() {
         shoot "$table" "expert-coach-answer.png"
     fi
     measure "$table" "$status_client_height_px"
-    local deadline=$(($(date +%s) + 90))
-    until has_message_box; do
-        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the Expert's turn to end"
-        kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the Expert's turn"
-        click_twips "${XTrust[@]}"
-        sleep 1
-    done
+    end_with_challenge "the Expert's turn"
     answer_box Return "the verdict: who did not trust, the call and the dice"
     answer_box Return "the result"
     answer_box n "Continue ? "

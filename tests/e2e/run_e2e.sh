@@ -253,6 +253,19 @@ open_call_dialog() { # screenshot name prefix, "key" to press C instead of click
     shoot "$dialog" "$1call.png"
 }
 
+# The computer either challenges the player's call (its verdict appears) or calls back, which
+# enables XTrust; the player does not trust it. A click on XTrust while it is disabled does
+# nothing.
+end_with_challenge() { # what the computer is doing, for the messages
+    local deadline=$(($(date +%s) + 90))
+    until has_message_box; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for $1 to end"
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended during $1"
+        click_twips "${XTrust[@]}"
+        sleep 1
+    done
+}
+
 whole_game() {
     start_program 1
     sign_in "design-"
@@ -261,16 +274,8 @@ whole_game() {
     wait_for 20 "the call dialog to close after OK" no_window Call DIALOG
     log "call sent"
 
-    # The computer either challenges the call (its verdict appears) or calls back, which
-    # enables XTrust; a click on XTrust while it is disabled does nothing.
     measure "$table" "$status_client_height_px"
-    local deadline=$(($(date +%s) + 90))
-    until has_message_box; do
-        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the computer's turn to end"
-        kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the computer's turn"
-        click_twips "${XTrust[@]}"
-        sleep 1
-    done
+    end_with_challenge "the computer's turn"
     shoot root "verdict.png"
 
     answer_box Return "the verdict: who did not trust, the call and the dice"
