@@ -1,6 +1,7 @@
 // The largest stage of the game and the load of a stored solve.
 #include "solver/data_file.h"
 #include "solver/lp_stage_solver.h"
+#include "testing/stage_solver.h"
 
 #include <benchmark/benchmark.h>
 

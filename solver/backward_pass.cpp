@@ -22,20 +22,6 @@ struct CallAtOnce {
     std::vector<std::uint16_t> call;
 };
 
-// The solver of one kept set's stages, by the method the settings name; it carries its answers
-// from one last call to the next.
-class KeptSetSolver {
-public:
-    StageSolution solve(const StageGame& stage, const SolverSettings& settings) {
-        return settings.method == StageMethod::linearProgramme ? programme_.solve(stage, settings)
-                                                               : iteration_.solve(stage, settings);
-    }
-
-private:
-    LpStageSolver programme_;
-    StageSolver iteration_;
-};
-
 // Which worker solves each kept set's stages: the sets of each size dealt in turn, so that both
 // get stages of every size.
 std::vector<int> workerOfKeptSet(const DiceSets& sets) {
@@ -73,7 +59,7 @@ SolvedGame SolvedGame::solve(Variant variant, RuleOptions options, const SolverS
     bool finished = false;
     std::barrier sync(kThreads + 1);
     auto work = [&](int self) {
-        std::vector<KeptSetSolver> solvers(static_cast<std::size_t>(tables.sets().count()));
+        std::vector<LpStageSolver> solvers(static_cast<std::size_t>(tables.sets().count()));
         for (;;) {
             sync.arrive_and_wait(); // a last call's stages are ready, or the solve is over
             if (finished) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/stage_solver.h"
+#include "solver/stage_solution.h"
 
 #include <memory>
 

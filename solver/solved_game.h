@@ -4,7 +4,7 @@
 #include "solver/packed_strategies.h"
 #include "solver/positions.h"
 #include "solver/stage_game.h"
-#include "solver/stage_solver.h"
+#include "solver/stage_solution.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,5 @@
 #include "solver/lp_stage_solver.h"
+#include "testing/stage_solver.h"
 #include "tests/solver/random_position_values.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ using test_support::randomValues;
 // and the regret iteration's agree, and the programme's answer is exact.
 TEST(LpStageSolver, AgreesWithTheIterationOnStagesOfEveryKeptSize) {
     const GameTables tables({6, 3}, {.fixAny = true});
-    const SolverSettings iteration{.tolerance = 1e-8, .method = StageMethod::iteration};
+    const SolverSettings iteration{.tolerance = 1e-8};
     for (unsigned seed = 1; seed <= 2; ++seed) {
         const std::vector<double> values = randomValues(tables, seed);
         for (const char* keptDigits : {"", "1", "65"}) {

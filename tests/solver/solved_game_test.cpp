@@ -105,6 +105,14 @@ TEST_P(SolvedVariant, TheDataFileKeepsEveryValueAndStrategy) {
     EXPECT_TRUE(mixedTrust);
 }
 
+// A whole reduced game to a tolerance near rounding, which the regret iteration alone never
+// reached.
+TEST(SolvedGame, SolvesAWholeReducedGameNearRounding) {
+    const SolvedGame game = SolvedGame::solve({3, 3}, {}, {.tolerance = 1e-12});
+    EXPECT_LE(game.largestGap(), 1e-12);
+    EXPECT_GT(game.openValue(), 0.5); // the opener's calls carry the first information
+}
+
 TEST(SolvedGame, RefusesPartsThatDoNotFitTogether) {
     const SolvedGame game = SolvedGame::solve({3, 2}, {});
     ASSERT_TRUE(SolvedGame::fromParts(game.parts()));

@@ -1,5 +1,5 @@
-#include "solver/stage_solver.h"
 #include "solver/support_solve.h"
+#include "testing/stage_solver.h"
 #include "tests/solver/random_position_values.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-#include "solver/solved_game.h"
-#include "solver/stage_solver.h"
+#include "testing/stage_solver.h"
 #include "tests/solver/random_position_values.h"
 
 #include <glpk.h>
@@ -123,32 +122,6 @@ TEST(StageSolver, IterationAloneReachesOrdinaryTolerances) {
         EXPECT_LE(solution.check.gap(), iterationOnly.tolerance);
         EXPECT_NEAR(solution.check.value(), linearProgrammeValue(game), iterationOnly.tolerance);
     }
-}
-
-// A whole reduced game to a tolerance near rounding, which the iteration alone never reached.
-TEST(StageSolver, SolvesAWholeReducedGameNearRounding) {
-    const SolvedGame game = SolvedGame::solve({3, 3}, {}, {.tolerance = 1e-12});
-    EXPECT_LE(game.largestGap(), 1e-12);
-    EXPECT_GT(game.openValue(), 0.5); // the opener's calls carry the first information
-}
-
-TEST(StageSolver, ChecksWhatAStrategyLeavesToEachSide) {
-    const GameTables tables({3, 2}, {});
-    const std::vector<double> values = randomValues(tables, 3);
-    const StageGame game(tables, -1, tables.sets().empty(), values);
-    // Every type calls the strongest call, which no one can beat: it is always challenged and
-    // only the type that holds it wins.
-    StageStrategy strongest;
-    for (int t = 0; t <= game.typeCount(); ++t) {
-        strongest.typeStart.push_back(t);
-    }
-    const int top = tables.callCount() - 1;
-    strongest.calls.assign(static_cast<std::size_t>(game.typeCount()), {top, 1.0});
-    strongest.trust = {{top, 0.0}};
-    const StageCheck check = checkStage(game, strongest);
-    EXPECT_DOUBLE_EQ(check.responderBest, 1.0 / 9); // a pair of aces: 1 throw in 9
-    EXPECT_GE(check.moverBest, linearProgrammeValue(game) - 1e-12);
-    EXPECT_GT(check.gap(), 0.1);
 }
 
 } // namespace

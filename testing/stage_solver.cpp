@@ -1,4 +1,4 @@
-#include "solver/stage_solver.h"
+#include "testing/stage_solver.h"
 
 #include <algorithm>
 #include <array>
