@@ -90,8 +90,7 @@ double chanceWith(const ExpertPolicy& policy, const std::optional<ExpertPolicy::
         // The other seat knows the dice: it trusts a call they hold, and challenges any other.
         return std::min(covered, 1.0 - trusting(policy, call, hand, kept));
     }
-    const double trust =
-        stage ? stage->trust[static_cast<std::size_t>(call)] : ExpertPolicy::kNoStageTrust;
+    const double trust = stage.value().trust[static_cast<std::size_t>(call)];
     return covered + trust * (1.0 - trusting(policy, call, hand, kept) - covered);
 }
 

@@ -25,11 +25,10 @@ solver::CallIndex ExpertModel::fromPolicy(int call) const {
 std::vector<double> ExpertModel::stageTrust(solver::CallIndex lastCall,
                                             const FaceCounts& kept) const {
     std::vector<double> trust(static_cast<std::size_t>(solver::callCount()), 0.0);
-    const auto stage = policy_.stageTrust(toPolicy(lastCall), policy_.setOf(kept));
+    const auto stage = policy_.stageTrust(toPolicy(lastCall), policy_.setOf(kept)).value();
     for (solver::CallIndex call = lastCall + 1; call < solver::callCount(); ++call) {
         trust[static_cast<std::size_t>(call)] =
-            stage ? stage->trust[static_cast<std::size_t>(toPolicy(call))]
-                  : ExpertPolicy::kNoStageTrust;
+            stage.trust[static_cast<std::size_t>(toPolicy(call))];
     }
     return trust;
 }

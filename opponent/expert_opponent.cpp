@@ -72,16 +72,12 @@ double ExpertOpponent::trustChance(Game& game, const PlayerCall& made) const {
     const std::string kept = orDash(diceDigits(solver::callDigits(policy_.counts(made.kept))));
     game.history.writeLine("EXPERT AI : Callstring : " + callText + "\tLast Call : " + last +
                            "\tFixstring : " + kept);
-    if (const auto stage = policy_.stageTrust(made.lastCall, made.kept)) {
-        const double chance = stage->trust[static_cast<std::size_t>(made.call)];
-        game.history.writeLine("Player's Stage Value : " + numberText(stage->value) +
-                               "\tTrust Chance : " + numberText(chance));
-        return chance;
-    }
-    // A stage the solve never reached: nothing tells a bluff from a true call.
-    game.history.writeLine("Player's Stage Value : -\tTrust Chance : " +
-                           numberText(ExpertPolicy::kNoStageTrust));
-    return ExpertPolicy::kNoStageTrust;
+    // The table's call and kept dice always name a stage of the game.
+    const auto stage = policy_.stageTrust(made.lastCall, made.kept).value();
+    const double chance = stage.trust[static_cast<std::size_t>(made.call)];
+    game.history.writeLine("Player's Stage Value : " + numberText(stage.value) +
+                           "\tTrust Chance : " + numberText(chance));
+    return chance;
 }
 
 void ExpertOpponent::Computer_AI(Game& game) {

@@ -32,14 +32,14 @@ std::string ExpertPolicy::callText(int call) const {
 }
 
 std::optional<ExpertPolicy::StageTrust> ExpertPolicy::stageTrust(int lastCall, int kept) const {
-    const solver::StageStrategy* strategy = game_->stageStrategy(lastCall, kept);
-    if (strategy == nullptr) {
+    const auto solved = game_->anyStage(lastCall, kept);
+    if (!solved) {
         return std::nullopt;
     }
     const solver::StageGame stage(tables(), lastCall, kept, game_->positionValues());
-    const std::vector<double> messages = solver::fullTrust(stage, *strategy);
+    const std::vector<double> messages = solver::fullTrust(stage, *solved->strategy);
     StageTrust found{std::vector<double>(static_cast<std::size_t>(tables().callCount()), 0.0),
-                     *game_->stageValue(lastCall, kept)};
+                     solved->value};
     std::ranges::copy(messages, found.trust.begin() + stage.firstCall());
     found.trust.back() = 0.0;
     return found;
@@ -66,8 +66,8 @@ std::optional<ExpertPolicy::Plan> ExpertPolicy::plan(int call, int hand, int loc
 }
 
 std::span<const solver::MixedCall> ExpertPolicy::callsOf(int lastCall, int kept, int thrown) const {
-    const solver::StageStrategy* strategy = game_->stageStrategy(lastCall, kept);
-    if (strategy == nullptr) {
+    const auto solved = game_->anyStage(lastCall, kept);
+    if (!solved) {
         return {};
     }
     const solver::DiceSets& sets = tables().sets();
@@ -76,7 +76,7 @@ std::span<const solver::MixedCall> ExpertPolicy::callsOf(int lastCall, int kept,
     if (type == types.end()) {
         return {};
     }
-    return strategy->callsOf(static_cast<int>(type - types.begin()));
+    return solved->strategy->callsOf(static_cast<int>(type - types.begin()));
 }
 
 int ExpertPolicy::sampleCall(std::span<const solver::MixedCall> calls, double r) {

@@ -29,9 +29,10 @@ public:
 
     // A stage the player reached: it trusted `lastCall` (-1 at the opening), kept `kept` and
     // threw the others. The chance of trust of every call, by call (0 for calls that do not beat
-    // the last one, and for the strongest call), and the stage's value for the player. Nothing
-    // when the solved game never reaches the stage; the Expert then trusts with kNoStageTrust.
-    static constexpr double kNoStageTrust = 0.5;
+    // the last one, and for the strongest call), and the stage's value for the player: the
+    // equilibrium's, with the refined chance of trust of the calls it never makes
+    // (solver::fullTrust). A stage no position of the solve leads to is solved when first asked.
+    // Nothing when the numbers are not a stage of the game.
     struct StageTrust {
         std::vector<double> trust;
         double value = 0;

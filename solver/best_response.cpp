@@ -3,6 +3,7 @@
 #include "model/keep_rules.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +27,7 @@ BestResponse::BestResponse(const OpponentModel& computer, RuleOptions options)
 
     if (computer.answersByStage()) {
         byStage_ = true;
+        std::ranges::fill(keepValues_, std::numeric_limits<double>::quiet_NaN());
         trustedValues_.assign(calls * pairs, 0.0);
         atOnceValues_.assign(calls * pairs, 0.0);
         bestAtOnce_.assign(pairs, 0.0);

@@ -78,6 +78,7 @@ private:
     // What the player wins in the stage (`level`, `kept`), calling at best on each throw; with
     // `choice`, also the best call on the dice `dice`.
     double stageValue(CallIndex level, int kept, const std::vector<double>& trust) const;
+    double keepValue(CallIndex level, int kept);
     double stageCall(CallIndex level, int pair, const FaceCounts& dice,
                      const std::vector<double>& trust, CallIndex* choice) const;
     std::vector<double> stageTrust(CallIndex level, int kept) const;
@@ -95,7 +96,7 @@ private:
     int calls_;
     std::vector<double> callValues_;     // [call][pair (fix, dice)]
     std::vector<double> positionValues_; // [last call][pair (locked, dice)]
-    std::vector<double> keepValues_;     // [last call][kept set]
+    std::vector<double> keepValues_;     // [last call][kept set]; by stage NaN until needed
     double value_ = 0.0;
 
     bool byStage_ = false;

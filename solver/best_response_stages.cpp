@@ -3,6 +3,7 @@
 #include "model/keep_rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -11,12 +12,18 @@ namespace quintel::solver {
 // A computer that answers by stage: its trust depends on the call the player trusted and on
 // whether the player threw, so the best call after a throw is chosen stage by stage.
 void BestResponse::solveStageLevel(CallIndex level) {
-    const int setCount = sets_.setCount();
-    for (int kept = 0; kept < setCount; ++kept) {
-        keepValues_[at(level, kept, setCount)] = stageValue(level, kept, stageTrust(level, kept));
-    }
     stagePositions(level);
     stageAnswers(level);
+}
+
+// Worked out when a position first may keep `kept`: the computer is asked only about stages the
+// rules reach, which the Expert holds solved (any other it would have to solve first).
+double BestResponse::keepValue(CallIndex level, int kept) {
+    double& value = keepValues_[at(level, kept, sets_.setCount())];
+    if (std::isnan(value)) {
+        value = stageValue(level, kept, stageTrust(level, kept));
+    }
+    return value;
 }
 
 std::vector<double> BestResponse::stageTrust(CallIndex level, int kept) const {
@@ -66,7 +73,7 @@ void BestResponse::stagePositions(CallIndex level) {
                 keepRange(callCounts(level), dice, sets_.counts(locked), options_);
             for (const int kept : sets_.partsOf(hand)) {
                 if (keepAllowed(range, sets_.counts(kept))) {
-                    most = std::max(most, keepValues_[at(level, kept, sets_.setCount())]);
+                    most = std::max(most, keepValue(level, kept));
                 }
             }
             positionValues_[at(level, pair, sets_.pairCount())] = most;

@@ -1,16 +1,20 @@
 #include "solver/solved_game.h"
 
+#include "solver/lp_stage_solver.h"
+
 #include <cmath>
 #include <limits>
+#include <map>
 #include <mutex>
 
 namespace quintel::solver {
 
-// The stage strategies rebuilt so far, each kept for the game's life so that pointers to them
-// stay valid.
+// The stage strategies rebuilt or solved so far, each kept for the game's life so that pointers
+// to them stay valid, and the values of the stages solved on request.
 struct SolvedGame::Unpacked {
     std::mutex lock;
     std::vector<std::unique_ptr<const StageStrategy>> bySlot;
+    std::map<std::size_t, double> solvedValues;
 };
 
 SolvedGame::SolvedGame(std::shared_ptr<const GameTables> tables)
@@ -81,6 +85,31 @@ const StageStrategy* SolvedGame::stageStrategy(int lastCall, int kept) const {
         strategy = std::make_unique<const StageStrategy>(strategies_.at(strategyOf_[slot]));
     }
     return strategy.get();
+}
+
+std::optional<SolvedGame::Stage> SolvedGame::anyStage(int lastCall, int kept) const {
+    if (lastCall < -1 || lastCall >= tables_->callCount() || kept < 0 ||
+        kept >= tables_->sets().count()) {
+        return std::nullopt;
+    }
+    if (const auto value = stageValue(lastCall, kept)) {
+        return Stage{stageStrategy(lastCall, kept), *value, true};
+    }
+    const std::size_t slot = stageSlot(lastCall, kept);
+    const std::scoped_lock hold(unpacked_->lock);
+    auto& strategy = unpacked_->bySlot[slot];
+    if (!strategy) {
+        const StageGame stage(*tables_, lastCall, kept, values_);
+        StageSolution solution = LpStageSolver().solve(stage, {});
+        strategy = std::make_unique<const StageStrategy>(std::move(solution.strategy));
+        unpacked_->solvedValues[slot] = solution.check.value();
+    }
+    return Stage{strategy.get(), unpacked_->solvedValues.at(slot), false};
+}
+
+std::size_t SolvedGame::stagesSolvedOnDemand() const {
+    const std::scoped_lock hold(unpacked_->lock);
+    return unpacked_->solvedValues.size();
 }
 
 std::optional<double> SolvedGame::positionValue(int call, int hand, int locked) const {

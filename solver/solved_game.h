@@ -49,6 +49,18 @@ public:
     std::optional<double> stageValue(int lastCall, int kept) const;
     // Rebuilt from the packed strategies on first request and kept; safe from several threads.
     const StageStrategy* stageStrategy(int lastCall, int kept) const;
+    // Any stage of the game, whether or not a position leads to it: the stored equilibrium, or for
+    // a stage the solve did not reach, one solved on first request from the stored positions
+    // after it (one stage's linear programme, some 30 ms for the largest) and kept for the game's
+    // life. Nothing when the numbers are not a stage of the game. Safe from several threads.
+    struct Stage {
+        const StageStrategy* strategy = nullptr;
+        double value = 0;
+        bool stored = false;
+    };
+    std::optional<Stage> anyStage(int lastCall, int kept) const;
+    // How many stages anyStage has had to solve so far.
+    std::size_t stagesSolvedOnDemand() const;
     // Nothing when the locked dice are not among the hand (they are ignored without
     // "Fix Permanent").
     std::optional<double> positionValue(int call, int hand, int locked) const;

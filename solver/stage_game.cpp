@@ -51,15 +51,30 @@ double deviationGain(const StageGame& game, const std::vector<double>& best, int
     return gain;
 }
 
-double deterringTrust(const StageGame& game, const std::vector<double>& best, int m) {
+// The chance of trust of a call no type makes. Every chance in [low, high] deters every type
+// from the call, so the equilibrium stands whichever is taken. Of these, the one taken does the
+// caller most harm under the belief that a caller who errs names dice it holds: the types that
+// hold the call, in proportion to their chances of being thrown (trembles towards the truth; only
+// when no type can hold the call, every type in proportion to its chance). The caller's payoff is
+// linear in the chance, so the harm is greatest at one end: trust, which costs a caller who holds
+// the call its sure win, is as high as the equilibrium allows.
+double offPathTrust(const StageGame& game, const std::vector<double>& best, int m) {
     // Each type bounds the chance from one side: a bluffer gains by trust, an honest caller by
     // challenge.
     double low = 0;
     double high = 1;
+    double holderGain = 0; // what trust adds for the types that hold the call, on average
+    double anyGain = 0;    // and for every type
+    double holders = 0;
     for (int t = 0; t < game.typeCount(); ++t) {
         const double a = game.challengePayoff(t, m);
         const double d = game.trustPayoff(t, m) - a;
         const double room = best[static_cast<std::size_t>(t)] - a;
+        anyGain += game.chance(t) * d;
+        if (a > 0) {
+            holderGain += game.chance(t) * d;
+            holders += game.chance(t);
+        }
         if (d > 0) {
             high = std::min(high, room / d);
         } else if (d < 0) {
@@ -67,7 +82,11 @@ double deterringTrust(const StageGame& game, const std::vector<double>& best, in
         }
     }
     if (low <= high) {
-        return (low + high) / 2;
+        const double gain = holders > 0 ? holderGain : anyGain;
+        if (gain > 0) {
+            return low;
+        }
+        return gain < 0 ? high : (low + high) / 2;
     }
     // No chance deters every type: take the one where the largest gain is least. The gain is
     // convex in the chance, so halving the interval by its slope finds it.
@@ -96,7 +115,7 @@ std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strate
     }
     for (int m = 0; m < game.messageCount(); ++m) {
         if (trust[static_cast<std::size_t>(m)] < 0) {
-            trust[static_cast<std::size_t>(m)] = deterringTrust(game, best, m);
+            trust[static_cast<std::size_t>(m)] = offPathTrust(game, best, m);
         }
     }
     return trust;

@@ -65,7 +65,7 @@ struct MixedCall {
 
 // The mover's strategy in a stage: for each type, the calls it makes with non-zero chance; and
 // the responder's chance of trust for each call that some type makes. The chance of trust for a
-// call no type makes follows from the rest (offPathTrust), so it is not kept.
+// call no type makes follows from the rest (fullTrust), so it is not kept.
 struct StageStrategy {
     std::vector<int> typeStart; // type t's calls are calls[typeStart[t] .. typeStart[t + 1])
     std::vector<MixedCall> calls;
@@ -76,9 +76,11 @@ struct StageStrategy {
 };
 
 // The responder's chance of trust for every message of the stage. For a call that is made it is
-// the stored chance; for any other call, the chance that leaves every type least to gain by
-// making it instead, given what each type wins with the calls that are made (the middle of the
-// range of chances that deter every type, when there is one).
+// the stored chance. For any other call it is one of the chances that deter every type from it,
+// given what each type wins with the calls that are made, so that the strategy stays an
+// equilibrium: the one that does the caller most harm when a caller who errs is believed to name
+// dice it holds, which is the highest of them (the lowest for a call no type can hold). When no
+// chance deters every type, it is the chance that leaves the largest gain least.
 std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strategy);
 
 // Both sides' best replies to the strategy: `moverBest` is what the mover wins at most against

@@ -27,6 +27,8 @@ TEST(ExpertModel, TheBestPlayerGainsNothingOverTheGamesValue) {
         ASSERT_TRUE(best.byStage());
         EXPECT_NEAR(best.value(), solved->openValue(), 1e-9)
             << "Fix Permanent " << options.fixPermanent;
+        // Every stage the rules reach is stored: the best player made the Expert solve none.
+        EXPECT_EQ(solved->stagesSolvedOnDemand(), 0U);
     }
     if (optionSets == 0) {
         GTEST_SKIP() << "no stored solve in " QUINTEL_SOLVED_DATA;

@@ -113,6 +113,32 @@ TEST(SolvedGame, SolvesAWholeReducedGameNearRounding) {
     EXPECT_GT(game.openValue(), 0.5); // the opener's calls carry the first information
 }
 
+// A stage no position leads to (without "Fix Any" a seat keeps only dice of the call it trusted)
+// is solved when first asked, from the stored positions, and kept; a stored one is not solved.
+TEST(SolvedGame, SolvesAStageTheSolveDidNotReachWhenAsked) {
+    const SolvedGame game = SolvedGame::solve({3, 3}, {});
+    const GameTables& tables = game.tables();
+    const int call = tables.callOfSet(tables.sets().indexOf(countFaceDigits("22")));
+    const int kept = tables.sets().indexOf(countFaceDigits("3"));
+    ASSERT_FALSE(game.stageValue(call, kept));
+    const auto stored = game.anyStage(call, tables.sets().empty());
+    ASSERT_TRUE(stored && stored->stored);
+    EXPECT_EQ(stored->strategy, game.stageStrategy(call, tables.sets().empty()));
+    EXPECT_EQ(game.stagesSolvedOnDemand(), 0U);
+
+    const auto solved = game.anyStage(call, kept);
+    ASSERT_TRUE(solved);
+    EXPECT_FALSE(solved->stored);
+    const StageGame stage(tables, call, kept, game.positionValues());
+    const StageCheck check = checkStage(stage, *solved->strategy);
+    EXPECT_LE(check.gap(), 1e-12);
+    EXPECT_NEAR(solved->value, check.value(), 1e-12);
+    EXPECT_EQ(game.anyStage(call, kept)->strategy, solved->strategy);
+    EXPECT_EQ(game.stagesSolvedOnDemand(), 1U);
+    EXPECT_FALSE(game.anyStage(tables.callCount(), kept));
+    EXPECT_FALSE(game.anyStage(call, tables.sets().count()));
+}
+
 TEST(SolvedGame, RefusesPartsThatDoNotFitTogether) {
     const SolvedGame game = SolvedGame::solve({3, 2}, {});
     ASSERT_TRUE(SolvedGame::fromParts(game.parts()));
