@@ -1,5 +1,6 @@
 #include "solver/lp_stage_solver.h"
 
+#include "solver/stage_payoffs.h"
 #include "solver/support_solve.h"
 
 #include <glpk.h>
@@ -19,10 +20,6 @@ constexpr double kViolation = 1e-10;
 // Chances of the simplex's answer this close to 0 or 1 count as 0 or 1 when its support is read.
 constexpr double kSupportZero = 1e-9;
 constexpr int kMostRounds = 1000;
-// Rows that each type may gain in one round: its best few calls that the programme does not hold.
-// One would do, but a programme started afresh leaves the calls without rows untrusted, and
-// would find them one a round.
-constexpr std::size_t kRowsPerRound = 4;
 // Rows that no longer bind are dropped when there are this many times more rows than columns.
 constexpr int kRowsPerColumn = 3;
 
@@ -30,55 +27,6 @@ struct ProblemDeleter {
     void operator()(glp_prob* problem) const { glp_delete_prob(problem); }
 };
 using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
-
-std::size_t at(int type, int messages, int message) {
-    return static_cast<std::size_t>(type) * static_cast<std::size_t>(messages) +
-           static_cast<std::size_t>(message);
-}
-
-// The stage's payoffs, dense and type-major: what a call wins when challenged, and what trust
-// adds to that.
-struct Payoffs {
-    int types;
-    int messages;
-    std::vector<double> challenge;
-    std::vector<double> trustGain;
-
-    explicit Payoffs(const StageGame& game)
-        : types(game.typeCount()), messages(game.messageCount()),
-          challenge(static_cast<std::size_t>(types) * static_cast<std::size_t>(messages)),
-          trustGain(challenge.size()) {
-        for (int t = 0; t < types; ++t) {
-            for (int m = 0; m < messages; ++m) {
-                const double challenged = game.challengePayoff(t, m);
-                challenge[at(t, messages, m)] = challenged;
-                trustGain[at(t, messages, m)] = game.trustPayoff(t, m) - challenged;
-            }
-        }
-    }
-
-    double payoff(int t, int m, double trust) const {
-        return challenge[at(t, messages, m)] + trust * trustGain[at(t, messages, m)];
-    }
-
-    // The type's best messages against these chances of trust, best first.
-    std::array<int, kRowsPerRound> bestMessages(int t, const std::vector<double>& trust) const {
-        std::array<int, kRowsPerRound> best{};
-        std::array<double, kRowsPerRound> bestPayoff{};
-        bestPayoff.fill(-1);
-        for (int m = 0; m < messages; ++m) {
-            double value = payoff(t, m, trust[static_cast<std::size_t>(m)]);
-            int message = m;
-            for (std::size_t i = 0; i < best.size() && value > -1; ++i) {
-                if (value > bestPayoff[i]) {
-                    std::swap(value, bestPayoff[i]);
-                    std::swap(message, best[i]);
-                }
-            }
-        }
-        return best;
-    }
-};
 
 StageSolution checked(const StageGame& game, StageStrategy strategy, long rounds) {
     StageSolution solution;
@@ -154,9 +102,8 @@ public:
         rows_[static_cast<std::size_t>(row)] = {t, call};
         rowsOfType_.resize(static_cast<std::size_t>(types_));
         rowsOfType_[static_cast<std::size_t>(t)].push_back(row);
-        glp_set_row_bnds(problem_.get(), row, GLP_LO, payoffs.challenge[at(t, payoffs.messages, m)],
-                         0);
-        const double gain = payoffs.trustGain[at(t, payoffs.messages, m)];
+        glp_set_row_bnds(problem_.get(), row, GLP_LO, payoffs.challenge[payoffs.at(t, m)], 0);
+        const double gain = payoffs.trustGain[payoffs.at(t, m)];
         const std::array<int, 3> columns{0, t + 1, trustColumn(call)};
         const std::array<double, 3> values{0, 1, -gain};
         glp_set_mat_row(problem_.get(), row, gain == 0 ? 1 : 2, columns.data(), values.data());

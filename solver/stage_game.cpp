@@ -132,15 +132,8 @@ std::vector<double> deviationGains(const StageGame& game, const StageStrategy& s
     return gains;
 }
 
-StageCheck checkStage(const StageGame& game, const StageStrategy& strategy) {
-    StageCheck check;
-    if (game.messageCount() == 0) {
-        return check; // no call beats the last one: the mover loses
-    }
-    const std::vector<double> trust = fullTrust(game, strategy);
-    const auto messages = static_cast<std::size_t>(game.messageCount());
-    std::vector<double> ifTrusted(messages, 0.0);
-    std::vector<double> ifChallenged(messages, 0.0);
+double moverBestReply(const StageGame& game, std::span<const double> trust) {
+    double total = 0;
     for (int t = 0; t < game.typeCount(); ++t) {
         double best = 0;
         for (int m = 0; m < game.messageCount(); ++m) {
@@ -148,7 +141,16 @@ StageCheck checkStage(const StageGame& game, const StageStrategy& strategy) {
             best = std::max(best,
                             a + trust[static_cast<std::size_t>(m)] * (game.trustPayoff(t, m) - a));
         }
-        check.moverBest += game.chance(t) * best;
+        total += game.chance(t) * best;
+    }
+    return total;
+}
+
+double responderBestReply(const StageGame& game, const StageStrategy& strategy) {
+    const auto messages = static_cast<std::size_t>(game.messageCount());
+    std::vector<double> ifTrusted(messages, 0.0);
+    std::vector<double> ifChallenged(messages, 0.0);
+    for (int t = 0; t < game.typeCount(); ++t) {
         for (const MixedCall& made : strategy.callsOf(t)) {
             const int m = made.call - game.firstCall();
             const double weight = game.chance(t) * made.chance;
@@ -156,10 +158,18 @@ StageCheck checkStage(const StageGame& game, const StageStrategy& strategy) {
             ifChallenged[static_cast<std::size_t>(m)] += weight * game.challengePayoff(t, m);
         }
     }
+    double total = 0;
     for (std::size_t m = 0; m < messages; ++m) {
-        check.responderBest += std::min(ifTrusted[m], ifChallenged[m]);
+        total += std::min(ifTrusted[m], ifChallenged[m]);
     }
-    return check;
+    return total;
+}
+
+StageCheck checkStage(const StageGame& game, const StageStrategy& strategy) {
+    if (game.messageCount() == 0) {
+        return {}; // no call beats the last one: the mover loses
+    }
+    return {moverBestReply(game, fullTrust(game, strategy)), responderBestReply(game, strategy)};
 }
 
 } // namespace quintel::solver

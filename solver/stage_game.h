@@ -93,6 +93,10 @@ struct StageCheck {
     double value() const { return (moverBest + responderBest) / 2; }
 };
 StageCheck checkStage(const StageGame& game, const StageStrategy& strategy);
+// The two halves of the check: what the mover wins at most against a chance of trust for every
+// message, and what the mover's calls win at least against the responder's best answers.
+double moverBestReply(const StageGame& game, std::span<const double> trust);
+double responderBestReply(const StageGame& game, const StageStrategy& strategy);
 
 // For every message, the most a type gains by making it rather than its best made call, under
 // fullTrust (at most 0 for a call that deters every type).

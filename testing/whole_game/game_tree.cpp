@@ -39,8 +39,16 @@ public:
         for (std::size_t call = 0; call < calls_.size(); ++call) {
             anyCall[call] = static_cast<int>(call);
         }
-        callStep(0, anyCall, throwOutcomes(variant_, Counts{}), Counts{}, Sequences{});
+        callStep(0, -1, anyCall, throwOutcomes(variant_, Counts{}), Counts{}, true, Sequences{});
         return std::move(form_);
+    }
+
+    LabelledGame labelledOpening() {
+        labelled_ = true;
+        LabelledGame game;
+        game.form = opening();
+        game.decisions = std::move(decisions_);
+        return game;
     }
 
     SequenceForm from(const Position& position) {
@@ -72,18 +80,43 @@ private:
         return items;
     }
 
+    // Labels an information set just added, when the builder keeps labels.
+    void label(int seat, int infoset, Decision decision) {
+        if (!labelled_) {
+            return;
+        }
+        auto& decisions = decisions_[at(seat)];
+        decisions.resize(std::max(decisions.size(), at(infoset) + 1));
+        decisions[at(infoset)] = std::move(decision);
+    }
+
     // The holder of the dice, which are one of `outcomes` (it alone knows which), announces one of
-    // `allowed`; the other seat challenges, which ends the game, or trusts and takes the dice.
-    void callStep(int holder, const std::vector<int>& allowed,
-                  const std::vector<ThrowOutcome>& outcomes, const Counts& locked,
+    // `allowed` above `last` (-1: none); the other seat challenges, which ends the game, or trusts
+    // and takes the dice. `locked` are the dice the holder kept when it threw, or its locked dice
+    // when it calls at once (`threw` false).
+    void callStep(int holder, int last, const std::vector<int>& allowed,
+                  const std::vector<ThrowOutcome>& outcomes, const Counts& locked, bool threw,
                   const Sequences& reached) {
         const std::vector<int> announced = arranged(allowed);
         const std::vector<ThrowOutcome> dice = arranged(outcomes);
+        Decision known;
+        known.opening = last < 0;
+        known.lastCall = last < 0 ? Counts{} : calls_[at(last)];
+        known.kept = locked;
+        known.threw = threw;
         std::vector<std::vector<int>> callSequences(dice.size());
-        for (auto& sequences : callSequences) {
+        for (std::size_t throwIndex = 0; throwIndex < dice.size(); ++throwIndex) {
             const int infoset = form_.addInfoset(holder, reached[at(holder)]);
             for (std::size_t call = 0; call < announced.size(); ++call) {
-                sequences.push_back(form_.addSequence(holder, infoset));
+                callSequences[throwIndex].push_back(form_.addSequence(holder, infoset));
+            }
+            if (labelled_) {
+                Decision decision = known;
+                decision.dice = dice[throwIndex].dice;
+                for (const int call : announced) {
+                    decision.calls.push_back(calls_[at(call)]);
+                }
+                label(holder, infoset, std::move(decision));
             }
         }
         const int answerer = 1 - holder;
@@ -97,6 +130,11 @@ private:
                 const int infoset = form_.addInfoset(answerer, reached[at(answerer)]);
                 challenge = form_.addSequence(answerer, infoset);
                 trust = form_.addSequence(answerer, infoset);
+                Decision decision = known;
+                decision.kind = Decision::Kind::Answer;
+                decision.dice = threw ? Counts{} : dice.front().dice;
+                decision.call = calls_[at(calledIndex)];
+                label(answerer, infoset, std::move(decision));
             }
             for (std::size_t throwIndex = 0; throwIndex < dice.size(); ++throwIndex) {
                 const ThrowOutcome& outcome = dice[throwIndex];
@@ -143,19 +181,30 @@ private:
         for (std::size_t choice = 0; choice < choices.size(); ++choice) {
             choiceSequences.push_back(form_.addSequence(mover, infoset));
         }
+        if (labelled_) {
+            Decision decision;
+            decision.kind = Decision::Kind::Change;
+            decision.lastCall = calls_[at(last)];
+            decision.dice = dice;
+            decision.kept = locked;
+            for (const DiceChoice& choice : choices) {
+                decision.choices.push_back({choice.callAtOnce, choice.kept});
+            }
+            label(mover, infoset, std::move(decision));
+        }
         const std::vector<int>& allowed = callsBeating_[at(last)];
         for (std::size_t choice = 0; choice < choices.size(); ++choice) {
             Sequences played = reached;
             played[at(mover)] = choiceSequences[choice];
             if (choices[choice].callAtOnce) {
-                callStep(mover, allowed, {{dice, chance}}, locked, played);
+                callStep(mover, last, allowed, {{dice, chance}}, locked, false, played);
                 continue;
             }
             std::vector<ThrowOutcome> outcomes = throwOutcomes(variant_, choices[choice].kept);
             for (ThrowOutcome& outcome : outcomes) {
                 outcome.chance *= chance;
             }
-            callStep(mover, allowed, outcomes, choices[choice].kept, played);
+            callStep(mover, last, allowed, outcomes, choices[choice].kept, true, played);
         }
     }
 
@@ -166,6 +215,8 @@ private:
     PositionValue laterPositions_;
     std::optional<std::mt19937> shuffler_;
     SequenceForm form_;
+    bool labelled_ = false;
+    std::array<std::vector<Decision>, 2> decisions_;
 };
 
 } // namespace
@@ -173,6 +224,10 @@ private:
 SequenceForm openingGame(const Variant& variant, RuleOptions options, TreeOrder order,
                          const PositionValue& laterPositions) {
     return TreeBuilder(variant, options, order, laterPositions).opening();
+}
+
+LabelledGame labelledOpeningGame(const Variant& variant, RuleOptions options) {
+    return TreeBuilder(variant, options, {}, {}).labelledOpening();
 }
 
 SequenceForm positionGame(const Variant& variant, RuleOptions options, const Position& position,

@@ -1,0 +1,185 @@
+// The Master's bound held against the whole game on a reduced variant: its strategy written out
+// as a realization plan of the whole game's sequence form (testing/whole_game, which shares
+// nothing with the stage solver, the backward pass or the best response), and the opener's best
+// reply to it found there.
+#include "solver/master_policy.h"
+#include "testing/scripted_observations.h"
+#include "testing/whole_game_lp.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace quintel::solver {
+namespace {
+
+using wholegame::Counts;
+using wholegame::Decision;
+
+int setNumber(const GameTables& tables, const Counts& counts) {
+    return tables.sets().indexOf(counts);
+}
+
+int callNumber(const GameTables& tables, const Counts& counts) {
+    return tables.callOfSet(setNumber(tables, counts));
+}
+
+Counts without(const Counts& dice, const Counts& kept) {
+    Counts rest{};
+    for (std::size_t face = 1; face < rest.size(); ++face) {
+        rest[face] = dice[face] - kept[face];
+    }
+    return rest;
+}
+
+// The chance that the Master takes the action of sequence `index` of a decision of its own.
+double masterAction(const MasterPolicy& master, const Decision& decision, std::size_t index) {
+    const SolvedGame& game = master.game();
+    const GameTables& tables = game.tables();
+    const int last = decision.opening ? -1 : callNumber(tables, decision.lastCall);
+    switch (decision.kind) {
+    case Decision::Kind::Answer: {
+        const int call = callNumber(tables, decision.call);
+        const double trust =
+            decision.threw
+                ? master.stageTrust(
+                      last, setNumber(tables, decision.kept))[static_cast<std::size_t>(call)]
+                : (tables.covers(setNumber(tables, decision.dice), call) ? 1.0 : 0.0);
+        return index == 0 ? 1 - trust : trust;
+    }
+    case Decision::Kind::Change: {
+        const auto choice = *game.positionChoice(last, setNumber(tables, decision.dice),
+                                                 setNumber(tables, decision.kept));
+        const Decision::Choice& action = decision.choices[index];
+        if ((choice & SolvedGame::kKeepFlag) == 0) {
+            return action.callAtOnce ? 1.0 : 0.0;
+        }
+        return !action.callAtOnce &&
+                       setNumber(tables, action.kept) == (choice & ~SolvedGame::kKeepFlag)
+                   ? 1.0
+                   : 0.0;
+    }
+    case Decision::Kind::Call: {
+        const int call = callNumber(tables, decision.calls[index]);
+        if (!decision.threw) {
+            const auto choice = *game.positionChoice(last, setNumber(tables, decision.dice),
+                                                     setNumber(tables, decision.kept));
+            return choice == call ? 1.0 : 0.0;
+        }
+        const auto calls = master.callsOf(last, setNumber(tables, decision.kept),
+                                          setNumber(tables, without(decision.dice, decision.kept)));
+        const auto made = std::ranges::find(calls, call, &MixedCall::call);
+        return made == calls.end() ? 0.0 : made->chance;
+    }
+    }
+    return 0;
+}
+
+// The Master's strategy, seat 1 of the whole game, as a realization plan.
+wholegame::RealizationPlan masterPlan(const wholegame::LabelledGame& whole,
+                                      const MasterPolicy& master) {
+    const wholegame::SequenceForm& form = whole.form;
+    wholegame::RealizationPlan plan(static_cast<std::size_t>(form.sequenceCount(1)), 0.0);
+    plan[0] = 1;
+    int first = 1;
+    for (int sequence = 1; sequence < form.sequenceCount(1); ++sequence) {
+        const int infoset = form.infosetOf(1, sequence);
+        if (form.infosetOf(1, sequence - 1) != infoset) {
+            first = sequence;
+        }
+        const Decision& decision = whole.decisions[1][static_cast<std::size_t>(infoset)];
+        plan[static_cast<std::size_t>(sequence)] =
+            plan[static_cast<std::size_t>(form.parentOf(1, infoset))] *
+            masterAction(master, decision, static_cast<std::size_t>(sequence - first));
+    }
+    return plan;
+}
+
+// The player the model saw, seat 0 of the whole game: it calls at random, trusts three calls in
+// four and changes at random.
+wholegame::RealizationPlan randomCallerPlan(const wholegame::LabelledGame& whole) {
+    const wholegame::SequenceForm& form = whole.form;
+    wholegame::RealizationPlan plan(static_cast<std::size_t>(form.sequenceCount(0)), 0.0);
+    plan[0] = 1;
+    for (int sequence = 1; sequence < form.sequenceCount(0); ++sequence) {
+        const int infoset = form.infosetOf(0, sequence);
+        const Decision& decision = whole.decisions[0][static_cast<std::size_t>(infoset)];
+        double chance = 0.75;
+        if (decision.kind == Decision::Kind::Answer) {
+            chance = form.infosetOf(0, sequence - 1) == infoset ? 0.75 : 0.25;
+        } else {
+            const std::size_t actions = decision.kind == Decision::Kind::Call
+                                            ? decision.calls.size()
+                                            : decision.choices.size();
+            chance = 1.0 / static_cast<double>(actions);
+        }
+        plan[static_cast<std::size_t>(sequence)] =
+            plan[static_cast<std::size_t>(form.parentOf(0, infoset))] * chance;
+    }
+    return plan;
+}
+
+double playerWins(const wholegame::SequenceForm& form, const wholegame::RealizationPlan& player,
+                  const wholegame::RealizationPlan& computer) {
+    double wins = 0;
+    for (const auto& payoff : form.mergedPayoffs()) {
+        wins += payoff.weight * player[static_cast<std::size_t>(payoff.first)] *
+                computer[static_cast<std::size_t>(payoff.second)];
+    }
+    return wins;
+}
+
+// A player seen in many games: it calls at random and trusts three calls in four.
+std::shared_ptr<const PlayerModel> randomCaller(std::shared_ptr<const SolvedGame> game) {
+    auto model = std::make_shared<PlayerModel>(game);
+    std::mt19937 random(5);
+    for (int i = 0; i < 400; ++i) {
+        model->add(testing::randomCallerGame(*game, 0.75, random));
+    }
+    return model;
+}
+
+class MasterOnAVariant : public ::testing::TestWithParam<RuleOptions> {};
+INSTANTIATE_TEST_SUITE_P(EveryOptionSet, MasterOnAVariant,
+                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
+                                           RuleOptions{false, true}, RuleOptions{true, true}),
+                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
+                             return std::string(optionWords(options.param));
+                         });
+
+// Two dice of two faces. With nothing seen the Master is the refined Expert, whom the best reply
+// beats by nothing; having seen a player, it answers differently and the best reply wins more,
+// but never more than the risk above the game's value.
+TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
+    const RuleOptions options = GetParam();
+    const auto game = std::make_shared<const SolvedGame>(
+        SolvedGame::solve({2, 2}, options, {.tolerance = 1e-12, .smallestChanceShare = 0}));
+    const wholegame::LabelledGame whole = wholegame::labelledOpeningGame({2, 2}, options);
+    const double value = game->openValue();
+
+    const MasterPolicy expert(game, std::make_shared<const PlayerModel>(game), {.risk = 0.05});
+    EXPECT_NEAR(wholegame::secondConcession(whole.form, masterPlan(whole, expert)), value, 1e-9);
+    EXPECT_EQ(expert.stagesAnswered(), 0U);
+
+    const auto model = randomCaller(game);
+    const wholegame::RealizationPlan player = randomCallerPlan(whole);
+    const double againstExpert = playerWins(whole.form, player, masterPlan(whole, expert));
+    double largest = value;
+    for (const double risk : {0.0, 0.02, 0.1}) {
+        const MasterPolicy master(game, model, {.risk = risk});
+        const wholegame::RealizationPlan plan = masterPlan(whole, master);
+        const double best = wholegame::secondConcession(whole.form, plan);
+        EXPECT_GT(master.stagesAnswered(), 0U);
+        EXPECT_LE(best, value + risk + 1e-9) << "risk " << risk;
+        EXPECT_GE(best, value - 1e-9) << "risk " << risk;
+        // The player it saw wins less against it than against the Expert, even at no risk.
+        EXPECT_LT(playerWins(whole.form, player, plan), againstExpert - 0.01) << "risk " << risk;
+        largest = std::max(largest, best);
+    }
+    EXPECT_GT(largest, value + 1e-4); // it does take risks
+}
+
+} // namespace
+} // namespace quintel::solver
