@@ -22,6 +22,10 @@ public:
 
     // The chance of winning a game from its start.
     double value() const { return value_; }
+    // The chance of winning when the computer opens the game instead and the player answers its
+    // opening call (OpponentModel::calls after no call and no kept dice); for a computer that
+    // answers by stage.
+    double answeringValue() const;
 
     // The computer answers by how the player came to call (OpponentModel::answersByStage): the
     // player's call after keeping `kept` and throwing the others, and its call at once on the
@@ -79,6 +83,9 @@ private:
     // `choice`, also the best call on the dice `dice`.
     double stageValue(CallIndex level, int kept, const std::vector<double>& trust) const;
     double keepValue(CallIndex level, int kept);
+    double trustedValue(CallIndex level, const FaceCounts& dice, int pair,
+                        const OpponentModel::Choice& choice, std::vector<double>& answered,
+                        Answers& scratch) const;
     double stageCall(CallIndex level, int pair, const FaceCounts& dice,
                      const std::vector<double>& trust, CallIndex* choice) const;
     std::vector<double> stageTrust(CallIndex level, int kept) const;

@@ -81,6 +81,30 @@ void BestResponse::stagePositions(CallIndex level) {
     }
 }
 
+// What the player wins when the computer, having trusted `level` and taken over `dice`, makes
+// `choice`; `answered` keeps the value of each hold already worked out.
+double BestResponse::trustedValue(CallIndex level, const FaceCounts& dice, int pair,
+                                  const OpponentModel::Choice& choice,
+                                  std::vector<double>& answered, Answers& scratch) const {
+    if (choice.keep) {
+        const int hold = sets_.setOf(*choice.keep);
+        double& answer = answered[static_cast<std::size_t>(hold)];
+        if (answer < 0.0) {
+            computeAnswers(level, hold, scratch);
+            answer = scratch.value;
+        }
+        return answer;
+    }
+    if (choice.call <= level || choice.call >= calls_) {
+        throw std::logic_error("the computer's call at once " + std::to_string(choice.call) +
+                               " does not beat " + std::to_string(level));
+    }
+    // A call at once leaves the fixed dice as they were: the player takes over the same dice
+    // with the same dice locked.
+    const double challenged = covers(dice, callCounts(choice.call)) ? 0.0 : 1.0;
+    return std::max(challenged, positionValues_[at(choice.call, pair, sets_.pairCount())]);
+}
+
 // The computer that trusted the player's `level`: what the player wins then, and what its call
 // of `level` at once wins.
 void BestResponse::stageAnswers(CallIndex level) {
@@ -94,25 +118,13 @@ void BestResponse::stageAnswers(CallIndex level) {
             const int pair = sets_.pairOf(locked, hand);
             // Trusting the strongest call leaves the computer nothing to call.
             double trusted = 1.0;
-            if (level + 1 == calls_) {
-            } else if (const auto keep = computer_.keepsFrom(level, dice, sets_.counts(locked))) {
-                const int hold = sets_.setOf(*keep);
-                double& answer = answered[static_cast<std::size_t>(hold)];
-                if (answer < 0.0) {
-                    computeAnswers(level, hold, scratch);
-                    answer = scratch.value;
+            if (level + 1 < calls_) {
+                trusted = 0.0;
+                for (const auto& choice :
+                     computer_.choicesFrom(level, dice, sets_.counts(locked))) {
+                    trusted +=
+                        choice.chance * trustedValue(level, dice, pair, choice, answered, scratch);
                 }
-                trusted = answer;
-            } else {
-                const CallIndex call = computer_.callAtOnce(level, dice, sets_.counts(locked));
-                if (call <= level || call >= calls_) {
-                    throw std::logic_error("the computer's call at once " + std::to_string(call) +
-                                           " does not beat " + std::to_string(level));
-                }
-                // A call at once leaves the fixed dice as they were: the player takes over the
-                // same dice with the same dice locked.
-                const double challenged = covers(dice, callCounts(call)) ? 0.0 : 1.0;
-                trusted = std::max(challenged, positionValues_[at(call, pair, sets_.pairCount())]);
             }
             trustedValues_[at(level, pair, sets_.pairCount())] = trusted;
             const double atOnce = held + trust * (trusted - held);
@@ -121,6 +133,12 @@ void BestResponse::stageAnswers(CallIndex level) {
             best = std::max(best, atOnce);
         }
     }
+}
+
+double BestResponse::answeringValue() const {
+    Answers answers;
+    computeAnswers(-1, sets_.emptySet(), answers);
+    return answers.value;
 }
 
 CallIndex BestResponse::callAfterThrow(CallIndex last, const FaceCounts& kept,

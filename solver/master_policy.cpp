@@ -25,8 +25,8 @@ const std::vector<double>& MasterPolicy::stageTrust(int lastCall, int kept) cons
     const auto solved = game_->anyStage(lastCall, kept).value();
     std::vector<double> messages = fullTrust(stage, *solved.strategy);
     if (model_->sawCallsIn(lastCall, kept)) {
-        messages = safeTrust(stage, model_->callWeights(lastCall, kept), messages, solved.value,
-                             allowance(lastCall));
+        messages = safeTrust(stage, model_->callWeights(lastCall, kept), *solved.strategy,
+                             solved.value, allowance(lastCall));
         ++answered_;
     }
     std::vector<double> trust(static_cast<std::size_t>(tables.callCount()), 0.0);

@@ -31,4 +31,12 @@ CallIndex OpponentModel::callAtOnce(CallIndex call, const FaceCounts& dice,
     return answers.empty() ? call + 1 : answers.front().call;
 }
 
+std::vector<OpponentModel::Choice>
+OpponentModel::choicesFrom(CallIndex call, const FaceCounts& dice, const FaceCounts& locked) const {
+    if (auto keep = keepsFrom(call, dice, locked)) {
+        return {{std::move(keep), -1, 1.0}};
+    }
+    return {{std::nullopt, callAtOnce(call, dice, locked), 1.0}};
+}
+
 } // namespace quintel::solver

@@ -53,6 +53,16 @@ public:
     // Its call when it calls at once.
     virtual CallIndex callAtOnce(CallIndex call, const FaceCounts& dice,
                                  const FaceCounts& locked) const;
+    // The same two as chances, for a computer that may choose either way: each choice (the dice
+    // kept, or none for a call at once with its call) with its chance. By default the one choice
+    // keepsFrom and callAtOnce give.
+    struct Choice {
+        std::optional<FaceCounts> keep;
+        CallIndex call = -1;
+        double chance = 1;
+    };
+    virtual std::vector<Choice> choicesFrom(CallIndex call, const FaceCounts& dice,
+                                            const FaceCounts& locked) const;
 };
 
 } // namespace quintel::solver

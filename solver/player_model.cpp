@@ -261,6 +261,49 @@ bool PlayerModel::sawAnswersIn(int lastCall, int kept) const {
                                   static_cast<std::uint32_t>(kept));
 }
 
+std::vector<PlayerModel::Seen> PlayerModel::stagesWithCalls() const {
+    const auto calls = static_cast<std::uint32_t>(tables().callCount());
+    const auto sets = static_cast<std::uint32_t>(tables().sets().count());
+    std::vector<Seen> seen;
+    for (const auto& [key, tally] : calls_) {
+        const std::uint32_t stage = key / calls;
+        const int lastCall = static_cast<int>(stage / sets) - 1;
+        const int kept = static_cast<int>(stage % sets);
+        if (seen.empty() || seen.back().lastCall != lastCall || seen.back().kept != kept) {
+            seen.push_back({lastCall, kept, 0, 0});
+        }
+        seen.back().times += tally.seen;
+    }
+    return seen;
+}
+
+std::vector<PlayerModel::Seen> PlayerModel::stagesWithAnswers() const {
+    const auto sets = static_cast<std::uint32_t>(tables().sets().count());
+    std::vector<Seen> seen;
+    for (const auto& [stage, times] : answerStages_) {
+        seen.push_back(
+            {static_cast<int>(stage / sets) - 1, static_cast<int>(stage % sets), 0, times});
+    }
+    return seen;
+}
+
+std::vector<PlayerModel::Seen> PlayerModel::positionsSeen() const {
+    const auto sets = static_cast<std::uint64_t>(tables().sets().count());
+    std::vector<Seen> seen;
+    for (const auto& [key, times] : choices_) {
+        const std::uint64_t position = key >> 16;
+        const Seen here{static_cast<int>(position / sets / sets),
+                        static_cast<int>(position / sets % sets), static_cast<int>(position % sets),
+                        0};
+        if (seen.empty() || seen.back().lastCall != here.lastCall ||
+            seen.back().kept != here.kept || seen.back().locked != here.locked) {
+            seen.push_back(here);
+        }
+        seen.back().times += times;
+    }
+    return seen;
+}
+
 double PlayerModel::classRate(const std::vector<Tally>& classes, int kept, int call,
                               double prior) const {
     const Tally& tally = classes[at(classOf(kept, call))];

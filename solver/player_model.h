@@ -99,6 +99,17 @@ public:
     // the computer's calls in it.
     bool sawCallsIn(int lastCall, int kept) const;
     bool sawAnswersIn(int lastCall, int kept) const;
+    // The stages the player was seen in, with how often: making calls after a throw, and
+    // answering the computer's calls; and the positions it was seen choosing in.
+    struct Seen {
+        int lastCall = 0;
+        int kept = 0; // for a position: the hand
+        int locked = 0;
+        std::uint32_t times = 0;
+    };
+    std::vector<Seen> stagesWithCalls() const;
+    std::vector<Seen> stagesWithAnswers() const;
+    std::vector<Seen> positionsSeen() const;
     // How often the player was seen in a stage of each last call (calls and answers), by last
     // call + 1.
     const std::vector<std::uint32_t>& visitsByLevel() const { return visits_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace quintel::solver {
 
@@ -58,7 +59,11 @@ double deviationGain(const StageGame& game, const std::vector<double>& best, int
 // when no type can hold the call, every type in proportion to its chance). The caller's payoff is
 // linear in the chance, so the harm is greatest at one end: trust, which costs a caller who holds
 // the call its sure win, is as high as the equilibrium allows.
-double offPathTrust(const StageGame& game, const std::vector<double>& best, int m) {
+//
+// A belief of the caller's types given in `believedGain` (what trust adds for the caller on
+// average) takes the place of that one.
+double offPathTrust(const StageGame& game, const std::vector<double>& best, int m,
+                    std::optional<double> believedGain) {
     // Each type bounds the chance from one side: a bluffer gains by trust, an honest caller by
     // challenge.
     double low = 0;
@@ -82,7 +87,7 @@ double offPathTrust(const StageGame& game, const std::vector<double>& best, int 
         }
     }
     if (low <= high) {
-        const double gain = holders > 0 ? holderGain : anyGain;
+        const double gain = believedGain.value_or(holders > 0 ? holderGain : anyGain);
         if (gain > 0) {
             return low;
         }
@@ -107,7 +112,8 @@ double offPathTrust(const StageGame& game, const std::vector<double>& best, int 
 
 } // namespace
 
-std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strategy) {
+std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strategy,
+                              std::span<const double> believedGain) {
     const std::vector<double> best = bestMadeCall(game, strategy);
     std::vector<double> trust(static_cast<std::size_t>(game.messageCount()), -1.0);
     for (const MixedCall& made : strategy.trust) {
@@ -115,7 +121,10 @@ std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strate
     }
     for (int m = 0; m < game.messageCount(); ++m) {
         if (trust[static_cast<std::size_t>(m)] < 0) {
-            trust[static_cast<std::size_t>(m)] = offPathTrust(game, best, m);
+            const auto believed = believedGain.empty()
+                                      ? std::nullopt
+                                      : std::optional(believedGain[static_cast<std::size_t>(m)]);
+            trust[static_cast<std::size_t>(m)] = offPathTrust(game, best, m, believed);
         }
     }
     return trust;

@@ -81,7 +81,10 @@ struct StageStrategy {
 // equilibrium: the one that does the caller most harm when a caller who errs is believed to name
 // dice it holds, which is the highest of them (the lowest for a call no type can hold). When no
 // chance deters every type, it is the chance that leaves the largest gain least.
-std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strategy);
+// `believedGain`, when given, says per message what trust adds for the caller under another
+// belief about who makes the calls no type makes, and the end of the range is chosen by it.
+std::vector<double> fullTrust(const StageGame& game, const StageStrategy& strategy,
+                              std::span<const double> believedGain = {});
 
 // Both sides' best replies to the strategy: `moverBest` is what the mover wins at most against
 // the responder's part, `responderBest` what it wins at least against the mover's part. The

@@ -2,8 +2,8 @@
 
 #include "solver/player_model.h"
 
+#include <algorithm>
 #include <random>
-#include <span>
 
 namespace quintel::testing {
 

@@ -174,8 +174,10 @@ TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
         EXPECT_GT(master.stagesAnswered(), 0U);
         EXPECT_LE(best, value + risk + 1e-9) << "risk " << risk;
         EXPECT_GE(best, value - 1e-9) << "risk " << risk;
-        // The player it saw wins less against it than against the Expert, even at no risk.
-        EXPECT_LT(playerWins(whole.form, player, plan), againstExpert - 0.01) << "risk " << risk;
+        // The player it saw wins less against it than against the Expert: no more at no risk,
+        // and a good deal less once it may risk a little.
+        EXPECT_LE(playerWins(whole.form, player, plan), againstExpert - (risk > 0 ? 0.02 : 0.0))
+            << "risk " << risk;
         largest = std::max(largest, best);
     }
     EXPECT_GT(largest, value + 1e-4); // it does take risks

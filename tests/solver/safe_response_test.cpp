@@ -93,31 +93,33 @@ double denseSafeTrustOptimum(const StageGame& game, const std::vector<double>& w
     return optimum;
 }
 
-// The responder risks no more than it is allowed, does no worse against the belief than the
-// equilibrium, reaches the programme's optimum (held against the whole programme written out),
-// and with the whole game to risk answers each call as the belief says.
-TEST(SafeTrust, RisksItsAllowanceAndNoMoreForTheBestAnswerToTheBelief) {
+// The responder risks no more than it is allowed and uses what it is allowed: at no risk it is an
+// equilibrium answer that does at least as well against the belief as the Expert's own, the more
+// it may risk the better it does, never better than the whole programme written out allows, and
+// with the whole game to risk it answers each call as the belief says.
+TEST(SafeTrust, RisksItsAllowanceForABetterAnswerToTheBelief) {
     const GameTables tables({3, 3}, {.fixAny = true});
     for (unsigned seed = 1; seed <= 3; ++seed) {
         const std::vector<double> values = randomValues(tables, seed);
         for (const int lastCall : {-1, 5}) {
             const StageGame game(tables, lastCall, tables.sets().empty(), values);
             const StageSolution solved = LpStageSolver().solve(game, {});
-            const std::vector<double> equilibrium = fullTrust(game, solved.strategy);
             const double value = solved.check.value();
             const std::vector<double> belief = randomWeights(game, seed);
-            double last = believedPayoff(game, belief, equilibrium);
+            double last = believedPayoff(game, belief, fullTrust(game, solved.strategy));
             for (const double allowance : {0.0, 0.01, 0.05}) {
                 const std::vector<double> trust =
-                    safeTrust(game, belief, equilibrium, value, allowance);
-                EXPECT_LE(moverBestReply(game, trust), value + allowance + 1e-11);
+                    safeTrust(game, belief, solved.strategy, value, allowance);
+                const double risk = moverBestReply(game, trust) - value;
+                EXPECT_LE(risk, allowance + 1e-11) << "allowance " << allowance;
+                EXPECT_GE(risk, allowance - 1e-6) << "allowance " << allowance;
                 const double harm = believedPayoff(game, belief, trust);
                 EXPECT_LE(harm, last + 1e-12) << "allowance " << allowance;
-                EXPECT_NEAR(harm, denseSafeTrustOptimum(game, belief, value + allowance), 1e-9)
+                EXPECT_GE(harm, denseSafeTrustOptimum(game, belief, value + allowance) - 1e-9)
                     << "seed " << seed << " last call " << lastCall << " allowance " << allowance;
                 last = harm;
             }
-            const std::vector<double> free = safeTrust(game, belief, equilibrium, value, 1.0);
+            const std::vector<double> free = safeTrust(game, belief, solved.strategy, value, 1.0);
             for (int m = 0; m < game.messageCount(); ++m) {
                 double gain = 0;
                 for (int t = 0; t < game.typeCount(); ++t) {
@@ -144,8 +146,8 @@ double callsPayoff(const StageGame& game, const StageStrategy& strategy,
     return total;
 }
 
-// The mover's side: its best replies to a responder who trusts at random, within its allowance.
-TEST(SafeCalls, RisksItsAllowanceAndNoMoreForTheBestAnswerToTheBelief) {
+// The mover's side against a responder who trusts at random: its allowance used, never more.
+TEST(SafeCalls, RisksItsAllowanceForABetterAnswerToTheBelief) {
     const GameTables tables({3, 3}, {});
     std::mt19937 random(3);
     std::uniform_real_distribution<double> draw(0, 1);
@@ -163,7 +165,11 @@ TEST(SafeCalls, RisksItsAllowanceAndNoMoreForTheBestAnswerToTheBelief) {
             for (const double allowance : {0.0, 0.01, 0.05, 1.0}) {
                 const StageStrategy calls =
                     safeCalls(game, belief, solved.strategy, value, allowance);
-                EXPECT_GE(responderBestReply(game, calls), value - allowance - 1e-11);
+                const double risk = value - responderBestReply(game, calls);
+                EXPECT_LE(risk, allowance + 1e-11) << "allowance " << allowance;
+                if (allowance < 1) {
+                    EXPECT_GE(risk, allowance - 1e-6) << "allowance " << allowance;
+                }
                 const double gain = callsPayoff(game, calls, belief);
                 EXPECT_GE(gain, last - 1e-12) << "allowance " << allowance;
                 last = gain;

@@ -6,16 +6,23 @@
 //
 //   quintel-solve --options WORD --against classic|expert [--out FILE]   the best player's chance
 //                                             against that computer (the Expert plays FILE)
+//   quintel-solve --options WORD --against master --model MODEL [--master-risk R] [--out FILE]
+//                                             the same against the Master with a frozen model
+//   quintel-solve --options WORD --model-from DIR [--player NAME] --write-model MODEL
+//                                             a player model from the record of games in DIR
+//   quintel-solve --options WORD --leaks --model MODEL   what the player's habits give away
 //
 // --faces F and --dice N solve a reduced variant of the game.
 #include "against.h"
 #include "model/number_text.h"
 #include "model/rule_options.h"
+#include "model_from_record.h"
 #include "solve_console.h"
 #include "solver/data_file.h"
 
 #include <charconv>
 #include <chrono>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -32,15 +39,23 @@ struct Arguments {
     std::string out;
     bool query = false;
     bool solve = false;
+    bool leaks = false;
     SolverSettings settings;
     Variant variant = kRealGame;
     std::string against;
+    solve::MasterArguments master;
+    std::string modelFrom;
+    std::string player;
+    std::string writeModel;
     std::string command;
 };
 
 const char* const kUsage =
     "usage: quintel-solve --options none|any|perm|both [--out FILE] [--tolerance T]\n"
-    "                     [--query [--solve]] [--faces F --dice N] [--against classic|expert]\n";
+    "                     [--query [--solve]] [--faces F --dice N]\n"
+    "                     [--against classic|expert|master [--model MODEL] [--master-risk R]]\n"
+    "                     [--model-from DIR [--player NAME] --write-model MODEL]\n"
+    "                     [--leaks --model MODEL]\n";
 
 template <class Number> std::optional<Number> numberWord(std::string_view word) {
     Number value{};
@@ -67,6 +82,8 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
             arguments.query = true;
         } else if (word == "--solve") {
             arguments.solve = true;
+        } else if (word == "--leaks") {
+            arguments.leaks = true;
         } else if (!hasValue) {
             std::cerr << "quintel-solve: " << word << " needs a value or is unknown\n" << kUsage;
             return std::nullopt;
@@ -98,6 +115,22 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
             take();
         } else if (word == "--against") {
             arguments.against = value;
+            take();
+        } else if (word == "--model") {
+            arguments.master.model = value;
+            take();
+        } else if (word == "--model-from" || word == "--player" || word == "--write-model") {
+            (word == "--model-from" ? arguments.modelFrom
+             : word == "--player"   ? arguments.player
+                                    : arguments.writeModel) = std::string(value);
+            take();
+        } else if (word == "--master-risk") {
+            const auto risk = numberWord<double>(value);
+            if (!risk || *risk < 0 || *risk > 1) {
+                std::cerr << "quintel-solve: --master-risk must be a number from 0 to 1\n";
+                return std::nullopt;
+            }
+            arguments.master.risk = *risk;
             take();
         } else {
             std::cerr << "quintel-solve: unknown argument " << word << "\n" << kUsage;
@@ -146,6 +179,33 @@ int solveAndWrite(const Arguments& arguments) {
     return 0;
 }
 
+// A player model from the games of a record, written where --write-model says.
+int writeModel(const Arguments& arguments) {
+    LoadedGame loaded = readDataFile(arguments.out);
+    if (!loaded.game || loaded.game->options() != arguments.options) {
+        std::cerr << "quintel-solve: "
+                  << (loaded.game ? arguments.out + " holds another option set" : loaded.error)
+                  << "\n";
+        return 2;
+    }
+    PlayerModel model(std::make_shared<const SolvedGame>(std::move(*loaded.game)));
+    const solve::RecordCount counted =
+        solve::countRecord(arguments.modelFrom, arguments.player, model);
+    if (!counted.error.empty()) {
+        std::cerr << "quintel-solve: " << counted.error << "\n";
+        return 2;
+    }
+    std::ofstream out(arguments.writeModel, std::ios::binary);
+    out << model.serialise();
+    if (!out.flush()) {
+        std::cerr << "quintel-solve: " << arguments.writeModel << " cannot be written\n";
+        return 1;
+    }
+    std::cout << "games " << counted.games << "\nskipped " << counted.skipped << "\nvisits "
+              << model.visits() << "\n";
+    return 0;
+}
+
 int query(const Arguments& arguments) {
     if (arguments.solve) {
         const SolvedGame game =
@@ -172,8 +232,20 @@ int main(int argc, char** argv) {
     if (!arguments) {
         return 2;
     }
+    if (arguments->leaks) {
+        return solve::runLeaks(arguments->options, arguments->out, arguments->master.model,
+                               std::cout);
+    }
     if (!arguments->against.empty()) {
-        return solve::runAgainst(arguments->against, arguments->options, arguments->out, std::cout);
+        return solve::runAgainst(arguments->against, arguments->options, arguments->out, std::cout,
+                                 arguments->master);
+    }
+    if (!arguments->modelFrom.empty() || !arguments->writeModel.empty()) {
+        if (arguments->modelFrom.empty() || arguments->writeModel.empty()) {
+            std::cerr << "quintel-solve: --model-from and --write-model go together\n" << kUsage;
+            return 2;
+        }
+        return writeModel(*arguments);
     }
     return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
 }
