@@ -77,13 +77,4 @@ std::span<const CallChance> MasterModel::calls(CallIndex call, const FaceCounts&
     return known->second;
 }
 
-bool MasterModel::trusts(CallIndex call, const FaceCounts& playerFix) const {
-    return stageTrust(-1, playerFix)[static_cast<std::size_t>(call)] >= 0.5;
-}
-
-FaceCounts MasterModel::keeps(CallIndex call, const FaceCounts& dice,
-                              const FaceCounts& playerFix) const {
-    return keepsFrom(call, dice, playerFix).value_or(dice);
-}
-
 } // namespace quintel::solver

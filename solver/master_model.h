@@ -12,11 +12,10 @@ namespace quintel::solver {
 // The Master as the best response sees it, for the real game: its chances of trust and calls by
 // stage, and the solved game's choices between calling at once and keeping. With a model that has
 // seen nothing it is the refined Expert.
-class MasterModel : public OpponentModel {
+class MasterModel : public StageOpponent {
 public:
     explicit MasterModel(const MasterPolicy& master);
 
-    bool answersByStage() const override { return true; }
     std::vector<double> stageTrust(CallIndex lastCall, const FaceCounts& kept) const override;
     double trustAtOnce(CallIndex call, const FaceCounts& dice) const override;
     std::optional<FaceCounts> keepsFrom(CallIndex call, const FaceCounts& dice,
@@ -25,10 +24,6 @@ public:
                          const FaceCounts& locked) const override;
     std::span<const CallChance> calls(CallIndex call, const FaceCounts& hold,
                                       const FaceCounts& dice) const override;
-    // Asked only of a computer that answers by call alone: after a throw at the opening.
-    bool trusts(CallIndex call, const FaceCounts& playerFix) const override;
-    FaceCounts keeps(CallIndex call, const FaceCounts& dice,
-                     const FaceCounts& playerFix) const override;
 
 private:
     int setOf(const FaceCounts& dice) const;

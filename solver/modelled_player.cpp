@@ -101,13 +101,4 @@ std::span<const CallChance> ModelledPlayer::calls(CallIndex call, const FaceCoun
     return known->second[static_cast<std::size_t>(type)];
 }
 
-bool ModelledPlayer::trusts(CallIndex call, const FaceCounts& playerFix) const {
-    return stageTrust(-1, playerFix)[static_cast<std::size_t>(call)] >= 0.5;
-}
-
-FaceCounts ModelledPlayer::keeps(CallIndex call, const FaceCounts& dice,
-                                 const FaceCounts& playerFix) const {
-    return keepsFrom(call, dice, playerFix).value_or(dice);
-}
-
 } // namespace quintel::solver

@@ -14,11 +14,10 @@ namespace quintel::solver {
 // for the real game: the best response then finds what a perfect opponent wins against the
 // player's habits (BestResponse::answeringValue, the player opening). A call made at once on dice
 // the player handed over is trusted when the dice hold it: the player knows them.
-class ModelledPlayer : public OpponentModel {
+class ModelledPlayer : public StageOpponent {
 public:
     explicit ModelledPlayer(const PlayerModel& model);
 
-    bool answersByStage() const override { return true; }
     std::vector<double> stageTrust(CallIndex lastCall, const FaceCounts& kept) const override;
     double trustAtOnce(CallIndex call, const FaceCounts& dice) const override;
     std::vector<Choice> choicesFrom(CallIndex call, const FaceCounts& dice,
@@ -30,9 +29,6 @@ public:
                          const FaceCounts& locked) const override;
     std::span<const CallChance> calls(CallIndex call, const FaceCounts& hold,
                                       const FaceCounts& dice) const override;
-    bool trusts(CallIndex call, const FaceCounts& playerFix) const override;
-    FaceCounts keeps(CallIndex call, const FaceCounts& dice,
-                     const FaceCounts& playerFix) const override;
 
 private:
     int setOf(const FaceCounts& dice) const;

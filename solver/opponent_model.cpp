@@ -39,4 +39,13 @@ OpponentModel::choicesFrom(CallIndex call, const FaceCounts& dice, const FaceCou
     return {{std::nullopt, callAtOnce(call, dice, locked), 1.0}};
 }
 
+bool StageOpponent::trusts(CallIndex call, const FaceCounts& playerFix) const {
+    return stageTrust(-1, playerFix)[static_cast<std::size_t>(call)] >= 0.5;
+}
+
+FaceCounts StageOpponent::keeps(CallIndex call, const FaceCounts& dice,
+                                const FaceCounts& playerFix) const {
+    return keepsFrom(call, dice, playerFix).value_or(dice);
+}
+
 } // namespace quintel::solver

@@ -65,4 +65,14 @@ public:
                                             const FaceCounts& locked) const;
 };
 
+// A computer that answers by stage. The best response asks the members of a computer that answers
+// by call alone only after a throw at the opening; they follow from the stage's.
+class StageOpponent : public OpponentModel {
+public:
+    bool answersByStage() const override { return true; }
+    bool trusts(CallIndex call, const FaceCounts& playerFix) const override;
+    FaceCounts keeps(CallIndex call, const FaceCounts& dice,
+                     const FaceCounts& playerFix) const override;
+};
+
 } // namespace quintel::solver

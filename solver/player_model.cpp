@@ -225,9 +225,7 @@ void PlayerModel::countCall(int lastCall, int kept, int call, std::uint32_t made
                             std::uint32_t held) {
     for (Tally* tally :
          {&calls_[callKey(lastCall, kept, call)], &callClasses_[at(classOf(kept, call))]}) {
-        addSaturated(tally->seen, made);
-        addSaturated(tally->yes, held);
-        tally->yes = std::min(tally->yes, tally->seen);
+        tally->add(made, held);
     }
     addSaturated(visits_[at(lastCall + 1)], made);
     totalVisits_ += made;
@@ -237,9 +235,7 @@ void PlayerModel::countAnswer(int lastCall, int kept, int call, std::uint32_t as
                               std::uint32_t trusted) {
     for (Tally* tally :
          {&answers_[answerKey(kept, call, lastCall)], &answerClasses_[at(classOf(kept, call))]}) {
-        addSaturated(tally->seen, asked);
-        addSaturated(tally->yes, trusted);
-        tally->yes = std::min(tally->yes, tally->seen);
+        tally->add(asked, trusted);
     }
     const auto stage = static_cast<std::uint32_t>(lastCall + 1) *
                            static_cast<std::uint32_t>(tables().sets().count()) +
@@ -247,6 +243,12 @@ void PlayerModel::countAnswer(int lastCall, int kept, int call, std::uint32_t as
     addSaturated(answerStages_[stage], asked);
     addSaturated(visits_[at(lastCall + 1)], asked);
     totalVisits_ += asked;
+}
+
+void PlayerModel::Tally::add(std::uint32_t more, std::uint32_t moreYes) {
+    addSaturated(seen, more);
+    addSaturated(yes, moreYes);
+    yes = std::min(yes, seen);
 }
 
 bool PlayerModel::sawCallsIn(int lastCall, int kept) const {
@@ -509,6 +511,49 @@ public:
         const auto found = countOfText(word);
         return found ? found : fail("'" + std::string(word) + "' is no count");
     }
+    // A line of calls or of answers: LAST KEPT CALL SEEN YES.
+    struct Tally {
+        int lastCall = 0;
+        int kept = 0;
+        int call = 0;
+        std::uint32_t seen = 0;
+        std::uint32_t yes = 0;
+    };
+    std::optional<Tally> tally() {
+        const auto words = line(5);
+        const auto lastCall = words ? call((*words)[0]) : std::nullopt;
+        const auto kept = lastCall ? set((*words)[1]) : std::nullopt;
+        const auto called = kept ? call((*words)[2]) : std::nullopt;
+        const auto seen = called ? count((*words)[3]) : std::nullopt;
+        const auto yes = seen ? count((*words)[4]) : std::nullopt;
+        if (!yes) {
+            return std::nullopt;
+        }
+        return Tally{*lastCall, *kept, *called, *seen, *yes};
+    }
+    // A section of such lines, each from `lowestLastCall` on, in increasing order of `keyOf`.
+    template <class KeyOf, class Count>
+    void tallies(std::string_view name, int lowestLastCall, const KeyOf& keyOf,
+                 const Count& count) {
+        const auto lines = section(name);
+        std::optional<std::uint64_t> last;
+        for (std::uint32_t i = 0; lines && i < *lines; ++i) {
+            const auto found = tally();
+            if (!found) {
+                return;
+            }
+            if (found->lastCall < lowestLastCall || found->call <= found->lastCall ||
+                found->seen == 0 || found->yes > found->seen) {
+                fail("a call that does not beat the last call, or counts that do not fit");
+                return;
+            }
+            if (!increasing(last, std::uint64_t{keyOf(*found)})) {
+                return;
+            }
+            count(*found);
+        }
+    }
+
     template <class Key> bool increasing(std::optional<Key>& last, Key key) {
         if (last && key <= *last) {
             fail("the line is out of order or repeats one before");
@@ -562,58 +607,20 @@ std::optional<PlayerModel> PlayerModel::parse(std::string_view text,
     }
     model.games_ = *games;
     ModelReader in({lines->begin() + 1, lines->end()}, t);
-    if (const auto count = in.section("calls")) {
-        std::optional<std::uint32_t> last;
-        for (std::uint32_t i = 0; i < *count; ++i) {
-            const auto words = in.line(5);
-            if (!words) {
-                break;
-            }
-            const auto lastCall = in.call((*words)[0]);
-            const auto kept = lastCall ? in.set((*words)[1]) : std::nullopt;
-            const auto call = kept ? in.call((*words)[2]) : std::nullopt;
-            const auto made = call ? in.count((*words)[3]) : std::nullopt;
-            const auto held = made ? in.count((*words)[4]) : std::nullopt;
-            if (!held) {
-                break;
-            }
-            if (*call <= *lastCall || *made == 0 || *held > *made) {
-                in.fail("a call that does not beat the last, or counts that do not fit");
-                break;
-            }
-            if (!in.increasing(last, model.callKey(*lastCall, *kept, *call))) {
-                break;
-            }
-            model.countCall(*lastCall, *kept, *call, *made, *held);
-        }
-    }
+    using Line = ModelReader::Tally;
+    in.tallies(
+        "calls", -1,
+        [&](const Line& line) { return model.callKey(line.lastCall, line.kept, line.call); },
+        [&](const Line& line) {
+            model.countCall(line.lastCall, line.kept, line.call, line.seen, line.yes);
+        });
     if (in.error().empty()) {
-        if (const auto count = in.section("answers")) {
-            std::optional<std::uint64_t> last;
-            for (std::uint32_t i = 0; i < *count; ++i) {
-                const auto words = in.line(5);
-                if (!words) {
-                    break;
-                }
-                const auto lastCall = in.call((*words)[0]);
-                const auto kept = lastCall ? in.set((*words)[1]) : std::nullopt;
-                const auto call = kept ? in.call((*words)[2]) : std::nullopt;
-                const auto asked = call ? in.count((*words)[3]) : std::nullopt;
-                const auto trusted = asked ? in.count((*words)[4]) : std::nullopt;
-                if (!trusted) {
-                    break;
-                }
-                if (*lastCall < 0 || *call <= *lastCall || *asked == 0 || *trusted > *asked) {
-                    in.fail("an answer to a call that does not beat the last, or counts that do "
-                            "not fit");
-                    break;
-                }
-                if (!in.increasing(last, model.answerKey(*kept, *call, *lastCall))) {
-                    break;
-                }
-                model.countAnswer(*lastCall, *kept, *call, *asked, *trusted);
-            }
-        }
+        in.tallies(
+            "answers", 0,
+            [&](const Line& line) { return model.answerKey(line.kept, line.call, line.lastCall); },
+            [&](const Line& line) {
+                model.countAnswer(line.lastCall, line.kept, line.call, line.seen, line.yes);
+            });
     }
     if (in.error().empty()) {
         if (const auto count = in.section("choices")) {

@@ -125,7 +125,8 @@ public:
 private:
     struct Tally {
         std::uint32_t seen = 0;
-        std::uint32_t yes = 0; // held, or trusted
+        std::uint32_t yes = 0;                               // held, or trusted
+        void add(std::uint32_t more, std::uint32_t moreYes); // saturating, yes never above seen
     };
     // Classes of the chance that a call holds: never, ten ranges between, always.
     static constexpr int kClasses = 12;
