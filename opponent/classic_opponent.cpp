@@ -32,10 +32,10 @@ bool ClassicOpponent::trusts(CallIndex call, const FaceCounts& playerFix) const 
 }
 
 FaceCounts ClassicOpponent::keeps(CallIndex call, const FaceCounts& dice,
-                                  const FaceCounts& playerFix) const {
+                                  const FaceCounts& locked) const {
     const FiveDiceSets& sets = FiveDiceSets::get();
-    // The player's fixed dice bind the computer's hold only under "Fix Permanent".
-    const int fix = policy_.options().fixPermanent ? sets.setOf(playerFix) : sets.emptySet();
+    // The locked dice bind the computer's hold only under "Fix Permanent".
+    const int fix = policy_.options().fixPermanent ? sets.setOf(locked) : sets.emptySet();
     const auto key = std::make_tuple(call, sets.setOf(dice), fix);
     auto known = holds_.find(key);
     if (known == holds_.end()) {

@@ -16,9 +16,11 @@ void ComputerOpponent::answer(Game& game, const std::string& humanCall) {
     GameState& state = game.state;
     const EngineOptions options{state.FixAnyOption, state.FixPermanentOption};
 
-    const std::string oldFix = dialog.FixString;
+    // "Fix Permanent" locks the fixed dice on the table: the player's kept dice, or, when the
+    // player called without throwing, the fixed dice as they stood.
+    const std::string locked = diceDigits(state.FixDice);
     dialog.FixString.clear();
-    const std::string hold = chooseHold(game.engine, humanCall, dialog.DiceString, oldFix, options);
+    const std::string hold = chooseHold(game.engine, humanCall, dialog.DiceString, locked, options);
     dialog.FixString = hold;
     game.history.writeLine("Fixstring : \t" + dialog.FixString);
 

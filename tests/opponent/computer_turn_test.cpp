@@ -259,6 +259,24 @@ TEST_F(ComputerTurnTest, UnderFixPermanentKeepsThePlayersFixedDiceOfAFalseCall) 
     EXPECT_EQ(state.MessageFields[0].substr(0, 4), "5533");
 }
 
+// A call made at once leaves the fixed dice on the table; "Fix Permanent" locks them for the
+// computer's throw as it would for the player's, whether or not the call holds.
+TEST_F(ComputerTurnTest, UnderFixPermanentKeepsWhatACallAtOnceLeftFixed) {
+    for (const bool fixAny : {false, true}) {
+        SCOPED_TRACE(fixAny ? "both options" : "Fix Permanent");
+        signIn(fixAny, true);
+        playerHolds("22153", "", 3);
+        state.FixDice = {2, 2, 1, 5, 0};
+        humanCalls("443");
+        ASSERT_EQ(opponent.statistics().challenges, 0);
+        const FaceCounts kept = countFaces(state.FixDice);
+        EXPECT_TRUE(covers(kept, countFaceDigits("2215"))) << callOf(state.FixDice);
+        EXPECT_EQ(table.Text2.caption,
+                  "Ann Fix: 2215\r\nAI Fix: " + diceDigits(state.FixDice) + "\r\n");
+        game.closeTable();
+    }
+}
+
 TEST_F(ComputerTurnTest, FiveAcesCalledByTheComputerCannotBeTrusted) {
     signIn();
     // The player's four aces are kept by the computer, whose one thrown die comes up an ace.

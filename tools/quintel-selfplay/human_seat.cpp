@@ -220,8 +220,13 @@ std::string HumanSeat::bestCall(const TableView& view) {
         view.lastLevel == 0 ? -1 : solver::callIndexOf(countFaces(view.last));
     solver::CallIndex call = -1;
     if (!best_->byStage()) {
-        call = last < 0 ? best_->openingCall(dice)
-                        : best_->call(last, keeping_.value_or(FaceCounts{}), dice);
+        if (last < 0) {
+            call = best_->openingCall(dice);
+        } else if (keeping_) {
+            call = best_->call(last, *keeping_, dice);
+        } else {
+            call = best_->callAtOnce(last, countFaceDigits(view.computerFix), dice);
+        }
     } else if (last < 0 || keeping_) {
         call = best_->callAfterThrow(last, keeping_.value_or(FaceCounts{}), dice);
     } else {
