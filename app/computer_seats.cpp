@@ -1,6 +1,7 @@
 #include "app/computer_seats.h"
 
-#include "opponent/expert_opponent.h"
+#include "opponent/classic_computer.h"
+#include "opponent/expert_computer.h"
 #include "solver/data_file.h"
 
 #include <system_error>
@@ -41,17 +42,19 @@ std::shared_ptr<const solver::SolvedGame> ComputerSeats::solvedGame(RuleOptions 
     return kept;
 }
 
-ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options) {
+ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options,
+                                          const Context& context) {
+    std::string problem;
     if (chosen == Opponent::Expert) {
-        std::string problem;
         if (auto game = solvedGame(options, problem)) {
-            expert_ = std::make_unique<ExpertOpponent>(std::move(game));
-            return {expert_.get(), Opponent::Expert, {}};
+            seated_ =
+                std::make_unique<ExpertComputer>(std::move(game), context.random, context.notes);
+            return {seated_.get(), Opponent::Expert, {}};
         }
-        return {&classic_, Opponent::Classic,
-                "The Expert cannot play: " + problem + ". The classic computer plays instead."};
+        problem = "The Expert cannot play: " + problem + ". The classic computer plays instead.";
     }
-    return {&classic_, Opponent::Classic, {}};
+    seated_ = std::make_unique<ClassicComputer>(context.random, context.notes, context.profile);
+    return {seated_.get(), Opponent::Classic, problem};
 }
 
 } // namespace quintel

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "match/player.h"
+#include "model/random_source.h"
 #include "model/rule_options.h"
-#include "opponent/computer_player.h"
-#include "records/form_welcome.h"
+#include "records/opponent.h"
+#include "records/player_files.h"
 #include "solver/solved_game.h"
 
 #include <array>
@@ -11,8 +13,6 @@
 #include <string>
 
 namespace quintel {
-
-class ExpertOpponent;
 
 // The folder of the solved games: the installed copy beside an installed program
 // (PREFIX/share/quintel/solved for PREFIX/bin/quintel), else the source tree's.
@@ -27,14 +27,21 @@ public:
     ComputerSeats(const ComputerSeats&) = delete;
     ComputerSeats& operator=(const ComputerSeats&) = delete;
 
+    // What a seated computer plays with: the game's random source, where its notes go and the
+    // profile the classic computer reads.
+    struct Context {
+        RandomSource& random;
+        match::SeatNotes& notes;
+        const Profile* profile = nullptr;
+    };
     struct Seated {
-        ComputerPlayer* computer = nullptr;
+        match::Player* computer = nullptr;
         Opponent opponent = Opponent::Classic;
         std::string problem; // why the Expert could not play; empty when it does or was not chosen
     };
-    // A fresh Expert for each sign-in that chooses it; the classic computer otherwise, and when
-    // the Expert's solved game cannot be read.
-    Seated seat(Opponent chosen, RuleOptions options);
+    // A fresh computer for each sign-in: the Expert when it is chosen, the classic computer
+    // otherwise and when the Expert's solved game cannot be read. It plays until the next seat.
+    Seated seat(Opponent chosen, RuleOptions options, const Context& context);
 
     const std::filesystem::path& solvedFolder() const { return solvedFolder_; }
     // The solved game of the options, read once; nothing when it cannot be read (`problem` says
@@ -43,9 +50,8 @@ public:
 
 private:
     std::filesystem::path solvedFolder_;
-    ComputerOpponent classic_;
     std::array<std::shared_ptr<const solver::SolvedGame>, 4> solved_; // by options
-    std::unique_ptr<ExpertOpponent> expert_;
+    std::unique_ptr<match::Player> seated_;
 };
 
 } // namespace quintel

@@ -124,8 +124,8 @@ void InfoWindows::refreshStatistics() {
 
 void InfoWindows::refreshProfile() {
     if (!profile_.isNull()) {
-        profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore),
-                           game_.state.PlayerNames[0]);
+        profile_->setChart(profileChart(game_.profile.counts, game_.profile.scores),
+                           game_.playerName());
     }
 }
 

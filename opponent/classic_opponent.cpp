@@ -1,6 +1,6 @@
 #include "opponent/classic_opponent.h"
 
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 
 namespace quintel {
 
@@ -59,7 +59,7 @@ const ClassicOpponent::Bluffs& ClassicOpponent::bluffs(CallIndex call, int hold)
     Bluffs outcome;
     for (const CallChance& chance :
          bluffOutcomeChances(candidates, solver::callDigits(call),
-                             shapeScore(solver::callCounts(call)), ComputerOpponent::kBluffBound)) {
+                             shapeScore(solver::callCounts(call)), ClassicComputer::kBluffBound)) {
         outcome.push_back({indexOf(chance.call), chance.chance});
     }
     return bluffs_.emplace(key, std::move(outcome)).first->second;

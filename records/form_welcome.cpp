@@ -1,7 +1,6 @@
 #include "records/form_welcome.h"
 
 #include "app/game.h"
-#include "records/player_files.h"
 
 #include <utility>
 
@@ -107,54 +106,23 @@ void FormWelcome::Form_Load() {
 
 void FormWelcome::btnOK_Click() {
     Game& g = game();
-    const std::string name = txtName.caption;
-    // Refused before anything changes, so the player can simply type another name.
-    auto refusal = playerNameProblem(name);
-    if (!refusal) {
-        refusal = dataFolderProblem(g.dataFolder);
-    }
-    if (refusal) {
-        g.messages.inform(*refusal);
+    const WelcomeChoice choice{txtName.caption, Check1.value, Check2.value, chosenOpponent()};
+    if (!g.signIn(choice)) {
         return;
     }
-    g.state.PlayerCount = 2;
-    g.state.FirstTurnMode = 0;
-    g.state.PlayerNames[0] = name;
-    g.state.PlayerNames[1] = "AI";
-    if (auto problem = g.history.create(g.dataFolder, name)) {
-        g.messages.inform(*problem);
-        return;
-    }
-    removeLeftoverTemporaries(g.dataFolder);
-    const ProfileLoad load =
-        loadProfile(g.dataFolder, name, g.state.ProfileCount, g.state.ProfileScore);
-    if (auto message = profileLoadMessage(load)) {
-        g.messages.inform(*message);
-    }
-    offer = {name, Check1.value, Check2.value, chosenOpponent()};
+    offer = choice;
     if (onSignIn) {
         onSignIn(offer);
     }
-    openTable(Check1.value, Check2.value);
+    openTable();
 }
 
-void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
+void FormWelcome::openTable() {
     Game& g = game();
-    g.state.FixPermanentOption = fixPermanent;
-    g.state.FixAnyOption = fixAny;
-    g.profileLoaded();
-    const bool expert = g.seatComputer(offer.opponent);
-    const std::string options = optionsText(fixAny, fixPermanent);
-    g.history.writeLine(options);
-    // Only the Expert is named: a stay with the classic computer keeps the file it always had.
-    if (expert) {
-        g.history.writeLine(kExpertHistoryLine);
-    }
-    g.history.writeLine("");
     // The coach is off when a stay starts: shown only when asked for.
     g.formStart.coachShown = false;
     g.formStart.Load();
-    g.formStart.Label5.caption = options;
+    g.formStart.Label5.caption = optionsText(offer.fixAny, offer.fixPermanent);
     Unload();
     g.formStart.Show();
 }

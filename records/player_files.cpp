@@ -1,6 +1,6 @@
 #include "records/player_files.h"
 
-#include "model/game_state.h"
+#include "model/counters.h"
 #include "records/file_io.h"
 
 #include <algorithm>

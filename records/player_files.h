@@ -39,6 +39,14 @@ std::filesystem::path historyPath(const std::filesystem::path& dataFolder, std::
                                   int number);
 
 using ProfileCounters = std::array<int, 11>;
+
+// The computer's read of the player: per win-probability bucket 0..10, the player's calls judged
+// there and how many of them understated the dice.
+struct Profile {
+    ProfileCounters counts{};
+    ProfileCounters scores{};
+    bool operator==(const Profile&) const = default;
+};
 // Entries 0..9 of both counters are kept, one line each; entry 10 lives only in memory.
 inline constexpr std::size_t kProfileLines = 10;
 

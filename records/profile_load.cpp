@@ -1,4 +1,4 @@
-#include "model/game_state.h"
+#include "model/counters.h"
 #include "records/damaged_profile.h"
 #include "records/file_io.h"
 #include "records/player_files.h"

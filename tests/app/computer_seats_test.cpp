@@ -1,7 +1,8 @@
 #include "app/computer_seats.h"
 
 #include "app/game.h"
-#include "opponent/expert_opponent.h"
+#include "opponent/classic_computer.h"
+#include "opponent/expert_computer.h"
 #include "testing/scripted_message_boxes.h"
 #include "testing/solved_data.h"
 #include "testing/table_fixture.h"
@@ -46,7 +47,7 @@ protected:
 TEST_F(SeatsAtSignIn, TheClassicComputerLeavesTheHistoryHeaderAsItWas) {
     signIn(Opponent::Classic);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_NE(dynamic_cast<ComputerOpponent*>(game.computer), nullptr);
+    EXPECT_NE(dynamic_cast<ClassicComputer*>(game.computer), nullptr);
     EXPECT_EQ(game.opponentName, "classic");
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\n\r\n");
 }
@@ -64,7 +65,7 @@ TEST_F(SeatsAtSignIn, AnExpertWithoutItsSolvedGameIsToldAndTheClassicComputerPla
             << boxes.shown[0].text;
         EXPECT_TRUE(boxes.shown[0].text.ends_with(". The classic computer plays instead."));
         EXPECT_NE(boxes.shown[0].text.find("none.qsolved"), std::string::npos);
-        EXPECT_NE(dynamic_cast<ComputerOpponent*>(game.computer), nullptr);
+        EXPECT_NE(dynamic_cast<ClassicComputer*>(game.computer), nullptr);
         EXPECT_EQ(game.opponentName, "classic");
         game.history.close();
         game.formStart.Unload();
@@ -80,7 +81,7 @@ TEST_F(SeatsAtSignIn, TheExpertIsNamedOnTheLineAfterTheOptions) {
                                solved.path() / "none.qsolved");
     signIn(Opponent::Expert);
     EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
-    EXPECT_NE(dynamic_cast<ExpertOpponent*>(game.computer), nullptr);
+    EXPECT_NE(dynamic_cast<ExpertComputer*>(game.computer), nullptr);
     EXPECT_EQ(game.opponentName, "expert");
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\nOpponent : Expert\r\n\r\n");
 }

@@ -21,7 +21,7 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     GameContext context;
     Game& game = context.game;
-    testing::ScriptedComputer computer;
+    testing::ScriptedComputer computer{game};
     Windows windows{game, [] {}};
     ScreenWindow& welcome = windows.windowOf(game.formWelcome);
     ScreenWindow& table = windows.windowOf(game.formStart);

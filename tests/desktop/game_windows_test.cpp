@@ -1,7 +1,7 @@
 #include "desktop/die_face_widget.h"
 #include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 #include "records/player_files.h"
 #include "testing/table_fixture.h"
 #include "tests/desktop/fake_screen.h"
@@ -94,7 +94,7 @@ TEST_F(GameWindowsTest, ASecondPressOfCallBringsTheOpenDialogToTheFrontWithTheFo
 // After a call sent with the mouse the table's keys still play: Call's button went away with the
 // focus, and the focus did not pass into a log, where T and X would have been typed.
 TEST_F(GameWindowsTest, AfterACallSentWithTheMouseTheKeysPlayAndTheLogsStayUntouched) {
-    ComputerOpponent computer;
+    ClassicComputer computer(context.random, game, &game.profile);
     game.computer = &computer;
     QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
     QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
@@ -131,10 +131,10 @@ TEST_F(GameWindowsTest, TheTablesCloseBoxEndsTheProgramKeepingTheDecidedGamesPro
     QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
     QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
     ASSERT_TRUE(table.isVisible());
-    game.state.ProfileCount[3] = 5;
-    game.state.ProfileScore[3] = 2;
+    game.profile.counts[3] = 5;
+    game.profile.scores[3] = 2;
     game.gameDecided({Seat::Computer, Seat::Computer, "2", "66543"});
-    game.state.ProfileCount[3] = 6; // the match in progress
+    game.profile.counts[3] = 6; // the match in progress
 
     table.close();
     EXPECT_EQ(quits, 1);

@@ -17,8 +17,7 @@ namespace {
 
 class WindowsTest : public ::testing::Test {
 protected:
-    GameContext context;
-    FakeScreen first{context.game}, second{context.game};
+    FakeScreen first, second;
     bool quitRequested = false;
     int quits = 0;
     Windows windows{{{&first, {}}, {&second, {.dialog = true}}},
@@ -67,8 +66,7 @@ TEST_F(WindowsTest, QuitsWhenTheGameAsksToEndWithAWindowOpen) {
 // A main window and a dialog that opens beside it.
 class PlacedWindowsTest : public ::testing::Test {
 protected:
-    GameContext context;
-    FakeScreen main{context.game}, dialog{context.game};
+    FakeScreen main, dialog;
     Windows windows{{{&main, {}}, {&dialog, {.dialog = true}, &main}}, [] { return false; }, [] {}};
     ScreenWindow& mainWindow = windows.windowOf(main);
     ScreenWindow& dialogWindow = windows.windowOf(dialog);
@@ -152,10 +150,9 @@ protected:
     TempFolder settingsFolder;
 
     struct Run {
-        GameContext context;
         QSettings settings;
-        SmallScreen main{context.game};
-        FakeScreen dialog{context.game};
+        SmallScreen main;
+        FakeScreen dialog;
         Windows windows{
             {{&main, {}, nullptr, "main"}, {&dialog, {.dialog = true}, &main, "dialog"}},
             [] { return false; },

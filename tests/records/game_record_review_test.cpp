@@ -1,6 +1,6 @@
 // What the record keeps of a game for its review: the history lines written while it was played,
 // and the dice thrown before each call; and records made before these were kept.
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 #include "records/record_book.h"
 #include "testing/table_fixture.h"
 
@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(ReviewFacts, TheComputersLinesOfAGameAreKeptAsTheHistoryFileHasThem) {
-    ComputerOpponent opponent;
+    ClassicComputer opponent(random, game, &game.profile);
     game.computer = &opponent;
     signIn(false, false, "Cid");
     const std::string historyPath = game.history.path().string();
@@ -62,7 +62,7 @@ TEST_F(ReviewFacts, TheComputersLinesOfAGameAreKeptAsTheHistoryFileHasThem) {
 TEST_F(ReviewFacts, EachCallKeepsTheDiceItsCallerThrewSinceTheCallBefore) {
     signIn();
     const std::string firstThrow = diceDigits(table.diceValues());
-    computer.learns = [this](GameState&) { game.history.writeLine("weighed"); };
+    computer.onAnswer = [this] { game.history.writeLine("weighed"); };
     reachAnswer("66543", "665", "66");
     table.Trust.click();
     table.Change_Dice.click();

@@ -16,11 +16,6 @@ using Names = std::set<std::string>;
 constexpr std::string_view kSavedBytes = "0\t0\r\n1\t0\r\n2\t1\r\n3\t1\r\n4\t2\r\n"
                                          "5\t2\r\n6\t3\r\n7\t3\r\n8\t4\r\n32767\t32767\r\n";
 
-struct Profile {
-    ProfileCounters counts{};
-    ProfileCounters scores{};
-};
-
 Profile sample() {
     Profile profile;
     for (std::size_t i = 0; i < 10; ++i) {

@@ -114,7 +114,7 @@ TEST_F(Record, ADamagedRecordIsSetAsideOnceAndANewOneStarted) {
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes);
     EXPECT_EQ(messages.texts().size(), 3u) << "nothing more is told";
     EXPECT_EQ(kept().size(), 2u);
-    EXPECT_EQ(state.GamesPlayed, 2);
+    EXPECT_EQ(game.tally.played, 2);
 }
 
 TEST_F(Record, ARecordThatCannotBeOpenedIsToldOnceAndPlayGoesOn) {
@@ -136,7 +136,7 @@ TEST_F(Record, ARecordThatCannotBeOpenedIsToldOnceAndPlayGoesOn) {
     EXPECT_EQ(told[3], kContinueQuestion);
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes);
     EXPECT_EQ(toldCannot(), 0) << ::testing::PrintToString(messages.texts());
-    EXPECT_EQ(state.GamesPlayed, 2);
+    EXPECT_EQ(game.tally.played, 2);
 }
 
 TEST(RecordBookTest, AGameIsKeptWholeOrNotAtAll) {

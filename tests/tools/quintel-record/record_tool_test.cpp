@@ -124,7 +124,7 @@ TEST(RecordTool, TheArenasRecordHoldsItsGamesAndTheComputersThrows) {
     config.games = 300;
     config.seed = 4;
     config.options = {true, false};
-    config.policy = arena::Policy::Bluffer;
+    config.human = "bluffer";
     config.dataFolder = folder.path() / "data";
     const arena::ArenaReport report = arena::runArena(config);
     ASSERT_TRUE(report.faults.empty() && report.writeFailures.empty());
@@ -156,7 +156,7 @@ TEST(RecordTool, TheArenaPlaysOnPastADamagedRecord) {
     std::ofstream(RecordBook::pathIn(folder.path())) << std::string(2000, '\x7f');
     arena::ArenaConfig config;
     config.games = 20;
-    config.policy = arena::Policy::Honest;
+    config.human = "honest";
     config.dataFolder = folder.path();
     const arena::ArenaReport report = arena::runArena(config);
     EXPECT_EQ(report.games, 20);
