@@ -128,10 +128,10 @@ void Game::saveProfileFigures(const Profile& figures) {
     }
 }
 
-void Game::Recorder::gameStarted(const match::Match& match) {
+void Game::Recorder::gameStarted(const match::Match& table) {
     game_.record.matchStarted();
     if (game_.computer != nullptr) {
-        game_.computer->gameStarted(Seat::Computer, match.options());
+        game_.computer->gameStarted(Seat::Computer, table.options());
     }
 }
 

@@ -84,7 +84,7 @@ bool mayFollow(const Call& call, const std::optional<Call>& last) {
 }
 
 bool beatable(const Call& last) {
-    return weakestAfter(last).has_value();
+    return last != *Call::fromDigits("11111");
 }
 
 std::optional<Call> weakestAfter(const std::optional<Call>& last) {

@@ -2,7 +2,6 @@
 
 #include "model/number_text.h"
 #include "opponent/call_planning.h"
-#include "opponent/computer_judgement.h"
 
 #include <algorithm>
 
@@ -21,6 +20,14 @@ std::string callersFixString(const SeatView& view) {
 match::Call callFrom(const ComputerCall& call) {
     return *match::Call::fromPlaces(call.dice);
 }
+
+int optionsKey(RuleOptions options) {
+    return (options.fixAny ? 1 : 0) + (options.fixPermanent ? 2 : 0);
+}
+
+// Positions kept at the most before the oldest are let go: enough for every position of many
+// thousand games, and a bound on what a long run holds.
+constexpr std::size_t kWorkedPositions = 1U << 17;
 
 } // namespace
 
@@ -45,12 +52,35 @@ Action ClassicComputer::decide(const SeatView& view) {
     return Action::doubting();
 }
 
+template <typename Result, typename Key, typename Work>
+const Result& ClassicComputer::worked(std::map<Key, Worked<Result>>& kept, const Key& key,
+                                      Work work) {
+    auto found = kept.find(key);
+    if (found == kept.end()) {
+        if (kept.size() >= kWorkedPositions) {
+            kept.clear();
+        }
+        Worked<Result> done;
+        engineNotes_.keepIn(&done.trace);
+        done.result = work();
+        engineNotes_.keepIn(nullptr);
+        found = kept.emplace(key, std::move(done)).first;
+    }
+    for (const std::string& line : found->second.trace) {
+        notes_.line(line);
+    }
+    return found->second.result;
+}
+
 Action ClassicComputer::answer(const SeatView& view) {
     ++statistics_.turns;
     statistics_.lastBluffSearch = 0;
     const EngineOptions options{view.options.fixAny, view.options.fixPermanent};
     const std::string callString = diceDigits(view.lastCall->places(), EmptyPositions::Zero);
-    const CallJudgement judged = judgeCall(engine_, callString, callersFixString(view), options);
+    const std::string fixString = callersFixString(view);
+    const CallJudgement& judged =
+        worked(judgements_, std::tuple{callString, fixString, optionsKey(view.options)},
+               [&] { return judgeCall(engine_, callString, fixString, options); });
     notes_.line("COMPUTER AI : Fixstring : " + judged.fix + "\tCallstring : " + judged.call +
                 "\tCall Up Prob : " + numberText(judged.callUp.value()));
     notes_.lineWithCallersDice("Exact Dices : ", "\r\n");
@@ -72,8 +102,12 @@ Action ClassicComputer::answer(const SeatView& view) {
 
 Action ClassicComputer::keep(const SeatView& view) {
     const EngineOptions options{view.options.fixAny, view.options.fixPermanent};
-    const std::string hold = chooseHold(engine_, view.lastCall->digits(), view.dice->digits(),
-                                        view.locked.digits(), options);
+    const std::string call = view.lastCall->digits();
+    const std::string dice = view.dice->digits();
+    const std::string locked = view.locked.digits();
+    const std::string& hold =
+        worked(holds_, std::tuple{call, dice, locked, optionsKey(view.options)},
+               [&] { return chooseHold(engine_, call, dice, locked, options); });
     notes_.line("Fixstring : \t" + hold);
     return Action::keeping(*match::Kept::fromDigits(hold));
 }

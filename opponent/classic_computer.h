@@ -5,23 +5,36 @@
 #include "model/history_sink.h"
 #include "model/random_source.h"
 #include "opponent/classic_policy.h"
+#include "opponent/computer_judgement.h"
 #include "opponent/engine/engine.h"
 #include "records/player_files.h"
 
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 namespace quintel {
 
-// The engine's trace goes to the seat's notes.
+// The engine's trace goes to the seat's notes, or, while a result is worked out to be kept, to
+// the lines kept with it.
 class NotesAsHistory : public HistorySink {
 public:
     explicit NotesAsHistory(match::SeatNotes& notes) : notes_(notes) {}
-    void writeLine(std::string_view text) override { notes_.line(text); }
+    void writeLine(std::string_view text) override {
+        if (keeping_ != nullptr) {
+            keeping_->emplace_back(text);
+        } else {
+            notes_.line(text);
+        }
+    }
+    void keepIn(std::vector<std::string>* lines) { keeping_ = lines; }
 
 private:
     match::SeatNotes& notes_;
+    std::vector<std::string>* keeping_ = nullptr;
 };
 
 // The game's own computer. It judges the player's call with the engine and the player's profile,
@@ -51,6 +64,16 @@ public:
     const Statistics& statistics() const { return statistics_; }
 
 private:
+    // What the engine worked out for a position, with the trace it wrote meanwhile: the engine is
+    // a function of the position, so a position met again is answered from what was kept, and its
+    // trace written again.
+    template <typename Result> struct Worked {
+        Result result;
+        std::vector<std::string> trace;
+    };
+    template <typename Result, typename Key, typename Work>
+    const Result& worked(std::map<Key, Worked<Result>>& kept, const Key& key, Work work);
+
     match::Action answer(const match::SeatView& view);
     match::Action keep(const match::SeatView& view);
     match::Action call(const match::SeatView& view);
@@ -62,6 +85,10 @@ private:
     Form1 engine_;
     const Profile* profile_;
     Statistics statistics_;
+    // By the call, the fixed dice as read and the options.
+    std::map<std::tuple<std::string, std::string, int>, Worked<CallJudgement>> judgements_;
+    // By the call, the dice as they lie, the locked dice and the options.
+    std::map<std::tuple<std::string, std::string, std::string, int>, Worked<std::string>> holds_;
 };
 
 } // namespace quintel

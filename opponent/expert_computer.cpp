@@ -68,7 +68,7 @@ double ExpertComputer::trustChance(const CallToAnswer& made, const SeatView& vie
     const std::string kept = orDash(diceDigits(solver::callDigits(policy_.counts(made.kept))));
     notes_.line("EXPERT AI : Callstring : " + callText + "\tLast Call : " + last +
                 "\tFixstring : " + kept);
-    if (const auto stage = policy_.stageTrust(made.lastCall, made.kept)) {
+    if (const auto& stage = stageTrust(made.lastCall, made.kept)) {
         const double chance = stage->trust[static_cast<std::size_t>(made.call)];
         notes_.line("Player's Stage Value : " + numberText(stage->value) +
                     "\tTrust Chance : " + numberText(chance));
@@ -78,6 +78,20 @@ double ExpertComputer::trustChance(const CallToAnswer& made, const SeatView& vie
     notes_.line("Player's Stage Value : -\tTrust Chance : " +
                 numberText(ExpertPolicy::kNoStageTrust));
     return ExpertPolicy::kNoStageTrust;
+}
+
+const std::optional<ExpertPolicy::StageTrust>& ExpertComputer::stageTrust(int lastCall, int kept) {
+    // Enough for the stages of many games; a bound on what a long run holds.
+    constexpr std::size_t kStagesKept = 4096;
+    const auto key = std::pair{lastCall, kept};
+    auto found = stages_.find(key);
+    if (found == stages_.end()) {
+        if (stages_.size() >= kStagesKept) {
+            stages_.clear();
+        }
+        found = stages_.emplace(key, policy_.stageTrust(lastCall, kept)).first;
+    }
+    return found->second;
 }
 
 Action ExpertComputer::answer(const SeatView& view) {

@@ -4,8 +4,11 @@
 #include "model/random_source.h"
 #include "opponent/expert_policy.h"
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quintel {
 
@@ -40,9 +43,14 @@ private:
     match::Action callAfterThrow(const match::SeatView& view);
     match::Action handOver(const std::string& dice, int call, const std::string& fix);
 
+    // The chances of trust of a stage, worked out once for the stages met again (the opening's,
+    // above all, in every game).
+    const std::optional<ExpertPolicy::StageTrust>& stageTrust(int lastCall, int kept);
+
     ExpertPolicy policy_;
     RandomSource& random_;
     match::SeatNotes& notes_;
+    std::map<std::pair<int, int>, std::optional<ExpertPolicy::StageTrust>> stages_;
 };
 
 } // namespace quintel

@@ -4,6 +4,7 @@
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "opponent/call_planning.h"
+#include "opponent/engine/engine.h"
 #include "solver/best_response.h"
 
 #include <algorithm>
@@ -169,22 +170,13 @@ match::Action ScriptedPlayer::decide(const match::SeatView& view) {
 }
 
 double chanceCallHolds(std::string_view fix, std::string_view call) {
-    const FaceCounts needed = countFaceDigits(call);
-    const FaceCounts kept = countFaceDigits(fix);
-    const int thrown = kDiceCount - static_cast<int>(fix.size());
-    int throws = 1;
-    for (int i = 0; i < thrown; ++i) {
-        throws *= kFaces;
+    if (covers(countFaceDigits(fix), countFaceDigits(call))) {
+        return 1.0;
     }
-    int holding = 0;
-    for (int code = 0; code < throws; ++code) {
-        FaceCounts counts = kept;
-        for (int i = 0, rest = code; i < thrown; ++i, rest /= kFaces) {
-            ++counts[static_cast<std::size_t>(rest % kFaces + 1)];
-        }
-        holding += covers(counts, needed) ? 1 : 0;
-    }
-    return static_cast<double>(holding) / throws;
+    // The engine counts the throws by outcome classes; it gives kept dice that already hold the
+    // call no chance, which is why they are answered above.
+    static const Form1 engine;
+    return engine.Prob2(fix, call).value();
 }
 
 std::string ScriptedPlayer::call(const TableView& view) {

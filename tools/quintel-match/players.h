@@ -73,7 +73,7 @@ private:
 };
 
 // The chance that five dice, of which `fix` are kept and the rest thrown, hold every die of
-// `call`: counted over every throw.
+// `call`.
 double chanceCallHolds(std::string_view fix, std::string_view call);
 
 } // namespace quintel::arena
