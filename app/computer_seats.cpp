@@ -1,6 +1,8 @@
 #include "app/computer_seats.h"
 
+#include "app/engine_seat.h"
 #include "opponent/classic_computer.h"
+#include "opponent/engine_player.h"
 #include "opponent/expert_computer.h"
 #include "solver/data_file.h"
 
@@ -17,6 +19,22 @@ std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolde
         return installed;
     }
     return QUINTEL_SOLVED_DATA;
+}
+
+std::string_view recordName(Opponent opponent) {
+    switch (opponent) {
+    case Opponent::Expert:
+        return "expert";
+    case Opponent::Engine:
+        return "engine";
+    case Opponent::Classic:
+        break;
+    }
+    return "classic";
+}
+
+std::string engineHistoryLine(std::string_view engineName) {
+    return "Opponent : Engine " + std::string(engineName);
 }
 
 ComputerSeats::ComputerSeats(std::filesystem::path solvedFolder)
@@ -53,8 +71,35 @@ ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options,
         }
         problem = "The Expert cannot play: " + problem + ". The classic computer plays instead.";
     }
+    if (chosen == Opponent::Engine) {
+        if (engine_ && !engine_->gone()) {
+            engine_->onFault(context.engineFault);
+            engine_->noteTo(context.notes);
+            seated_ = std::make_unique<EngineSeat>(*engine_, context.random, context.notes,
+                                                   context.profile);
+            return {seated_.get(), Opponent::Engine, {}};
+        }
+        problem = engine_ ? "The engine '" + engine_->name() +
+                                "' no longer plays. The classic computer plays instead."
+                          : "No engine was given. The classic computer plays instead.";
+    }
     seated_ = std::make_unique<ClassicComputer>(context.random, context.notes, context.profile);
     return {seated_.get(), Opponent::Classic, problem};
+}
+
+std::string ComputerSeats::startEngine(const std::string& command,
+                                       std::chrono::milliseconds moveTime) {
+    seated_.reset();
+    engine_ = std::make_unique<EnginePlayer>(command, moveTime);
+    std::string problem = engine_->startProblem();
+    if (!problem.empty()) {
+        engine_.reset();
+    }
+    return problem;
+}
+
+std::string ComputerSeats::engineName() const {
+    return engine_ ? engine_->name() : std::string();
 }
 
 } // namespace quintel

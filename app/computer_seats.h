@@ -8,11 +8,22 @@
 #include "solver/solved_game.h"
 
 #include <array>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace quintel {
+
+class EnginePlayer;
+struct EngineFault;
+
+// The name the record gives the opponent: "classic", "expert" or "engine".
+std::string_view recordName(Opponent opponent);
+// The history's line after the options line when an outside engine plays.
+std::string engineHistoryLine(std::string_view engineName);
 
 // The folder of the solved games: the installed copy beside an installed program
 // (PREFIX/share/quintel/solved for PREFIX/bin/quintel), else the source tree's.
@@ -33,15 +44,24 @@ public:
         RandomSource& random;
         match::SeatNotes& notes;
         const Profile* profile = nullptr;
+        // Told of each fault of an outside engine at the seat.
+        std::function<void(const EngineFault&)> engineFault = {};
     };
     struct Seated {
         match::Player* computer = nullptr;
         Opponent opponent = Opponent::Classic;
         std::string problem; // why the Expert could not play; empty when it does or was not chosen
     };
-    // A fresh computer for each sign-in: the Expert when it is chosen, the classic computer
-    // otherwise and when the Expert's solved game cannot be read. It plays until the next seat.
+    // A fresh computer for each sign-in: the Expert or the outside engine when it is chosen, the
+    // classic computer otherwise and when the Expert's solved game cannot be read or the engine
+    // no longer plays. It plays until the next seat.
     Seated seat(Opponent chosen, RuleOptions options, const Context& context);
+
+    // Starts the outside engine that sign-ins may choose, for the whole run, and greets it; why
+    // it cannot play, if it cannot (then no engine is offered).
+    std::string startEngine(const std::string& command, std::chrono::milliseconds moveTime);
+    // The name the engine gave; empty when none plays.
+    std::string engineName() const;
 
     const std::filesystem::path& solvedFolder() const { return solvedFolder_; }
     // The solved game of the options, read once; nothing when it cannot be read (`problem` says
@@ -51,6 +71,7 @@ public:
 private:
     std::filesystem::path solvedFolder_;
     std::array<std::shared_ptr<const solver::SolvedGame>, 4> solved_; // by options
+    std::unique_ptr<EnginePlayer> engine_;
     std::unique_ptr<match::Player> seated_;
 };
 

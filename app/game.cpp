@@ -2,6 +2,7 @@
 
 #include "app/computer_seats.h"
 #include "model/counters.h"
+#include "opponent/engine_player.h"
 #include "records/player_files.h"
 
 #include <utility>
@@ -58,6 +59,8 @@ bool Game::signIn(const WelcomeChoice& choice) {
     // Only the Expert is named: a stay with the classic computer keeps the file it always had.
     if (expert) {
         history.writeLine(kExpertHistoryLine);
+    } else if (opponentName == recordName(Opponent::Engine)) {
+        history.writeLine(engineHistoryLine(seats->engineName()));
     }
     history.writeLine("");
     return true;
@@ -67,15 +70,27 @@ bool Game::seatComputer(Opponent chosen) {
     if (seats == nullptr) {
         return false;
     }
-    const ComputerSeats::Seated seated =
-        seats->seat(chosen, match.options(), {random, *this, &profile});
+    const ComputerSeats::Seated seated = seats->seat(
+        chosen, match.options(),
+        {random, *this, &profile, [this](const EngineFault& fault) { engineFault(fault); }});
     if (!seated.problem.empty()) {
         messages.inform(seated.problem);
     }
     computer = seated.computer;
-    const bool expert = seated.opponent == Opponent::Expert;
-    opponentName = expert ? "expert" : "classic";
-    return expert;
+    opponentName = recordName(seated.opponent);
+    return seated.opponent == Opponent::Expert;
+}
+
+void Game::engineFault(const EngineFault& fault) {
+    std::string text = "The " + fault.message + ".";
+    if (fault.losesGame) {
+        text += " It loses this game.";
+    }
+    if (fault.gone) {
+        text += " The classic computer takes its seat.";
+        opponentName = recordName(Opponent::Classic);
+    }
+    messages.inform(text);
 }
 
 void Game::startGame() {

@@ -23,6 +23,7 @@
 namespace quintel {
 
 class ComputerSeats;
+struct EngineFault;
 
 // One running game: the table's rules of play, the player who signed in with their files, the
 // computer's seat and the single instances of the screens. The history file, the record, the
@@ -143,6 +144,9 @@ private:
         Game& game_;
     };
 
+    // Tells the player what an outside engine did wrong; the classic computer replaces one that
+    // ended.
+    void engineFault(const EngineFault& fault);
     void saveProfileFigures(const Profile& figures);
     void runComputer();
 

@@ -1,5 +1,6 @@
 #include "app/computer_seats.h"
 #include "app/game.h"
+#include "app/program_arguments.h"
 #include "desktop/info_windows.h"
 #include "desktop/last_sign_in.h"
 #include "desktop/qt_message_boxes.h"
@@ -12,9 +13,25 @@
 #include <QFile>
 #include <QSettings>
 
+#include <chrono>
 #include <filesystem>
+#include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
 
 int main(int argc, char* argv[]) {
+    // Read before Qt starts, so that --help and a mistyped option need no display.
+    const auto read = quintel::readProgramArguments({argv + 1, argv + argc});
+    if (const auto* refused = std::get_if<std::string>(&read)) {
+        std::cerr << "quintel: " << *refused << "\n" << quintel::programUsage();
+        return 2;
+    }
+    const auto& arguments = std::get<quintel::ProgramArguments>(read);
+    if (arguments.help) {
+        std::cout << quintel::programUsage();
+        return 0;
+    }
     // Past the file-size limit a write then fails, and the game tells the player and plays on.
     quintel::files::ignoreFileSizeSignal();
     QApplication app(argc, argv);
@@ -36,6 +53,12 @@ int main(int argc, char* argv[]) {
     // The computer's seats, for the whole run; each sign-in seats the one the player chose.
     quintel::ComputerSeats seats(quintel::solvedDataFolder(programFolder));
     game.seats = &seats;
+    // An outside engine is started and greeted now, and offered by the name it gives.
+    std::string engineProblem;
+    if (arguments.engine) {
+        engineProblem = seats.startEngine(*arguments.engine, std::chrono::milliseconds(5000));
+        game.formWelcome.engineName = seats.engineName();
+    }
 
     // The last sign-in's name and options, and each window's size and place, from this run or an
     // earlier one.
@@ -57,5 +80,9 @@ int main(int argc, char* argv[]) {
 
     game.start();
     windows.refresh();
+    if (!engineProblem.empty()) {
+        std::cerr << "quintel: " << engineProblem << "\n";
+        messages.inform("The " + engineProblem + ". The welcome screen offers the two computers.");
+    }
     return QApplication::exec();
 }

@@ -28,8 +28,11 @@ public:
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
     // Where the player's files are kept, so they can be found outside the game.
     Control lblFolder;
-    // The opponent, beside the options: two option buttons in a frame of their own.
-    Control fraOpponent, optClassic, optExpert;
+    // The opponent, beside the options: option buttons in a frame of their own, the third only
+    // when an outside engine is offered.
+    Control fraOpponent, optClassic, optExpert, optEngine;
+    // The outside engine offered beside the two computers, by the name it gave; empty for none.
+    std::string engineName;
 
     // What the screen puts in its boxes whenever it loads: the design state until a sign-in,
     // then what that sign-in chose, so a returning player only has to press OK.

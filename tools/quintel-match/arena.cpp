@@ -3,9 +3,11 @@
 #include "app/computer_seats.h"
 #include "app/game.h"
 #include "game_line.h"
+#include "match/player_hooks.h"
 #include "model/message_boxes.h"
 #include "opponent/classic_computer.h"
 #include "opponent/classic_opponent.h"
+#include "opponent/engine_player.h"
 #include "opponent/expert_computer.h"
 #include "opponent/expert_model.h"
 #include "rule_check.h"
@@ -57,6 +59,8 @@ private:
 bool isComputer(std::string_view name) {
     return name == "classic" || name == "expert";
 }
+
+constexpr std::string_view kEnginePrefix = "engine:";
 
 // What the two seats are played by, made once for the run.
 struct Players {
@@ -134,6 +138,7 @@ private:
     void seatPlayers();
     std::unique_ptr<match::Player> scripted(std::string_view name, std::uint64_t seed,
                                             const solver::BestResponse* best);
+    std::unique_ptr<match::Player> engine(std::string_view name, match::SeatNotes& notes);
     std::unique_ptr<match::Player> computerAtPlayersSeat(std::string_view name);
     void signIn();
     void playThroughTheTable();
@@ -149,6 +154,8 @@ private:
     RuleCheck checks_;
     GameLines lines_{[this](const std::string& line) { config_.gameLine(line); }};
     std::unique_ptr<match::Player> human_;
+    // An engine at the player's seat hears of each game as the computer's seat does.
+    std::optional<match::PlayerHooks> humanHooks_;
     std::unique_ptr<match::Player> computer_;
     // A computer at the player's seat draws from a source of its own.
     RandomSource playersRandom_;
@@ -228,6 +235,24 @@ std::unique_ptr<match::Player> Arena::computerAtPlayersSeat(std::string_view nam
     }
     return std::make_unique<ClassicComputer>(playersRandom_, noNotes_, nullptr);
 }
+// An engine's refused answer loses it the game and play goes on; an engine that ended stops the
+// run.
+std::unique_ptr<match::Player> Arena::engine(std::string_view name, match::SeatNotes& notes) {
+    auto player = std::make_unique<EnginePlayer>(std::string(name.substr(kEnginePrefix.size())),
+                                                 config_.moveTime);
+    player->noteTo(notes);
+    if (!player->startProblem().empty()) {
+        fault(player->startProblem());
+    }
+    player->onFault([this](const EngineFault& problem) {
+        if (problem.gone) {
+            fault(problem.message);
+        } else {
+            report_.refusals.push_back(problem.message);
+        }
+    });
+    return player;
+}
 
 // The computer's seat is the game's: a computer is seated by the sign-in, as the player chooses
 // it, and writes its notes to the history. The best response reckons with a computer that has
@@ -236,6 +261,10 @@ void Arena::seatPlayers() {
     const std::uint64_t humanSeed = config_.seed * 0x9E3779B97F4A7C15ULL + 1;
     if (config_.policy()) {
         human_ = scripted(config_.human, humanSeed, players_.best ? &*players_.best : nullptr);
+    } else if (config_.human.starts_with(kEnginePrefix)) {
+        human_ = engine(config_.human, noNotes_);
+        humanHooks_.emplace(*human_, Seat::Human);
+        game_.match.addListener(*humanHooks_);
     } else {
         human_ = computerAtPlayersSeat(config_.human);
     }
@@ -244,6 +273,10 @@ void Arena::seatPlayers() {
     } else if (players_.best && config_.computerName == "classic") {
         computer_ = std::make_unique<ClassicComputer>(random_, game_, nullptr);
         game_.computer = computer_.get();
+    } else if (config_.computerName.starts_with(kEnginePrefix)) {
+        computer_ = engine(config_.computerName, game_);
+        game_.computer = computer_.get();
+        game_.opponentName = "engine";
     } else if (!isComputer(config_.computerName)) {
         computer_ = scripted(config_.computerName, humanSeed + 1, nullptr);
         game_.computer = computer_.get();

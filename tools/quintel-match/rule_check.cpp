@@ -55,11 +55,18 @@ void RuleCheck::callMade(const match::Match& /*match*/, const match::CallRecord&
     }
 }
 
-void RuleCheck::gameDecided(const match::Match& /*match*/, const GameOutcome& outcome) {
+void RuleCheck::gameDecided(const match::Match& match, const GameOutcome& outcome) {
     checkDice(outcome.dice, "the challenge");
     const bool held = covers(countFaceDigits(outcome.dice), countFaceDigits(outcome.call));
     if (outcome.call != lastCall_) {
         fault("the challenged call " + outcome.call + " is not the last call " + lastCall_);
+    }
+    if (outcome.forfeit) {
+        // The seat to move gave the game up (an engine's refused answer): nothing was challenged.
+        if (outcome.winner == match.toMove()) {
+            fault("the seat that gave the game up won it");
+        }
+        return;
     }
     if ((outcome.winner == outcome.challenger) == held) {
         fault("the dice " + outcome.dice + (held ? " hold " : " do not hold ") + outcome.call +
