@@ -68,8 +68,9 @@ EnginePlayer::EnginePlayer(const std::string& command, milliseconds moveTime)
 
 EnginePlayer::~EnginePlayer() {
     if (process_ && !gone_) {
+        // An engine that no longer reads is not waited for: it is killed all the same.
         process_->writeLine(protocol::writeRequest({.kind = protocol::RequestKind::Quit}),
-                            moveTime_);
+                            std::chrono::milliseconds(100));
     }
 }
 
