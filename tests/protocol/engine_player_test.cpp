@@ -28,7 +28,7 @@ arena::ArenaConfig matchAgainst(const std::string& engine, const TempFolder& fol
     config.human = "honest";
     config.computerName = "engine:" + engine;
     config.dataFolder = folder.path();
-    config.moveTime = 200ms;
+    config.moveTime = 500ms;
     return config;
 }
 
@@ -59,7 +59,7 @@ TEST(EngineAtTheTable, ARefusedAnswerLosesThatGameAndThePlayGoesOn) {
         {"weak-call", "answered \"call ", " does not beat "},
         {"keep-not-held", "answered \"keep ", " are not among the dice held, "},
         // Late: its answer comes after the next "newgame" was sent, and is passed over.
-        {"slow --slow 600", "gave no answer to \"", "\" within 200 ms"},
+        {"slow --slow 1500", "gave no answer to \"", "\" within 500 ms"},
     };
     for (const auto& [fault, start, reason] : cases) {
         SCOPED_TRACE(fault);
