@@ -35,7 +35,7 @@ build() { # folder, cmake options...
 # the test command.
 fuzz() {
     local target
-    for target in player_name console_line profile_load; do
+    for target in player_name console_line profile_load data_file; do
         mkdir -p "build-clang/corpus/$target"
         echo "Fuzzing $target for 20 s"
         "build-clang/fuzz/fuzz_$target" -max_total_time=20 -print_final_stats=1 \
