@@ -160,14 +160,14 @@ struct TurnCase {
     std::string call;
 };
 
-class RealTurnAgainstPolicy : public testing::TableTest,
-                              public ::testing::WithParamInterface<TurnCase> {
+class RealTurnAgainstPolicyLong : public testing::TableTest,
+                                  public ::testing::WithParamInterface<TurnCase> {
 protected:
-    RealTurnAgainstPolicy() { game.computer = &opponent; }
+    RealTurnAgainstPolicyLong() { game.computer = &opponent; }
     ComputerOpponent opponent;
 };
 
-TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
+TEST_P(RealTurnAgainstPolicyLong, HoldAndCallFollowTheExactDistribution) {
     const TurnCase& turn = GetParam();
     signIn(turn.options.fixAny, turn.options.fixPermanent);
     const ClassicPolicy policy(turn.options);
@@ -218,7 +218,7 @@ TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, RealTurnAgainstPolicy,
+    Positions, RealTurnAgainstPolicyLong,
     ::testing::Values(
         // A pair of aces not among the dice: nothing kept, and bluffs about half the time.
         TurnCase{{}, "65432", "", "11"},
