@@ -94,7 +94,8 @@ TEST_F(SignIn, ASecondSignInTakesTheNextHistoryFileAndReloadsTheProfile) {
     game.state.ProfileCount.fill(99);
     game.state.ProfileScore.fill(99);
     signIn("Ann");
-    EXPECT_EQ(folder.names(), (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt"}));
+    EXPECT_EQ(folder.names(),
+              (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt", ".quintel-profile.lock"}));
     EXPECT_EQ(game.state.ProfileCount, (ProfileCounters{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 99}));
     EXPECT_EQ(game.state.ProfileScore, (ProfileCounters{0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 99}));
     stop();
@@ -168,7 +169,7 @@ TEST_F(SignIn, TheEmptyNameIsAPlayerLikeAnyOther) {
     EXPECT_EQ(game.state.PlayerNames[0], "");
     EXPECT_TRUE(game.formStart.shown());
     game.SaveProfile();
-    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt"}));
+    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt", ".quintel-profile.lock"}));
 }
 
 } // namespace

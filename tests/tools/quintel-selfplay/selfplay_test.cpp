@@ -3,12 +3,15 @@
 
 #include "app/game.h"
 #include "opponent/engine/engine.h"
+#include "records/player_files.h"
+#include "testing/table_fixture.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 
 namespace quintel::arena {
 namespace {
@@ -124,10 +127,37 @@ TEST(Arena, KeepsThePlayersFilesInTheGivenFolder) {
     config.policy = Policy::Cautious;
     config.dataFolder = folder.path();
     ASSERT_TRUE(runArena(config).faults.empty());
-    EXPECT_EQ(folder.names(),
-              (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt", "record.sqlite"}));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt",
+                                                     "record.sqlite", ".quintel-profile.lock"}));
     const std::string history = folder.read("Arena_0.txt");
     EXPECT_EQ(history.rfind("Arena HISTORY\r\n\r\n\r\nCOMPUTER AI : ", 0), 0u) << history;
+}
+
+// A game signed in before an arena run on the same folder, saving its profile after it, adds what
+// its own stay changed to the run's profile instead of writing over it.
+class GameAndArena : public testing::TableTest {};
+
+constexpr std::string_view kArenaPlayer = "Arena"; // whom the arena signs in
+
+TEST_F(GameAndArena, AGameSavingAfterARunKeepsWhatTheRunLearnt) {
+    signIn(false, false, std::string(kArenaPlayer));
+    ArenaConfig config;
+    config.games = 30;
+    config.policy = Policy::Bluffer;
+    config.dataFolder = folder.path();
+    const ArenaReport report = runArena(config);
+    ASSERT_TRUE(report.faults.empty() && report.writeFailures.empty());
+    ProfileSnapshot expected = storedProfile(folder.path(), kArenaPlayer);
+    ASSERT_GT(std::accumulate(expected.counts.begin(), expected.counts.end(), 0), 0);
+
+    state.ProfileCount[3] += 2;
+    state.ProfileScore[3] += 1;
+    game.SaveProfile();
+    expected.counts[3] += 2;
+    expected.scores[3] += 1;
+    const ProfileSnapshot saved = storedProfile(folder.path(), kArenaPlayer);
+    EXPECT_EQ(saved.counts, expected.counts);
+    EXPECT_EQ(saved.scores, expected.scores);
 }
 
 // A computer seat that breaks the rules in the way it is told, then challenges.
