@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
         for (const std::string& problem : report.recordProblems) {
             std::cerr << "quintel-selfplay: " << problem << "\n";
         }
-        return report.faults.empty() && report.writeFailures.empty() ? 0 : 1;
+        return report.faults.empty() && report.writeFailures.empty() && !report.recordFailed ? 0
+                                                                                             : 1;
     } catch (const std::exception& error) {
         std::cerr << "quintel-selfplay: " << error.what() << "\n";
         return 1;
