@@ -80,8 +80,11 @@ def check_json(path):
 
 def check_csv(path):
     problems = []
-    with open(path, newline="", encoding="utf-8") as file:
-        rows = list(csv.reader(file))
+    try:
+        with open(path, newline="", encoding="utf-8") as file:
+            rows = list(csv.reader(file))
+    except UnicodeDecodeError as error:
+        return [f"the CSV export is not UTF-8: {error}"]
     if len(rows) != 21 or any(len(row) != 13 for row in rows):
         return [f"the CSV export has {len(rows)} rows of {sorted({len(r) for r in rows})} fields,"
                 " not 21 of 13"]
