@@ -91,15 +91,27 @@ void GameRows::clear() {
     rows_.clear();
     names_.clear();
     numbers_.clear();
+    recent_.fill(kNoName);
 }
 
 std::uint32_t GameRows::nameNumber(std::string_view name) {
-    if (const auto found = numbers_.find(name); found != numbers_.end()) {
-        return found->second;
+    // Most games of a record name the player and the computer of the games before them.
+    for (const std::uint32_t recent : recent_) {
+        if (recent < names_.size() && names_[recent] == name) {
+            return recent;
+        }
     }
-    const auto number = static_cast<std::uint32_t>(names_.size());
-    names_.emplace_back(name);
-    numbers_.emplace(names_.back(), number);
+    const auto found = numbers_.find(name);
+    std::uint32_t number = 0;
+    if (found != numbers_.end()) {
+        number = found->second;
+    } else {
+        number = static_cast<std::uint32_t>(names_.size());
+        names_.emplace_back(name);
+        numbers_.emplace(names_.back(), number);
+    }
+    recent_[nextRecent_] = number;
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
     return number;
 }
 

@@ -65,9 +65,12 @@ private:
             return std::hash<std::string_view>{}(name);
         }
     };
+    static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
     std::vector<Row> rows_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, std::uint32_t, NameHash, std::equal_to<>> numbers_;
+    std::array<std::uint32_t, 2> recent_{kNoName, kNoName};
+    std::size_t nextRecent_ = 0;
 };
 
 // The player's games and wins up to a game, and the win rate of the games just before it.
