@@ -330,6 +330,12 @@ std::variant<HeaderLine, std::string> parseHeader(std::string_view line) {
     line.remove_prefix(kName.size());
     const std::string_view version = line.substr(0, line.find(' '));
     if (version != kFormatVersion) {
+        const bool number =
+            !version.empty() && version.size() < 10 &&
+            std::ranges::all_of(version, [](char c) { return c >= '0' && c <= '9'; });
+        if (!number) {
+            return notOurs;
+        }
         return "is of format " + std::string(version) + ", not " + std::string(kFormatVersion) +
                " as this program reads";
     }
@@ -368,14 +374,19 @@ std::variant<HeaderLine, std::string> parseHeader(std::string_view line) {
                       *size};
 }
 
+// Bytes, or why they cannot be had.
+using BytesOrProblem = std::variant<std::string, std::string>;
+
+BytesOrProblem problem(std::string why) {
+    return BytesOrProblem(std::in_place_index<1>, std::move(why));
+}
+
 // The payload of the compressed bytes, or why it cannot be had. The size is checked against the
 // compressed bytes before anything is allocated: zlib packs at most 1032 bytes into one.
-std::variant<std::string, std::string> uncompressed(std::string_view packed,
-                                                    const HeaderLine& header) {
+BytesOrProblem uncompressed(std::string_view packed, const HeaderLine& header) {
     constexpr std::size_t kDeflateRatio = 1032;
     if (header.size > kMostPayloadBytes || header.size / kDeflateRatio > packed.size()) {
-        return std::variant<std::string, std::string>(
-            std::in_place_index<1>, "is damaged: its header gives a size its contents cannot have");
+        return problem("is damaged: its header gives a size its contents cannot have");
     }
     std::string payload(header.size, '\0');
     uLongf payloadSize = static_cast<uLongf>(header.size);
@@ -385,10 +396,9 @@ std::variant<std::string, std::string> uncompressed(std::string_view packed,
         payloadSize != header.size ||
         crc32(0L, reinterpret_cast<const Bytef*>(payload.data()),
               static_cast<uInt>(payload.size())) != header.crc) {
-        return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                      "is damaged: its checksum does not match");
+        return problem("is damaged: its checksum does not match");
     }
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(payload));
+    return BytesOrProblem(std::in_place_index<0>, std::move(payload));
 }
 
 bool isChance(double value) {
@@ -446,31 +456,35 @@ std::optional<std::string> readUpTo(int descriptor, std::size_t limit) {
     return bytes;
 }
 
+// Why an open file is no data file to read, judged by what it is and its size, or nothing.
+std::optional<std::string> notADataFile(const struct stat& status) {
+    if (S_ISDIR(status.st_mode)) {
+        return "is a folder, not a file";
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return "is not a regular file";
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMostDataFileBytes) {
+        return "is " + std::to_string(status.st_size) + " bytes long, more than the " +
+               std::to_string(kMostDataFileBytes >> 20) + " MB a solved game's data file may have";
+    }
+    return std::nullopt;
+}
+
 // The whole of a regular file of at most kMostDataFileBytes, or why it cannot be had. It is opened
 // without blocking, so that a pipe under the name cannot hang the reader, and a file larger than
 // the bound is refused before any of it is read.
-using BytesOrProblem = std::variant<std::string, std::string>;
-
-BytesOrProblem problem(std::string why) {
-    return BytesOrProblem(std::in_place_index<1>, std::move(why));
-}
-
 BytesOrProblem fileBytes(const std::filesystem::path& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         return problem(systemReason());
     }
     struct stat status {};
-    BytesOrProblem result = problem("is not a regular file");
+    BytesOrProblem result = problem("");
     if (::fstat(descriptor, &status) != 0) {
         result = problem(systemReason());
-    } else if (S_ISDIR(status.st_mode)) {
-        result = problem("is a folder, not a file");
-    } else if (!S_ISREG(status.st_mode)) {
-    } else if (static_cast<std::uintmax_t>(status.st_size) > kMostDataFileBytes) {
-        result = problem("is " + std::to_string(status.st_size) + " bytes long, more than the " +
-                         std::to_string(kMostDataFileBytes >> 20) +
-                         " MB a solved game's data file may have");
+    } else if (auto refused = notADataFile(status)) {
+        result = problem(std::move(*refused));
     } else if (auto bytes = readUpTo(descriptor, static_cast<std::size_t>(status.st_size))) {
         result = bytes->size() > static_cast<std::size_t>(status.st_size)
                      ? problem("grew while it was read")
