@@ -6,17 +6,14 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <variant>
 
 namespace quintel::solver {
@@ -431,69 +428,54 @@ std::optional<std::string> unsoundFigures(const SolvedGame::Parts& parts) {
     return std::nullopt;
 }
 
-std::string systemReason() {
-    return std::string("cannot be read (") + std::strerror(errno) + ")";
-}
-
-// Up to `limit` bytes of what the descriptor reads, and whether there was more.
-std::optional<std::string> readUpTo(int descriptor, std::size_t limit) {
-    std::string bytes(limit + 1, '\0');
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(descriptor, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return std::nullopt;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
+// Why the entry at `path` is no data file to read, judged by what it is and its size, or nothing.
+// Judged before it is opened: a pipe under the name would hang the reader, and a sparse file of
+// gigabytes take a minute to read.
+std::optional<std::string> notADataFile(const std::filesystem::path& path, std::uintmax_t& size) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) {
+        return "cannot be read (" + error.message() + ")";
     }
-    bytes.resize(got);
-    return bytes;
-}
-
-// Why an open file is no data file to read, judged by what it is and its size, or nothing.
-std::optional<std::string> notADataFile(const struct stat& status) {
-    if (S_ISDIR(status.st_mode)) {
+    if (std::filesystem::is_directory(status)) {
         return "is a folder, not a file";
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (!std::filesystem::is_regular_file(status)) {
         return "is not a regular file";
     }
-    if (static_cast<std::uintmax_t>(status.st_size) > kMostDataFileBytes) {
-        return "is " + std::to_string(status.st_size) + " bytes long, more than the " +
+    size = std::filesystem::file_size(path, error);
+    if (error) {
+        return "cannot be read (" + error.message() + ")";
+    }
+    if (size > kMostDataFileBytes) {
+        return "is " + std::to_string(size) + " bytes long, more than the " +
                std::to_string(kMostDataFileBytes >> 20) + " MB a solved game's data file may have";
     }
     return std::nullopt;
 }
 
-// The whole of a regular file of at most kMostDataFileBytes, or why it cannot be had. It is opened
-// without blocking, so that a pipe under the name cannot hang the reader, and a file larger than
-// the bound is refused before any of it is read.
+// The whole of a regular file of at most kMostDataFileBytes, or why it cannot be had.
 BytesOrProblem fileBytes(const std::filesystem::path& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
-        return problem(systemReason());
+    std::uintmax_t size = 0;
+    if (auto refused = notADataFile(path, size)) {
+        return problem(std::move(*refused));
     }
-    struct stat status {};
-    BytesOrProblem result = problem("");
-    if (::fstat(descriptor, &status) != 0) {
-        result = problem(systemReason());
-    } else if (auto refused = notADataFile(status)) {
-        result = problem(std::move(*refused));
-    } else if (auto bytes = readUpTo(descriptor, static_cast<std::size_t>(status.st_size))) {
-        result = bytes->size() > static_cast<std::size_t>(status.st_size)
-                     ? problem("grew while it was read")
-                     : BytesOrProblem(std::in_place_index<0>, std::move(*bytes));
-    } else {
-        result = problem(systemReason());
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return problem("cannot be read");
     }
-    ::close(descriptor);
-    return result;
+    // One byte past its size tells a file that grew since it was judged. A read error sets the
+    // stream's bad bit instead of throwing from the stream buffer.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return problem("cannot be read");
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > size) {
+        return problem("grew while it was read");
+    }
+    return BytesOrProblem(std::in_place_index<0>, std::move(bytes));
 }
 
 } // namespace
@@ -526,7 +508,7 @@ std::string dataFileBytes(const SolvedGame& game, double tolerance, std::string_
 std::optional<std::string> writeDataFile(const std::filesystem::path& path, const SolvedGame& game,
                                          double tolerance, std::string_view command) {
     std::filesystem::path temporary = path;
-    temporary += ".part-" + std::to_string(::getpid());
+    temporary += ".part-" + std::to_string(std::random_device()());
     std::error_code ignored;
     try {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -587,9 +569,9 @@ LoadedGame readDataFile(const std::filesystem::path& path) {
             return refused;
         }
         return readDataBytes(std::get<0>(bytes), path.string());
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception& error) {
         LoadedGame refused;
-        refused.error = path.string() + " cannot be read: there is not enough memory for it";
+        refused.error = path.string() + " cannot be read (" + error.what() + ")";
         return refused;
     }
 }
