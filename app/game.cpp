@@ -138,8 +138,14 @@ void Game::SaveProfile() {
 }
 
 void Game::saveProfileFigures(const Profile& figures) {
-    if (auto problem = saveProfile(dataFolder, playerName(), figures.counts, figures.scores)) {
+    // Only what this stay changed is added to the profile as it is now, so another program's
+    // saves since the sign-in stay; once saved, it is not added again.
+    if (auto problem = saveProfileChanges(dataFolder, playerName(),
+                                          {profileAtSignIn_.counts, profileAtSignIn_.scores},
+                                          {figures.counts, figures.scores})) {
         tellFileProblem(*problem);
+    } else {
+        profileAtSignIn_ = figures;
     }
 }
 

@@ -18,9 +18,9 @@ public:
 
     explicit GamesTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void setGames(std::vector<GameRow> games);
-    const std::vector<GameRow>& games() const { return games_; }
-    std::int64_t gameId(int row) const { return games_.at(static_cast<std::size_t>(row)).id; }
+    void setGames(GameRows games);
+    const GameRows& games() const { return games_; }
+    std::int64_t gameId(int row) const { return games_.id(static_cast<std::size_t>(row)); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,7 +29,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<GameRow> games_;
+    GameRows games_;
 };
 
 } // namespace quintel

@@ -184,7 +184,7 @@ void StatisticsWindow::reload() {
     statistics_.diceAllTime = diceFigures({});
     labels_[Problem]->hide();
     const std::filesystem::path path = RecordBook::pathIn(dataFolder_);
-    if (std::filesystem::exists(path)) {
+    if (std::error_code unseen; std::filesystem::exists(path, unseen)) {
         try {
             RecordBook book(path, false);
             statistics_ = gatherStatistics(book, scope_);

@@ -160,6 +160,20 @@ ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_vie
     return load;
 }
 
+Profile storedProfile(const std::filesystem::path& dataFolder, std::string_view name) {
+    Profile stored;
+    if (playerNameProblem(name)) {
+        return stored;
+    }
+    const std::optional<files::BoundedRead> read =
+        files::readAtMost(profilePath(dataFolder, name), kProfileReadLimit);
+    if (read) {
+        readCounters(read->complete ? std::string_view(read->bytes) : wholeLines(read->bytes),
+                     stored.counts, stored.scores);
+    }
+    return stored;
+}
+
 std::optional<std::string> profileLoadMessage(const ProfileLoad& load) {
     if (!load.damaged) {
         return std::nullopt;

@@ -113,6 +113,12 @@ TEST_F(StatisticsWindowTest, AnEmptyFolderShowsEmptyChartsThatSaySo) {
     EXPECT_TRUE(window.figuresText().contains("All games: no games"));
 }
 
+TEST_F(StatisticsWindowTest, AFolderNameTheSystemRefusesShowsNoGames) {
+    StatisticsWindow window(folder.path() / std::string(300, 'x'), {}, messages);
+    EXPECT_EQ(window.gamesView().model()->rowCount(), 0);
+    EXPECT_TRUE(window.figuresText().contains("All games: no games"));
+}
+
 TEST_F(StatisticsWindowTest, ExportWritesTheSelectedGamesOnly) {
     StatisticsWindow window(folder.path(), {}, messages);
     ASSERT_EQ(window.gamesView().model()->rowCount(), 3);
@@ -121,7 +127,7 @@ TEST_F(StatisticsWindowTest, ExportWritesTheSelectedGamesOnly) {
     EXPECT_EQ(window.exportSelected(ExportFormat::Csv, QString::fromStdString(csv.string())), 2);
     const std::string text = fileText(csv);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << text;
-    EXPECT_NE(text.find("\nAnn,"), std::string::npos);
+    EXPECT_NE(text.find("\n\"Ann\","), std::string::npos);
     EXPECT_EQ(text.find("Bob"), std::string::npos);
 
     // Through the button, to the file the player chose.

@@ -160,15 +160,15 @@ struct TurnCase {
     std::string call;
 };
 
-class RealTurnAgainstPolicy : public testing::TableTest,
-                              public ::testing::WithParamInterface<TurnCase> {
+class RealTurnAgainstPolicyLong : public testing::TableTest,
+                                  public ::testing::WithParamInterface<TurnCase> {
 protected:
-    RealTurnAgainstPolicy() { game.computer = &opponent; }
+    RealTurnAgainstPolicyLong() { game.computer = &opponent; }
     // A computer that never learns: the profile's correction stays out of reach.
     ClassicComputer opponent{random, game, nullptr};
 };
 
-TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
+TEST_P(RealTurnAgainstPolicyLong, HoldAndCallFollowTheExactDistribution) {
     const TurnCase& turn = GetParam();
     signIn(turn.options.fixAny, turn.options.fixPermanent);
     const ClassicPolicy policy(turn.options);
@@ -209,7 +209,7 @@ TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, RealTurnAgainstPolicy,
+    Positions, RealTurnAgainstPolicyLong,
     ::testing::Values(
         // A pair of aces not among the dice: nothing kept, and bluffs about half the time.
         TurnCase{{}, "65432", "", "11"},

@@ -126,6 +126,20 @@ TEST(RecordBookReview, ARecordFromBeforeTheReviewOpensAndKeepsNewGamesWhole) {
             "INSERT INTO calls VALUES(1, 1, 0, '2', '');");
     }
     RecordBook book(path, false);
+    // Upgraded to this program's version, after a copy of the record as it was.
+    sqlite::Statement version = book.database().prepare("PRAGMA user_version");
+    version.step();
+    EXPECT_EQ(version.integer(0), RecordBook::kVersion);
+    sqlite::Database copy(folder.path() / "record.sqlite.backup-v0",
+                          sqlite::Database::Reading::shared);
+    sqlite::Statement copied = copy.prepare(
+        "SELECT (SELECT count(*) FROM games), (SELECT count(*) FROM sqlite_master), user_version "
+        "FROM pragma_user_version");
+    ASSERT_TRUE(copied.step());
+    EXPECT_EQ(copied.integer(0), 1);
+    EXPECT_EQ(copied.integer(1), 2) << "games and calls only";
+    EXPECT_EQ(copied.integer(2), 0);
+
     const std::optional<GameRecord> old = book.game(1);
     ASSERT_TRUE(old.has_value());
     EXPECT_EQ(old->calls, (std::vector<RecordedCall>{{Seat::Human, "2", ""}}));

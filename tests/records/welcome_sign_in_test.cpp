@@ -92,7 +92,8 @@ TEST_F(SignIn, ASecondSignInTakesTheNextHistoryFileAndReloadsTheProfile) {
     game.profile.counts.fill(99);
     game.profile.scores.fill(99);
     signIn("Ann");
-    EXPECT_EQ(folder.names(), (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt"}));
+    EXPECT_EQ(folder.names(),
+              (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt", ".quintel-profile.lock"}));
     EXPECT_EQ(game.profile.counts, (ProfileCounters{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 99}));
     EXPECT_EQ(game.profile.scores, (ProfileCounters{0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 99}));
     stop();
@@ -166,7 +167,7 @@ TEST_F(SignIn, TheEmptyNameIsAPlayerLikeAnyOther) {
     EXPECT_EQ(game.logs.names[0], "");
     EXPECT_TRUE(game.formStart.shown());
     game.SaveProfile();
-    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt"}));
+    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt", ".quintel-profile.lock"}));
 }
 
 } // namespace

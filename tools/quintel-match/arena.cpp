@@ -181,6 +181,7 @@ ArenaReport Arena::run() {
     }
     // A run stopped in the middle of a game leaves the file open; closing it may still fail.
     game_.history.close();
+    report_.recordFailed = game_.record.gamesLost() > 0;
     report_.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     for (const match::Player* player : {game_.computer, human_.get()}) {

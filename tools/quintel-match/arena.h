@@ -67,6 +67,10 @@ struct ArenaReport {
     std::vector<std::string> notices;
     // Answers of an outside engine that the table refused; the engine lost each of those games.
     std::vector<std::string> refusals;
+    // A decided game could not be kept in the record of a data folder given to the run (read-only,
+    // not a file): the run goes on as the game does, and ends with status 1 as for a file that
+    // cannot be written.
+    bool recordFailed = false;
     bool interrupted = false;
     // The best-response policy: the chance of winning that its tables promise, and the seconds
     // they took to work out before the first game.

@@ -3,7 +3,8 @@
 # player's file that cannot be written ends the run with status 1 and a message naming the file.
 #
 # usage: arena_files_test.sh QUINTEL_SELFPLAY CASE
-#   CASE: temporary-folder, file-size-limit, full-disk, unsaved-profile
+#   CASE: temporary-folder, file-size-limit, full-disk, unsaved-profile, record-read-only,
+#         record-folder, record-link
 # Exits 77 (skipped) when the case needs a small tmpfs and this machine cannot mount one.
 set -uo pipefail
 
@@ -29,6 +30,12 @@ expect_write_failure() { # status, file the message must name
     [ "$status" -eq 1 ] || fail "exit status $status, not 1"
     grep -qF "could not be written" "$work/err" || fail "no word of the failed write"
     grep -qF "$1" "$work/err" || fail "the message does not name $1"
+}
+
+expect_record_failure() {
+    [ "$status" -eq 1 ] || fail "exit status $status, not 1, for a record that cannot be written"
+    grep -qF "cannot be recorded in $work/data/record.sqlite" "$work/err" ||
+        fail "no word of the record"
 }
 
 # A small tmpfs of these options on $work/disk for the command, in a mount namespace of its own.
@@ -85,6 +92,34 @@ unsaved-profile)
     need_small_disk
     run on_small_disk size=1m,nr_inodes=2 "$arena" --games 3 "${play[@]}" --data "$work/disk"
     expect_write_failure "ArenaProfile.txt"
+    ;;
+record-read-only)
+    # A record the arena may not write (immutable, which holds for root too): the run stops with
+    # status 1, and SQLite leaves no empty log files beside it.
+    mkdir "$work/data"
+    run "$arena" --games 2 "${play[@]}" --data "$work/data"
+    [ "$status" -eq 0 ] || fail "the first run ended with $status"
+    chattr +i "$work/data/record.sqlite" 2>/dev/null || {
+        echo "SKIP: the immutable flag cannot be set here"
+        exit 77
+    }
+    trap 'chattr -i "$work/data/record.sqlite"; rm -rf "$work"' EXIT
+    run "$arena" --games 20 "${play[@]}" --data "$work/data"
+    expect_record_failure
+    for log in record.sqlite-wal record.sqlite-shm; do
+        [ ! -e "$work/data/$log" ] || fail "the run left $log behind"
+    done
+    ;;
+record-folder | record-link)
+    mkdir -p "$work/data" "$work/elsewhere"
+    if [ "$case" = record-folder ]; then
+        mkdir "$work/data/record.sqlite"
+    else
+        ln -s "$work/elsewhere/record.sqlite" "$work/data/record.sqlite"
+    fi
+    run "$arena" --games 20 "${play[@]}" --data "$work/data"
+    expect_record_failure
+    [ -z "$(ls -A "$work/elsewhere")" ] || fail "the run wrote through the link"
     ;;
 *)
     echo "unknown case $case" >&2

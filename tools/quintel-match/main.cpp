@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
                       << " could not be written\n";
             return 1;
         }
-        return report.faults.empty() && report.writeFailures.empty() ? 0 : 1;
+        return report.faults.empty() && report.writeFailures.empty() && !report.recordFailed ? 0
+                                                                                             : 1;
     } catch (const std::exception& error) {
         std::cerr << "quintel-match: " << error.what() << "\n";
         return 1;

@@ -30,6 +30,7 @@ void add(ArenaReport& total, const ArenaReport& part) {
         to->insert(to->end(), from->begin(), from->end());
     }
     total.interrupted = total.interrupted || part.interrupted;
+    total.recordFailed = total.recordFailed || part.recordFailed;
     if (part.bestResponse) {
         total.bestResponse = part.bestResponse;
         total.tableSeconds = std::max(total.tableSeconds, part.tableSeconds);

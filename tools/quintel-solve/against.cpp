@@ -30,7 +30,8 @@ int againstExpert(RuleOptions options, const std::filesystem::path& solvedFile, 
         return 2;
     }
     if (loaded.game->options() != options || loaded.game->variant() != solver::kRealGame) {
-        out << "error: " << solvedFile.string() << " holds another game\n";
+        out << "error: " << solvedFile.string() << " holds another game than the "
+            << optionWords(options) << " game of 5 dice of 6 faces\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();

@@ -7,7 +7,7 @@
 //   quintel-solve --options WORD --against classic|expert [--out FILE]   the best player's chance
 //                                             against that computer (the Expert plays FILE)
 //
-// --faces F and --dice N solve a reduced variant of the game.
+// --faces F and --dice N solve a reduced variant of the game, into the file --out names.
 #include "against.h"
 #include "model/number_text.h"
 #include "model/rule_options.h"
@@ -16,6 +16,8 @@
 
 #include <charconv>
 #include <chrono>
+#include <cmath>
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -49,6 +51,21 @@ template <class Number> std::optional<Number> numberWord(std::string_view word) 
         return std::nullopt;
     }
     return value;
+}
+
+// The default files are the real game's, which the Expert plays and the program installs: a
+// reduced variant never takes their place, and the computers are only measured in the real game.
+std::optional<std::string> variantProblem(const Arguments& arguments) {
+    if (arguments.variant == kRealGame) {
+        return std::nullopt;
+    }
+    if (!arguments.against.empty()) {
+        return "--against measures the computers in the whole game: no --faces or --dice with it";
+    }
+    if (arguments.out.empty() && !(arguments.query && arguments.solve)) {
+        return "a reduced variant (--faces, --dice) has a file of its own: name it with --out FILE";
+    }
+    return std::nullopt;
 }
 
 std::optional<Arguments> parseArguments(int argc, char** argv) {
@@ -85,8 +102,9 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
             take();
         } else if (word == "--tolerance") {
             const auto tolerance = numberWord<double>(value);
-            if (!tolerance || *tolerance <= 0) {
-                std::cerr << "quintel-solve: --tolerance must be a positive number\n";
+            if (!tolerance || !std::isfinite(*tolerance) || *tolerance <= 0) {
+                std::cerr << "quintel-solve: --tolerance must be a positive number, not '" << value
+                          << "'\n";
                 return std::nullopt;
             }
             arguments.settings.tolerance = *tolerance;
@@ -106,6 +124,10 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
     }
     if (!arguments.optionsGiven || !isSupported(arguments.variant)) {
         std::cerr << kUsage;
+        return std::nullopt;
+    }
+    if (const auto problem = variantProblem(arguments)) {
+        std::cerr << "quintel-solve: " << *problem << "\n";
         return std::nullopt;
     }
     if (arguments.out.empty()) {
@@ -162,6 +184,12 @@ int query(const Arguments& arguments) {
                   << optionWords(loaded.game->options()) << "\n";
         return 2;
     }
+    if (const Variant held = loaded.game->variant(); held != arguments.variant) {
+        std::cerr << "quintel-solve: " << arguments.out << " holds the variant of " << held.faces
+                  << " faces and " << held.dice << " dice; ask with --faces " << held.faces
+                  << " --dice " << held.dice << "\n";
+        return 2;
+    }
     return runSolveConsole(*loaded.game, std::cin, std::cout);
 }
 
@@ -172,8 +200,14 @@ int main(int argc, char** argv) {
     if (!arguments) {
         return 2;
     }
-    if (!arguments->against.empty()) {
-        return solve::runAgainst(arguments->against, arguments->options, arguments->out, std::cout);
+    try {
+        if (!arguments->against.empty()) {
+            return solve::runAgainst(arguments->against, arguments->options, arguments->out,
+                                     std::cout);
+        }
+        return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
+    } catch (const std::exception& error) {
+        std::cerr << "quintel-solve: " << error.what() << "\n";
+        return 1;
     }
-    return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
 }

@@ -3,6 +3,8 @@
 
 #include "app/game.h"
 #include "opponent/engine/engine.h"
+#include "records/player_files.h"
+#include "testing/table_fixture.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numeric>
 
 namespace quintel::arena {
 namespace {
@@ -198,10 +201,37 @@ TEST(Arena, KeepsThePlayersFilesInTheGivenFolder) {
     config.human = "cautious";
     config.dataFolder = folder.path();
     ASSERT_TRUE(runArena(config).faults.empty());
-    EXPECT_EQ(folder.names(),
-              (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt", "record.sqlite"}));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"ArenaProfile.txt", "Arena_0.txt",
+                                                     "record.sqlite", ".quintel-profile.lock"}));
     const std::string history = folder.read("Arena_0.txt");
     EXPECT_EQ(history.rfind("Arena HISTORY\r\n\r\n\r\nCOMPUTER AI : ", 0), 0u) << history;
+}
+
+// A game signed in before a run on the same folder, saving its profile after it, adds what its
+// own stay changed to the run's profile instead of writing over it.
+class GameAndArena : public testing::TableTest {};
+
+constexpr std::string_view kArenaPlayer = "Arena"; // whom the runner signs in
+
+TEST_F(GameAndArena, AGameSavingAfterARunKeepsWhatTheRunLearnt) {
+    signIn(false, false, std::string(kArenaPlayer));
+    ArenaConfig config;
+    config.games = 30;
+    config.human = "bluffer";
+    config.dataFolder = folder.path();
+    const ArenaReport report = runArena(config);
+    ASSERT_TRUE(report.faults.empty() && report.writeFailures.empty());
+    Profile expected = storedProfile(folder.path(), kArenaPlayer);
+    ASSERT_GT(std::accumulate(expected.counts.begin(), expected.counts.end(), 0), 0);
+
+    game.profile.counts[3] += 2;
+    game.profile.scores[3] += 1;
+    game.SaveProfile();
+    expected.counts[3] += 2;
+    expected.scores[3] += 1;
+    const Profile saved = storedProfile(folder.path(), kArenaPlayer);
+    EXPECT_EQ(saved.counts, expected.counts);
+    EXPECT_EQ(saved.scores, expected.scores);
 }
 
 // What the game tells the player and plays on after is a notice, not a broken rule.
