@@ -55,31 +55,35 @@ TEST(EngineInTheRunner, TellsRefusalsOnStandardErrorAndStopsWhenTheEngineEnds) {
 }
 
 // Either seat may be an engine: here the test engine opens every game against the classic
-// computer and the Expert played as engines, and every game follows the rules.
+// computer and the Expert played as engines, through the table and through the screens, and
+// every game follows the rules.
 TEST(EngineInTheRunner, EnginesPlayBothSeatsAndTheComputersPlayAsEngines) {
     for (const std::string opponent : {"classic", "expert"}) {
-        SCOPED_TRACE(opponent);
-        TempFolder folder;
-        const std::string log = (folder / "requests.log").string();
-        const RunOutput both =
-            runMatch(folder, "--games 30 --seed 4 --options both --human " +
-                                 engineSeat(kEngine + " --log " + log) + " --computer " +
-                                 engineSeat(kEnginePlayer + " --opponent " + opponent));
-        EXPECT_EQ(both.exitCode, 0) << both.err;
-        EXPECT_EQ(both.err, "");
-        EXPECT_NE(both.out.find("games 30,"), std::string::npos) << both.out;
-        const std::string requests = folder.read("requests.log");
-        std::size_t newGames = 0;
-        std::size_t results = 0;
-        for (std::size_t at = 0; (at = requests.find("newgame both\n", at)) != std::string::npos;
-             ++at) {
-            ++newGames;
+        for (const std::string path : {"", " --through-screens"}) {
+            SCOPED_TRACE(opponent + path);
+            TempFolder folder;
+            const std::string log = (folder / "requests.log").string();
+            const RunOutput both =
+                runMatch(folder, "--games 30 --seed 4 --options both --human " +
+                                     engineSeat(kEngine + " --log " + log) + " --computer " +
+                                     engineSeat(kEnginePlayer + " --opponent " + opponent) + path);
+            EXPECT_EQ(both.exitCode, 0) << both.err;
+            EXPECT_EQ(both.err, "");
+            EXPECT_NE(both.out.find("games 30,"), std::string::npos) << both.out;
+            const std::string requests = folder.read("requests.log");
+            std::size_t newGames = 0;
+            std::size_t results = 0;
+            for (std::size_t at = 0;
+                 (at = requests.find("newgame both\n", at)) != std::string::npos; ++at) {
+                ++newGames;
+            }
+            for (std::size_t at = 0; (at = requests.find("\nresult ", at)) != std::string::npos;
+                 ++at) {
+                ++results;
+            }
+            EXPECT_EQ(newGames, 30U);
+            EXPECT_EQ(results, 30U);
         }
-        for (std::size_t at = 0; (at = requests.find("\nresult ", at)) != std::string::npos; ++at) {
-            ++results;
-        }
-        EXPECT_EQ(newGames, 30U);
-        EXPECT_EQ(results, 30U);
     }
 }
 

@@ -298,6 +298,14 @@ void Arena::signIn() {
         return;
     }
     seatPlayers();
+    // Through the screens the sign-in has started the first game before the players were seated
+    // here: they are told of it now, before its first call.
+    if (game_.match.inPlay()) {
+        human_->gameStarted(Seat::Human, game_.match.options());
+        if (computer_) {
+            computer_->gameStarted(Seat::Computer, game_.match.options());
+        }
+    }
 }
 
 void Arena::playThroughTheTable() {

@@ -51,14 +51,43 @@ std::optional<std::string> ScreenPlayer::act(match::Player& player) {
         table.XTrust.click();
         return std::nullopt;
     case match::ActionKind::Resign:
-        return "the player gave the game up; the screens offer no way to";
+        // No button gives a game up: a player whose answer could not be taken hands it to the
+        // table as the screens hand their actions over.
+        table.act(action);
+        return std::nullopt;
     case match::ActionKind::Keep:
         break;
     }
-    if (!action.keep.places) {
-        return "the player kept dice the table cannot mark";
+    if (action.keep.places) {
+        return keep(*action.keep.places);
     }
-    return keep(*action.keep.places);
+    if (auto places = placesKeeping(action.keep.dice)) {
+        return keep(*places);
+    }
+    return "the player kept " + action.keep.dice.digits() + ", which the table cannot mark";
+}
+
+// The places that keep `kept` as the table lays the dice out: dice locked by Fix Permanent first,
+// then dice the player may keep, each face taken from the left. Nothing when the dice lack them.
+std::optional<std::array<bool, kDiceCount>>
+ScreenPlayer::placesKeeping(const match::Kept& kept) const {
+    const match::Dice& dice = game_.match.dice();
+    const match::ChangeLayout layout = game_.match.changeLayout();
+    FaceCounts wanted = kept.counts();
+    std::array<bool, kDiceCount> places{};
+    for (const match::DieChoice choice : {match::DieChoice::Locked, match::DieChoice::Free}) {
+        for (std::size_t i = 0; i < kDiceCount; ++i) {
+            int& left = wanted[static_cast<std::size_t>(dice[i])];
+            if (layout[i] == choice && left > 0) {
+                places[i] = true;
+                --left;
+            }
+        }
+    }
+    if (wanted != FaceCounts{}) {
+        return std::nullopt;
+    }
+    return places;
 }
 
 std::optional<std::string> ScreenPlayer::call(const match::Call& call) {

@@ -31,6 +31,7 @@ public:
 private:
     std::optional<std::string> call(const match::Call& call);
     std::optional<std::string> keep(const std::array<bool, kDiceCount>& kept);
+    std::optional<std::array<bool, kDiceCount>> placesKeeping(const match::Kept& kept) const;
 
     Game& game_;
 };
