@@ -3,6 +3,7 @@
 #include "desktop/game_review_window.h"
 #include "desktop/games_table_model.h"
 #include "desktop/statistics_charts.h"
+#include "desktop/window_opening.h"
 
 #include <QChart>
 #include <QChartView>
@@ -342,6 +343,7 @@ GameReviewWindow* StatisticsWindow::reviewGame(int row) {
     }
     review_ = new GameReviewWindow(std::move(*game), id, appraiser, this);
     review_->setAttribute(Qt::WA_DeleteOnClose);
+    fitAndCentre(*review_, this);
     review_->show();
     review_->raise();
     review_->activateWindow();

@@ -11,8 +11,10 @@
 # high-resolution look, opening the call dialog by its key. Then, under the openbox window
 # manager on a full HD screen (where the windows open at twice the design): a whole game with the
 # keyboard alone, the table resized to three times its design, closed from its frame, and opened
-# again at that size. Between them, a game against the Expert with the coach shown (it reads the
-# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER.
+# again at that size; then on a 1366 x 768 screen with the same settings, where every window must
+# fit whole. Between them, a game against the Expert with the coach shown (it reads the
+# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER. With E2E_KEEP=1 in the
+# environment the work folder, with the programs' output and files, is left for a look.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
@@ -57,7 +59,7 @@ stop_program() {
 cleanup() {
     stop_program
     stop_display
-    rm -rf "$work"
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 
@@ -398,4 +400,8 @@ start_display 1920x1080
 start_window_manager
 log "Xvfb on $DISPLAY, 1920 x 1080, with openbox"
 window_manager_game
+start_display 1366x768
+start_window_manager
+log "Xvfb on $DISPLAY, 1366 x 768, with openbox"
+smaller_screen_game
 log "passed in $(($(date +%s) - started))s"
