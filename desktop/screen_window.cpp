@@ -1,6 +1,7 @@
 #include "desktop/screen_window.h"
 
 #include "desktop/accessible_names.h"
+#include "desktop/call_log_widget.h"
 #include "desktop/design_scale.h"
 #include "desktop/scaled_area.h"
 #include "desktop/status_line_widget.h"
@@ -13,6 +14,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -264,6 +266,28 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
                             false, false, TextFit::Wrap});
     }
     applyTabOrder();
+    if (style_.logsInStep) {
+        linkLogScrolling();
+    }
+}
+
+void ScreenWindow::linkLogScrolling() {
+    std::vector<QScrollBar*> bars;
+    for (const Entry& entry : entries_) {
+        if (auto* log = qobject_cast<CallLogWidget*>(entry.widget)) {
+            bars.push_back(log->verticalScrollBar());
+        }
+    }
+    for (QScrollBar* bar : bars) {
+        for (QScrollBar* other : bars) {
+            // What the player does to one (wheel, drag, arrows, page) the other follows; each
+            // keeps its newest line in view on its own as the lines come.
+            if (other != bar) {
+                connect(bar, &QScrollBar::actionTriggered, other,
+                        [bar, other] { other->setValue(bar->sliderPosition()); });
+            }
+        }
+    }
 }
 
 void ScreenWindow::mirror(const Entry& entry) {

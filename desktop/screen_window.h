@@ -48,6 +48,8 @@ public:
         // with the whole text as the hover hint, rather than shrunk: the players' names, the
         // folder of their files. Empty for none.
         std::string elidedLabel = {};
+        // Whether the window's logs scroll together, line for line (the call and fix logs).
+        bool logsInStep = false;
     };
 
     explicit ScreenWindow(Screen& screen, Style style, QWidget* parent = nullptr);
@@ -128,6 +130,7 @@ private:
     void rescale();
     bool takesTyping(const QObject* widget) const;
     void applyTabOrder();
+    void linkLogScrolling();
     void forwardClick(const Control& control);
     void forwardEdit(const Control& control, std::string text);
     bool forwardKey(const QKeyEvent& event);

@@ -39,7 +39,8 @@ ScreenWindow::Style tableStyle() {
     return {.pictureFill = QColor(red, green, blue),
             .dialog = false,
             .dieButtons = "Dice",
-            .elidedLabel = "lblName"};
+            .elidedLabel = "lblName",
+            .logsInStep = true};
 }
 
 std::function<void()> orExitLoop(std::function<void()> quit) {

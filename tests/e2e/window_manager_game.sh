@@ -183,15 +183,20 @@ expect_on_screen() { # window id, what
     log "$2 on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
 }
 
-# The player of the full HD screen, with the same settings and files, on a 1366 x 768 screen: the
-# table kept at three times its design no longer fits and is scaled down; every window, message
-# box and reading window opens whole on the screen.
+# The settings and files of the full HD screen on a 1366 x 768 screen: the table kept at three
+# times its design no longer fits and is scaled down; every window, message box and reading window
+# opens whole on the screen. A player with a long name signs in: the logs show it cut short, each
+# call on one line, and the history keeps it whole.
+long_player="Maximiliane-Alexandrina von Hohenberg"
+
 smaller_screen_game() {
     local welcome table dialog box window
     start_program 1 openbox
     wait_for 30 "the welcome screen on the smaller screen" has_window WELCOME NORMAL
     welcome=$(window_of WELCOME NORMAL)
     expect_on_screen "$welcome" "the welcome screen"
+    press ctrl+a
+    xdotool type --delay 20 "$long_player"
     press Return
     wait_for 30 "the table on the smaller screen" has_window Quintel NORMAL
     table=$(window_of Quintel NORMAL)
@@ -223,6 +228,8 @@ smaller_screen_game() {
     answer_box Return "the verdict"
     answer_box Return "the result"
     answer_box n "Continue ? "
+    grep -qaxF "$(printf '%s Call: 66\r' "$long_player")" "$program_folder/${long_player}_0.txt" ||
+        fail "the history does not keep the long name whole in the line of its call"
     box=$(message_box)
     expect_on_screen "$box" "the tally's message box"
     shoot root small-tally.png
@@ -235,8 +242,8 @@ smaller_screen_game() {
     pointer_click $((X + 20)) $((Y + 10))
     sleep 0.5
     press Down Down Down Return
-    wait_for 10 "the statistics window" has_window "Statistics of $player" NORMAL
-    window=$(window_of "Statistics of $player" NORMAL)
+    wait_for 10 "the statistics window" has_window "Statistics of $long_player" NORMAL
+    window=$(window_of "Statistics of $long_player" NORMAL)
     sleep 0.5
     expect_on_screen "$window" "the statistics window"
     press ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
