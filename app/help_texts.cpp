@@ -1,5 +1,7 @@
 #include "app/help_texts.h"
 
+#include "table/form_start.h"
+
 #include <array>
 
 #ifndef QUINTEL_VERSION
@@ -19,6 +21,7 @@ constexpr std::array kKeys{
     KeyHelp{"Table", "Esc", "Keep the dice as they are (Cancel)"},
     KeyHelp{"Table", "T", "Trust the last call"},
     KeyHelp{"Table", "X", "Do not trust the last call (XTrust)"},
+    KeyHelp{"Table", kCoachKey, "Show or hide the coach"},
     KeyHelp{"Call", "1 to 6", "Add one die of that face to the call"},
     KeyHelp{"Call", "Return", "Send the call (OK)"},
     KeyHelp{"Call", "Esc", "Close without calling (Cancel)"},
@@ -26,9 +29,9 @@ constexpr std::array kKeys{
 
 HelpSection windowsSection() {
     return {"The three windows",
-            {"Welcome: type your name, tick the rule options you want and press OK. The computer "
-             "keeps a profile of your calls under your name; the top line says in which folder "
-             "your files are.",
+            {"Welcome: type your name, tick the rule options you want, choose the computer you "
+             "play against and press OK. The computer keeps a profile of your calls under your "
+             "name; the top line says in which folder your files are.",
              "Table: your dice are the five buttons in the middle. The call log on the left lists "
              "every call of the game, the fix log beside it the dice each caller kept. The "
              "figures at the top right are the games you have won and played.",
@@ -47,6 +50,38 @@ HelpSection turnSection() {
              "and press Roll, or Cancel to keep them; then you must call higher.",
              "After each game you are asked whether to continue. Stopping saves your profile and "
              "shows how many games you played and won."}};
+}
+
+HelpSection computersSection() {
+    return {"The two computers",
+            {"Classic judges every call with the exact chances of the dice and learns your "
+             "habits: the profile of your calls tells it how often you bluff. Help, Your profile "
+             "shows what it has learnt.",
+             "The Expert plays the solved game: in every position it calls, trusts and throws in "
+             "the proportions of the game's equilibrium, the best mix of bluffs and honest calls "
+             "against any player. It does not learn, and cannot be beaten in the long run by "
+             "reading its habits. If its solved game cannot be read, the classic computer plays "
+             "instead and a message says why."}};
+}
+
+HelpSection coachSection() {
+    return {"The coach",
+            {"At the table, press A or choose Coach in the Help menu: below the status line the "
+             "coach shows, for every action open to you now, your chance of winning the game if "
+             "both players play the solved game from here on. Against the classic computer the "
+             "best action may differ.",
+             "The coach is off when you sign in. A game in which you used it is marked so in its "
+             "history and in the record of games."}};
+}
+
+HelpSection statisticsSection() {
+    return {"Statistics",
+            {"Help, Statistics shows the record of your games: games and wins with a moving win "
+             "rate, the win rates by rule options and by computer with their 95 % intervals, "
+             "calls and challenges, and whether the dice fall as fair dice do.",
+             "The Games tab lists every game. Review steps through one game call by call and "
+             "shows what the computer weighed; Export writes the selected games, or all of them "
+             "when none is selected, as CSV or JSON."}};
 }
 
 HelpSection keysSection() {
@@ -68,7 +103,9 @@ std::span<const KeyHelp> keyboardShortcuts() {
 }
 
 HelpPage helpPage() {
-    return {"Playing Quintel", {windowsSection(), turnSection(), keysSection()}};
+    return {"Playing Quintel",
+            {windowsSection(), turnSection(), computersSection(), coachSection(),
+             statisticsSection(), keysSection()}};
 }
 
 HelpPage aboutPage() {

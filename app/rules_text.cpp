@@ -23,7 +23,9 @@ HelpSection handsSection() {
 
 HelpSection callsSection() {
     return {"Calls",
-            {"The player to move looks at the dice, hidden from the other player, and calls a "
+            {"You open every game: you throw five fresh dice and make the first call, and the "
+             "computer answers it.",
+             "The player to move looks at the dice, hidden from the other player, and calls a "
              "hand of one to five dice: the call 66 claims that the dice hold at least two "
              "sixes, whatever the other three are.",
              "Each call must beat the last call of the game; the first call may be anything. A "
