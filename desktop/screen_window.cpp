@@ -30,6 +30,11 @@ QRect pixelRect(const Place& place) {
             twipsToPixels(place.height)};
 }
 
+// The menu bar's captions, for the catalogue of texts.
+[[maybe_unused]] constexpr const char* kMenuTexts[] = {QT_TRANSLATE_NOOP("ScreenWindow", "Help"),
+                                                       QT_TRANSLATE_NOOP("ScreenWindow", "Rule"),
+                                                       QT_TRANSLATE_NOOP("ScreenWindow", "About")};
+
 // The controls' font at factor 1, in pixels.
 constexpr int kDesignFontPixels = 11;
 // Indicators grown with the window: the style draws them at one size whatever the widget's, and a
@@ -75,7 +80,10 @@ ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
     client_->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(area_);
     for (const char* caption : kMenuCaptions) {
-        menu_.push_back(menuBar()->addAction(QString::fromUtf8(caption)));
+        QAction* entry = menuBar()->addAction(QCoreApplication::translate("ScreenWindow", caption));
+        // Found by the caption the screens give it, whatever the player's language.
+        entry->setObjectName(QString::fromUtf8(caption));
+        menu_.push_back(entry);
     }
     connect(area_, &ScaledArea::rescaled, this, &ScreenWindow::rescale);
     sync();
@@ -163,7 +171,7 @@ QWidget* ScreenWindow::widgetNamed(std::string_view name, int index) const {
 
 QAction* ScreenWindow::menuAction(const QString& caption) const {
     const auto found = std::find_if(menu_.begin(), menu_.end(), [&](const QAction* action) {
-        return action->text() == caption;
+        return action->objectName() == caption;
     });
     return found == menu_.end() ? nullptr : *found;
 }

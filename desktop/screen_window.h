@@ -69,8 +69,8 @@ public:
     // The widget of the control with this name and array index (-1 for a single control).
     QWidget* widgetNamed(std::string_view name, int index = -1) const;
 
-    // The menu bar entry with this caption ("Help", "Rule", "About"): connect to its `triggered`
-    // to give it an action.
+    // The menu bar entry with this caption ("Help", "Rule", "About", as the screens name them; it
+    // shows in the player's language): connect to its `triggered` to give it an action.
     QAction* menuAction(const QString& caption) const;
 
     // The area that holds the controls, sized from the screen's client width and height at the

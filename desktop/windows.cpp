@@ -87,6 +87,7 @@ void Windows::refresh() {
             window->hide();
         }
     }
+    emit refreshed();
 }
 
 void Windows::afterEvent() {

@@ -68,6 +68,10 @@ public:
     // none is open.
     QWidget* messageOwner() const;
 
+signals:
+    // Every window mirrors its screen as it stands now.
+    void refreshed();
+
 private:
     struct Placement {
         const ScreenWindow* anchor = nullptr;
