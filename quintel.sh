@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and either starts the game (play) or runs every test (test).
+# Installs what is missing, builds, and either starts the game (play), runs every test (test) or
+# packs a Debian package (package).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev
           xvfb xdotool x11-utils imagemagick clang-16 libclang-rt-16-dev
           clang-format-14 zlib1g-dev libglpk-dev openbox libsqlite3-dev qt6-charts-dev
-          libqt6opengl6-dev)
+          libqt6opengl6-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          appstream desktop-file-utils dpkg-dev fakeroot qt6-wayland weston dbus at-spi2-core
+          python3-pyatspi)
 
 install_missing() {
     local missing=()
@@ -46,6 +49,14 @@ fuzz() {
 }
 
 case "${1:-}" in
+package)
+    # A Debian package of the program, in build/package: packing takes what the build installs.
+    install_missing
+    cmake -S . -B build -G Ninja >/dev/null
+    cmake --build build --parallel "$(nproc)" --target quintel
+    (cd build && cpack -G DEB -B package)
+    ls build/package/*.deb
+    ;;
 play)
     install_missing
     build build
@@ -78,7 +89,7 @@ test)
     fuzz
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|package" >&2
     exit 2
     ;;
 esac

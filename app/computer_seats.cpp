@@ -15,7 +15,7 @@ std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolde
     if (programFolder.filename() == "bin" && std::filesystem::is_directory(installed, error)) {
         return installed;
     }
-    return QUINTEL_SOLVED_DATA;
+    return programFolder / "share" / "quintel" / "solved";
 }
 
 ComputerSeats::ComputerSeats(std::filesystem::path solvedFolder)

@@ -19,7 +19,7 @@ set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
 results=${2:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
-solved_folder=${3:-}
+solved_folder=${3:+$(realpath "$3")}
 player=Tester
 
 # Geometry of the screens, in twips, as laid out by the game (15 twips to a pixel at scale 1).
@@ -134,9 +134,10 @@ start_program() { # scale, folder name (default: scale<scale>)
     local folder=$work/${2:-scale$1}
     mkdir -p "$folder"
     cp "$binary" "$folder/quintel"
-    # Settings of its own too: a name kept by an earlier run would be in the name box already.
+    # Settings of its own too: a name kept by an earlier run would be in the name box already. A
+    # copied program finds no solved games beside it: QUINTEL_SOLVED_DIR names them.
     (cd "$folder" && XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
-        exec ./quintel) \
+        QUINTEL_SOLVED_DIR=$solved_folder exec ./quintel) \
         >>"$work/program${2:-$1}.log" 2>&1 &
     program_pid=$!
     program_folder=$folder
