@@ -370,11 +370,24 @@ statistics_and_review() {
     log "statistics and review shown"
 }
 
+# The player chose German in the settings: the menu bar and the help speak it (the screens'
+# captions are the game's own).
 scale_two() {
+    mkdir -p "$work/scale2/config/Quintel"
+    printf '[preferences]\nlanguage=de\n' >"$work/scale2/config/Quintel/Quintel.conf"
     start_program 2
     sign_in "scale2-"
     # The table opens ready for keys: C opens the call dialog.
     open_call_dialog "scale2-" key
+    xdotool key Escape
+    wait_for 10 "the call dialog to close" no_window Call DIALOG
+    # Hilfe, its first entry: the help page, titled in German.
+    measure "$table" "$status_client_height_px"
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Return
+    wait_for 10 "the help page in German" has_window "Quintel spielen" NORMAL
+    shoot_aside "Quintel spielen" scale2-help-de.png
     stop_program
 }
 
