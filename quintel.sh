@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and either starts the game (play) or runs every test (test).
+# Installs what is missing, builds, and either starts the game (play), runs every test (test) or
+# packs a Debian package (package).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the game needs to build, and what its tests need besides.
 play_packages=(g++ cmake ninja-build qt6-base-dev libgl-dev zlib1g-dev libglpk-dev libsqlite3-dev
-               qt6-charts-dev libqt6opengl6-dev)
+               qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+               qt6-translations-l10n)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick
-               clang-16 libclang-rt-16-dev clang-format-14 openbox python3)
+               clang-16 libclang-rt-16-dev clang-format-14 openbox python3 appstream
+               desktop-file-utils dpkg-dev fakeroot qt6-wayland weston dbus at-spi2-core
+               python3-pyatspi)
 
 install_missing() { # packages...
     local missing=()
@@ -47,6 +51,14 @@ fuzz() {
 }
 
 case "${1:-}" in
+package)
+    # A Debian package of the program, in build/package: packing takes what the build installs.
+    install_missing "${play_packages[@]}" dpkg-dev fakeroot
+    cmake -S . -B build -G Ninja >/dev/null
+    cmake --build build --parallel "$(nproc)" --target quintel
+    (cd build && cpack -G DEB -B package)
+    ls build/package/*.deb
+    ;;
 play)
     install_missing "${play_packages[@]}"
     build build -DQUINTEL_WITH_TESTS=OFF
@@ -75,7 +87,7 @@ test)
     fuzz
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|package" >&2
     exit 2
     ;;
 esac

@@ -20,7 +20,7 @@ std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolde
     if (programFolder.filename() == "bin" && std::filesystem::is_directory(installed, error)) {
         return installed;
     }
-    return QUINTEL_SOLVED_DATA;
+    return programFolder / "share" / "quintel" / "solved";
 }
 
 namespace {

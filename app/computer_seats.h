@@ -25,8 +25,10 @@ std::string_view recordName(Opponent opponent);
 // The history's line after the options line when an outside engine plays.
 std::string engineHistoryLine(std::string_view engineName);
 
-// The folder of the solved games: the installed copy beside an installed program
-// (PREFIX/share/quintel/solved for PREFIX/bin/quintel), else the source tree's.
+// The folder of the solved games, found from the program's own folder and nothing compiled in: the
+// installed copy beside an installed program (PREFIX/share/quintel/solved for PREFIX/bin/quintel),
+// else share/quintel/solved in the program's folder, where the build puts a copy, so that a build
+// moved elsewhere still finds its data (or the Expert says which file it could not read).
 std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolder);
 
 // The computers a sign-in may seat, for the whole run. The Expert reads the solved game of the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/coach_texts.h"
 #include "app/game_screen.h"
 #include "forms/control.h"
 #include "match/action.h"
@@ -22,15 +23,6 @@ class ExpertPolicy;
 namespace solver {
 class SolvedGame;
 }
-
-// The history's line after the logs of a game in which the coach was shown.
-inline constexpr std::string_view kCoachHistoryLine = "Coach used";
-// The coach's key on the table.
-inline constexpr std::string_view kCoachKey = "A";
-// What the coach's chances are, for its hover hint.
-inline constexpr std::string_view kCoachHint =
-    "The coach: each chance is the solved game's, both seats playing its equilibrium from here on; "
-    "against the classic computer the best action may differ";
 
 // The table screen: seat names with turn markers, the five dice, the game buttons, the call and
 // fix logs, the figures, the options label and the countdown. It shows the game's table as the

@@ -118,15 +118,17 @@ TEST_F(SeatsAtSignIn, TheExpertIsNamedOnTheLineAfterTheOptions) {
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\nOpponent : Expert\r\n\r\n");
 }
 
-TEST(SolvedDataFolder, AnInstalledProgramReadsItsInstalledCopyAndABuiltOneTheSourceTrees) {
+TEST(SolvedDataFolder, AnInstalledProgramReadsItsInstalledCopyAndABuiltOneTheCopyBesideIt) {
     TempFolder prefix;
     const std::filesystem::path bin = prefix.path() / "bin";
     std::filesystem::create_directories(bin);
-    EXPECT_EQ(solvedDataFolder(bin), std::filesystem::path(QUINTEL_SOLVED_DATA));
+    EXPECT_EQ(solvedDataFolder(bin), bin / "share" / "quintel" / "solved")
+        << "nothing installed: beside the program, where a message will name it";
     std::filesystem::create_directories(prefix.path() / "share" / "quintel" / "solved");
     EXPECT_EQ(solvedDataFolder(bin), prefix.path() / "share" / "quintel" / "solved");
-    EXPECT_EQ(solvedDataFolder(prefix.path() / "build"),
-              std::filesystem::path(QUINTEL_SOLVED_DATA));
+    // A build folder, wherever it was moved: its own copy, never the source tree's.
+    const std::filesystem::path moved = prefix.path() / "elsewhere" / "build";
+    EXPECT_EQ(solvedDataFolder(moved), moved / "share" / "quintel" / "solved");
 }
 
 } // namespace

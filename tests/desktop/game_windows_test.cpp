@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -119,6 +120,26 @@ TEST_F(GameWindowsTest, AfterACallSentWithTheMouseTheKeysPlayAndTheLogsStayUntou
     EXPECT_TRUE(in<QPushButton>(table, "Change_Dice")->isEnabled());
     EXPECT_EQ(callLog->toPlainText(), calls);
     EXPECT_EQ(fixLog->toPlainText(), fixes);
+}
+
+TEST_F(GameWindowsTest, TheCallAndFixLogsScrollTogether) {
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    for (int call = 0; call < 30; ++call) {
+        game.formStart.Text1.caption += "Ann Call: 66\r\n";
+        game.formStart.Text2.caption += "Ann Fix: 6\r\n";
+    }
+    windows.refresh();
+    auto* calls = in<QPlainTextEdit>(table, "Text1")->verticalScrollBar();
+    auto* fixes = in<QPlainTextEdit>(table, "Text2")->verticalScrollBar();
+    ASSERT_GT(calls->maximum(), 10);
+    EXPECT_EQ(calls->value(), calls->maximum()) << "the newest line in view";
+    EXPECT_EQ(fixes->value(), calls->value());
+    calls->triggerAction(QAbstractSlider::SliderPageStepSub);
+    ASSERT_LT(calls->value(), calls->maximum());
+    EXPECT_EQ(fixes->value(), calls->value());
+    fixes->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(calls->value(), 0);
 }
 
 TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {
