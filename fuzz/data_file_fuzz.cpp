@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,10 @@ namespace {
 
 using namespace quintel::solver;
 
-void require(bool property) {
+// Names the broken property's line before the abort, so that a crash found reads at once.
+void require(bool property, std::source_location where = std::source_location::current()) {
     if (!property) {
+        std::fprintf(stderr, "property broken at line %u\n", static_cast<unsigned>(where.line()));
         std::abort();
     }
 }
