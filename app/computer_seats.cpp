@@ -1,8 +1,13 @@
 #include "app/computer_seats.h"
 
-#include "opponent/expert_opponent.h"
+#include "app/engine_seat.h"
+#include "opponent/classic_computer.h"
+#include "opponent/engine_player.h"
+#include "opponent/expert_computer.h"
 #include "solver/data_file.h"
 
+#include <optional>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -15,7 +20,41 @@ std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolde
     if (programFolder.filename() == "bin" && std::filesystem::is_directory(installed, error)) {
         return installed;
     }
-    return QUINTEL_SOLVED_DATA;
+    return programFolder / "share" / "quintel" / "solved";
+}
+
+namespace {
+
+// What a solved game is instead of the game under `options`, or nothing when it is that game.
+std::optional<std::string> otherGame(const solver::SolvedGame& game, RuleOptions options) {
+    const solver::Variant variant = game.variant();
+    if (variant != solver::kRealGame) {
+        return "a game of " + std::to_string(variant.dice) + " dice of " +
+               std::to_string(variant.faces) + " faces, not of the game's 5 dice of 6 faces";
+    }
+    if (game.options() != options) {
+        return "the game under the options " + std::string(optionWords(game.options())) + ", not " +
+               std::string(optionWords(options));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view recordName(Opponent opponent) {
+    switch (opponent) {
+    case Opponent::Expert:
+        return "expert";
+    case Opponent::Engine:
+        return "engine";
+    case Opponent::Classic:
+        break;
+    }
+    return "classic";
+}
+
+std::string engineHistoryLine(std::string_view engineName) {
+    return "Opponent : Engine " + std::string(engineName);
 }
 
 ComputerSeats::ComputerSeats(std::filesystem::path solvedFolder)
@@ -30,28 +69,62 @@ std::shared_ptr<const solver::SolvedGame> ComputerSeats::solvedGame(RuleOptions 
         return kept;
     }
     const std::filesystem::path path = solvedFolder_ / solver::dataFileName(options);
-    solver::LoadedGame loaded = solver::readDataFile(path);
-    if (!loaded.game) {
-        problem = loaded.error;
-    } else if (loaded.game->options() != options || loaded.game->variant() != solver::kRealGame) {
-        problem = path.string() + " holds another game";
-    } else {
-        kept = std::make_shared<const solver::SolvedGame>(std::move(*loaded.game));
+    // Whatever the file holds, the sign-in goes on: with the classic computer if need be.
+    try {
+        solver::LoadedGame loaded = solver::readDataFile(path);
+        if (!loaded.game) {
+            problem = loaded.error;
+        } else if (const auto other = otherGame(*loaded.game, options)) {
+            problem = path.string() + " holds " + *other;
+        } else {
+            kept = std::make_shared<const solver::SolvedGame>(std::move(*loaded.game));
+        }
+    } catch (const std::exception& error) {
+        problem = path.string() + " cannot be read (" + error.what() + ")";
     }
     return kept;
 }
 
-ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options) {
+ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options,
+                                          const Context& context) {
+    std::string problem;
     if (chosen == Opponent::Expert) {
-        std::string problem;
         if (auto game = solvedGame(options, problem)) {
-            expert_ = std::make_unique<ExpertOpponent>(std::move(game));
-            return {expert_.get(), Opponent::Expert, {}};
+            seated_ =
+                std::make_unique<ExpertComputer>(std::move(game), context.random, context.notes);
+            return {seated_.get(), Opponent::Expert, {}};
         }
-        return {&classic_, Opponent::Classic,
-                "The Expert cannot play: " + problem + ". The classic computer plays instead."};
+        problem = "The Expert cannot play: " + problem + ". The classic computer plays instead.";
     }
-    return {&classic_, Opponent::Classic, {}};
+    if (chosen == Opponent::Engine) {
+        if (engine_ && !engine_->gone()) {
+            engine_->onFault(context.engineFault);
+            engine_->noteTo(context.notes);
+            seated_ = std::make_unique<EngineSeat>(*engine_, context.random, context.notes,
+                                                   context.profile);
+            return {seated_.get(), Opponent::Engine, {}};
+        }
+        problem = engine_ ? "The engine '" + engine_->name() +
+                                "' no longer plays. The classic computer plays instead."
+                          : "No engine was given. The classic computer plays instead.";
+    }
+    seated_ = std::make_unique<ClassicComputer>(context.random, context.notes, context.profile);
+    return {seated_.get(), Opponent::Classic, problem};
+}
+
+std::string ComputerSeats::startEngine(const std::string& command,
+                                       std::chrono::milliseconds moveTime) {
+    seated_.reset();
+    engine_ = std::make_unique<EnginePlayer>(command, moveTime);
+    std::string problem = engine_->startProblem();
+    if (!problem.empty()) {
+        engine_.reset();
+    }
+    return problem;
+}
+
+std::string ComputerSeats::engineName() const {
+    return engine_ ? engine_->name() : std::string();
 }
 
 } // namespace quintel

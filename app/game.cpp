@@ -1,6 +1,8 @@
 #include "app/game.h"
 
 #include "app/computer_seats.h"
+#include "model/counters.h"
+#include "opponent/engine_player.h"
 #include "records/player_files.h"
 
 #include <utility>
@@ -9,59 +11,202 @@ namespace quintel {
 
 Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSource& randomSource)
     : messages(messageBoxes), random(randomSource), dataFolder(std::move(folder)),
-      record(dataFolder), formWelcome(*this), formStart(*this), formCall(*this) {
+      record(dataFolder), match({}, randomSource), formWelcome(*this), formStart(*this),
+      formCall(*this) {
+    logs.names[1] = "AI";
     history.onProblem([this](std::string_view text) { tellFileProblem(text); });
     record.onProblem([this](std::string_view text) { tellFileProblem(text); });
     history.onLine([this](std::string_view text) { record.historyLine(text); });
+    // In this order: the profile counts a call before the computer answers it, the logs hold it
+    // before the table shows them, and the table has shown a decided game before it is recorded.
+    match.addListener(learning_);
+    match.addListener(logs);
+    match.addListener(formStart);
+    match.addListener(recorder_);
 }
+
+Game::~Game() = default;
 
 void Game::start() {
     formWelcome.Show();
+}
+
+bool Game::signIn(const WelcomeChoice& choice) {
+    // Refused before anything changes, so the player can simply type another name.
+    auto refusal = playerNameProblem(choice.name);
+    if (!refusal) {
+        refusal = dataFolderProblem(dataFolder);
+    }
+    if (refusal) {
+        messages.inform(*refusal);
+        return false;
+    }
+    logs.names[0] = choice.name;
+    firstTurnMode = 0;
+    if (auto problem = history.create(dataFolder, choice.name)) {
+        messages.inform(*problem);
+        return false;
+    }
+    removeLeftoverTemporaries(dataFolder);
+    const ProfileLoad load = loadProfile(dataFolder, choice.name, profile.counts, profile.scores);
+    if (auto message = profileLoadMessage(load)) {
+        messages.inform(*message);
+    }
+    match.setOptions({choice.fixAny, choice.fixPermanent});
+    profileLoaded();
+    const bool expert = seatComputer(choice.opponent);
+    history.writeLine(FormWelcome::optionsText(choice.fixAny, choice.fixPermanent));
+    // Only the Expert is named: a stay with the classic computer keeps the file it always had.
+    if (expert) {
+        history.writeLine(kExpertHistoryLine);
+    } else if (opponentName == recordName(Opponent::Engine)) {
+        history.writeLine(engineHistoryLine(seats->engineName()));
+    }
+    history.writeLine("");
+    return true;
 }
 
 bool Game::seatComputer(Opponent chosen) {
     if (seats == nullptr) {
         return false;
     }
-    const ComputerSeats::Seated seated =
-        seats->seat(chosen, {state.FixAnyOption, state.FixPermanentOption});
+    const ComputerSeats::Seated seated = seats->seat(
+        chosen, match.options(),
+        {random, *this, &profile, [this](const EngineFault& fault) { engineFault(fault); }});
     if (!seated.problem.empty()) {
         messages.inform(seated.problem);
     }
     computer = seated.computer;
-    const bool expert = seated.opponent == Opponent::Expert;
-    opponentName = expert ? "expert" : "classic";
-    return expert;
+    opponentName = recordName(seated.opponent);
+    return seated.opponent == Opponent::Expert;
+}
+
+void Game::engineFault(const EngineFault& fault) {
+    std::string text = "The " + fault.message + ".";
+    if (fault.losesGame) {
+        text += " It loses this game.";
+    }
+    if (fault.gone) {
+        text += " The classic computer takes its seat.";
+        opponentName = recordName(Opponent::Classic);
+    }
+    messages.inform(text);
+}
+
+void Game::startGame() {
+    const bool playerStarts = firstTurnMode == 0 || firstTurnMode == 1;
+    // Two seats: the whole part of a draw times two.
+    const Seat starter = playerStarts || random.next() * 2 < 1 ? Seat::Human : Seat::Computer;
+    match.startGame(starter);
+    runComputer();
+}
+
+std::optional<std::string> Game::play(const match::Action& action) {
+    if (auto refused = match.apply(action)) {
+        return refused;
+    }
+    runComputer();
+    return std::nullopt;
+}
+
+void Game::runComputer() {
+    while (computer != nullptr && match.inPlay() && match.toMove() == Seat::Computer) {
+        const match::Action action = computer->decide(match.viewFor(Seat::Computer));
+        if (auto refused = match.apply(action)) {
+            if (onComputerRefused) {
+                onComputerRefused(action, *refused);
+            } else {
+                messages.inform("The computer's " + describe(action) + " breaks a rule (" +
+                                *refused + "): it loses this game.");
+            }
+            history.writeLine("REFUSED : " + describe(action) + " : " + *refused);
+            match.forfeit(Seat::Computer);
+        }
+    }
+}
+
+void Game::line(std::string_view text) {
+    history.writeLine(text);
+}
+
+void Game::lineWithCallersDice(std::string_view before, std::string_view after) {
+    history.writeLine(std::string(before) + match.dice().digits() + std::string(after));
 }
 
 void Game::SaveProfile() {
-    saveProfileFigures(currentProfile());
+    saveProfileFigures(profile);
 }
 
-void Game::saveProfileFigures(const ProfileFigures& figures) {
-    if (auto problem =
-            saveProfile(dataFolder, state.PlayerNames[0], figures.counts, figures.scores)) {
+void Game::saveProfileFigures(const Profile& figures) {
+    // Only what this stay changed is added to the profile as it is now, so another program's
+    // saves since the sign-in stay; once saved, it is not added again.
+    if (auto problem = saveProfileChanges(dataFolder, playerName(),
+                                          {profileAtSignIn_.counts, profileAtSignIn_.scores},
+                                          {figures.counts, figures.scores})) {
         tellFileProblem(*problem);
+    } else {
+        profileAtSignIn_ = figures;
+    }
+}
+
+void Game::Recorder::gameStarted(const match::Match& table) {
+    game_.record.matchStarted();
+    if (game_.computer != nullptr) {
+        game_.computer->gameStarted(Seat::Computer, table.options());
+    }
+}
+
+void Game::Recorder::diceThrown(const match::Match& /*match*/, Seat seat, std::string_view thrown) {
+    game_.record.diceThrown(seat, thrown);
+}
+
+void Game::Recorder::callMade(const match::Match& /*match*/, const match::CallRecord& made) {
+    game_.record.callMade(made.caller, made.call.digits(), made.fixed.digits());
+}
+
+void Game::Recorder::gameDecided(const match::Match& /*match*/, const GameOutcome& outcome) {
+    game_.gameDecided(outcome);
+    if (game_.computer != nullptr) {
+        game_.computer->gameDecided(Seat::Computer, outcome);
     }
 }
 
 void Game::gameDecided(const GameOutcome& outcome) {
     lastOutcome = outcome;
-    profileAfterLastGame_ = currentProfile();
+    profileAfterLastGame_ = profile;
+    countUp(tally.played);
     GameRecord game;
-    game.player = state.PlayerNames[0];
-    game.fixAny = state.FixAnyOption;
-    game.fixPermanent = state.FixPermanentOption;
+    game.player = playerName();
+    game.fixAny = match.options().fixAny;
+    game.fixPermanent = match.options().fixPermanent;
     game.opponent = opponentName;
-    game.coachUsed = formStart.coachUsedInMatch();
+    const bool coachUsed = formStart.coachUsedInMatch();
+    game.coachUsed = coachUsed;
     game.outcome = outcome;
-    record.gameDecided(std::move(game));
+    // A record that cannot keep the game says so once the player knows who won. A game lost by a
+    // refused answer had no challenge to record.
+    if (!outcome.forfeit) {
+        record.gameDecided(std::move(game));
+    }
+    if (outcome.winner == Seat::Human) {
+        countUp(tally.won);
+    }
+    history.writeLine(logs.callLog);
+    history.writeLine(logs.fixLog);
+    if (coachUsed) {
+        history.writeLine(kCoachHistoryLine);
+    }
 }
 
 void Game::profileLoaded() {
-    record.stayStarted(state.PlayerNames[0]);
-    profileAtSignIn_ = currentProfile();
+    record.stayStarted(playerName());
+    profileAtSignIn_ = profile;
     profileAfterLastGame_ = profileAtSignIn_;
+}
+
+void Game::endStay() {
+    history.close();
+    SaveProfile();
 }
 
 void Game::closeTable() {

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "call/form_call.h"
-#include "model/game_state.h"
+#include "match/match.h"
+#include "match/player.h"
 #include "model/message_boxes.h"
 #include "model/random_source.h"
-#include "opponent/computer_player.h"
-#include "opponent/engine/engine.h"
+#include "opponent/profile_learning.h"
 #include "records/form_welcome.h"
+#include "records/game_logs.h"
 #include "records/history_file.h"
 #include "records/player_files.h"
 #include "records/record_keeper.h"
 #include "table/form_start.h"
-#include "table/game_outcome.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,38 +23,73 @@
 namespace quintel {
 
 class ComputerSeats;
+struct EngineFault;
 
-// One running game: the shared state, the single instances of the screens, the engine and the
-// player's open history file. The data folder holds the player's files.
-class Game {
+// One running game: the table's rules of play, the player who signed in with their files, the
+// computer's seat and the single instances of the screens. The history file, the record, the
+// player's profile and the logs follow the table's events; the screens present the table and
+// hand it the player's actions. Without its screens it plays the same games.
+class Game : public match::SeatNotes {
 public:
     Game(std::filesystem::path dataFolder, MessageBoxes& messages, RandomSource& random);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+    ~Game() override;
 
-    GameState state;
     MessageBoxes& messages;
     RandomSource& random;
     const std::filesystem::path dataFolder;
     HistoryFile history;
     // Every decided game, kept in the player's record in the data folder.
     RecordKeeper record;
+    // The computer's read of the player who signed in.
+    Profile profile;
+    match::Match match;
+    // The calls of the game in play, as the table shows them and the history keeps them; their
+    // names are the seats' (the player's, and "AI").
+    GameLogs logs;
+    // How the starting seat of a game is chosen: 0 or 1, the player; anything else, at random.
+    int firstTurnMode = 0;
+    // Games played and won by the player since signing in.
+    struct Tally {
+        int played = 0;
+        int won = 0;
+    };
+    Tally tally;
     // The computer the player faces, as the record names it.
     std::string opponentName = "classic";
-    Form1 engine{&history};
 
     FormWelcome formWelcome;
     FormStart formStart;
     FormCall formCall;
 
-    // The computer's turn; without one, the computer's seat is left to the caller (tests).
-    ComputerPlayer* computer = nullptr;
+    // The computer's seat; without one, nothing answers the player (tests set their own).
+    match::Player* computer = nullptr;
     // The computers a sign-in chooses from; without them, `computer` stays as it was set.
     ComputerSeats* seats = nullptr;
+
+    // The player's name.
+    const std::string& playerName() const { return logs.names[0]; }
+
+    // Signs a player in without a screen: the name checked, the history file begun, the profile
+    // read, the options recorded, the computer seated and the history's header written. Tells
+    // the player of every problem; false when the player could not sign in.
+    bool signIn(const WelcomeChoice& choice);
+
     // Seats the opponent a sign-in chose for the options in force and names it for the record;
     // true when the Expert plays. An Expert that cannot play is told in a message box and the
     // classic computer plays instead.
     bool seatComputer(Opponent chosen);
+
+    // Starts the next game at the table, the starter chosen as `firstTurnMode` says.
+    void startGame();
+
+    // Takes the player's action at the table, then lets the computer's seat play while it is to
+    // move. The reason the table refused the player's action, if it did.
+    std::optional<std::string> play(const match::Action& action);
+    // An action of the computer's seat that the table refuses loses it the game; this is told
+    // what was refused and why (by default the player, in a message box).
+    std::function<void(const match::Action&, std::string_view)> onComputerRefused;
 
     // How the last decided game ended; empty until a game has been decided.
     std::optional<GameOutcome> lastOutcome;
@@ -68,10 +103,14 @@ public:
     // What closing the table keeps of the stay: the counters as loaded at sign-in, then as they
     // stood after each decided game. The computer's turns of a match cut short taught nothing.
     void profileLoaded();
-    // A game was decided: it becomes the last outcome and is kept in the player's record, and the
-    // counters as they stand now are what closing the table keeps.
+
+    // A decided game: it becomes the last outcome, is counted, kept in the player's record and
+    // written to the history with its logs, and the profile as it stands now is what closing the
+    // table keeps. The table's events bring every decided game here.
     void gameDecided(const GameOutcome& outcome);
 
+    // Ends a stay at the table after a decided game: the history closed and the profile saved.
+    void endStay();
     // Closing the table ends the program without a game step: the match in progress is dropped,
     // the history closed with what was written, and the profile as it stood after the last
     // decided game saved. A stay without a decided game leaves the profile file as it was.
@@ -87,17 +126,34 @@ public:
     bool quitRequested = false;
     void quit();
 
-private:
-    struct ProfileFigures {
-        ProfileCounters counts{};
-        ProfileCounters scores{};
-        bool operator==(const ProfileFigures&) const = default;
-    };
-    ProfileFigures currentProfile() const { return {state.ProfileCount, state.ProfileScore}; }
-    void saveProfileFigures(const ProfileFigures& figures);
+    // The computer's notes go to the history file.
+    void line(std::string_view text) override;
+    void lineWithCallersDice(std::string_view before, std::string_view after) override;
 
-    ProfileFigures profileAtSignIn_;
-    ProfileFigures profileAfterLastGame_;
+private:
+    // Keeps each decided game: its outcome, the record, the tally and the history's logs.
+    class Recorder : public match::MatchListener {
+    public:
+        explicit Recorder(Game& game) : game_(game) {}
+        void gameStarted(const match::Match& match) override;
+        void diceThrown(const match::Match& match, Seat seat, std::string_view thrown) override;
+        void callMade(const match::Match& match, const match::CallRecord& made) override;
+        void gameDecided(const match::Match& match, const GameOutcome& outcome) override;
+
+    private:
+        Game& game_;
+    };
+
+    // Tells the player what an outside engine did wrong; the classic computer replaces one that
+    // ended.
+    void engineFault(const EngineFault& fault);
+    void saveProfileFigures(const Profile& figures);
+    void runComputer();
+
+    ProfileLearning learning_{profile};
+    Recorder recorder_{*this};
+    Profile profileAtSignIn_;
+    Profile profileAfterLastGame_;
 };
 
 } // namespace quintel

@@ -5,9 +5,10 @@
 #include "app/computer_seats.h"
 #include "app/game.h"
 #include "arena.h"
+#include "match/match.h"
 #include "model/rule_options.h"
-#include "opponent/computer_player.h"
-#include "opponent/expert_opponent.h"
+#include "opponent/classic_computer.h"
+#include "opponent/expert_computer.h"
 #include "testing/scripted_message_boxes.h"
 #include "testing/solved_data.h"
 #include "testing/temp_folder.h"
@@ -15,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace quintel {
@@ -22,64 +24,64 @@ namespace {
 
 struct Scenario {
     const char* dice; // the player's dice
-    const char* fix;  // the player's fixed dice, from the first die on
-    const char* call; // the player's call as the dialog hands it over
-    std::array<int, 6> callDice;
-    int callLevel;
+    const char* fix;  // the player's fixed dice, kept at a throw
+    const char* call; // the player's call
 };
 
 // 0: a call that is not among the dice, 1: one that is, so the hold search runs too.
 constexpr std::array<Scenario, 2> kScenarios{
-    Scenario{"55336", "5533", "55332", {5, 5, 3, 3, 2, 0}, 21},
-    Scenario{"66543", "", "66500", {6, 6, 5, 0, 0, 0}, 11},
+    Scenario{"55336", "5533", "55332"},
+    Scenario{"66543", "", "665"},
 };
 
 // Opening calls, which the Expert answers in the opening stage, the largest (252 throws, 461
 // calls).
 constexpr std::array<Scenario, 2> kOpenings{
-    Scenario{"66543", "", "66500", {6, 6, 5, 0, 0, 0}, 11},
-    Scenario{"55336", "", "55332", {5, 5, 3, 3, 2, 0}, 21},
+    Scenario{"66543", "", "665"},
+    Scenario{"55336", "", "55332"},
 };
 
-// A table signed in, with `computer` in the computer's seat.
+// A table signed in; each turn starts from the player's call of a scenario.
 class BenchTable {
 public:
-    explicit BenchTable(ComputerPlayer& computer) : game_(folder_.path(), messages_, random_) {
+    BenchTable() : game_(folder_.path(), messages_, random_) {
         game_.start();
         game_.formWelcome.txtName.caption = "Bench";
         game_.formWelcome.btnOK_Click();
-        game_.computer = &computer;
+        game_.formStart.Unload();
     }
 
     Game& game() { return game_; }
+    RandomSource& random() { return random_; }
 
-    // The table as the player's call left it, the computer to answer; the profile stays empty so
-    // that every turn judges alike. An opening starts a new match first. Every message box of a
-    // decided game is answered, and play goes on.
+    // The table as the player's call left it, the computer to answer. The opening's call is the
+    // first of a game, any other follows a call the player trusted.
     void playerCalled(const Scenario& scenario, bool opening) {
-        GameState& state = game_.state;
-        state.ProfileCount.fill(0);
-        state.ProfileScore.fill(0);
-        state.CallDice = scenario.callDice;
-        state.CallLevel = scenario.callLevel;
-        state.LastCallDice = scenario.callDice;
-        state.LastCallLevel = scenario.callLevel;
-        state.CurrentPlayer = 1;
-        if (opening) {
-            state.FixDice.fill(0);
-            state.DiceRolled = false;
-            game_.formStart.functStart();
-            game_.formStart.functCall();
+        match::Match::Position position;
+        position.phase = match::Phase::Answer;
+        position.toMove = Seat::Computer;
+        position.dice = *match::Dice::fromDigits(scenario.dice);
+        position.lastCall = match::Call::fromDigits(scenario.call);
+        position.fixed = *match::Kept::fromDigits(scenario.fix);
+        const match::CallRecord made{
+            Seat::Human, *position.lastCall, position.fixed, opening || !position.fixed.empty(),
+            "",          position.dice};
+        if (!opening) {
+            position.calls.push_back(
+                {Seat::Computer, *match::Call::fromDigits("2"), {}, true, "", position.dice});
         }
-        game_.formStart.Text1.caption.clear();
-        game_.formStart.Text2.caption.clear();
-        game_.formCall.CallString = scenario.call;
-        game_.formCall.DiceString = scenario.dice;
-        game_.formCall.FixString = scenario.fix;
-        messages_.clear();
-        messages_.answer(MessageAnswer::Ok);
-        messages_.answer(MessageAnswer::Ok);
-        messages_.answer(MessageAnswer::Yes);
+        position.calls.push_back(made);
+        game_.match.setPosition(position);
+    }
+
+    // The computer's whole turn: its answer, and when it trusts, its keep and its call.
+    void computerTurn(match::Player& computer) {
+        match::Match& table = game_.match;
+        while (table.inPlay() && table.toMove() == Seat::Computer) {
+            if (table.apply(computer.decide(table.viewFor(Seat::Computer)))) {
+                throw std::logic_error("the computer broke a rule");
+            }
+        }
     }
 
 private:
@@ -90,15 +92,16 @@ private:
 };
 
 void BM_ComputerTurn(benchmark::State& bench) {
-    ComputerOpponent opponent;
-    BenchTable table(opponent);
+    BenchTable table;
+    // The profile stays empty so that every turn judges alike.
+    ClassicComputer computer(table.random(), table.game(), nullptr);
     const Scenario& scenario = kScenarios[static_cast<std::size_t>(bench.range(0))];
     for (auto _ : bench) {
         table.playerCalled(scenario, false);
-        opponent.Computer_AI(table.game());
-        benchmark::DoNotOptimize(table.game().state.LastCallDice);
+        table.computerTurn(computer);
+        benchmark::DoNotOptimize(table.game().match.lastCall());
     }
-    if (opponent.statistics().challenges != 0) {
+    if (computer.statistics().challenges != 0) {
         bench.SkipWithError("the computer challenged: the turn measured is not the whole turn");
     }
 }
@@ -110,15 +113,15 @@ void BM_ExpertTurn(benchmark::State& bench) {
         bench.SkipWithError("no stored solve of the options none");
         return;
     }
-    ExpertOpponent expert(solved);
-    BenchTable table(expert);
+    BenchTable table;
+    ExpertComputer expert(solved, table.random(), table.game());
     const Scenario& scenario = kOpenings[static_cast<std::size_t>(bench.range(0))];
     long long answered = 0;
     for (auto _ : bench) {
         table.playerCalled(scenario, true);
-        expert.Computer_AI(table.game());
-        answered += table.game().formStart.Trust.enabled ? 1 : 0;
-        benchmark::DoNotOptimize(table.game().state.LastCallDice);
+        table.computerTurn(expert);
+        answered += table.game().match.phase() == match::Phase::Answer ? 1 : 0;
+        benchmark::DoNotOptimize(table.game().match.lastCall());
     }
     bench.counters["answered"] = static_cast<double>(answered);
 }
@@ -144,11 +147,21 @@ void BM_ExpertLoad(benchmark::State& bench) {
 }
 BENCHMARK(BM_ExpertLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_SelfPlayGames(benchmark::State& bench) {
+// Complete games of a script against a computer, through the table's rules or through the
+// screens: argument 0 is the options, 1 the computer (0 classic, 1 expert), 2 the path (0 the
+// table, 1 the screens).
+void BM_MatchGames(benchmark::State& bench) {
     arena::ArenaConfig config;
     config.games = 500;
     config.options = {.fixAny = (bench.range(0) & 1) != 0,
                       .fixPermanent = (bench.range(0) & 2) != 0};
+    config.computerName = bench.range(1) == 0 ? "classic" : "expert";
+    config.solvedFolder = QUINTEL_SOLVED_DATA;
+    config.throughScreens = bench.range(2) != 0;
+    if (config.computerName == "expert" && !testing::storedSolve(config.options)) {
+        bench.SkipWithError("no stored solve of these options");
+        return;
+    }
     long long games = 0;
     for (auto _ : bench) {
         ++config.seed;
@@ -160,9 +173,13 @@ void BM_SelfPlayGames(benchmark::State& bench) {
         games += report.games;
     }
     bench.SetItemsProcessed(games);
-    bench.SetLabel(std::string(optionWords(config.options)));
+    bench.SetLabel(std::string(optionWords(config.options)) + ", " + config.computerName +
+                   (config.throughScreens ? ", through the screens" : ", through the table"));
 }
-BENCHMARK(BM_SelfPlayGames)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MatchGames)
+    ->ArgsProduct({{0, 3}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 } // namespace quintel

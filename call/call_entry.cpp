@@ -1,12 +1,9 @@
 #include "call/form_call.h"
 
 #include "app/game.h"
-#include "model/call_rules.h"
 
 #include <array>
-#include <span>
 #include <string>
-#include <utility>
 
 namespace quintel {
 
@@ -59,7 +56,7 @@ void FormCall::OK_Click() {
     }
     for (std::size_t k = 0; k < lblDice.size(); ++k) {
         const std::string& caption = lblDice[k].caption;
-        game().state.CallDice[k] = caption.empty() ? 0 : caption.front() - '0';
+        CallDice[k] = caption.empty() ? 0 : caption.front() - '0';
     }
     SendCall();
 }
@@ -70,11 +67,10 @@ void FormCall::Cancel_Click() {
 
 void FormCall::SendCall() {
     Game& g = game();
-    GameState& state = g.state;
     FormStart& table = g.formStart;
 
     Level_Cal();
-    if (state.LastCallLevel == 0) {
+    if (!g.match.lastCall()) {
         CallIsHigher = true;
     } else {
         Check2();
@@ -83,36 +79,13 @@ void FormCall::SendCall() {
         g.messages.inform("Incorrect Input");
         return;
     }
-
-    std::array<std::string, kDiceCount> captions;
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        captions[i] = table.Dice[i].caption.substr(0, 1); // the die's value, never a mark
-    }
-    HandOverTexts texts = formHandOverTexts(std::span(state.CallDice).first<kDiceCount>(), captions,
-                                            state.FixDice, state.DiceRolled);
-    CallString = std::move(texts.CallString);
-    DiceString = std::move(texts.DiceString);
-    FixString = std::move(texts.FixString);
-
     Unload();
-    table.functCall();
-    table.putDiceAway();
-    if (state.CurrentPlayer % 2 == 1) {
-        Computer_AI();
-    }
-
-    FixString.clear();
-    state.DiceRolled = false;
+    table.act(match::Action::calling(*match::Call::fromPlaces(CallDice)));
     // A computer's challenge answered No has closed the table already: it is left closed, and
-    // its next opening designs the countdown afresh.
+    // its next opening designs the countdown afresh. Answered Yes, the next game starts with the
+    // countdown stopped, as after every call.
     if (table.loaded()) {
         table.stopCountdown();
-    }
-}
-
-void FormCall::Computer_AI() {
-    if (game().computer != nullptr) {
-        game().computer->Computer_AI(game());
     }
 }
 

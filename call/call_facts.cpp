@@ -3,14 +3,11 @@
 #include "app/game.h"
 #include "model/call_rules.h"
 #include "model/dice.h"
-#include "opponent/call_planning.h"
-
-#include <span>
 
 namespace quintel {
 
 CallFacts FormCall::callFacts() const {
-    const GameState& state = game().state;
+    const auto& last = game().match.lastCall();
     CallFacts facts;
     std::array<int, kDiceCount> composed{};
     std::size_t next = 0;
@@ -24,13 +21,12 @@ CallFacts FormCall::callFacts() const {
     const int level = shapeScore(arrangeDice(composed));
     facts.composed = diceDigits(composed);
     facts.dice = diceDigits(game().formStart.diceValues());
-    const std::span<const int> last = std::span(state.LastCallDice).first<kDiceCount>();
-    if (state.LastCallLevel != 0) {
-        facts.lastCall = diceDigits(last);
-        facts.beatsLast = callBeats(composed, level, last, state.LastCallLevel);
+    if (last) {
+        facts.lastCall = last->digits();
+        facts.beatsLast = callBeats(composed, level, last->places(), last->level());
     }
-    if (const auto weakest = weakestCallBeating(last, state.LastCallLevel)) {
-        facts.weakest = diceDigits(*weakest);
+    if (const auto weakest = match::weakestAfter(last)) {
+        facts.weakest = weakest->digits();
     }
     return facts;
 }

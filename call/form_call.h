@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/game_screen.h"
 #include "call/call_status.h"
 #include "forms/control.h"
-#include "forms/screen.h"
 #include "model/call_grid.h"
 #include "model/dice.h"
 
@@ -14,11 +14,11 @@
 namespace quintel {
 
 // The call dialog: a grid of option buttons, one row per face and one column per number of dice,
-// a preview of the composed call, OK and Cancel. Its OK hands the call to the table and runs the
-// computer's turn before it returns.
-class FormCall : public Screen {
+// a preview of the composed call, OK and Cancel. Its OK hands the call to the table, which lets
+// the computer answer before it returns.
+class FormCall : public GameScreen {
 public:
-    explicit FormCall(Game& game) : Screen(game) {}
+    explicit FormCall(Game& game) : GameScreen(game) {}
 
     Control Label8, Label7;
     std::array<Control, kGridColumns> Label9; // column headings "0".."5"
@@ -31,12 +31,12 @@ public:
     // Under the grid: the composed call in words, the player's dice and the weakest call allowed.
     Control lblStatus;
 
+    // The call being composed, in canonical order once Level_Cal has run (0 = no die), with its
+    // face counts and shape score.
+    std::array<int, kDiceCount> CallDice{};
+    FaceCounts CallFaceCount{};
+    int CallLevel = 0;
     bool CallIsHigher = false;
-    // The texts the computer's turn reads (and rewrites) after a call is handed over.
-    std::string CallString, DiceString, FixString;
-    FaceCounts CallStringCount{}, DiceStringCount{};
-    int CallStringLevel = 0;
-    int DiceStringLevel = 0;
 
     std::vector<Control*> controls() override;
     Control* statusLine() override { return &lblStatus; }
@@ -53,23 +53,13 @@ public:
     // Procedures.
     // Shows the composed dice in lblDice; false, after telling the player, for none or over five.
     bool Check_Call();
-    // Hands CallDice over when it beats the last call: the texts, the table's functCall, the
-    // computer's turn. Otherwise tells the player "Incorrect Input".
+    // Hands CallDice to the table when it beats the last call, and the computer answers it.
+    // Otherwise tells the player "Incorrect Input".
     void SendCall();
     // Puts CallDice in canonical order and fills CallFaceCount and CallLevel.
     void Level_Cal();
-    // Sets CallIsHigher: CallDice beats LastCallDice.
+    // Sets CallIsHigher: CallDice beats the last call on the table.
     void Check2();
-    // The hand in DiceString beats the hand in CallString (both arranged first).
-    bool Check3();
-    // False only when FixString holds five digits that are, as a multiset, those of DiceString.
-    bool CompareFixDice();
-    // Puts CallString in canonical order and fills CallStringCount and CallStringLevel.
-    void Call_Arrange();
-    // Puts DiceString in canonical order and fills DiceStringCount and DiceStringLevel.
-    void Dice_Arrange();
-    // Runs the computer's whole turn, when the game has a computer seat.
-    void Computer_AI();
 
 protected:
     // Builds the dialog afresh: column 0 selected in every row, the preview empty.

@@ -1,5 +1,6 @@
 #include "desktop/control_adapters.h"
 
+#include "desktop/call_log_widget.h"
 #include "desktop/die_button_widget.h"
 #include "desktop/die_face_widget.h"
 #include "desktop/filled_box_widget.h"
@@ -9,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -86,18 +86,15 @@ public:
 
 private:
     static ControlWidget createLog(QWidget* parent, const ControlInput& input) {
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new CallLogWidget(parent);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QObject::connect(box, &QPlainTextEdit::textChanged, box,
-                         [box, edit = input.edit] { edit(toControlText(box->toPlainText())); });
-        const auto mirror = [](const Control& control, QPlainTextEdit& widget) {
+        QObject::connect(box, &CallLogWidget::edited, box,
+                         [edit = input.edit](const QString& text) { edit(toControlText(text)); });
+        const auto mirror = [](const Control& control, CallLogWidget& widget) {
             const QString text = toWidgetText(control.caption);
-            if (widget.toPlainText() != text) {
-                widget.setPlainText(text);
-                // The logs grow at the bottom: keep their newest line in view.
-                widget.moveCursor(QTextCursor::End);
-                widget.ensureCursorVisible();
+            if (widget.logText() != text) {
+                widget.setLogText(text);
             }
             highlightLastLines(widget, control.highlightedLines);
         };

@@ -3,14 +3,39 @@
 #include "desktop/die_painter.h"
 
 #include <QPainter>
+#include <QVariantAnimation>
 
 #include <algorithm>
 
 namespace quintel {
 
-DieButtonWidget::DieButtonWidget(QWidget* parent) : QPushButton(parent) {
+namespace {
+
+// A tumble turns the die one and a half times and shows this many passing faces before its own.
+constexpr qreal kTumbleDegrees = 540;
+constexpr int kPassingFaces = 6;
+
+} // namespace
+
+DieButtonWidget::DieButtonWidget(QWidget* parent)
+    : QPushButton(parent), tumble_(new QVariantAnimation(this)) {
     // The painted face is the whole button; there is no frame of the style's around it.
     setFlat(true);
+    tumble_->setStartValue(0.0);
+    tumble_->setEndValue(1.0);
+    tumble_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(tumble_, &QVariantAnimation::valueChanged, this, [this] { update(); });
+    connect(tumble_, &QVariantAnimation::finished, this, [this] { update(); });
+}
+
+void DieButtonWidget::tumble(int milliseconds) {
+    tumble_->stop();
+    tumble_->setDuration(milliseconds);
+    tumble_->start();
+}
+
+bool DieButtonWidget::tumbling() const {
+    return tumble_->state() == QAbstractAnimation::Running;
 }
 
 void DieButtonWidget::setCaption(const QString& caption) {
@@ -55,8 +80,21 @@ void DieButtonWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(rect().toRectF().adjusted(0.5, 0.5, -0.5, -0.5), corner, corner);
     }
+    int shown = face();
+    if (tumbling()) {
+        const qreal progress = tumble_->currentValue().toReal();
+        const QPointF centre = square.center();
+        painter.translate(centre);
+        painter.rotate((1 - progress) * kTumbleDegrees);
+        painter.translate(-centre);
+        // The passing faces, each other than the last, until the die comes to rest on its own.
+        const int passed = static_cast<int>(progress * kPassingFaces);
+        if (passed < kPassingFaces - 1 && shown > 0) {
+            shown = (shown + passed) % 6 + 1;
+        }
+    }
     paintDie(painter, square,
-             {.face = face(), .rounded = true, .marked = marked(), .locked = locked()});
+             {.face = shown, .rounded = true, .marked = marked(), .locked = locked()});
 }
 
 } // namespace quintel

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+class QVariantAnimation;
+
 namespace quintel {
 
 // A table die as a button. Its caption is the die as the table keeps it, the face digit followed by
@@ -16,6 +18,11 @@ class DieButtonWidget : public QPushButton {
 public:
     explicit DieButtonWidget(QWidget* parent = nullptr);
 
+    // Tumbles for `milliseconds`, as thrown: it turns and shows passing faces, slowing down, then
+    // rests on its face.
+    void tumble(int milliseconds);
+    bool tumbling() const;
+
     void setCaption(const QString& caption);
     // The face of the caption's first character, 0 when it is not a die face.
     int face() const;
@@ -25,6 +32,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QVariantAnimation* tumble_;
 };
 
 } // namespace quintel

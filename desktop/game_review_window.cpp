@@ -40,7 +40,8 @@ GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,
       position_(new QLabel(this)), calledLabel_(new QLabel(this)), called_(new DiceRowWidget(this)),
       keptLabel_(new QLabel(tr("Kept"), this)), kept_(new DiceRowWidget(this)),
       thrownLabel_(new QLabel(tr("Thrown"), this)), thrown_(new DiceRowWidget(this)),
-      account_(wrappingLabel(this)),
+      account_(wrappingLabel(this)), weighed_(wrappingLabel(this)),
+      notes_(new QPushButton(tr("Computer's &notes"), this)),
       judgementLabel_(new QLabel(tr("What the computer wrote while it weighed the call:"), this)),
       judgement_(new QPlainTextEdit(this)), solved_(wrappingLabel(this)),
       previous_(new QPushButton(tr("&Previous"), this)), next_(new QPushButton(tr("&Next"), this)) {
@@ -51,6 +52,9 @@ GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,
     judgement_->setReadOnly(true);
     judgement_->setAccessibleName(tr("The computer's judgement"));
     judgement_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The raw lines are for the curious: the sentence says what they mean.
+    notes_->setCheckable(true);
+    connect(notes_, &QPushButton::toggled, this, &GameReviewWindow::showNotes);
 
     auto* top = new QHBoxLayout;
     top->addWidget(heading_, 1);
@@ -67,7 +71,12 @@ GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,
     column->addLayout(top);
     column->addLayout(dice);
     column->addWidget(account_);
+    column->addWidget(weighed_);
     column->addWidget(solved_);
+    auto* notes = new QHBoxLayout;
+    notes->addWidget(notes_);
+    notes->addStretch(1);
+    column->addLayout(notes);
     column->addWidget(judgementLabel_);
     column->addWidget(judgement_, 1);
     // At the end the space the judgement leaves stays below the figures.
@@ -116,12 +125,15 @@ void GameReviewWindow::showStep(const ReviewStep& step) {
     position_->setText(tr("Step %1 of %2").arg(review_.position() + 1).arg(review_.steps().size()));
     calledLabel_->setText(end ? tr("Dice shown") : tr("Called"));
     called_->setDice(QString::fromStdString(end ? step.revealed : step.call));
-    for (QWidget* widget :
-         {static_cast<QWidget*>(keptLabel_), static_cast<QWidget*>(kept_),
-          static_cast<QWidget*>(thrownLabel_), static_cast<QWidget*>(thrown_),
-          static_cast<QWidget*>(judgementLabel_), static_cast<QWidget*>(judgement_)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(keptLabel_), static_cast<QWidget*>(kept_),
+                            static_cast<QWidget*>(thrownLabel_), static_cast<QWidget*>(thrown_),
+                            static_cast<QWidget*>(notes_)}) {
         widget->setVisible(!end);
     }
+    judgementLabel_->setVisible(!end && notes_->isChecked());
+    judgement_->setVisible(!end && notes_->isChecked());
+    weighed_->setText(QString::fromStdString(step.weighed));
+    weighed_->setVisible(!step.weighed.empty());
     kept_->setDice(QString::fromStdString(step.kept));
     thrown_->setDice(QString::fromStdString(step.thrown));
     account_->setText(QString::fromStdString(step.account));
@@ -145,6 +157,21 @@ QString GameReviewWindow::account() const {
 QString GameReviewWindow::judgement() const {
     return judgement_->toPlainText();
 }
+QString GameReviewWindow::weighed() const {
+    return weighed_->text();
+}
+
+void GameReviewWindow::showNotes(bool shown) {
+    notes_->setChecked(shown);
+    const bool end = review_.step().kind == ReviewStep::Kind::End;
+    judgementLabel_->setVisible(shown && !end);
+    judgement_->setVisible(shown && !end);
+}
+
+bool GameReviewWindow::notesShown() const {
+    return notes_->isChecked();
+}
+
 QString GameReviewWindow::solved() const {
     return solved_->text();
 }

@@ -12,9 +12,10 @@ namespace quintel {
 
 class DiceRowWidget;
 
-// Steps through one recorded game: each call with its dice, what its caller kept and threw and
-// what the computer wrote while it weighed the call, then the end. Previous and Next (and the
-// arrow, page and Home/End keys) move between the steps.
+// Steps through one recorded game: each call with its dice, what its caller kept and threw and, in
+// a sentence, what the computer weighed in answering it, then the end. The lines the computer
+// wrote while it weighed the call are behind the "Computer's notes" button. Previous and Next (and
+// the arrow, page and Home/End keys) move between the steps.
 class GameReviewWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,10 @@ public:
     QString heading() const;
     QString account() const;
     QString judgement() const;
+    QString weighed() const;
+    // Shows or hides the lines the computer wrote.
+    void showNotes(bool shown);
+    bool notesShown() const;
     QString solved() const;
     const DiceRowWidget& called() const { return *called_; }
     const DiceRowWidget& kept() const { return *kept_; }
@@ -46,6 +51,8 @@ private:
     QLabel* thrownLabel_;
     DiceRowWidget* thrown_;
     QLabel* account_;
+    QLabel* weighed_;
+    QPushButton* notes_;
     QLabel* judgementLabel_;
     QPlainTextEdit* judgement_;
     QLabel* solved_;

@@ -2,7 +2,7 @@
 
 namespace quintel {
 
-void GamesTableModel::setGames(std::vector<GameRow> games) {
+void GamesTableModel::setGames(GameRows games) {
     beginResetModel();
     games_ = std::move(games);
     endResetModel();
@@ -20,7 +20,7 @@ QVariant GamesTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    const GameRow& game = games_.at(static_cast<std::size_t>(index.row()));
+    const GameRow game = games_.at(static_cast<std::size_t>(index.row()));
     switch (index.column()) {
     case Number:
         return QVariant::fromValue(game.id);

@@ -6,9 +6,11 @@
 #include "desktop/profile_chart_window.h"
 #include "desktop/screen_window.h"
 #include "desktop/statistics_window.h"
+#include "desktop/window_opening.h"
 #include "records/profile_chart.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -28,6 +30,8 @@ Window& single(QPointer<Window>& window, Args&&... args) {
         window = new Window(std::forward<Args>(args)...);
         // Closed, it goes; the next request builds it afresh.
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Over the game window it was asked for from.
+        fitAndCentre(*window, QApplication::activeWindow());
     }
     bringUp(*window);
     return *window;
@@ -124,8 +128,8 @@ void InfoWindows::refreshStatistics() {
 
 void InfoWindows::refreshProfile() {
     if (!profile_.isNull()) {
-        profile_->setChart(profileChart(game_.state.ProfileCount, game_.state.ProfileScore),
-                           game_.state.PlayerNames[0]);
+        profile_->setChart(profileChart(game_.profile.counts, game_.profile.scores),
+                           game_.playerName());
     }
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/last_sign_in.h"
 
+#include "app/computer_seats.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -12,6 +14,14 @@ const QString kFixAny = QStringLiteral("lastSignIn/fixAny");
 const QString kFixPermanent = QStringLiteral("lastSignIn/fixPermanent");
 const QString kOpponent = QStringLiteral("lastSignIn/opponent");
 const QString kExpert = QStringLiteral("expert");
+const QString kEngine = QStringLiteral("engine");
+
+Opponent opponentNamed(const QString& name) {
+    if (name == kExpert) {
+        return Opponent::Expert;
+    }
+    return name == kEngine ? Opponent::Engine : Opponent::Classic;
+}
 
 } // namespace
 
@@ -19,15 +29,14 @@ void keepLastSignIn(FormWelcome& welcome, QSettings& settings) {
     if (settings.contains(kName)) {
         welcome.offer = {settings.value(kName).toString().toStdString(),
                          settings.value(kFixAny).toBool(), settings.value(kFixPermanent).toBool(),
-                         settings.value(kOpponent).toString() == kExpert ? Opponent::Expert
-                                                                         : Opponent::Classic};
+                         opponentNamed(settings.value(kOpponent).toString())};
     }
     welcome.onSignIn = [&settings](const WelcomeChoice& choice) {
         settings.setValue(kName, QString::fromStdString(choice.name));
         settings.setValue(kFixAny, choice.fixAny);
         settings.setValue(kFixPermanent, choice.fixPermanent);
-        settings.setValue(
-            kOpponent, choice.opponent == Opponent::Expert ? kExpert : QStringLiteral("classic"));
+        settings.setValue(kOpponent,
+                          QString::fromStdString(std::string(recordName(choice.opponent))));
         // Written now: the program may end without an orderly exit.
         settings.sync();
     };

@@ -1,5 +1,7 @@
 #include "desktop/log_highlight.h"
 
+#include "desktop/colour_scheme.h"
+
 #include <QColor>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -15,7 +17,7 @@ void highlightLastLines(QPlainTextEdit& log, int lines) {
     for (int line = 0; line < lines && block.isValid(); ++line, block = block.previous()) {
         QTextEdit::ExtraSelection selection;
         selection.cursor = QTextCursor(block);
-        selection.format.setBackground(QColor::fromRgb(kHighlightRgb));
+        selection.format.setBackground(logHighlight(log.palette()));
         selection.format.setProperty(QTextFormat::FullWidthSelection, true);
         selections.push_back(selection);
     }

@@ -1,5 +1,7 @@
 #include "desktop/profile_bars_widget.h"
 
+#include "desktop/colour_scheme.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -36,6 +38,7 @@ int roundStep(int atLeast) {
 ProfileBarsWidget::ProfileBarsWidget(QWidget* parent)
     : QWidget(parent), view_(new QChartView(this)), drawing_(new QChart),
       calls_(new QBarSet(tr("Calls"))), share_(new QLineSeries), callsAxis_(new QValueAxis) {
+    drawing_->setTheme(chartTheme());
     auto* bars = new QBarSeries;
     calls_->setColor(kBarColour);
     calls_->setBorderColor(kBarColour);
@@ -57,7 +60,8 @@ ProfileBarsWidget::ProfileBarsWidget(QWidget* parent)
     shareAxis->setRange(0, 100);
     shareAxis->setTickCount(kTicks + 1);
     shareAxis->setLabelFormat(QStringLiteral("%d%%"));
-    shareAxis->setLabelsColor(kShareColour.darker(130));
+    // Darker on light paper, as bright as the line on dark.
+    shareAxis->setLabelsColor(isDark(palette()) ? kShareColour : kShareColour.darker(130));
     drawing_->addAxis(shareAxis, Qt::AlignRight);
     bars->attachAxis(levels);
     bars->attachAxis(callsAxis_);

@@ -1,11 +1,15 @@
 #include "desktop/qt_message_boxes.h"
 
+#include "desktop/design_scale.h"
+#include "desktop/screen_window.h"
 #include "desktop/window_placement.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QWindow>
 
@@ -35,6 +39,31 @@ protected:
     }
 };
 
+// Room for what a window manager draws in a title bar beside the title: an icon and the buttons to
+// shade, minimise, maximise and close, at the sizes the common desktops draw them.
+constexpr int kTitleBarButtons = 160;
+
+// The box is drawn at the factor of the window it belongs to, as that window's controls are, and
+// wide enough that the window manager shows its whole title.
+void fitToOwner(QMessageBox& box, const QWidget* owner) {
+    const auto* window = qobject_cast<const ScreenWindow*>(owner);
+    const double factor = window != nullptr ? window->scaleFactor() : 1.0;
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(scaledLength(font.pixelSize(), factor));
+    }
+    box.setFont(font);
+    QFont title = QApplication::font();
+    title.setBold(true);
+    const int titleWidth = QFontMetrics(title).horizontalAdvance(box.windowTitle());
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarButtons, 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 void takeFocus(CentredMessageBox& box) {
     if (!box.isVisible()) {
         return;
@@ -56,7 +85,8 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     // With a parent the box opens centred on it.
-    CentredMessageBox box(owner_ ? owner_() : QApplication::activeWindow());
+    QWidget* owner = owner_ ? owner_() : QApplication::activeWindow();
+    CentredMessageBox box(owner);
     box.setWindowTitle(
         QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())));
     box.setTextFormat(Qt::PlainText);
@@ -68,6 +98,7 @@ MessageAnswer QtMessageBoxes::show(std::string_view text, MessageButtons buttons
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    fitToOwner(box, owner);
     // Once the box is up, and whenever another of the program's windows takes the focus from it
     // (which the box, being modal, would leave without an answer), the box takes it back. Queued,
     // so that it comes after whatever moved the focus.

@@ -1,6 +1,7 @@
 #include "desktop/screen_window.h"
 
 #include "desktop/accessible_names.h"
+#include "desktop/call_log_widget.h"
 #include "desktop/design_scale.h"
 #include "desktop/scaled_area.h"
 #include "desktop/status_line_widget.h"
@@ -13,6 +14,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -27,6 +29,11 @@ QRect pixelRect(const Place& place) {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
             twipsToPixels(place.height)};
 }
+
+// The menu bar's captions, for the catalogue of texts.
+[[maybe_unused]] constexpr const char* kMenuTexts[] = {QT_TRANSLATE_NOOP("ScreenWindow", "Help"),
+                                                       QT_TRANSLATE_NOOP("ScreenWindow", "Rule"),
+                                                       QT_TRANSLATE_NOOP("ScreenWindow", "About")};
 
 // The controls' font at factor 1, in pixels.
 constexpr int kDesignFontPixels = 11;
@@ -73,7 +80,10 @@ ScreenWindow::ScreenWindow(Screen& screen, Style style, QWidget* parent)
     client_->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(area_);
     for (const char* caption : kMenuCaptions) {
-        menu_.push_back(menuBar()->addAction(QString::fromUtf8(caption)));
+        QAction* entry = menuBar()->addAction(QCoreApplication::translate("ScreenWindow", caption));
+        // Found by the caption the screens give it, whatever the player's language.
+        entry->setObjectName(QString::fromUtf8(caption));
+        menu_.push_back(entry);
     }
     connect(area_, &ScaledArea::rescaled, this, &ScreenWindow::rescale);
     sync();
@@ -161,7 +171,7 @@ QWidget* ScreenWindow::widgetNamed(std::string_view name, int index) const {
 
 QAction* ScreenWindow::menuAction(const QString& caption) const {
     const auto found = std::find_if(menu_.begin(), menu_.end(), [&](const QAction* action) {
-        return action->text() == caption;
+        return action->objectName() == caption;
     });
     return found == menu_.end() ? nullptr : *found;
 }
@@ -264,6 +274,28 @@ void ScreenWindow::build(const std::vector<Control*>& controls) {
                             false, false, TextFit::Wrap});
     }
     applyTabOrder();
+    if (style_.logsInStep) {
+        linkLogScrolling();
+    }
+}
+
+void ScreenWindow::linkLogScrolling() {
+    std::vector<QScrollBar*> bars;
+    for (const Entry& entry : entries_) {
+        if (auto* log = qobject_cast<CallLogWidget*>(entry.widget)) {
+            bars.push_back(log->verticalScrollBar());
+        }
+    }
+    for (QScrollBar* bar : bars) {
+        for (QScrollBar* other : bars) {
+            // What the player does to one (wheel, drag, arrows, page) the other follows; each
+            // keeps its newest line in view on its own as the lines come.
+            if (other != bar) {
+                connect(bar, &QScrollBar::actionTriggered, other,
+                        [bar, other] { other->setValue(bar->sliderPosition()); });
+            }
+        }
+    }
 }
 
 void ScreenWindow::mirror(const Entry& entry) {

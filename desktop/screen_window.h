@@ -48,6 +48,8 @@ public:
         // with the whole text as the hover hint, rather than shrunk: the players' names, the
         // folder of their files. Empty for none.
         std::string elidedLabel = {};
+        // Whether the window's logs scroll together, line for line (the call and fix logs).
+        bool logsInStep = false;
     };
 
     explicit ScreenWindow(Screen& screen, Style style, QWidget* parent = nullptr);
@@ -67,8 +69,8 @@ public:
     // The widget of the control with this name and array index (-1 for a single control).
     QWidget* widgetNamed(std::string_view name, int index = -1) const;
 
-    // The menu bar entry with this caption ("Help", "Rule", "About"): connect to its `triggered`
-    // to give it an action.
+    // The menu bar entry with this caption ("Help", "Rule", "About", as the screens name them; it
+    // shows in the player's language): connect to its `triggered` to give it an action.
     QAction* menuAction(const QString& caption) const;
 
     // The area that holds the controls, sized from the screen's client width and height at the
@@ -128,6 +130,7 @@ private:
     void rescale();
     bool takesTyping(const QObject* widget) const;
     void applyTabOrder();
+    void linkLogScrolling();
     void forwardClick(const Control& control);
     void forwardEdit(const Control& control, std::string text);
     bool forwardKey(const QKeyEvent& event);

@@ -1,5 +1,7 @@
 #include "desktop/statistics_charts.h"
 
+#include "desktop/colour_scheme.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -23,6 +25,9 @@ const QColor kExpectedColour(160, 160, 160);
 
 QChart* newChart(const QString& title) {
     auto* chart = new QChart;
+    // Before any series: the theme gives the background and the text their colours, and leaves
+    // the series the colours given them.
+    chart->setTheme(chartTheme());
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;

@@ -3,13 +3,15 @@
 #include "desktop/game_review_window.h"
 #include "desktop/games_table_model.h"
 #include "desktop/statistics_charts.h"
+#include "desktop/window_opening.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -48,11 +50,6 @@ QString rateLines(const std::vector<GroupRate>& groups) {
     return lines.join('\n');
 }
 
-QString exportFilter(ExportFormat format) {
-    return format == ExportFormat::Csv ? QObject::tr("CSV files (*.csv)")
-                                       : QObject::tr("JSON files (*.json)");
-}
-
 } // namespace
 
 StatisticsWindow::StatisticsWindow(std::filesystem::path dataFolder, StatisticsScope scope,
@@ -80,10 +77,7 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path dataFolder, StatisticsS
     auto* column = new QVBoxLayout(this);
     column->addWidget(labels_[Problem]);
     column->addWidget(tabs_, 1);
-    chooseExportFile = [this](ExportFormat format) {
-        return QFileDialog::getSaveFileName(this, tr("Export games"), QString(),
-                                            exportFilter(format));
-    };
+    chooseExportFile = [this](const QString& title) { return askExportFile(title); };
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
     resize(820, 620);
@@ -157,18 +151,18 @@ QWidget* StatisticsWindow::makeGamesTab() {
     gamesView_->horizontalHeader()->setResizeContentsPrecision(100);
     gamesView_->setAccessibleName(tr("Recorded games"));
     auto* review = new QPushButton(tr("&Review…"), tab);
-    auto* csv = new QPushButton(tr("Export &CSV…"), tab);
-    auto* json = new QPushButton(tr("Export &JSON…"), tab);
+    export_ = new QPushButton(tab);
+    export_->setObjectName(QStringLiteral("export"));
     connect(review, &QPushButton::clicked, this, &StatisticsWindow::reviewCurrent);
-    connect(csv, &QPushButton::clicked, this, [this] { exportAs(ExportFormat::Csv); });
-    connect(json, &QPushButton::clicked, this, [this] { exportAs(ExportFormat::Json); });
+    connect(export_, &QPushButton::clicked, this, &StatisticsWindow::exportChosen);
     connect(gamesView_, &QTableView::activated, this,
             [this](const QModelIndex& index) { reviewGame(index.row()); });
+    connect(gamesView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &StatisticsWindow::showExportCaption);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(review);
     buttons->addStretch(1);
-    buttons->addWidget(csv);
-    buttons->addWidget(json);
+    buttons->addWidget(export_);
     auto* column = new QVBoxLayout(tab);
     column->addWidget(gamesView_, 1);
     column->addLayout(buttons);
@@ -184,7 +178,7 @@ void StatisticsWindow::reload() {
     statistics_.diceAllTime = diceFigures({});
     labels_[Problem]->hide();
     const std::filesystem::path path = RecordBook::pathIn(dataFolder_);
-    if (std::filesystem::exists(path)) {
+    if (std::error_code unseen; std::filesystem::exists(path, unseen)) {
         try {
             RecordBook book(path, false);
             statistics_ = gatherStatistics(book, scope_);
@@ -221,17 +215,23 @@ void StatisticsWindow::showFigures() {
     labels_[YourChallenges]->setText(text(challengeText(Seat::Human, statistics_.challenges[0])));
     labels_[ComputerChallenges]->setText(
         text(challengeText(Seat::Computer, statistics_.challenges[1])));
-    labels_[StayDice]->setText(text(diceLine("This stay", statistics_.diceThisStay)));
-    labels_[AllTimeDice]->setText(text(diceLine("All time", statistics_.diceAllTime)));
+    labels_[StayDice]->setText(
+        text(diceLine(tr("This stay").toStdString(), statistics_.diceThisStay)));
+    labels_[AllTimeDice]->setText(
+        text(diceLine(tr("All time").toStdString(), statistics_.diceAllTime)));
     showDiceTable();
     // The list keeps the games; a long record is not held twice.
     games_->setGames(std::move(statistics_.games));
     statistics_.games.clear();
     gamesView_->resizeColumnsToContents();
     if (games_->rowCount() > 0) {
-        // The newest game is the one most likely to be looked at again.
-        gamesView_->selectRow(games_->rowCount() - 1);
+        // The newest game is the one most likely to be looked at again: Review shows it. It is
+        // not selected, so that an export takes every game until the player selects some.
+        const QModelIndex newest = games_->index(games_->rowCount() - 1, 0);
+        gamesView_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::NoUpdate);
+        gamesView_->scrollTo(newest);
     }
+    showExportCaption();
 }
 
 void StatisticsWindow::showDiceTable() {
@@ -283,13 +283,53 @@ std::vector<std::int64_t> StatisticsWindow::selectedGames() const {
     return ids;
 }
 
-std::optional<long long> StatisticsWindow::exportSelected(ExportFormat format,
-                                                          const QString& path) {
-    const std::vector<std::int64_t> ids = selectedGames();
+QString StatisticsWindow::exportCaption() const {
+    const auto selected = static_cast<int>(selectedGames().size());
+    const int all = games_->rowCount();
+    if (selected == 1) {
+        return tr("Export the selected game");
+    }
+    if (selected > 1) {
+        return tr("Export the %1 selected games").arg(selected);
+    }
+    return all == 1 ? tr("Export the one game") : tr("Export all %1 games").arg(all);
+}
+
+void StatisticsWindow::showExportCaption() {
+    export_->setText(exportCaption() + QStringLiteral("…"));
+    export_->setEnabled(games_->rowCount() > 0);
+}
+
+std::optional<ExportTarget> StatisticsWindow::askExportFile(const QString& title) {
+    ExportDialog dialog(this, title);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const ExportTarget target = dialog.target();
+    // A dialog of the desktop's own may not add the extension, nor have asked about that file.
+    const bool extended = target.path != dialog.selectedFiles().value(0);
+    if (extended && QFileInfo::exists(target.path) &&
+        !messages_.ask(tr("%1 already exists. Do you want to replace it?")
+                           .arg(QFileInfo(target.path).fileName())
+                           .toStdString())) {
+        return std::nullopt;
+    }
+    return target;
+}
+
+std::optional<long long> StatisticsWindow::exportGamesTo(const ExportTarget& target) {
+    std::vector<std::int64_t> ids = selectedGames();
+    if (ids.empty()) {
+        const GameRows& games = games_->games();
+        for (std::size_t row = 0; row < games.size(); ++row) {
+            ids.push_back(games.id(row));
+        }
+    }
+    const QString& path = target.path;
     try {
         RecordBook book(RecordBook::pathIn(dataFolder_), false);
         std::ofstream out(path.toStdString(), std::ios::binary);
-        const long long written = exportGames(book, ids, format, out);
+        const long long written = exportGames(book, ids, target.format, out);
         out.close();
         if (out) {
             return written;
@@ -297,18 +337,13 @@ std::optional<long long> StatisticsWindow::exportSelected(ExportFormat format,
     } catch (const std::exception&) {
         // Told below, as a file that cannot be written is.
     }
-    messages_.inform("The games could not be exported to " + path.toStdString() + ".");
+    messages_.inform(tr("The games could not be exported to %1.").arg(path).toStdString());
     return std::nullopt;
 }
 
-void StatisticsWindow::exportAs(ExportFormat format) {
-    if (selectedGames().empty()) {
-        messages_.inform("Select the games to export in the list first.");
-        return;
-    }
-    const QString path = chooseExportFile(format);
-    if (!path.isEmpty()) {
-        exportSelected(format, path);
+void StatisticsWindow::exportChosen() {
+    if (const std::optional<ExportTarget> target = chooseExportFile(exportCaption())) {
+        exportGamesTo(*target);
     }
 }
 
@@ -334,7 +369,7 @@ GameReviewWindow* StatisticsWindow::reviewGame(int row) {
     } catch (const std::exception&) {
     }
     if (!game) {
-        messages_.inform("This game cannot be read from the record.");
+        messages_.inform(tr("This game cannot be read from the record.").toStdString());
         return nullptr;
     }
     if (!review_.isNull()) {
@@ -342,6 +377,7 @@ GameReviewWindow* StatisticsWindow::reviewGame(int row) {
     }
     review_ = new GameReviewWindow(std::move(*game), id, appraiser, this);
     review_->setAttribute(Qt::WA_DeleteOnClose);
+    fitAndCentre(*review_, this);
     review_->show();
     review_->raise();
     review_->activateWindow();

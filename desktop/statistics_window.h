@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/export_dialog.h"
 #include "model/message_boxes.h"
 #include "records/game_review.h"
 #include "records/record_export.h"
@@ -16,6 +17,7 @@
 class QChart;
 class QChartView;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
@@ -27,7 +29,7 @@ class GamesTableModel;
 
 // The player's record in figures and charts: games and wins over time, win rates by option set
 // and by opponent, calls and challenges, the dice check, and the list of games, from which any
-// games can be exported and any one reviewed.
+// one can be reviewed, and the selected games exported, or all of them when none is selected.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -48,10 +50,14 @@ public:
     // The charts in the order of the tabs.
     std::vector<const QChart*> charts() const;
 
-    // Where an export goes; asks the player by default. An empty path exports nothing.
-    std::function<QString(ExportFormat)> chooseExportFile;
-    // Writes the selected games to `path`; returns how many, or nothing when it could not.
-    std::optional<long long> exportSelected(ExportFormat format, const QString& path);
+    // Where an export goes, asked of the player under `title` by default; nothing exports
+    // nothing.
+    std::function<std::optional<ExportTarget>(const QString& title)> chooseExportFile;
+    // Writes the selected games, or all when none is selected, to `target`; returns how many, or
+    // nothing when it could not.
+    std::optional<long long> exportGamesTo(const ExportTarget& target);
+    // "Export the 3 selected games", "Export all 25 games": what the export button does now.
+    QString exportCaption() const;
     // Opens the review of the game in `row` of the list.
     GameReviewWindow* reviewGame(int row);
     GameReviewWindow* review() const;
@@ -66,7 +72,9 @@ private:
     QWidget* makeGamesTab();
     void showFigures();
     void showDiceTable();
-    void exportAs(ExportFormat format);
+    void exportChosen();
+    void showExportCaption();
+    std::optional<ExportTarget> askExportFile(const QString& title);
     void reviewCurrent();
     std::vector<std::int64_t> selectedGames() const;
 
@@ -80,6 +88,7 @@ private:
     QTableWidget* diceTable_ = nullptr;
     QTableView* gamesView_ = nullptr;
     GamesTableModel* games_ = nullptr;
+    QPushButton* export_ = nullptr;
     QPointer<GameReviewWindow> review_;
 };
 

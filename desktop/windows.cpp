@@ -2,10 +2,12 @@
 
 #include "app/game.h"
 #include "desktop/design_scale.h"
+#include "desktop/window_opening.h"
 #include "desktop/window_placement.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QSettings>
 
@@ -37,7 +39,8 @@ ScreenWindow::Style tableStyle() {
     return {.pictureFill = QColor(red, green, blue),
             .dialog = false,
             .dieButtons = "Dice",
-            .elidedLabel = "lblName"};
+            .elidedLabel = "lblName",
+            .logsInStep = true};
 }
 
 std::function<void()> orExitLoop(std::function<void()> quit) {
@@ -80,9 +83,11 @@ void Windows::refresh() {
         if (!window->screen().shown() && window->isVisible()) {
             rememberPlace(index);
             keep(index);
+            noteFrame(*window);
             window->hide();
         }
     }
+    emit refreshed();
 }
 
 void Windows::afterEvent() {
@@ -121,37 +126,81 @@ QString keyOf(const std::string& keptAs, const char* what) {
     return QString::fromStdString("windows/" + keptAs + "/" + what);
 }
 
-} // namespace
+// The screen a window kept at `place` opens on: the one showing that point, else the primary one.
+QScreen* screenShowing(QPoint place) {
+    QScreen* screen = QGuiApplication::screenAt(place);
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
 
-namespace {
-
-// The place of a window of `size` kept at `place`: there, unless no screen shows any of it any
-// more (a screen unplugged since), then pulled onto the primary screen.
-QPoint onSomeScreen(QPoint place, QSize size) {
-    const QRect kept(place, size);
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool seen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
-        return screen->availableGeometry().intersects(kept);
-    });
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return seen || primary == nullptr ? place : keptWithin(kept, primary->availableGeometry());
+// Whether the size is one a window could have had: settings files are edited by hand.
+bool plausible(QSize size) {
+    return size.isValid() && !size.isEmpty();
 }
 
 } // namespace
 
+QMargins Windows::frameMargins() const {
+    // A window just shown may not have its frame yet; one open for a while has.
+    for (const auto& window : windows_) {
+        if (window->isVisible() && !frameMarginsOf(*window).isNull()) {
+            return frameMarginsOf(*window);
+        }
+    }
+    return framesSeen_ ? lastFrame_ : kGuessedFrame;
+}
+
+void Windows::noteFrame(const ScreenWindow& window) {
+    lastFrame_ = frameMarginsOf(window);
+    framesSeen_ = true;
+}
+
+std::optional<QSize> Windows::keptSize(std::size_t index) const {
+    const std::string& keptAs = placements_[index].keptAs;
+    if (settings_ == nullptr || keptAs.empty()) {
+        return std::nullopt;
+    }
+    const QSize size = settings_->value(keyOf(keptAs, "size")).toSize();
+    return plausible(size) ? std::optional(size) : std::nullopt;
+}
+
+int Windows::companionWidth(std::size_t index, const QRect& available, QMargins frame) const {
+    for (std::size_t other = 0; other < windows_.size(); ++other) {
+        if (placements_[other].anchor != windows_[index].get()) {
+            continue;
+        }
+        const ScreenWindow& companion = *windows_[other];
+        const QSize firstSize = scaledSize(
+            companion.designSize(), firstStartFactor(available.size(), companion.designSize()));
+        const QSize size =
+            placements_[other].sized ? companion.size() : keptSize(other).value_or(firstSize);
+        return fittedSize(size, frame, available).grownBy(frame).width();
+    }
+    return 0;
+}
+
 bool Windows::restoreKept(std::size_t index) {
     Placement& placement = placements_[index];
-    if (settings_ == nullptr || placement.keptAs.empty()) {
+    const std::optional<QSize> size = keptSize(index);
+    const QVariant kept = size ? settings_->value(keyOf(placement.keptAs, "place")) : QVariant();
+    if (!kept.canConvert<QPoint>()) {
         return false;
     }
-    const QSize size = settings_->value(keyOf(placement.keptAs, "size")).toSize();
-    const QVariant place = settings_->value(keyOf(placement.keptAs, "place"));
-    if (!size.isValid() || !place.canConvert<QPoint>()) {
+    const QPoint place = kept.toPoint();
+    const QScreen* screen = screenShowing(place);
+    if (screen == nullptr) {
         return false;
     }
     ScreenWindow& window = *windows_[index];
-    window.resize(size);
-    window.move(onSomeScreen(place.toPoint(), size));
+    // Kept on another screen, perhaps a larger one: the window must fit on this one, whole.
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameMargins();
+    window.resize(fittedSize(*size, frame, available));
+    const QSize frameSize = window.size().grownBy(frame);
+    if (!wholeWithin(place, frameSize, available)) {
+        window.move(centredWith(frameSize, companionWidth(index, available, frame), available));
+        return true;
+    }
+    window.move(place);
     if (settings_->value(keyOf(placement.keptAs, "placedByPlayer")).toBool()) {
         placement.playerPlace = window.pos();
     }
@@ -166,7 +215,16 @@ void Windows::giveFirstSize(std::size_t index) {
     if (screen == nullptr) {
         return;
     }
-    window.setScaleFactor(firstStartFactor(screen->geometry().size(), window.designSize()));
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameMargins();
+    window.setScaleFactor(firstStartFactor(available.size(), window.designSize()));
+    window.resize(fittedSize(window.size(), frame, available));
+    // A dialog opens beside its anchor; any other window in the middle of its screen, with room
+    // for the dialog that opens beside it.
+    if (anchor == nullptr) {
+        window.move(centredWith(window.size().grownBy(frame),
+                                companionWidth(index, available, frame), available));
+    }
 }
 
 void Windows::keep(std::size_t index) {
@@ -190,16 +248,20 @@ void Windows::placeBesideAnchor(std::size_t index) {
         return;
     }
     ScreenWindow& window = *windows_[index];
-    if (placement.playerPlace) {
+    const QScreen* screen = placement.anchor->QWidget::screen();
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : placement.anchor->frameGeometry();
+    const QMargins frame = frameMargins();
+    if (placement.playerPlace &&
+        wholeWithin(*placement.playerPlace, window.size().grownBy(frame), available)) {
         window.move(*placement.playerPlace);
         placement.placedAt = placement.playerPlace;
         return;
     }
-    const QScreen* screen = placement.anchor->QWidget::screen();
-    const QRect available =
-        screen != nullptr ? screen->availableGeometry() : placement.anchor->frameGeometry();
+    // Where the player put it is off this screen now: beside the anchor again, until moved.
+    placement.playerPlace.reset();
     const QPoint place =
-        placeBeside(placement.anchor->frameGeometry(), window.frameGeometry().size(), available);
+        placeBeside(placement.anchor->frameGeometry(), window.size().grownBy(frame), available);
     window.move(place);
     placement.placedAt = place;
 }

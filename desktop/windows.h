@@ -2,6 +2,7 @@
 
 #include "desktop/screen_window.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 
@@ -53,9 +54,10 @@ public:
     void afterEvent();
 
     // Each window opens, the first time in a run, at the size and place it had when it last
-    // closed in this or an earlier run, as kept in `settings` (a place off every screen is pulled
-    // back onto one); a window never kept opens at a comfortable size for its screen. The settings
-    // must outlive the windows.
+    // closed in this or an earlier run, as kept in `settings`, fitted to the free area of the
+    // screen it opens on: scaled down, keeping its shape, when it would not fit whole, and centred
+    // on the screen when its place would leave any of it off. A window never kept opens at a
+    // comfortable size for its screen, in its middle. The settings must outlive the windows.
     void keepGeometries(QSettings& settings);
 
     ScreenWindow& windowOf(const Screen& screen) const;
@@ -65,6 +67,10 @@ public:
     // first open main window (the table, or the welcome screen), else any open window; null when
     // none is open.
     QWidget* messageOwner() const;
+
+signals:
+    // Every window mirrors its screen as it stands now.
+    void refreshed();
 
 private:
     struct Placement {
@@ -78,6 +84,14 @@ private:
     };
 
     void open(std::size_t index);
+    // The size kept for the window, when it has a plausible one.
+    std::optional<QSize> keptSize(std::size_t index) const;
+    // The width, with its frame, of the dialog that opens beside the window; 0 for none.
+    int companionWidth(std::size_t index, const QRect& available, QMargins frame) const;
+    // The frame the window manager puts around the program's windows: that of an open window, or
+    // of the last one shown, or a guess before any was.
+    QMargins frameMargins() const;
+    void noteFrame(const ScreenWindow& window);
     void giveFirstSize(std::size_t index);
     bool restoreKept(std::size_t index);
     void placeBesideAnchor(std::size_t index);
@@ -90,6 +104,8 @@ private:
     std::function<void()> quit_;
     bool quitting_ = false;
     QSettings* settings_ = nullptr;
+    QMargins lastFrame_;
+    bool framesSeen_ = false;
 };
 
 } // namespace quintel

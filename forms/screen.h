@@ -10,14 +10,12 @@
 
 namespace quintel {
 
-class Game;
-
 // One window of the game. A screen is a single instance that keeps its own fields for the whole
 // run; loading it gives its controls their design state and runs its load handler, closing it
 // removes the window (the view) while the fields stay.
 class Screen {
 public:
-    explicit Screen(Game& game) : game_(game) {}
+    Screen() = default;
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
     virtual ~Screen() = default;
@@ -71,11 +69,8 @@ protected:
     // A key that no control's shortcut takes; the screen may give it a meaning of its own.
     virtual bool otherKey(std::string_view /*key*/) { return false; }
     virtual void Form_Load() {}
-    Game& game() { return game_; }
-    const Game& game() const { return game_; }
 
 private:
-    Game& game_;
     bool loaded_ = false;
     bool shown_ = false;
     bool frontRequested_ = false;

@@ -1,5 +1,7 @@
 #include "opponent/call_planning.h"
 
+#include "model/keep_rules.h"
+
 #include "model/call_list.h"
 #include "model/call_rules.h"
 #include "model/random_source.h"
@@ -14,12 +16,37 @@ bool callCovered(std::string_view call, std::string_view dice) {
     return covers(countFaceDigits(dice), countFaceDigits(call));
 }
 
-std::string chooseHold(const Form1& engine, std::string_view call, std::string_view dice,
-                       std::string_view oldFix, EngineOptions options) {
-    if (callCovered(call, dice) || options.fixAny) {
-        return engine.searchHold(call, dice, oldFix, false, options).hold;
+std::string keptWithinRules(std::string_view hold, std::string_view dice, const KeepRange& range) {
+    FaceCounts kept{};
+    std::string within;
+    for (char die : hold) {
+        int& count = kept[static_cast<std::size_t>(die - '0')];
+        if (count < range.most[static_cast<std::size_t>(die - '0')]) {
+            ++count;
+            within.push_back(die);
+        }
     }
-    return options.fixPermanent ? std::string(oldFix) : std::string();
+    for (char die : dice) {
+        int& count = kept[static_cast<std::size_t>(die - '0')];
+        if (count < range.least[static_cast<std::size_t>(die - '0')]) {
+            ++count;
+            within.push_back(die);
+        }
+    }
+    return within;
+}
+
+std::string chooseHold(const Form1& engine, std::string_view call, std::string_view dice,
+                       std::string_view locked, EngineOptions options) {
+    std::string hold = options.fixPermanent ? std::string(locked) : std::string();
+    if (callCovered(call, dice) || options.fixAny) {
+        hold = engine.searchHold(call, dice, locked, false, options).hold;
+    }
+    // The search may settle on a hold the rules do not allow when no hold can beat the call.
+    const KeepRange range =
+        keepRange(countFaceDigits(call), countFaceDigits(dice), countFaceDigits(locked),
+                  {options.fixAny, options.fixPermanent});
+    return keepAllowed(range, countFaceDigits(hold)) ? hold : keptWithinRules(hold, dice, range);
 }
 
 std::optional<CallDigits> weakestCallBeating(std::span<const int> last, int lastLevel) {

@@ -2,6 +2,7 @@
 
 #include "model/call_list.h"
 #include "model/dice.h"
+#include "model/keep_rules.h"
 #include "opponent/engine/engine_options.h"
 
 #include <array>
@@ -19,11 +20,17 @@ class RandomSource;
 bool callCovered(std::string_view call, std::string_view dice);
 
 // The dice the computer keeps after trusting the player's call `call` on the player's `dice`,
-// whose fixed dice were `oldFix`. It plans the hold with the engine's search when the call is
-// among the dice or any die may be kept; otherwise it keeps only what it must: the fixed dice
-// under "Fix Permanent", nothing without it.
+// `locked` being the fixed dice that "Fix Permanent" locks (the player's kept dice, or after a
+// call at once the fixed dice as they stood). It plans the hold with the engine's search when
+// the call is among the dice or any die may be kept; otherwise it keeps only what it must: the
+// locked dice under "Fix Permanent", nothing without it. The hold always keeps to the rules of
+// the throw, as the player's must.
 std::string chooseHold(const Form1& engine, std::string_view call, std::string_view dice,
-                       std::string_view oldFix, EngineOptions options);
+                       std::string_view locked, EngineOptions options);
+
+// `hold` brought within `range`: its dice in order while their face is allowed more, then dice of
+// `dice` (in order) of each face that must be kept more often.
+std::string keptWithinRules(std::string_view hold, std::string_view dice, const KeepRange& range);
 
 // The weakest call of one to five dice that beats `last` (shape score `lastLevel`), or nothing
 // when no call can (five aces).

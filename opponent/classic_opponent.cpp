@@ -1,6 +1,6 @@
 #include "opponent/classic_opponent.h"
 
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 
 namespace quintel {
 
@@ -32,10 +32,10 @@ bool ClassicOpponent::trusts(CallIndex call, const FaceCounts& playerFix) const 
 }
 
 FaceCounts ClassicOpponent::keeps(CallIndex call, const FaceCounts& dice,
-                                  const FaceCounts& playerFix) const {
+                                  const FaceCounts& locked) const {
     const FiveDiceSets& sets = FiveDiceSets::get();
-    // The player's fixed dice bind the computer's hold only under "Fix Permanent".
-    const int fix = policy_.options().fixPermanent ? sets.setOf(playerFix) : sets.emptySet();
+    // The locked dice bind the computer's hold only under "Fix Permanent".
+    const int fix = policy_.options().fixPermanent ? sets.setOf(locked) : sets.emptySet();
     const auto key = std::make_tuple(call, sets.setOf(dice), fix);
     auto known = holds_.find(key);
     if (known == holds_.end()) {
@@ -59,7 +59,7 @@ const ClassicOpponent::Bluffs& ClassicOpponent::bluffs(CallIndex call, int hold)
     Bluffs outcome;
     for (const CallChance& chance :
          bluffOutcomeChances(candidates, solver::callDigits(call),
-                             shapeScore(solver::callCounts(call)), ComputerOpponent::kBluffBound)) {
+                             shapeScore(solver::callCounts(call)), ClassicComputer::kBluffBound)) {
         outcome.push_back({indexOf(chance.call), chance.chance});
     }
     return bluffs_.emplace(key, std::move(outcome)).first->second;

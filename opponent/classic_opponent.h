@@ -16,7 +16,7 @@ public:
 
     bool trusts(solver::CallIndex call, const FaceCounts& playerFix) const override;
     FaceCounts keeps(solver::CallIndex call, const FaceCounts& dice,
-                     const FaceCounts& playerFix) const override;
+                     const FaceCounts& locked) const override;
     std::span<const solver::CallChance> calls(solver::CallIndex call, const FaceCounts& hold,
                                               const FaceCounts& dice) const override;
 

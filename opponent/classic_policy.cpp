@@ -2,8 +2,8 @@
 
 #include "model/call_rules.h"
 #include "model/random_source.h"
+#include "opponent/classic_computer.h"
 #include "opponent/computer_judgement.h"
-#include "opponent/computer_player.h"
 
 #include <array>
 #include <cmath>
@@ -157,7 +157,7 @@ CallChances ClassicPolicy::callChances(std::string_view hold, std::string_view d
         return {{*honest, 1.0}};
     }
     return bluffOutcomeChances(bluffCandidateChances(hold), last, lastLevel,
-                               ComputerOpponent::kBluffBound);
+                               ClassicComputer::kBluffBound);
 }
 
 } // namespace quintel

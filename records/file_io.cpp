@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -144,6 +145,29 @@ int writeSyncAndClose(int descriptor, std::string_view bytes) {
         error = errno;
     }
     return error;
+}
+
+ExclusiveLock::ExclusiveLock(const std::filesystem::path& path) {
+    do {
+        descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    } while (descriptor_ < 0 && errno == EINTR);
+    if (descriptor_ < 0) {
+        error_ = errno;
+        return;
+    }
+    int locked = 0;
+    do {
+        locked = ::flock(descriptor_, LOCK_EX);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0 && errno != ENOLCK && errno != EOPNOTSUPP) {
+        error_ = errno;
+    }
+}
+
+ExclusiveLock::~ExclusiveLock() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_); // releases the lock
+    }
 }
 
 void ignoreFileSizeSignal() {

@@ -74,6 +74,24 @@ bool closeDescriptor(int descriptor);
 // Returns 0 when all of that worked, else the first error.
 int writeSyncAndClose(int descriptor, std::string_view bytes);
 
+// An exclusive flock(2) on `path`, held while this lives; the file is made when missing (never
+// through a link) and never removed, since removing it would let another program lock a new file
+// of that name while this one holds the old. Waits for another holder. error() is 0 when the lock
+// is held or the file system has no locks (ENOLCK, EOPNOTSUPP: the caller goes on unlocked), else
+// why the lock file could not be opened.
+class ExclusiveLock {
+public:
+    explicit ExclusiveLock(const std::filesystem::path& path);
+    ExclusiveLock(const ExclusiveLock&) = delete;
+    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
+    ~ExclusiveLock();
+    int error() const { return error_; }
+
+private:
+    int descriptor_ = -1;
+    int error_ = 0;
+};
+
 // Makes a write past the process's file-size limit fail with EFBIG, which the writer can report,
 // instead of ending the program with SIGXFSZ. For the start of each program.
 void ignoreFileSizeSignal();

@@ -1,7 +1,6 @@
 #include "records/form_welcome.h"
 
 #include "app/game.h"
-#include "records/player_files.h"
 
 #include <utility>
 
@@ -21,8 +20,12 @@ Control designed(std::string name, ControlKind kind, std::string caption, Place 
 } // namespace
 
 std::vector<Control*> FormWelcome::controls() {
-    return {&Label1,  &txtName,   &Check1,      &Check2,     &btnOK,
-            &cmdExit, &lblFolder, &fraOpponent, &optClassic, &optExpert};
+    std::vector<Control*> all{&Label1,  &txtName,   &Check1,      &Check2,     &btnOK,
+                              &cmdExit, &lblFolder, &fraOpponent, &optClassic, &optExpert};
+    if (!engineName.empty()) {
+        all.push_back(&optEngine);
+    }
+    return all;
 }
 
 std::string FormWelcome::optionsText(bool fixAny, bool fixPermanent) {
@@ -64,27 +67,35 @@ void FormWelcome::design() {
 }
 
 // The strip right of the options is free in the design; the two choices stand on the options'
-// rows, so the rest of the window keeps its place.
+// rows, so the rest of the window keeps its place. An engine's choice takes the row below them,
+// beside OK, which is free as well: the frame grows down to it.
 void FormWelcome::designOpponent() {
-    fraOpponent = designed("fraOpponent", ControlKind::Frame, "", {3480, 1200, 1095, 855}, -1);
+    const bool engineOffered = !engineName.empty();
+    fraOpponent = designed("fraOpponent", ControlKind::Frame, "",
+                           {3480, 1200, 1095, engineOffered ? 1335 : 855}, -1);
     optClassic = designed("optClassic", ControlKind::OptionButton, "Classic", {0, 0, 1095, 375}, 6);
     optExpert = designed("optExpert", ControlKind::OptionButton, "Expert", {0, 480, 1095, 375}, 7);
-    optClassic.container = &fraOpponent;
-    optExpert.container = &fraOpponent;
+    optEngine =
+        designed("optEngine", ControlKind::OptionButton, engineName, {0, 960, 1095, 375}, 8);
+    optEngine.visible = engineOffered;
+    for (Control* option : {&optClassic, &optExpert, &optEngine}) {
+        option->container = &fraOpponent;
+        option->click = [this, option] {
+            for (Control* each : {&optClassic, &optExpert, &optEngine}) {
+                each->value = each == option;
+            }
+        };
+    }
     optClassic.value = true;
-    optClassic.click = [this] {
-        optClassic.value = true;
-        optExpert.value = false;
-    };
-    optExpert.click = [this] {
-        optClassic.value = false;
-        optExpert.value = true;
-    };
     optClassic.tooltip = "Play the game's own computer";
     optExpert.tooltip = "Play a computer that plays the solved game: its best mix of bluffs";
+    optEngine.tooltip = "Play the outside engine " + engineName;
 }
 
 Opponent FormWelcome::chosenOpponent() const {
+    if (optEngine.value && !engineName.empty()) {
+        return Opponent::Engine;
+    }
     return optExpert.value ? Opponent::Expert : Opponent::Classic;
 }
 
@@ -101,60 +112,33 @@ void FormWelcome::Form_Load() {
     txtName.caption = offer.name;
     Check1.value = offer.fixAny;
     Check2.value = offer.fixPermanent;
-    optClassic.value = offer.opponent == Opponent::Classic;
+    // An engine chosen before is chosen again only when it is offered now.
+    const bool engine = offer.opponent == Opponent::Engine && !engineName.empty();
+    optClassic.value =
+        offer.opponent == Opponent::Classic || (offer.opponent == Opponent::Engine && !engine);
     optExpert.value = offer.opponent == Opponent::Expert;
+    optEngine.value = engine;
 }
 
 void FormWelcome::btnOK_Click() {
     Game& g = game();
-    const std::string name = txtName.caption;
-    // Refused before anything changes, so the player can simply type another name.
-    auto refusal = playerNameProblem(name);
-    if (!refusal) {
-        refusal = dataFolderProblem(g.dataFolder);
-    }
-    if (refusal) {
-        g.messages.inform(*refusal);
+    const WelcomeChoice choice{txtName.caption, Check1.value, Check2.value, chosenOpponent()};
+    if (!g.signIn(choice)) {
         return;
     }
-    g.state.PlayerCount = 2;
-    g.state.FirstTurnMode = 0;
-    g.state.PlayerNames[0] = name;
-    g.state.PlayerNames[1] = "AI";
-    if (auto problem = g.history.create(g.dataFolder, name)) {
-        g.messages.inform(*problem);
-        return;
-    }
-    removeLeftoverTemporaries(g.dataFolder);
-    const ProfileLoad load =
-        loadProfile(g.dataFolder, name, g.state.ProfileCount, g.state.ProfileScore);
-    if (auto message = profileLoadMessage(load)) {
-        g.messages.inform(*message);
-    }
-    offer = {name, Check1.value, Check2.value, chosenOpponent()};
+    offer = choice;
     if (onSignIn) {
         onSignIn(offer);
     }
-    openTable(Check1.value, Check2.value);
+    openTable();
 }
 
-void FormWelcome::openTable(bool fixAny, bool fixPermanent) {
+void FormWelcome::openTable() {
     Game& g = game();
-    g.state.FixPermanentOption = fixPermanent;
-    g.state.FixAnyOption = fixAny;
-    g.profileLoaded();
-    const bool expert = g.seatComputer(offer.opponent);
-    const std::string options = optionsText(fixAny, fixPermanent);
-    g.history.writeLine(options);
-    // Only the Expert is named: a stay with the classic computer keeps the file it always had.
-    if (expert) {
-        g.history.writeLine(kExpertHistoryLine);
-    }
-    g.history.writeLine("");
     // The coach is off when a stay starts: shown only when asked for.
     g.formStart.coachShown = false;
     g.formStart.Load();
-    g.formStart.Label5.caption = options;
+    g.formStart.Label5.caption = optionsText(offer.fixAny, offer.fixPermanent);
     Unload();
     g.formStart.Show();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/game_screen.h"
 #include "forms/control.h"
-#include "forms/screen.h"
+#include "records/opponent.h"
 
 #include <functional>
 #include <string>
@@ -9,12 +10,6 @@
 #include <vector>
 
 namespace quintel {
-
-// The computer the player faces: the game's own, or the one that plays the solved game.
-enum class Opponent { Classic, Expert };
-
-// The history's line after the options line when the Expert plays.
-inline constexpr std::string_view kExpertHistoryLine = "Opponent : Expert";
 
 // A name with the two rule options and the opponent, as the player chose them at a sign-in.
 struct WelcomeChoice {
@@ -26,15 +21,18 @@ struct WelcomeChoice {
 };
 
 // The welcome screen: the player's name, the two rule options and sign-in.
-class FormWelcome : public Screen {
+class FormWelcome : public GameScreen {
 public:
-    explicit FormWelcome(Game& game) : Screen(game) {}
+    explicit FormWelcome(Game& game) : GameScreen(game) {}
 
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
     // Where the player's files are kept, so they can be found outside the game.
     Control lblFolder;
-    // The opponent, beside the options: two option buttons in a frame of their own.
-    Control fraOpponent, optClassic, optExpert;
+    // The opponent, beside the options: option buttons in a frame of their own, the third only
+    // when an outside engine is offered.
+    Control fraOpponent, optClassic, optExpert, optEngine;
+    // The outside engine offered beside the two computers, by the name it gave; empty for none.
+    std::string engineName;
 
     // What the screen puts in its boxes whenever it loads: the design state until a sign-in,
     // then what that sign-in chose, so a returning player only has to press OK.
@@ -57,8 +55,8 @@ protected:
     void Form_Load() override;
 
 private:
-    // Sign-in once the player's files are ready: the options, the history header, the table.
-    void openTable(bool fixAny, bool fixPermanent);
+    // After a sign-in: the table opens with the first game.
+    void openTable();
     void designFolderLabel();
     void designOpponent();
     Opponent chosenOpponent() const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/game_outcome.h"
+#include "match/outcome.h"
 
 #include <string>
 #include <vector>

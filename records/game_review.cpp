@@ -1,5 +1,7 @@
 #include "records/game_review.h"
 
+#include "records/computer_weighing.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -61,6 +63,7 @@ ReviewStep callStep(const GameRecord& game, std::size_t index) {
     }
     if (call.caller == Seat::Human) {
         step.decision = PlayerDecision{PlayerDecision::Kind::Call, index};
+        step.weighed = weighingInWords(step.judgement, call.dice);
     }
     return step;
 }

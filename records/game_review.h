@@ -47,6 +47,9 @@ struct ReviewStep {
     std::string revealed; // the end's five dice
     std::string account;  // what happened, in words
     std::vector<std::string> judgement;
+    // What the computer weighed in answering the player's call, in a sentence; empty for the
+    // computer's calls and the end, and where the judgement says nothing it can tell.
+    std::string weighed;
     std::optional<PlayerDecision> decision; // when the step is the player's decision
     std::optional<SolvedChances> solved;
 };

@@ -1,6 +1,6 @@
 #include "records/player_files.h"
 
-#include "model/game_state.h"
+#include "model/counters.h"
 #include "records/file_io.h"
 
 #include <algorithm>
@@ -68,6 +68,9 @@ std::string profileText(const ProfileCounters& counts, const ProfileCounters& sc
     return text;
 }
 
+// One lock for the profiles of a data folder: saves are short and rare.
+constexpr std::string_view kProfileLockName = ".quintel-profile.lock";
+
 // The name of every temporary file of a save begins with this, followed by the saving process.
 constexpr std::string_view kProfileTemporaryStem = ".quintel-profile-";
 
@@ -88,6 +91,61 @@ int signInWriteError(const std::filesystem::path& folder) {
     std::error_code ignored;
     std::filesystem::remove(probe.path, ignored);
     return error;
+}
+
+// Why the profile may not be saved at all (a name that names no file of the folder, a profile
+// kept read-only), or nothing.
+std::optional<std::string> profileSaveRefused(const std::filesystem::path& dataFolder,
+                                              std::string_view name) {
+    if (auto problem = playerNameProblem(name)) {
+        return problem;
+    }
+    const std::filesystem::path target = profilePath(dataFolder, name);
+    if (files::ownerMayNotWrite(target)) {
+        return "Your profile " + target.filename().string() +
+               " is read-only, so it was not changed: the statistics of this stay at the table "
+               "are not saved.";
+    }
+    return std::nullopt;
+}
+
+// Replaces the profile with `text` atomically (a new file renamed over the old one).
+std::optional<std::string> writeProfile(const std::filesystem::path& dataFolder,
+                                        const std::filesystem::path& target,
+                                        std::string_view text) {
+    // The new profile is complete and on disk before it takes the old one's name, so a save cut
+    // short leaves the old profile or the new one, never a mix.
+    const files::TemporaryFile temporary =
+        files::createTemporary(dataFolder, kProfileTemporaryStem);
+    if (temporary.descriptor < 0) {
+        return saveProblem(target, errno);
+    }
+    const int error = files::writeSyncAndClose(temporary.descriptor, text);
+    std::error_code renamed;
+    if (error == 0) {
+        std::filesystem::rename(temporary.path, target, renamed);
+    }
+    if (error != 0 || renamed) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary.path, ignored);
+        return saveProblem(target, error != 0 ? error : renamed.value());
+    }
+    files::syncFolder(dataFolder);
+    return std::nullopt;
+}
+
+// What the stored counters become with the stay's changes, each within what the profile keeps.
+Profile withChanges(const Profile& stored, const Profile& atSignIn, const Profile& now) {
+    Profile merged = now;
+    const auto add = [](int kept, int before, int after) {
+        return std::clamp(kept + (after - before), 0, kCounterMax);
+    };
+    for (std::size_t i = 0; i < kProfileLines; ++i) {
+        merged.counts[i] = add(stored.counts[i], atSignIn.counts[i], now.counts[i]);
+        merged.scores[i] =
+            std::min(add(stored.scores[i], atSignIn.scores[i], now.scores[i]), merged.counts[i]);
+    }
+    return merged;
 }
 
 } // namespace
@@ -131,34 +189,25 @@ std::filesystem::path historyPath(const std::filesystem::path& dataFolder, std::
 std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
                                        std::string_view name, const ProfileCounters& counts,
                                        const ProfileCounters& scores) {
-    if (auto problem = playerNameProblem(name)) {
+    if (auto problem = profileSaveRefused(dataFolder, name)) {
+        return problem;
+    }
+    return writeProfile(dataFolder, profilePath(dataFolder, name), profileText(counts, scores));
+}
+
+std::optional<std::string> saveProfileChanges(const std::filesystem::path& dataFolder,
+                                              std::string_view name, const Profile& atSignIn,
+                                              const Profile& now) {
+    if (auto problem = profileSaveRefused(dataFolder, name)) {
         return problem;
     }
     const std::filesystem::path target = profilePath(dataFolder, name);
-    if (files::ownerMayNotWrite(target)) {
-        return "Your profile " + target.filename().string() +
-               " is read-only, so it was not changed: the statistics of this stay at the table "
-               "are not saved.";
+    const files::ExclusiveLock lock(dataFolder / kProfileLockName);
+    if (lock.error() != 0) {
+        return saveProblem(target, lock.error());
     }
-    // The new profile is complete and on disk before it takes the old one's name, so a save cut
-    // short leaves the old profile or the new one, never a mix.
-    const files::TemporaryFile temporary =
-        files::createTemporary(dataFolder, kProfileTemporaryStem);
-    if (temporary.descriptor < 0) {
-        return saveProblem(target, errno);
-    }
-    const int error = files::writeSyncAndClose(temporary.descriptor, profileText(counts, scores));
-    std::error_code renamed;
-    if (error == 0) {
-        std::filesystem::rename(temporary.path, target, renamed);
-    }
-    if (error != 0 || renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary.path, ignored);
-        return saveProblem(target, error != 0 ? error : renamed.value());
-    }
-    files::syncFolder(dataFolder);
-    return std::nullopt;
+    const Profile merged = withChanges(storedProfile(dataFolder, name), atSignIn, now);
+    return writeProfile(dataFolder, target, profileText(merged.counts, merged.scores));
 }
 
 void removeLeftoverTemporaries(const std::filesystem::path& dataFolder) {

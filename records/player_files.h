@@ -39,6 +39,14 @@ std::filesystem::path historyPath(const std::filesystem::path& dataFolder, std::
                                   int number);
 
 using ProfileCounters = std::array<int, 11>;
+
+// The computer's read of the player: per win-probability bucket 0..10, the player's calls judged
+// there and how many of them understated the dice.
+struct Profile {
+    ProfileCounters counts{};
+    ProfileCounters scores{};
+    bool operator==(const Profile&) const = default;
+};
 // Entries 0..9 of both counters are kept, one line each; entry 10 lives only in memory.
 inline constexpr std::size_t kProfileLines = 10;
 
@@ -71,6 +79,20 @@ ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_vie
 std::optional<std::string> saveProfile(const std::filesystem::path& dataFolder,
                                        std::string_view name, const ProfileCounters& counts,
                                        const ProfileCounters& scores);
+
+// The counters the profile holds now, read as a sign-in reads them (lines that cannot be read, and
+// a profile that is missing or no file, count 0), without keeping anything of a damaged file.
+Profile storedProfile(const std::filesystem::path& dataFolder, std::string_view name);
+
+// Saves what this stay changed in the profile, `now` less `atSignIn` entry by entry, added to what
+// the profile holds when it is saved: another program that saved the same profile meanwhile (an
+// arena, a second game) keeps what it added. The profile is read again and replaced under an
+// exclusive lock (flock(2) on ".quintel-profile.lock" in the data folder, which stays there), so
+// two saves at once add up too. Entries stay within 0..32767 and a score never exceeds its
+// count; entry 10 is not kept. Otherwise as saveProfile, whose problems it reports.
+std::optional<std::string> saveProfileChanges(const std::filesystem::path& dataFolder,
+                                              std::string_view name, const Profile& atSignIn,
+                                              const Profile& now);
 
 // Removes what saves cut short by a kill left in the data folder.
 void removeLeftoverTemporaries(const std::filesystem::path& dataFolder);

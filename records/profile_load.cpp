@@ -1,4 +1,4 @@
-#include "model/game_state.h"
+#include "model/counters.h"
 #include "records/damaged_profile.h"
 #include "records/file_io.h"
 #include "records/player_files.h"
@@ -158,6 +158,20 @@ ProfileLoad loadProfile(const std::filesystem::path& dataFolder, std::string_vie
     }
     readProfile(path, status.type(), load, counts, scores);
     return load;
+}
+
+Profile storedProfile(const std::filesystem::path& dataFolder, std::string_view name) {
+    Profile stored;
+    if (playerNameProblem(name)) {
+        return stored;
+    }
+    const std::optional<files::BoundedRead> read =
+        files::readAtMost(profilePath(dataFolder, name), kProfileReadLimit);
+    if (read) {
+        readCounters(read->complete ? std::string_view(read->bytes) : wholeLines(read->bytes),
+                     stored.counts, stored.scores);
+    }
+    return stored;
 }
 
 std::optional<std::string> profileLoadMessage(const ProfileLoad& load) {

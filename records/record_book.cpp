@@ -1,6 +1,10 @@
 #include "records/record_book.h"
 
-#include <map>
+#include <cstdint>
+#include <sys/stat.h>
+#include <system_error>
+#include <tuple>
+#include <utility>
 
 namespace quintel {
 
@@ -47,6 +51,64 @@ constexpr std::string_view kGameColumns =
     "id, player, started, ended, fix_any, fix_permanent, opponent, challenger, winner, "
     "challenged_call, revealed, coach_used, human_throws, computer_throws, call_count";
 
+struct Tables {
+    bool games = false;
+    bool calls = false;
+    bool throws = false;
+    bool lines = false;
+    bool any = false;
+};
+
+Tables tablesOf(sqlite::Database& database) {
+    Tables tables;
+    sqlite::Statement names =
+        database.prepare("SELECT name FROM sqlite_master WHERE type = 'table'");
+    while (names.step()) {
+        const std::string_view name = names.textView(0);
+        tables.any = true;
+        tables.games = tables.games || name == "games";
+        tables.calls = tables.calls || name == "calls";
+        tables.throws = tables.throws || name == "call_throws";
+        tables.lines = tables.lines || name == "history_lines";
+    }
+    return tables;
+}
+
+int versionOf(sqlite::Database& database) {
+    sqlite::Statement version = database.prepare("PRAGMA user_version");
+    version.step();
+    return static_cast<int>(version.integer(0));
+}
+
+std::filesystem::path beside(const std::filesystem::path& path, std::string_view suffix) {
+    std::filesystem::path other = path;
+    other += suffix;
+    return other;
+}
+
+bool entryExists(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
+// Copies the record, as one consistent snapshot, to the first free name
+// "record.sqlite.backup-v<version>[-<k>]" beside it.
+void keepCopy(sqlite::Database& database, const std::filesystem::path& path, int version) {
+    const std::string stem = ".backup-v" + std::to_string(version);
+    for (int k = 1; k <= 100; ++k) {
+        const std::filesystem::path copy =
+            beside(path, k == 1 ? stem : stem + "-" + std::to_string(k));
+        if (entryExists(copy)) {
+            continue;
+        }
+        sqlite::Statement vacuum = database.prepare("VACUUM INTO ?1");
+        vacuum.bind(1, copy.string());
+        vacuum.step();
+        return;
+    }
+    throw sqlite::Error(1 /* SQLITE_ERROR */, "no free name for a copy of the record to upgrade");
+}
+
 Seat seatOf(std::int64_t number) {
     return number == 0 ? Seat::Human : Seat::Computer;
 }
@@ -89,29 +151,121 @@ std::string_view seatName(Seat seat) {
     return seat == Seat::Human ? "player" : "computer";
 }
 
-RecordBook::RecordBook(const std::filesystem::path& path, bool create) : database_(path, create) {
+RecordBook::RecordBook(const std::filesystem::path& path, sqlite::Database database)
+    : path_(path), database_(std::move(database)) {}
+
+RecordBook::RecordBook(const std::filesystem::path& path, bool create)
+    : path_(path), database_(path, create) {
+    if (!database_.readOnly()) {
+        prepareForKeeping(path);
+        return;
+    }
+    if (create) {
+        throw sqlite::Error(8 /* SQLITE_READONLY */, "the record is read-only");
+    }
+    checkKnown();
+}
+
+RecordBook RecordBook::forReading(const std::filesystem::path& path) {
+    const auto readAsImmutable = [&path] {
+        const std::optional<FileStamp> stamp = stampOf(path);
+        RecordBook book(path, sqlite::Database(path, sqlite::Database::Reading::immutable));
+        book.immutableAt_ = stamp;
+        book.checkKnown();
+        return book;
+    };
+    // SQLite removes the log when the last connection closes, and a rollback journal is there
+    // only while a program writes.
+    if (!entryExists(beside(path, "-wal")) && !entryExists(beside(path, "-journal"))) {
+        return readAsImmutable();
+    }
+    try {
+        RecordBook book(path, sqlite::Database(path, sqlite::Database::Reading::shared));
+        book.checkKnown();
+        return book;
+    } catch (const sqlite::Error& error) {
+        // A read-only folder cannot take the index of the log a shared reader needs: nobody can
+        // write the record there either.
+        if (error.code() != 14 /* SQLITE_CANTOPEN */) {
+            throw;
+        }
+    }
+    return readAsImmutable();
+}
+
+bool RecordBook::changedSinceOpened() const {
+    return immutableAt_ && (entryExists(beside(path_, "-wal")) || stampOf(path_) != *immutableAt_);
+}
+
+std::optional<RecordBook::FileStamp> RecordBook::stampOf(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{static_cast<std::uintmax_t>(status.st_size),
+                     std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
+// Refuses a database that is not a record this program knows, before anything is written to it.
+void RecordBook::checkKnown() {
+    const int version = versionOf(database_);
+    if (version < 0 || version > kVersion) {
+        throw RecordRefused("it is a record of version " + std::to_string(version) +
+                            ", which this program does not know (it keeps version " +
+                            std::to_string(kVersion) + ")");
+    }
+    const Tables tables = tablesOf(database_);
+    reviewFacts_ = tables.throws && tables.lines;
+    if (!tables.any && version == 0 && !database_.readOnly()) {
+        return; // a new record
+    }
+    for (const auto& [present, name, columns] :
+         {std::tuple{tables.games, "games", std::string(kGameColumns)},
+          {tables.calls, "calls", std::string("game, number, caller, dice, fixed")}}) {
+        if (!present) {
+            throw RecordRefused(std::string("it is not a record of games: it has no ") + name +
+                                " table");
+        }
+        try {
+            database_.prepare("SELECT " + columns + " FROM " + name + " LIMIT 0").step();
+        } catch (const sqlite::Error& error) {
+            if (error.damaged()) {
+                throw;
+            }
+            throw RecordRefused(std::string("it is not a record of games: its ") + name +
+                                " table has other columns");
+        }
+    }
+}
+
+void RecordBook::prepareForKeeping(const std::filesystem::path& path) {
+    checkKnown();
     // A write-ahead log: a program killed in the middle of a game's transaction leaves the
     // record as it was before it, and the log is only flushed to disk at checkpoints, which keeps
     // a game's record quick.
     database_.execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
-    makeSchema();
-    checkSound();
-}
-
-void RecordBook::makeSchema() {
-    database_.execute(kSchema);
-}
-
-void RecordBook::checkSound() {
-    sqlite::Statement check = database_.prepare("PRAGMA quick_check");
-    check.step();
-    const std::string verdict = check.text(0);
-    if (verdict != "ok") {
-        throw sqlite::Error(11 /* SQLITE_CORRUPT */, verdict);
+    const int version = versionOf(database_);
+    if (version == kVersion && reviewFacts_) {
+        return;
     }
-    // A games table of another shape is not this program's record.
-    database_.prepare("SELECT " + std::string(kGameColumns) + " FROM games LIMIT 0").step();
-    database_.prepare("SELECT game, number, caller, dice, fixed FROM calls LIMIT 0").step();
+    if (version != kVersion && tablesOf(database_).any) {
+        keepCopy(database_, path, version);
+    }
+    sqlite::Transaction upgrade(database_);
+    // Another program may have upgraded it in the meantime; the statements change nothing then.
+    database_.execute(kSchema);
+    database_.execute("PRAGMA user_version = " + std::to_string(kVersion));
+    upgrade.commit();
+    reviewFacts_ = true;
+}
+
+std::string RecordBook::integrityCheck() {
+    sqlite::Statement check = database_.prepare("PRAGMA integrity_check");
+    std::string verdict;
+    while (check.step()) {
+        verdict += (verdict.empty() ? "" : "\n") + check.text(0);
+    }
+    return verdict;
 }
 
 std::int64_t RecordBook::add(const GameRecord& game) {
@@ -192,19 +346,24 @@ void RecordBook::forEachGame(const std::function<void(const GameRecord&)>& visit
 
 void RecordBook::forEachNumberedGame(
     const std::function<void(std::int64_t, const GameRecord&)>& visit) {
-    std::map<std::int64_t, std::vector<RecordedCall>> callsOf;
-    sqlite::Statement calls =
-        database_.prepare("SELECT game, caller, dice, fixed FROM calls ORDER BY game, number");
-    while (calls.step()) {
-        callsOf[calls.integer(0)].push_back(
-            {seatOf(calls.integer(1)), calls.text(2), calls.text(3)});
-    }
+    // Both tables in the order of their keys, side by side: one game at a time is held, however
+    // long the record.
     sqlite::Statement games =
         database_.prepare("SELECT " + std::string(kGameColumns) + " FROM games ORDER BY id");
+    sqlite::Statement calls =
+        database_.prepare("SELECT game, caller, dice, fixed FROM calls ORDER BY game, number");
+    bool callLeft = calls.step();
     while (games.step()) {
+        const std::int64_t id = games.integer(0);
         GameRecord game = gameOfRow(games);
-        game.calls = std::move(callsOf[games.integer(0)]);
-        visit(games.integer(0), game);
+        // Calls of no game are passed over.
+        while (callLeft && calls.integer(0) < id) {
+            callLeft = calls.step();
+        }
+        for (; callLeft && calls.integer(0) == id; callLeft = calls.step()) {
+            game.calls.push_back({seatOf(calls.integer(1)), calls.text(2), calls.text(3)});
+        }
+        visit(id, game);
     }
 }
 
@@ -221,6 +380,9 @@ std::optional<GameRecord> RecordBook::game(std::int64_t id) {
     calls.bind(1, id);
     while (calls.step()) {
         game.calls.push_back({seatOf(calls.integer(0)), calls.text(1), calls.text(2)});
+    }
+    if (!reviewFacts_) {
+        return game;
     }
     sqlite::Statement thrown =
         database_.prepare("SELECT thrown FROM call_throws WHERE game = ?1 ORDER BY number");

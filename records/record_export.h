@@ -10,7 +10,12 @@
 namespace quintel {
 
 // Writes games for other programs, one game a row or object. The calls of a game are written
-// as "caller call/fixed" joined by "; " in CSV, as a list in JSON.
+// as "caller call/fixed" joined by "; " in CSV, as a list in JSON. Whatever the record holds
+// (another program's or one edited by hand), the output is UTF-8 (a byte that starts no valid
+// sequence is written as U+FFFD) and every field is escaped: in CSV every field is quoted and a
+// field a spreadsheet would run as a formula (=, +, -, @, a tab or a carriage return first) starts
+// with a '; in JSON every field is a string with its quotes, backslashes and control characters
+// escaped.
 class CsvGames {
 public:
     explicit CsvGames(std::ostream& out);
@@ -36,7 +41,8 @@ private:
 
 enum class ExportFormat { Csv, Json };
 
-// Writes the games of `book` whose numbers are in `ids`, in the order kept. Returns how many.
+// Writes the games of `book` whose numbers are in `ids`, in the order kept, one game at a time.
+// Returns how many.
 long long exportGames(RecordBook& book, const std::vector<std::int64_t>& ids, ExportFormat format,
                       std::ostream& out);
 

@@ -107,6 +107,8 @@ void RecordKeeper::gameDecided(GameRecord game) {
         if (stay_ && !stay_->firstGame) {
             stay_->firstGame = *id;
         }
+    } else {
+        ++gamesLost_;
     }
 }
 

@@ -41,8 +41,9 @@ public:
     // and keeps it. A match whose start was not seen is not kept.
     void gameDecided(GameRecord game);
 
-    // Games kept since this keeper started.
+    // Games kept since this keeper started, and decided games it could not keep.
     long long gamesKept() const { return gamesKept_; }
+    long long gamesLost() const { return gamesLost_; }
 
     // A stay at the table begins: `player` signed in. The games kept from now on are the stay's.
     void stayStarted(std::string player);
@@ -69,6 +70,7 @@ private:
     ProblemHandler problemHandler_;
     bool told_ = false;
     long long gamesKept_ = 0;
+    long long gamesLost_ = 0;
 };
 
 // Gives a damaged record another name beside it, "record.sqlite.damaged-<k>", with its log, so

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 
 namespace quintel {
 
@@ -24,25 +25,131 @@ std::vector<GroupRate> groupRates(const std::map<std::string, WinTally>& groups)
     return rates;
 }
 
-void countGame(const GameRow& row, RecordStatistics& statistics,
-               std::map<std::string, WinTally>& byOptions,
-               std::map<std::string, WinTally>& byOpponent) {
-    const bool won = row.winner == Seat::Human;
-    for (WinTally* tally : {&statistics.all, &byOptions[row.options], &byOpponent[row.opponent]}) {
+// A game's facts as the statistics count them.
+struct CountedGame {
+    std::size_t options = 0; // fix any + 2 fix permanent
+    std::uint32_t opponent = 0;
+    std::size_t calls = 0;
+    Seat challenger = Seat::Human;
+    Seat winner = Seat::Human;
+};
+
+// The tallies by option set and by opponent, by number while the games are counted.
+struct GroupTallies {
+    std::array<WinTally, 4> byOptions{};
+    std::vector<WinTally> byOpponent; // by the name's number in the rows
+};
+
+void countGame(const CountedGame& game, RecordStatistics& statistics, GroupTallies& groups) {
+    const bool won = game.winner == Seat::Human;
+    if (groups.byOpponent.size() <= game.opponent) {
+        groups.byOpponent.resize(game.opponent + 1);
+    }
+    for (WinTally* tally :
+         {&statistics.all, &groups.byOptions[game.options], &groups.byOpponent[game.opponent]}) {
         ++tally->games;
         tally->wins += won ? 1 : 0;
     }
-    const auto calls = static_cast<std::size_t>(row.calls);
+    // A count from another program's record may be anything; what the chart shows is bounded.
+    const std::size_t calls = std::min<std::size_t>(game.calls, 10'000);
     if (statistics.gamesByCalls.size() <= calls) {
         statistics.gamesByCalls.resize(calls + 1);
     }
     ++statistics.gamesByCalls[calls];
-    ChallengeTally& challenges = statistics.challenges[static_cast<std::size_t>(row.challenger)];
+    ChallengeTally& challenges = statistics.challenges[static_cast<std::size_t>(game.challenger)];
     ++challenges.made;
-    challenges.won += row.winner == row.challenger ? 1 : 0;
+    challenges.won += game.winner == game.challenger ? 1 : 0;
 }
 
+// The groups by their names in words, in the order of the names.
+void nameGroups(const GroupTallies& groups, const GameRows& rows, RecordStatistics& statistics) {
+    std::map<std::string, WinTally> byOptions;
+    for (std::size_t options = 0; options < groups.byOptions.size(); ++options) {
+        if (groups.byOptions[options].games > 0) {
+            byOptions[optionsName((options & 1) != 0, (options & 2) != 0)] =
+                groups.byOptions[options];
+        }
+    }
+    std::map<std::string, WinTally> byOpponent;
+    for (std::uint32_t name = 0; name < groups.byOpponent.size(); ++name) {
+        if (groups.byOpponent[name].games > 0) {
+            byOpponent[rows.name(name)] = groups.byOpponent[name];
+        }
+    }
+    statistics.byOptions = groupRates(byOptions);
+    statistics.byOpponent = groupRates(byOpponent);
+}
+
+constexpr std::uint8_t kFixAnyBit = 1;
+constexpr std::uint8_t kFixPermanentBit = 2;
+constexpr std::uint8_t kComputerChallengedBit = 4;
+constexpr std::uint8_t kComputerWonBit = 8;
+
 } // namespace
+
+void GameRows::clear() {
+    rows_.clear();
+    names_.clear();
+    numbers_.clear();
+    recent_.fill(kNoName);
+}
+
+std::uint32_t GameRows::nameNumber(std::string_view name) {
+    // Most games of a record name the player and the computer of the games before them.
+    for (const std::uint32_t recent : recent_) {
+        if (recent < names_.size() && names_[recent] == name) {
+            return recent;
+        }
+    }
+    const auto found = numbers_.find(name);
+    std::uint32_t number = 0;
+    if (found != numbers_.end()) {
+        number = found->second;
+    } else {
+        number = static_cast<std::uint32_t>(names_.size());
+        names_.emplace_back(name);
+        numbers_.emplace(names_.back(), number);
+    }
+    recent_[nextRecent_] = number;
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
+    return number;
+}
+
+void GameRows::add(std::int64_t id, std::string_view player, std::string_view started, bool fixAny,
+                   bool fixPermanent, std::string_view opponent, int calls, Seat challenger,
+                   Seat winner) {
+    Row row;
+    row.id = id;
+    row.player = nameNumber(player);
+    row.opponent = nameNumber(opponent);
+    row.calls = calls;
+    row.startedSize = static_cast<std::uint8_t>(std::min(started.size(), kStartedKept));
+    std::copy_n(started.begin(), row.startedSize, row.started.begin());
+    row.flags = static_cast<std::uint8_t>(
+        (fixAny ? kFixAnyBit : 0) | (fixPermanent ? kFixPermanentBit : 0) |
+        (challenger == Seat::Computer ? kComputerChallengedBit : 0) |
+        (winner == Seat::Computer ? kComputerWonBit : 0));
+    rows_.push_back(row);
+}
+
+GameRow GameRows::operator[](std::size_t index) const {
+    const Row& row = rows_[index];
+    return {row.id,
+            names_[row.player],
+            std::string(row.started.data(), row.startedSize),
+            optionsName((row.flags & kFixAnyBit) != 0, (row.flags & kFixPermanentBit) != 0),
+            names_[row.opponent],
+            row.calls,
+            (row.flags & kComputerChallengedBit) != 0 ? Seat::Computer : Seat::Human,
+            (row.flags & kComputerWonBit) != 0 ? Seat::Computer : Seat::Human};
+}
+
+GameRow GameRows::at(std::size_t index) const {
+    if (index >= rows_.size()) {
+        throw std::out_of_range("no game in row " + std::to_string(index));
+    }
+    return (*this)[index];
+}
 
 std::string percentText(double share) {
     std::array<char, 16> text{};
@@ -94,7 +201,8 @@ RecordStatistics gatherStatistics(RecordBook& book, const StatisticsScope& scope
         count.bind(1, *scope.player);
     }
     count.step();
-    statistics.games.reserve(static_cast<std::size_t>(count.integer(0)));
+    const auto expected = static_cast<std::size_t>(std::max<std::int64_t>(0, count.integer(0)));
+    statistics.games.reserve(expected);
     sqlite::Statement games = book.database().prepare(
         "SELECT id, player, started, fix_any, fix_permanent, opponent, call_count, challenger, "
         "winner, human_throws, computer_throws FROM games WHERE ?1 IS NULL OR player = ?1 "
@@ -102,38 +210,38 @@ RecordStatistics gatherStatistics(RecordBook& book, const StatisticsScope& scope
     if (scope.player) {
         games.bind(1, *scope.player);
     }
-    std::map<std::string, WinTally> byOptions;
-    std::map<std::string, WinTally> byOpponent;
+    GroupTallies groups;
     std::vector<bool> wins;
-    wins.reserve(statistics.games.capacity());
+    wins.reserve(expected);
     FaceTally stayFaces{};
     FaceTally allFaces{};
     long long calls = 0;
     while (games.step()) {
-        GameRow row{games.integer(0),
-                    games.text(1),
-                    games.text(2),
-                    optionsName(games.integer(3) != 0, games.integer(4) != 0),
-                    games.text(5),
-                    static_cast<int>(games.integer(6)),
-                    seatOf(games.integer(7)),
-                    seatOf(games.integer(8))};
-        countGame(row, statistics, byOptions, byOpponent);
-        wins.push_back(row.winner == Seat::Human);
-        calls += row.calls;
-        const bool ofThisStay = scope.stayFrom && row.id >= *scope.stayFrom;
+        const std::int64_t id = games.integer(0);
+        const bool fixAny = games.integer(3) != 0;
+        const bool fixPermanent = games.integer(4) != 0;
+        const std::string_view opponent = games.textView(5);
+        const CountedGame counted{
+            (fixAny ? 1U : 0U) + (fixPermanent ? 2U : 0U), statistics.games.nameNumber(opponent),
+            static_cast<std::size_t>(std::max<std::int64_t>(0, games.integer(6))),
+            seatOf(games.integer(7)), seatOf(games.integer(8))};
+        countGame(counted, statistics, groups);
+        statistics.games.add(id, games.textView(1), games.textView(2), fixAny, fixPermanent,
+                             opponent, static_cast<int>(counted.calls), counted.challenger,
+                             counted.winner);
+        wins.push_back(counted.winner == Seat::Human);
+        calls += static_cast<long long>(counted.calls);
+        const bool ofThisStay = scope.stayFrom && id >= *scope.stayFrom;
         for (const int column : {9, 10}) {
             tallyFaces(games.textView(column), allFaces);
             if (ofThisStay) {
                 tallyFaces(games.textView(column), stayFaces);
             }
         }
-        statistics.games.push_back(std::move(row));
     }
     statistics.timeline =
         winTimeline(wins, RecordStatistics::kTimelinePoints, RecordStatistics::kMovingWindow);
-    statistics.byOptions = groupRates(byOptions);
-    statistics.byOpponent = groupRates(byOpponent);
+    nameGroups(groups, statistics.games, statistics);
     if (statistics.all.games > 0) {
         statistics.callsPerGame =
             static_cast<double>(calls) / static_cast<double>(statistics.all.games);

@@ -6,9 +6,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quintel {
@@ -23,6 +25,52 @@ struct GameRow {
     int calls = 0;
     Seat challenger = Seat::Human;
     Seat winner = Seat::Human;
+};
+
+// The games of the list, kept compactly: a row takes some 48 bytes (a million games under 50 MB,
+// where rows of strings took 250 MB), each name is kept once, and of a game's start the first 24
+// bytes, all of an ISO 8601 time and more than the list shows. A row is given out whole.
+class GameRows {
+public:
+    std::size_t size() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
+    void reserve(std::size_t rows) { rows_.reserve(rows); }
+    void clear();
+    GameRow operator[](std::size_t row) const;
+    // As operator[], throwing std::out_of_range past the last row.
+    GameRow at(std::size_t row) const;
+    std::int64_t id(std::size_t row) const { return rows_.at(row).id; }
+
+    // A game from the record's columns, without making strings of them.
+    void add(std::int64_t id, std::string_view player, std::string_view started, bool fixAny,
+             bool fixPermanent, std::string_view opponent, int calls, Seat challenger, Seat winner);
+    // The number of a name among those kept, the same for the same name.
+    std::uint32_t nameNumber(std::string_view name);
+    const std::string& name(std::uint32_t number) const { return names_[number]; }
+
+private:
+    static constexpr std::size_t kStartedKept = 24;
+    struct Row {
+        std::int64_t id = 0;
+        std::uint32_t player = 0;
+        std::uint32_t opponent = 0;
+        std::int32_t calls = 0;
+        std::array<char, kStartedKept> started{};
+        std::uint8_t startedSize = 0;
+        std::uint8_t flags = 0; // fix any, fix permanent, challenger, winner: one bit each
+    };
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
+    std::vector<Row> rows_;
+    std::vector<std::string> names_;
+    std::unordered_map<std::string, std::uint32_t, NameHash, std::equal_to<>> numbers_;
+    std::array<std::uint32_t, 2> recent_{kNoName, kNoName};
+    std::size_t nextRecent_ = 0;
 };
 
 // The player's games and wins up to a game, and the win rate of the games just before it.
@@ -68,7 +116,7 @@ struct RecordStatistics {
     // The games the moving win rate looks back over.
     static constexpr long long kMovingWindow = 20;
 
-    std::vector<GameRow> games; // in the order kept
+    GameRows games; // in the order kept
     WinTally all;
     std::vector<TimelinePoint> timeline;
     std::vector<GroupRate> byOptions;

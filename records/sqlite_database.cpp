@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <array>
+#include <cstdio>
+
 namespace quintel::sqlite {
 
 namespace {
@@ -80,11 +83,10 @@ void Database::Close::operator()(sqlite3* database) const {
     sqlite3_close_v2(database);
 }
 
-Database::Database(const std::filesystem::path& path, bool create, int busyMilliseconds) {
+void Database::open(const std::string& name, int flags, int busyMilliseconds) {
     sqlite3* database = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) |
-                      SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_FULLMUTEX;
-    const int code = sqlite3_open_v2(path.c_str(), &database, flags, nullptr);
+    const int code =
+        sqlite3_open_v2(name.c_str(), &database, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
     // Even a failed open gives a handle to close.
     handle_.reset(database);
     if (code != SQLITE_OK) {
@@ -92,6 +94,39 @@ Database::Database(const std::filesystem::path& path, bool create, int busyMilli
     }
     sqlite3_extended_result_codes(database, 0);
     sqlite3_busy_timeout(database, busyMilliseconds);
+}
+
+Database::Database(const std::filesystem::path& path, bool create, int busyMilliseconds) {
+    open(path, SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_FULLMUTEX,
+         busyMilliseconds);
+}
+
+Database::Database(const std::filesystem::path& path, Reading reading, int busyMilliseconds) {
+    // A reader's connection serves one thread, and a long record is read faster without a lock
+    // taken for every column. (Mapping its pages would gain a fifth more, but a file another
+    // program truncated would then end this one with SIGBUS.)
+    constexpr int kReading = SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
+    if (reading == Reading::shared) {
+        open(path, kReading, busyMilliseconds);
+        return;
+    }
+    // A URI names the file: every byte that could end its path or start a query is escaped.
+    std::string uri = "file:";
+    for (const char c : std::filesystem::absolute(path).string()) {
+        if (c == '%' || c == '?' || c == '#' || static_cast<unsigned char>(c) < 0x21) {
+            std::array<char, 4> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "%%%02X",
+                          static_cast<unsigned>(static_cast<unsigned char>(c)));
+            uri += escaped.data();
+        } else {
+            uri += c;
+        }
+    }
+    open(uri + "?immutable=1", kReading | SQLITE_OPEN_URI, busyMilliseconds);
+}
+
+bool Database::readOnly() const {
+    return sqlite3_db_readonly(handle_.get(), "main") == 1;
 }
 
 std::int64_t Database::lastInsertedRow() const {

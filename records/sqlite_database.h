@@ -53,8 +53,22 @@ private:
 class Database {
 public:
     // Opens the file for reading and writing, creating it when `create` is set. Waits up to
-    // `busyMilliseconds` for another program holding a lock.
+    // `busyMilliseconds` for another program holding a lock. A file this process may not write is
+    // opened for reading only (readOnly() says so), as SQLite does.
     Database(const std::filesystem::path& path, bool create, int busyMilliseconds = 2000);
+
+    // How a reader that must change nothing opens a file.
+    enum class Reading {
+        // SQLITE_OPEN_READONLY: safe beside a writer, but in WAL mode SQLite makes the log and its
+        // index beside the file when they are missing.
+        shared,
+        // immutable=1: reads the file as it is and makes nothing, for a file nobody writes.
+        immutable,
+    };
+    Database(const std::filesystem::path& path, Reading reading, int busyMilliseconds = 2000);
+
+    // Whether the connection can only read.
+    bool readOnly() const;
 
     void execute(std::string_view sql);
     Statement prepare(std::string_view sql) { return Statement(handle_.get(), sql); }
@@ -63,6 +77,7 @@ public:
     std::int64_t lastInsertedRow() const;
 
 private:
+    void open(const std::string& name, int flags, int busyMilliseconds);
     struct Close {
         void operator()(sqlite3* database) const;
     };

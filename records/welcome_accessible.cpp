@@ -13,7 +13,10 @@ AccessibleText FormWelcome::accessibleText(const Control& control) const {
         return {control.caption, "End the program"};
     }
     if (&control == &fraOpponent) {
-        return {"Opponent", "The computer you play against: Classic or Expert"};
+        return {"Opponent",
+                engineName.empty()
+                    ? "The computer you play against: Classic or Expert"
+                    : "The computer you play against: Classic, Expert or the engine " + engineName};
     }
     if (&control == &lblFolder) {
         return {control.caption, "The folder that keeps your history and profile files"};

@@ -40,6 +40,11 @@ BestResponse::BestResponse(const OpponentModel& computer, RuleOptions options)
     // best[pair (fix, dice)]: the most that a call above the level in hand wins. With no call
     // left, the player who must call has lost.
     std::vector<double> best(pairs, 0.0);
+    if (options_.fixPermanent) {
+        // A call at once leaves the fixed dice locked for the computer's hold.
+        atOnceValues_.assign(calls * pairs, 0.0);
+        bestAtOnce_.assign(pairs, 0.0);
+    }
     for (CallIndex level = calls_ - 1; level >= 0; --level) {
         solveLevel(level, best);
     }
@@ -94,12 +99,45 @@ void BestResponse::solveLevel(CallIndex level, std::vector<double>& best) {
             most = std::max(most, value);
         }
     }
+    if (!atOnceValues_.empty()) {
+        solveAtOnceCalls(level, answered, scratch);
+    }
+}
+
+// The player's call of `level` made at once on each hand with each set of locked dice: the
+// computer judges it as a call without a throw, and keeps what the lock leaves it.
+void BestResponse::solveAtOnceCalls(CallIndex level, std::vector<double>& answered,
+                                    Answers& scratch) {
+    const bool trust = computer_.trusts(level, FaceCounts{});
+    for (const int hand : sets_.hands()) {
+        const FaceCounts& dice = sets_.counts(hand);
+        for (const int locked : sets_.partsOf(hand)) {
+            double value = holds(dice, level) ? 1.0 : 0.0;
+            if (trust) {
+                const int hold = sets_.setOf(computer_.keeps(level, dice, sets_.counts(locked)));
+                double& answer = answered[static_cast<std::size_t>(hold)];
+                if (answer < 0.0) {
+                    computeAnswers(level, hold, scratch);
+                    answer = scratch.value;
+                }
+                value = answer;
+            }
+            const int pair = sets_.pairOf(locked, hand);
+            atOnceValues_[at(level, pair, sets_.pairCount())] = value;
+            double& most = bestAtOnce_[static_cast<std::size_t>(pair)];
+            most = std::max(most, value);
+        }
+    }
 }
 
 double BestResponse::keepOrCall(CallIndex last, int dice, int locked,
                                 const std::vector<double>& best) const {
     const int none = sets_.emptySet();
-    double most = best[static_cast<std::size_t>(sets_.pairOf(none, dice))];
+    // Called at once, the call is judged as one made without a throw, and what is locked stays
+    // locked.
+    double most = bestAtOnce_.empty()
+                      ? best[static_cast<std::size_t>(sets_.pairOf(none, dice))]
+                      : bestAtOnce_[static_cast<std::size_t>(sets_.pairOf(locked, dice))];
     const KeepRange range =
         keepRange(callCounts(last), sets_.counts(dice), sets_.counts(locked), options_);
     for (const int kept : sets_.partsOf(dice)) {
@@ -185,8 +223,9 @@ std::optional<FaceCounts> BestResponse::keep(CallIndex last, const FaceCounts& d
     const int hand = sets_.setOf(dice);
     // The best call at once: by stage, on the dice as they are locked; otherwise the computer
     // cannot tell it from a throw of all five.
-    double most = byStage_ ? mostAbove(atOnceValues_, last, sets_.pairOf(sets_.setOf(locked), hand))
-                           : mostAbove(callValues_, last, sets_.pairOf(sets_.emptySet(), hand));
+    double most = !atOnceValues_.empty()
+                      ? mostAbove(atOnceValues_, last, sets_.pairOf(sets_.setOf(locked), hand))
+                      : mostAbove(callValues_, last, sets_.pairOf(sets_.emptySet(), hand));
     std::optional<FaceCounts> chosen;
     const KeepRange range = keepRange(callCounts(last), dice, locked, options_);
     for (const int kept : sets_.partsOf(hand)) {

@@ -90,6 +90,7 @@ private:
                      const std::vector<double>& trust, CallIndex* choice) const;
     std::vector<double> stageTrust(CallIndex level, int kept) const;
     double keepOrCall(CallIndex last, int dice, int locked, const std::vector<double>& best) const;
+    void solveAtOnceCalls(CallIndex level, std::vector<double>& answered, Answers& scratch);
     void computeAnswers(CallIndex playerCall, int hold, Answers& into) const;
 
     std::size_t at(CallIndex call, int index, int width) const {

@@ -151,6 +151,10 @@ CallIndex BestResponse::callAfterThrow(CallIndex last, const FaceCounts& kept,
 
 CallIndex BestResponse::callAtOnce(CallIndex last, const FaceCounts& locked,
                                    const FaceCounts& dice) const {
+    if (atOnceValues_.empty()) {
+        // Without a lock a call at once is answered as a call after a throw of all five dice.
+        return call(last, FaceCounts{}, dice);
+    }
     return bestAbove(atOnceValues_, last, sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice)));
 }
 

@@ -4,11 +4,17 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <map>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+#include <variant>
 
 namespace quintel::solver {
 
@@ -16,7 +22,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "the payload is little-endian");
 
-constexpr std::string_view kMagic = "quintel-solved 3";
+constexpr std::string_view kFormatVersion = "3";
 
 class Writer {
 public:
@@ -210,8 +216,14 @@ std::optional<SolvedGame::Parts> partsOf(std::string_view payload, const DataFil
     const auto trusted = in.get<std::uint32_t>();
     const auto gap = in.get<double>();
     const auto iterations = in.get<std::int64_t>();
-    if (!iterations || *calls > payload.size() || *trusted > payload.size() ||
-        *stages > payload.size() || *positions > payload.size()) {
+    // Each counted item takes bytes of the payload (a stage: its call, kept set, value and two
+    // counts; a position its choice; a call its number; a trust entry its call and kind), so no
+    // count can claim more than the payload holds: nothing is allocated beyond its size.
+    const auto fits = [&](std::uint64_t count, std::uint64_t bytesEach) {
+        return count <= payload.size() / bytesEach;
+    };
+    if (!iterations || !fits(*stages, 16) || !fits(*positions, 2) || !fits(*calls, 2) ||
+        !fits(*trusted, 3)) {
         return std::nullopt;
     }
     SolvedGame::Parts parts;
@@ -236,6 +248,10 @@ std::optional<SolvedGame::Parts> partsOf(std::string_view payload, const DataFil
         parts.stages.emplace_back(lastCalls[i], keptSets[i]);
         const auto types = sets.ofSize(header.variant.dice - sets.diceIn(keptSets[i])).size();
         packed.typeBegin.push_back(packed.typeBegin.back() + static_cast<std::uint32_t>(types));
+        // A type makes one call (two bytes) unless its stage lists it (two bytes too).
+        if (packed.typeBegin.back() > payload.size() / 2) {
+            return std::nullopt;
+        }
     }
     packed.calls.resize(*calls);
     packed.trustCalls.resize(*trusted);
@@ -263,37 +279,203 @@ std::string hexText(unsigned long value) {
     return std::string(text, result.ptr);
 }
 
-// The value of `name=` in the header's words, up to the next blank (the command: to the end).
-std::optional<std::string> headerField(std::string_view line, std::string_view name) {
-    std::string key = " ";
-    key += name;
-    key += '=';
-    const std::size_t at = line.find(key);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::size_t start = at + key.size();
-    const std::size_t end = name == "command" ? line.size() : line.find(' ', start);
-    return std::string(line.substr(start, end == std::string_view::npos ? end : end - start));
-}
-
-template <class Number>
-std::optional<Number> parsed(const std::optional<std::string>& text, int base = 10) {
-    if (!text) {
-        return std::nullopt;
-    }
+template <class Number> std::optional<Number> parsed(std::string_view text, int base = 10) {
     Number value{};
-    const char* end = text->data() + text->size();
+    const char* end = text.data() + text.size();
     std::from_chars_result result{};
     if constexpr (std::is_floating_point_v<Number>) {
-        result = std::from_chars(text->data(), end, value);
+        result = std::from_chars(text.data(), end, value);
     } else {
-        result = std::from_chars(text->data(), end, value, base);
+        result = std::from_chars(text.data(), end, value, base);
     }
-    if (result.ec != std::errc{} || result.ptr != end) {
+    if (text.empty() || result.ec != std::errc{} || result.ptr != end) {
         return std::nullopt;
     }
     return value;
+}
+
+// The header line's fields, each once, as the writer puts them.
+struct HeaderLine {
+    DataFileHeader header;
+    unsigned long crc = 0;
+    std::size_t size = 0;
+};
+
+// The words "name=value" before the command, which runs to the line's end.
+std::optional<std::map<std::string_view, std::string_view>> headerWords(std::string_view fields) {
+    std::map<std::string_view, std::string_view> words;
+    while (!fields.empty()) {
+        const std::size_t blank = fields.find(' ');
+        const std::string_view word = fields.substr(0, blank);
+        fields.remove_prefix(blank == std::string_view::npos ? fields.size() : blank + 1);
+        const std::size_t equals = word.find('=');
+        if (equals == std::string_view::npos ||
+            !words.emplace(word.substr(0, equals), word.substr(equals + 1)).second) {
+            return std::nullopt;
+        }
+    }
+    return words;
+}
+
+// The header, or why the line is not one of this program's format.
+std::variant<HeaderLine, std::string> parseHeader(std::string_view line) {
+    const std::string notOurs = "is not a solved game's data file";
+    constexpr std::string_view kName = "quintel-solved ";
+    if (!line.starts_with(kName)) {
+        return notOurs;
+    }
+    line.remove_prefix(kName.size());
+    const std::string_view version = line.substr(0, line.find(' '));
+    if (version != kFormatVersion) {
+        const bool number =
+            !version.empty() && version.size() < 10 &&
+            std::ranges::all_of(version, [](char c) { return c >= '0' && c <= '9'; });
+        if (!number) {
+            return notOurs;
+        }
+        return "is of format " + std::string(version) + ", not " + std::string(kFormatVersion) +
+               " as this program reads";
+    }
+    line.remove_prefix(version.size());
+    constexpr std::string_view kCommand = " command=";
+    const std::size_t command = line.find(kCommand);
+    if (!line.starts_with(' ') || command == std::string_view::npos) {
+        return notOurs;
+    }
+    const auto words = headerWords(line.substr(1, command - 1));
+    if (!words || words->size() != 7) {
+        return notOurs;
+    }
+    const auto field = [&](std::string_view name) {
+        const auto found = words->find(name);
+        return found == words->end() ? std::string_view() : found->second;
+    };
+    const auto faces = parsed<int>(field("faces"));
+    const auto dice = parsed<int>(field("dice"));
+    const auto options = parseOptionWords(field("options"));
+    const auto tolerance = parsed<double>(field("tolerance"));
+    const auto gap = parsed<double>(field("gap"));
+    const auto crc = parsed<unsigned long>(field("crc32"), 16);
+    const auto size = parsed<std::size_t>(field("size"));
+    if (!faces || !dice || !options || !tolerance || !gap || !crc || !size ||
+        !isSupported({*faces, *dice}) || !std::isfinite(*tolerance) || *tolerance <= 0 ||
+        !std::isfinite(*gap) || *gap < 0) {
+        return notOurs;
+    }
+    return HeaderLine{{{*faces, *dice},
+                       *options,
+                       *tolerance,
+                       *gap,
+                       std::string(line.substr(command + kCommand.size()))},
+                      *crc,
+                      *size};
+}
+
+// Bytes, or why they cannot be had.
+using BytesOrProblem = std::variant<std::string, std::string>;
+
+BytesOrProblem problem(std::string why) {
+    return BytesOrProblem(std::in_place_index<1>, std::move(why));
+}
+
+// The payload of the compressed bytes, or why it cannot be had. The size is checked against the
+// compressed bytes before anything is allocated: zlib packs at most 1032 bytes into one.
+BytesOrProblem uncompressed(std::string_view packed, const HeaderLine& header) {
+    constexpr std::size_t kDeflateRatio = 1032;
+    if (header.size > kMostPayloadBytes || header.size / kDeflateRatio > packed.size()) {
+        return problem("is damaged: its header gives a size its contents cannot have");
+    }
+    std::string payload(header.size, '\0');
+    uLongf payloadSize = static_cast<uLongf>(header.size);
+    if (uncompress(reinterpret_cast<Bytef*>(payload.data()), &payloadSize,
+                   reinterpret_cast<const Bytef*>(packed.data()),
+                   static_cast<uLong>(packed.size())) != Z_OK ||
+        payloadSize != header.size ||
+        crc32(0L, reinterpret_cast<const Bytef*>(payload.data()),
+              static_cast<uInt>(payload.size())) != header.crc) {
+        return problem("is damaged: its checksum does not match");
+    }
+    return BytesOrProblem(std::in_place_index<0>, std::move(payload));
+}
+
+bool isChance(double value) {
+    return value >= 0 && value <= 1; // false for NaN
+}
+
+// Chances and values are chances to win or of playing an action: between 0 and 1, and a type's
+// calls are made with certainty between them. Nothing when they are, else what is wrong.
+std::optional<std::string> unsoundFigures(const SolvedGame::Parts& parts) {
+    const PackedStrategies& packed = parts.strategies;
+    if (!std::ranges::all_of(parts.stageValues, isChance) ||
+        !std::ranges::all_of(packed.chances, isChance) ||
+        !std::ranges::all_of(packed.trust, isChance)) {
+        return "holds a chance or value outside 0 to 1";
+    }
+    if (!std::isfinite(parts.largestGap) || parts.largestGap < 0 || parts.iterations < 0) {
+        return "holds a gap or iteration count that no solve gives";
+    }
+    std::size_t call = 0;
+    for (const std::uint8_t count : packed.callCounts) {
+        double total = 0;
+        for (std::size_t i = 0; i < count && call + i < packed.chances.size(); ++i) {
+            total += packed.chances[call + i];
+        }
+        if (count > 0 && std::abs(total - 1) > kChanceSumTolerance) {
+            return "holds a strategy whose chances do not sum to 1";
+        }
+        call += count;
+    }
+    return std::nullopt;
+}
+
+// Why the entry at `path` is no data file to read, judged by what it is and its size, or nothing.
+// Judged before it is opened: a pipe under the name would hang the reader, and a sparse file of
+// gigabytes take a minute to read.
+std::optional<std::string> notADataFile(const std::filesystem::path& path, std::uintmax_t& size) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) {
+        return "cannot be read (" + error.message() + ")";
+    }
+    if (std::filesystem::is_directory(status)) {
+        return "is a folder, not a file";
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return "is not a regular file";
+    }
+    size = std::filesystem::file_size(path, error);
+    if (error) {
+        return "cannot be read (" + error.message() + ")";
+    }
+    if (size > kMostDataFileBytes) {
+        return "is " + std::to_string(size) + " bytes long, more than the " +
+               std::to_string(kMostDataFileBytes >> 20) + " MB a solved game's data file may have";
+    }
+    return std::nullopt;
+}
+
+// The whole of a regular file of at most kMostDataFileBytes, or why it cannot be had.
+BytesOrProblem fileBytes(const std::filesystem::path& path) {
+    std::uintmax_t size = 0;
+    if (auto refused = notADataFile(path, size)) {
+        return problem(std::move(*refused));
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return problem("cannot be read");
+    }
+    // One byte past its size tells a file that grew since it was judged. A read error sets the
+    // stream's bad bit instead of throwing from the stream buffer.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return problem("cannot be read");
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > size) {
+        return problem("grew while it was read");
+    }
+    return BytesOrProblem(std::in_place_index<0>, std::move(bytes));
 }
 
 } // namespace
@@ -302,75 +484,96 @@ std::filesystem::path dataFileName(RuleOptions options) {
     return std::string(optionWords(options)) + ".qsolved";
 }
 
-std::optional<std::string> writeDataFile(const std::filesystem::path& path, const SolvedGame& game,
-                                         double tolerance, std::string_view command) {
+std::string dataFileBytes(const SolvedGame& game, double tolerance, std::string_view command) {
     const std::string payload = payloadOf(game.parts());
     uLongf packedSize = compressBound(static_cast<uLong>(payload.size()));
     std::string packed(packedSize, '\0');
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(payload.data()),
                   static_cast<uLong>(payload.size()), Z_BEST_COMPRESSION) != Z_OK) {
-        return "the solved game could not be compressed";
+        throw std::runtime_error("the solved game could not be compressed");
     }
     packed.resize(packedSize);
     const uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(payload.data()),
                             static_cast<uInt>(payload.size()));
-    std::ofstream out(path, std::ios::binary);
-    out << kMagic << " faces=" << game.variant().faces << " dice=" << game.variant().dice
-        << " options=" << optionWords(game.options()) << " tolerance=" << exactNumberText(tolerance)
-        << " gap=" << exactNumberText(game.largestGap()) << " crc32=" << hexText(crc)
-        << " size=" << payload.size() << " command=" << command << '\n';
-    out.write(packed.data(), static_cast<std::streamsize>(packed.size()));
-    out.close();
-    if (!out) {
-        return "cannot write " + path.string();
+    std::ostringstream header;
+    header << "quintel-solved " << kFormatVersion << " faces=" << game.variant().faces
+           << " dice=" << game.variant().dice << " options=" << optionWords(game.options())
+           << " tolerance=" << exactNumberText(tolerance)
+           << " gap=" << exactNumberText(game.largestGap()) << " crc32=" << hexText(crc)
+           << " size=" << payload.size() << " command=" << command << '\n';
+    return header.str() + packed;
+}
+
+std::optional<std::string> writeDataFile(const std::filesystem::path& path, const SolvedGame& game,
+                                         double tolerance, std::string_view command) {
+    std::filesystem::path temporary = path;
+    temporary += ".part-" + std::to_string(std::random_device()());
+    std::error_code ignored;
+    try {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << dataFileBytes(game, tolerance, command);
+        out.close();
+        std::error_code renamed;
+        if (out) {
+            std::filesystem::rename(temporary, path, renamed);
+        }
+        if (out && !renamed) {
+            return std::nullopt;
+        }
+    } catch (const std::exception&) {
+        // Told below like any failed write.
     }
-    return std::nullopt;
+    std::filesystem::remove(temporary, ignored);
+    return "cannot write " + path.string();
+}
+
+LoadedGame readDataBytes(std::string_view bytes, std::string_view name) {
+    LoadedGame loaded;
+    const auto fail = [&](const std::string& why) {
+        loaded.error = std::string(name) + " " + why;
+        return std::move(loaded);
+    };
+    const std::size_t lineEnd = bytes.find('\n');
+    const auto header = parseHeader(bytes.substr(0, lineEnd));
+    if (lineEnd == std::string_view::npos || header.index() != 0) {
+        return fail(lineEnd == std::string_view::npos ? "is not a solved game's data file"
+                                                      : std::get<1>(header));
+    }
+    const HeaderLine& line = std::get<0>(header);
+    loaded.header = line.header;
+    const auto payload = uncompressed(bytes.substr(lineEnd + 1), line);
+    if (payload.index() != 0) {
+        return fail(std::get<1>(payload));
+    }
+    auto parts = partsOf(std::get<0>(payload), line.header);
+    if (!parts) {
+        return fail("holds a solved game that does not fit its variant");
+    }
+    if (const auto unsound = unsoundFigures(*parts)) {
+        return fail(*unsound);
+    }
+    loaded.game = SolvedGame::fromParts(std::move(*parts));
+    if (!loaded.game) {
+        return fail("holds a solved game that does not fit its variant");
+    }
+    return loaded;
 }
 
 LoadedGame readDataFile(const std::filesystem::path& path) {
-    LoadedGame loaded;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        loaded.error = "cannot read " + path.string();
-        return loaded;
+    try {
+        const BytesOrProblem bytes = fileBytes(path);
+        if (bytes.index() != 0) {
+            LoadedGame refused;
+            refused.error = path.string() + " " + std::get<1>(bytes);
+            return refused;
+        }
+        return readDataBytes(std::get<0>(bytes), path.string());
+    } catch (const std::exception& error) {
+        LoadedGame refused;
+        refused.error = path.string() + " cannot be read (" + error.what() + ")";
+        return refused;
     }
-    std::string line;
-    std::getline(in, line);
-    const std::string packed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const auto faces = parsed<int>(headerField(line, "faces"));
-    const auto dice = parsed<int>(headerField(line, "dice"));
-    const auto options = parseOptionWords(headerField(line, "options").value_or(""));
-    const auto tolerance = parsed<double>(headerField(line, "tolerance"));
-    const auto gap = parsed<double>(headerField(line, "gap"));
-    const auto crc = parsed<unsigned long>(headerField(line, "crc32"), 16);
-    const auto size = parsed<unsigned long>(headerField(line, "size"));
-    if (!line.starts_with(kMagic) || !faces || !dice || !options || !tolerance || !gap || !crc ||
-        !size || !isSupported({*faces, *dice})) {
-        loaded.error = path.string() + " is not a solved game's data file";
-        return loaded;
-    }
-    loaded.header = {
-        {*faces, *dice}, *options, *tolerance, *gap, headerField(line, "command").value_or("")};
-    std::string payload(*size, '\0');
-    uLongf payloadSize = *size;
-    if (uncompress(reinterpret_cast<Bytef*>(payload.data()), &payloadSize,
-                   reinterpret_cast<const Bytef*>(packed.data()),
-                   static_cast<uLong>(packed.size())) != Z_OK ||
-        payloadSize != *size ||
-        crc32(0L, reinterpret_cast<const Bytef*>(payload.data()),
-              static_cast<uInt>(payload.size())) != *crc) {
-        loaded.error = path.string() + " is damaged: its checksum does not match";
-        return loaded;
-    }
-    auto parts = partsOf(payload, loaded.header);
-    if (parts) {
-        loaded.game = SolvedGame::fromParts(std::move(*parts));
-    }
-    if (!loaded.game) {
-        loaded.error = path.string() + " holds a solved game that does not fit its variant";
-    }
-    return loaded;
 }
 
 } // namespace quintel::solver

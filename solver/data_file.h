@@ -2,6 +2,8 @@
 
 #include "solver/solved_game.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -30,6 +32,17 @@ namespace quintel::solver {
 //   u16 number of trust entries per stage; u16 call per trust entry (Q);
 //   u8 per trust entry: 0 never trusted, 1 always, 2 between, then f64 chance per "between".
 // Position values are not stored: they follow from the choices and the stage values.
+//
+// A reader trusts nothing of a file. It reads regular files only, of at most kMostDataFileBytes
+// (64 MB; the largest stored solve is about 1 MB), and refuses a header whose size its
+// compressed bytes cannot hold or beyond kMostPayloadBytes (256 MB; the largest payload is about
+// 30 MB) before it allocates the payload. The format version must be 3 exactly. Every stage value
+// and chance must lie in [0, 1], and the chances of each type's calls must sum to 1 within
+// kChanceSumTolerance.
+inline constexpr std::uintmax_t kMostDataFileBytes = std::uintmax_t{64} << 20;
+inline constexpr std::size_t kMostPayloadBytes = std::size_t{256} << 20;
+inline constexpr double kChanceSumTolerance = 1e-9;
+
 struct DataFileHeader {
     Variant variant;
     RuleOptions options;
@@ -38,7 +51,10 @@ struct DataFileHeader {
     std::string command;
 };
 
-// Writes the file; an error message when it cannot.
+// The file's bytes.
+std::string dataFileBytes(const SolvedGame& game, double tolerance, std::string_view command);
+// Writes the file whole under a temporary name and gives it its own name only then, so that a
+// write cut short leaves the file that was there; an error message when it cannot.
 std::optional<std::string> writeDataFile(const std::filesystem::path& path, const SolvedGame& game,
                                          double tolerance, std::string_view command);
 
@@ -48,7 +64,11 @@ struct LoadedGame {
     std::string error;
 };
 
+// Reads the file at `path`; a file that cannot be read gives an error naming it, never an
+// exception.
 LoadedGame readDataFile(const std::filesystem::path& path);
+// The same from the bytes of a file; `name` names it in the error.
+LoadedGame readDataBytes(std::string_view bytes, std::string_view name);
 
 // The file name of an option set's data in a data folder: "none.qsolved" and so on.
 std::filesystem::path dataFileName(RuleOptions options);

@@ -24,9 +24,11 @@ public:
     // Whether it trusts the player's `call`, made with `playerFix` fixed.
     virtual bool trusts(CallIndex call, const FaceCounts& playerFix) const = 0;
 
-    // The dice it keeps of the player's `dice` after trusting `call`; every other die is thrown.
+    // The dice it keeps of the player's `dice` after trusting `call`, `locked` being locked under
+    // "Fix Permanent" (the player's fixed dice, or, after the player's call at once, the fixed
+    // dice as they stood); every other die is thrown.
     virtual FaceCounts keeps(CallIndex call, const FaceCounts& dice,
-                             const FaceCounts& playerFix) const = 0;
+                             const FaceCounts& locked) const = 0;
 
     // The distribution of its call against the player's `call` after keeping `hold` and ending
     // with `dice` (the hold and what it threw, or the hold itself when that is all five dice). The

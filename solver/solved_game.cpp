@@ -147,6 +147,16 @@ std::vector<std::pair<int, int>> SolvedGame::stages() const {
     return list;
 }
 
+namespace {
+
+// The order of stages(): later calls first, and kept sets in their order within a call.
+bool listedBefore(std::pair<int, int> earlier, std::pair<int, int> later) {
+    return earlier.first != later.first ? earlier.first > later.first
+                                        : earlier.second < later.second;
+}
+
+} // namespace
+
 SolvedGame::Parts SolvedGame::parts() const {
     Parts parts{variant(),   options(), stages(),    {},
                 strategies_, choices_,  largestGap_, iterations_};
@@ -170,7 +180,13 @@ std::optional<SolvedGame> SolvedGame::fromParts(Parts parts) {
     }
     for (std::size_t i = 0; i < parts.stages.size(); ++i) {
         const auto [call, kept] = parts.stages[i];
-        if (call < -1 || call >= tables.callCount() || kept < 0 || kept >= tables.sets().count()) {
+        if (call < -1 || call >= tables.callCount() || kept < 0 || kept >= tables.sets().count() ||
+            std::isnan(parts.stageValues[i])) {
+            return std::nullopt;
+        }
+        // The stages come in the order stages() lists them, each once: the strategies are kept in
+        // that order, so a stage given twice or out of place would pair a stage with another's.
+        if (i > 0 && !listedBefore(parts.stages[i - 1], parts.stages[i])) {
             return std::nullopt;
         }
         const std::size_t slot = game.stageSlot(call, kept);

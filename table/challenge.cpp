@@ -5,15 +5,14 @@
 #include "model/number_text.h"
 #include "table/result_texts.h"
 
-#include <span>
 #include <string>
 
 namespace quintel {
 
 void FormStart::Trust_Click() {
-    Dice_Level_Cal();
-    Last_Level_Cal();
-    Fix_Level_Cal();
+    act(match::Action::trusting());
+    // The dice are taken over in canonical order.
+    showTableDice();
     Change_Dice.enabled = true;
     for (Control& die : Dice) {
         die.visible = true;
@@ -21,13 +20,38 @@ void FormStart::Trust_Click() {
     Call1.enabled = true;
     XTrust.enabled = false;
     Trust.enabled = false;
-    lblStatus.caption =
-        trustedStatus(diceDigits(std::span(game().state.LastCallDice).first<kDiceCount>()),
-                      diceDigits(diceValues()), tableKeys());
+    lblStatus.caption = trustedStatus(lastCallDigits(), diceDigits(diceValues()), tableKeys());
     refreshCoach();
 }
 
+void FormStart::XTrust_Click() {
+    act(match::Action::doubting());
+}
+
+void FormStart::act(const match::Action& action) {
+    Game& g = game();
+    if (auto refused = g.play(action)) {
+        // The buttons offer only what the table allows; should one slip through, say why.
+        g.messages.inform("The table refused " + describe(action) + ": " + *refused);
+        return;
+    }
+    if (loaded() && g.match.phase() == match::Phase::Decided) {
+        concludeGame();
+    }
+}
+
+void FormStart::gameDecided(const match::Match& /*match*/, const GameOutcome& outcome) {
+    if (!loaded()) {
+        return;
+    }
+    functXTrust();
+    game().messages.inform(resultText(outcome));
+}
+
 bool FormStart::functXTrust() {
+    if (!game().match.outcome()) {
+        return false;
+    }
     Trust.enabled = false;
     Call1.enabled = false;
     XTrust.enabled = false;
@@ -36,68 +60,37 @@ bool FormStart::functXTrust() {
         Dice[i].visible = true;
         Dice[i].enabled = true;
     }
-    Dice_Level_Cal();
-    Last_Level_Cal();
-    const bool challengerWins = !lastCallHeld();
-
-    const GameState& state = game().state;
+    // The dice are shown in canonical order.
+    showTableDice();
+    const GameOutcome& outcome = *game().match.outcome();
     std::string dice;
     for (const Control& die : Dice) {
         dice += die.caption;
     }
-    const Seat challengerSeat = state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer;
     // The status line tells the verdict in words while its message is up.
-    lblStatus.caption =
-        challengeStatus(challengeOutcome(challengerSeat, challengerWins), state.PlayerNames[1]);
-    const std::string challenger = state.CurrentPlayer == 0 ? "You" : "AI";
-    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" + "Call : " +
-                           diceDigits(std::span(state.LastCallDice).first<kDiceCount>()) + "\r\n" +
-                           "Dice : " + dice);
+    lblStatus.caption = challengeStatus(outcome, game().logs.names[1]);
+    const std::string challenger = outcome.challenger == Seat::Human ? "You" : "AI";
+    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" +
+                           "Call : " + outcome.call + "\r\n" + "Dice : " + dice);
     cmdExit.enabled = true;
     cmdExit.caption = "New";
-    return challengerWins;
+    return outcome.winner == outcome.challenger;
 }
 
-void FormStart::XTrust_Click() {
-    decideChallenge(Seat::Human);
-}
-
-void FormStart::decideChallenge(Seat challenger) {
-    GameState& state = game().state;
-    countUp(state.GamesPlayed);
-    const bool challengerWins = functXTrust();
-    concludeGame(challengeOutcome(challenger, challengerWins));
-}
-
-void FormStart::concludeGame(const GameOutcome& outcome) {
+void FormStart::concludeGame() {
     Game& g = game();
-    GameState& state = g.state;
-    g.messages.inform(resultText(outcome));
-    // After the result: a record that cannot be written says so once the player knows who won.
-    g.gameDecided(outcome);
-    if (outcome.winner == Seat::Human) {
-        countUp(state.GamesWon);
-    }
-    Label2.caption = numberText(state.GamesWon);
-    Label4.caption = numberText(state.GamesPlayed);
-    const bool goOn = g.messages.ask(kContinueQuestion);
-    g.history.writeLine(Text1.caption);
-    g.history.writeLine(Text2.caption);
-    if (coachUsedInMatch_) {
-        g.history.writeLine(kCoachHistoryLine);
-    }
-    if (goOn) {
+    Label2.caption = numberText(g.tally.won);
+    Label4.caption = numberText(g.tally.played);
+    if (g.messages.ask(kContinueQuestion)) {
         functStart();
         return;
     }
-    g.history.close();
-    g.SaveProfile();
+    g.endStay();
     g.formCall.Unload();
     Unload();
-    g.messages.inform(std::string(kTallyPlayedText) + numberText(state.GamesPlayed) + " , " +
-                      std::string(kTallyWonText) + numberText(state.GamesWon));
-    state.GamesPlayed = 0;
-    state.GamesWon = 0;
+    g.messages.inform(std::string(kTallyPlayedText) + numberText(g.tally.played) + " , " +
+                      std::string(kTallyWonText) + numberText(g.tally.won));
+    g.tally = {};
     g.formWelcome.Show();
 }
 

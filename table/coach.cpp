@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <span>
 
 namespace quintel {
 
@@ -87,7 +86,7 @@ std::optional<ExpertPolicy> FormStart::coachPolicy(std::string& refusal) const {
     if (g.seats == nullptr) {
         problem = "no folder of solved games";
     } else {
-        solved = g.seats->solvedGame({g.state.FixAnyOption, g.state.FixPermanentOption}, problem);
+        solved = g.seats->solvedGame(g.match.options(), problem);
     }
     if (!solved) {
         refusal = "The coach has no solved game: " + problem;
@@ -97,14 +96,12 @@ std::optional<ExpertPolicy> FormStart::coachPolicy(std::string& refusal) const {
 }
 
 int FormStart::coachLastCall(const ExpertPolicy& policy) const {
-    const GameState& state = game().state;
-    return state.LastCallLevel == 0
-               ? -1
-               : policy.callOf(countFaces(std::span(state.LastCallDice).first<kDiceCount>()));
+    const auto& last = game().match.lastCall();
+    return last ? policy.callOf(last->counts()) : -1;
 }
 
 std::string FormStart::coachCallLine(const FaceCounts& call) const {
-    const GameState& state = game().state;
+    const match::Match& table = game().match;
     std::string refusal;
     const auto coach = coachPolicy(refusal);
     if (!coach) {
@@ -116,15 +113,14 @@ std::string FormStart::coachCallLine(const FaceCounts& call) const {
     if (made <= last) {
         return {};
     }
-    const bool threw = last < 0 || state.DiceRolled;
-    const int kept =
-        last < 0 ? policy.setOf(FaceCounts{}) : policy.setOf(countFaces(state.FixDice));
+    const bool threw = last < 0 || table.threwThisTurn();
+    const int kept = last < 0 ? policy.setOf(FaceCounts{}) : policy.setOf(table.fixed().counts());
     return "this call " + percent(callChance(policy, last, kept,
                                              policy.setOf(countFaces(diceValues())), made, threw));
 }
 
 std::string FormStart::coachLine() const {
-    const GameState& state = game().state;
+    const match::Match& table = game().match;
     std::string refusal;
     const auto coach = coachPolicy(refusal);
     if (!coach) {
@@ -132,15 +128,16 @@ std::string FormStart::coachLine() const {
     }
     const ExpertPolicy& policy = *coach;
     const int last = coachLastCall(policy);
-    const int fixed = policy.setOf(countFaces(state.FixDice));
+    const int fixed = policy.setOf(table.fixed().counts());
     const int hand = policy.setOf(countFaces(diceValues()));
     if (Trust.enabled) {
         // Without a throw the computer called on the dice the player handed over.
+        const bool atOnce = table.calls().back().thrown.empty();
+        const auto before = table.callBeforeLast();
         const AnswerChances chances =
-            diceComputerThrew_ == 0
-                ? answerChancesAtOnce(policy, policy.setOf(countFaceDigits(state.MessageFields[0])),
-                                      fixed, last)
-                : answerChances(policy, policy.callOf(countFaces(callBeforeLast_)), fixed, last);
+            atOnce
+                ? answerChancesAtOnce(policy, policy.setOf(table.dice().counts()), fixed, last)
+                : answerChances(policy, before ? policy.callOf(before->counts()) : -1, fixed, last);
         return "Trust " + percent(chances.trust) + ", do not trust " + percent(chances.notTrust);
     }
     if (!Call1.enabled && !Roll.visible) {
@@ -149,7 +146,7 @@ std::string FormStart::coachLine() const {
     if (last < 0) {
         return bestCallText(policy, bestCall(policy, -1, policy.setOf(FaceCounts{}), hand, true));
     }
-    if (state.DiceRolled) {
+    if (table.threwThisTurn()) {
         return bestCallText(policy, bestCall(policy, last, fixed, hand, true));
     }
     return positionText(policy, positionChances(policy, last, hand, fixed));

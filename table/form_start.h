@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/coach_texts.h"
+#include "app/game_screen.h"
 #include "forms/control.h"
-#include "forms/screen.h"
+#include "match/action.h"
+#include "match/match.h"
 #include "model/dice.h"
 #include "table/game_outcome.h"
 #include "table/status_texts.h"
@@ -21,32 +24,13 @@ namespace solver {
 class SolvedGame;
 }
 
-// The history's line after the logs of a game in which the coach was shown.
-inline constexpr std::string_view kCoachHistoryLine = "Coach used";
-// The coach's key on the table.
-inline constexpr std::string_view kCoachKey = "A";
-// What the coach's chances are, for its hover hint.
-inline constexpr std::string_view kCoachHint =
-    "The coach: each chance is the solved game's, both seats playing its equilibrium from here on; "
-    "against the classic computer the best action may differ";
-
-// A call of the computer's seat as it reaches the table.
-struct HandedCall {
-    std::string dice;                   // the five dice handed to the player, as digits
-    std::array<int, kDiceCount> call{}; // the called dice in canonical order; 0 = no die
-    // The call's level. A call of two pairs or three of a kind without its kicker keeps the level
-    // of the five dice.
-    int level = 0;
-    std::array<int, kDiceCount> fix{}; // the dice the computer kept, from position 0; 0 = none
-    std::string thrown{};              // the dice it threw this turn, as digits
-};
-
 // The table screen: seat names with turn markers, the five dice, the game buttons, the call and
-// fix logs, the figures, the options label and the countdown. The dice are the captions of the
-// Dice buttons: one digit, followed by "X" while marked for a re-throw.
-class FormStart : public Screen {
+// fix logs, the figures, the options label and the countdown. It shows the game's table as the
+// player sees it and hands the table the player's actions; the table's rules decide. The dice
+// are the captions of the Dice buttons: one digit, followed by "X" while marked for a re-throw.
+class FormStart : public GameScreen, public match::MatchListener {
 public:
-    explicit FormStart(Game& game) : Screen(game) {}
+    explicit FormStart(Game& game) : GameScreen(game) {}
 
     Control Label5, lblSecond, Label2, Label3, Label4;
     Control Text1, Text2;
@@ -60,7 +44,8 @@ public:
 
     // Die i may be clicked to mark or unmark it (between Change and Roll or Cancel).
     std::array<bool, 6> DiceSelectable{};
-    FaceCounts FixFaceCount{};
+    // Die i is marked to be thrown again by the next Roll.
+    std::array<bool, 6> DiceMarked{};
 
     std::vector<Control*> controls() override;
     void closeFromFrame() override { Form_Unload(); }
@@ -84,27 +69,27 @@ public:
 
     // Procedures other screens use.
     void functName();
+    // Starts the next game at the table.
     void functStart();
+    // Shows the starter's fresh dice.
     void functRandom();
-    // Puts the dice the computer hands over (MessageFields(0)) on the dice buttons and offers the
-    // answers to its call, already chosen in CallDice but not yet recorded.
+    // Puts the dice the computer hands over on the dice buttons, hidden, and offers the answers
+    // to its call.
     void functTurn();
+    // Shows the call just made in the logs and passes the turn marker.
     void functCall();
+    // Shows a decided game: the dice face up and the verdict. Whether the challenger won.
     bool functXTrust();
 
-    // The computer's seat acts on the table through these two and nothing else.
-    // It does not trust the player's last call: the game is counted, decided and ended.
-    void computerChallenges();
-    // It hands over its dice with its call: the player sees the call, the dice stay hidden, and
-    // Trust and XTrust wait for the answer.
-    void computerCalls(const HandedCall& handed);
-    // Calls recorded since the match started: 1 while the computer answers the opening call.
-    int callsInMatch() const { return callsInMatch_; }
-    // The call recorded before the last one, in canonical order (0 = no die); none at the start
-    // of a match.
-    const std::array<int, kDiceCount>& callBeforeLast() const { return callBeforeLast_; }
-    // How many dice the computer threw before its last call; 0 when it called at once.
-    int diceComputerThrew() const { return diceComputerThrew_; }
+    // Hands the player's action to the table; a game it decides is then ended as the player
+    // chooses. The call dialog hands the player's calls over through this.
+    void act(const match::Action& action);
+
+    // The table's events, shown while the screen is loaded.
+    void gameStarted(const match::Match& match) override;
+    void diceThrown(const match::Match& match, Seat seat, std::string_view thrown) override;
+    void callMade(const match::Match& match, const match::CallRecord& made) override;
+    void gameDecided(const match::Match& match, const GameOutcome& outcome) override;
 
     // The coach: below the status line, the solved game's chance of winning of each action open
     // to the player now. Shown only when asked for (its key or the Help menu), off when a stay
@@ -118,15 +103,12 @@ public:
     // The coach's line for the player's call of `call` now (the call dialog shows it).
     std::string coachCallLine(const FaceCounts& call) const;
 
-    // Level procedures: canonical order and face counts of the dice, the fixed dice, the last call.
-    void Dice_Level_Cal();
-    void Fix_Level_Cal();
-    void Last_Level_Cal();
-
     // Value of die i: the first character of its caption (0 when the caption is empty).
     int dieValue(int index) const;
     // The values of the five dice, in their places.
     std::array<int, kDiceCount> diceValues() const;
+    // Puts the table's dice on the dice buttons, unmarked.
+    void showTableDice();
 
     // What follows every recorded call, the player's or the computer's: Change and Call are
     // disabled, the five dice hidden and their marks cleared.
@@ -145,9 +127,6 @@ protected:
     bool otherKey(std::string_view key) override;
 
 private:
-    int callsInMatch_ = 0;
-    std::array<int, kDiceCount> callBeforeLast_{};
-    int diceComputerThrew_ = 0;
     bool coachUsedInMatch_ = false;
     std::string shownCoachLine_;
     // Puts the coach's line under the status line's text, or takes it away.
@@ -157,22 +136,20 @@ private:
     std::optional<ExpertPolicy> coachPolicy(std::string& refusal) const;
     // The last call on the table in the solved game's numbers; -1 before the first call.
     int coachLastCall(const ExpertPolicy& policy) const;
-    void passTurn();
-    // A game decided by `challenger` not trusting the last call: counted, the verdict shown and
-    // kept as the game's outcome, and the game ended.
-    void decideChallenge(Seat challenger);
-    // The end of a decided game: the result message, the figures, "Continue ? ", the history
-    // writes, then the next match or the return to the welcome screen.
-    void concludeGame(const GameOutcome& outcome);
-    // The game as decided by `challenger` not trusting the last call, on the dice on the table.
-    GameOutcome challengeOutcome(Seat challenger, bool challengerWins) const;
+    // Shows the turn marker of the seat to move.
+    void showTurn();
+    // The computer's call as the player receives it: the call in the logs, the dice hidden, and
+    // Trust and XTrust waiting for the answer.
+    void showComputersCall();
+    // The end of a decided game: the figures, "Continue ? ", then the next match or the return
+    // to the welcome screen.
+    void concludeGame();
     // The status line while the player chooses dice to throw again.
     void showChangingStatus();
     // Marks the logs' last `lines` lines as what has just happened.
     void highlightLogs(int lines);
-    // The cover test: the dice hold every die of the last call (compares the face counts that
-    // Dice_Level_Cal and Last_Level_Cal left).
-    bool lastCallHeld() const;
+    // The last call on the table as digits; empty before the first.
+    std::string lastCallDigits() const;
     void designDice();
     void designButtons();
     void designKeys();

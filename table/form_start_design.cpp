@@ -1,5 +1,6 @@
 #include "table/form_start.h"
 
+#include "app/game.h"
 #include "model/message_boxes.h"
 
 #include <string>
@@ -16,11 +17,15 @@ void shapeButton(Control& control, std::string name, std::string caption, Place 
                   look);
 }
 
-void shapeLog(Control& log, std::string name, Place place, int tabOrder) {
+// `kept` is the game's copy of the log, which the history file receives.
+void shapeLog(Control& log, std::string name, Place place, int tabOrder, std::string& kept) {
     designControl(log, std::move(name), -1, ControlKind::TextBox, "", place,
                   {.tabOrder = tabOrder});
     // The logs accept typing: whatever they hold at the end of a game goes to the history file.
-    log.edited = [&log](std::string text) { log.caption = std::move(text); };
+    log.edited = [&log, &kept](std::string text) {
+        log.caption = text;
+        kept = std::move(text);
+    };
 }
 
 constexpr int kSeatTop = 1800;
@@ -41,8 +46,8 @@ void FormStart::design() {
     designControl(Label2, "Label2", -1, ControlKind::Label, "0", {3480, 120, 255, 255});
     designControl(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
     designControl(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
-    shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0);
-    shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1);
+    shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0, game().logs.callLog);
+    shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1, game().logs.fixLog);
 
     for (int seat = 0; seat < 4; ++seat) {
         const int top = kSeatTop + kSeatStep * seat;

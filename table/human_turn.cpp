@@ -28,41 +28,22 @@ void FormStart::Change_Dice_Click() {
     // No call may be sent while dice are being chosen: a call dialog left open from before would
     // hand over marked dice and leave Roll live in the computer's turn.
     game().formCall.Unload();
-    GameState& state = game().state;
-    FaceCounts callLeft = state.LastFaceCount;
-    if (state.FixAnyOption) {
-        for (std::size_t i = 0; i < kDiceCount; ++i) {
+    const match::ChangeLayout layout = game().match.changeLayout();
+    for (std::size_t i = 0; i < kDiceCount; ++i) {
+        switch (layout[i]) {
+        case match::DieChoice::Free:
             DiceSelectable[i] = true;
-        }
-    } else if (!lastCallHeld()) {
-        // The dice do not hold the call: all of them are thrown again.
-        for (std::size_t i = 0; i < kDiceCount; ++i) {
-            markDie(Dice[i], state.DiceMarked[i]);
-        }
-    } else {
-        // Dice of the call may be kept, taken from the left; every other die is thrown again.
-        for (std::size_t i = 0; i < kDiceCount; ++i) {
-            int& left = callLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
-            if (left >= 1) {
-                DiceSelectable[i] = true;
-                --left;
-            } else {
-                markDie(Dice[i], state.DiceMarked[i]);
-            }
-        }
-    }
-    if (state.FixPermanentOption) {
-        // The previous caller's fixed dice stay where they are, whatever was decided above.
-        FaceCounts fixedLeft = FixFaceCount;
-        for (std::size_t i = 0; i < kDiceCount; ++i) {
-            int& left = fixedLeft[static_cast<std::size_t>(dieValue(static_cast<int>(i)))];
-            if (left >= 1) {
-                Dice[i].enabled = false;
-                DiceSelectable[i] = false;
-                state.DiceMarked[i] = false;
-                Dice[i].caption = Dice[i].caption.substr(0, 1);
-                --left;
-            }
+            break;
+        case match::DieChoice::MustThrow:
+            markDie(Dice[i], DiceMarked[i]);
+            break;
+        case match::DieChoice::Locked:
+            // The previous caller's fixed dice stay where they are.
+            Dice[i].enabled = false;
+            DiceSelectable[i] = false;
+            DiceMarked[i] = false;
+            Dice[i].caption = Dice[i].caption.substr(0, 1);
+            break;
         }
     }
     Call1.enabled = false;
@@ -79,44 +60,35 @@ void FormStart::Dice_Click(int index) {
     }
     Control& die = Dice[i];
     die.caption = die.caption.size() == 1 ? die.caption + "X" : die.caption.substr(0, 1);
-    game().state.DiceMarked[i] = !game().state.DiceMarked[i];
+    DiceMarked[i] = !DiceMarked[i];
     showChangingStatus();
 }
 
 void FormStart::Roll_Click() {
-    GameState& state = game().state;
-    state.DiceRolled = true;
-    std::string thrownDice;
+    std::array<bool, kDiceCount> kept{};
     for (std::size_t i = 0; i < kDiceCount; ++i) {
-        if (state.DiceMarked[i]) {
-            Dice[i].caption = std::to_string(game().random.die());
-            thrownDice += Dice[i].caption;
-        }
-        // One throw a turn: no die can be marked again until the next trust.
-        DiceSelectable[i] = false;
+        kept[i] = !DiceMarked[i];
     }
+    act(match::Action::keepingPlaces(kept));
+    // One throw a turn: no die can be marked again until the next trust.
+    DiceSelectable.fill(false);
+    showTableDice();
     Roll.visible = false;
     XChange.visible = false;
     Change_Dice.enabled = false;
     Call1.enabled = true;
-    game().record.diceThrown(Seat::Human, thrownDice);
-    for (std::size_t i = 0; i < kDiceCount; ++i) {
-        state.FixDice[i] = state.DiceMarked[i] ? 0 : dieValue(static_cast<int>(i));
-    }
-    const auto thrown = std::ranges::count(std::span(state.DiceMarked).first<kDiceCount>(), true);
-    lblStatus.caption =
-        thrownStatus(static_cast<int>(thrown), diceDigits(diceValues()),
-                     diceDigits(std::span(state.LastCallDice).first<kDiceCount>()), tableKeys());
+    const auto thrown = std::ranges::count(std::span(DiceMarked).first<kDiceCount>(), true);
+    lblStatus.caption = thrownStatus(static_cast<int>(thrown), diceDigits(diceValues()),
+                                     lastCallDigits(), tableKeys());
     refreshCoach();
 }
 
 void FormStart::XChange_Click() {
-    GameState& state = game().state;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         if (Dice[i].caption.size() == 2) {
             Dice[i].caption = Dice[i].caption.substr(0, 1);
         }
-        state.DiceMarked[i] = false;
+        DiceMarked[i] = false;
     }
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         DiceSelectable[i] = false;
@@ -126,37 +98,46 @@ void FormStart::XChange_Click() {
     Change_Dice.enabled = true;
     Roll.visible = false;
     XChange.visible = false;
-    state.DiceRolled = false;
-    lblStatus.caption = trustedStatus(diceDigits(std::span(state.LastCallDice).first<kDiceCount>()),
-                                      diceDigits(diceValues()), tableKeys());
+    lblStatus.caption = trustedStatus(lastCallDigits(), diceDigits(diceValues()), tableKeys());
     refreshCoach();
 }
 
-void FormStart::functCall() {
-    GameState& state = game().state;
-    const std::string& caller = state.PlayerNames[static_cast<std::size_t>(state.CurrentPlayer)];
-    Text1.caption += caller + " Call: ";
-    Text2.caption += caller + " Fix: ";
-    std::copy_n(state.LastCallDice.begin(), kDiceCount, callBeforeLast_.begin());
-    for (std::size_t i = 0; i < 5; ++i) {
-        state.LastCallDice[i] = state.CallDice[i];
-        if (state.CallDice[i] != 0) {
-            Text1.caption += std::to_string(state.CallDice[i]);
-        }
-        if (state.FixDice[i] != 0) {
-            Text2.caption += std::to_string(state.FixDice[i]);
-        }
+void FormStart::callMade(const match::Match& /*match*/, const match::CallRecord& made) {
+    if (!loaded()) {
+        return;
     }
-    Text1.caption += "\r\n";
-    Text2.caption += "\r\n";
-    state.LastCallLevel = state.CallLevel;
-    ++callsInMatch_;
-    game().record.callMade(state.CurrentPlayer == 0 ? Seat::Human : Seat::Computer,
-                           diceDigits(std::span(state.CallDice).first<kDiceCount>()),
-                           diceDigits(std::span(state.FixDice).first<kDiceCount>()));
+    if (made.caller == Seat::Computer) {
+        showComputersCall();
+        return;
+    }
+    functCall();
+    putDiceAway();
+}
+
+void FormStart::functCall() {
+    Text1.caption = game().logs.callLog;
+    Text2.caption = game().logs.fixLog;
     // A new call: what the computer's last turn wrote is no longer news.
     highlightLogs(0);
-    passTurn();
+    showTurn();
+}
+
+void FormStart::showComputersCall() {
+    functTurn();
+    functCall();
+    // No countdown runs and no die is in play while the player considers the call.
+    putDiceAway();
+    stopCountdown();
+    const match::CallRecord& made = game().match.calls().back();
+    const ComputerMove move{.name = game().logs.names[1],
+                            .kept = made.fixed.digits(),
+                            .thrown = static_cast<int>(made.thrown.size()),
+                            .call = made.call.digits(),
+                            .trustable = Trust.enabled};
+    lblStatus.caption = computerCallStatus(move, tableKeys());
+    refreshCoach();
+    // The computer's call is the newest line of each log.
+    highlightLogs(1);
 }
 
 void FormStart::putDiceAway() {
@@ -164,7 +145,7 @@ void FormStart::putDiceAway() {
     Call1.enabled = false;
     for (std::size_t i = 0; i < kDiceCount; ++i) {
         Dice[i].visible = false;
-        game().state.DiceMarked[i] = false;
+        DiceMarked[i] = false;
     }
 }
 

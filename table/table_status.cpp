@@ -25,12 +25,11 @@ TableKeys FormStart::tableKeys() const {
 }
 
 void FormStart::showChangingStatus() {
-    const GameState& state = game().state;
     const auto first = [](const auto& flags) {
         return std::span(flags).template first<kDiceCount>();
     };
     const ChangeChoice choice{
-        .marked = static_cast<int>(std::ranges::count(first(state.DiceMarked), true)),
+        .marked = static_cast<int>(std::ranges::count(first(DiceMarked), true)),
         .selectable = static_cast<int>(std::ranges::count(first(DiceSelectable), true))};
     lblStatus.caption = changingStatus(choice, tableKeys());
     refreshCoach();
@@ -41,11 +40,9 @@ void FormStart::highlightLogs(int lines) {
     Text2.highlightedLines = lines;
 }
 
-GameOutcome FormStart::challengeOutcome(Seat challenger, bool challengerWins) const {
-    const Seat caller = challenger == Seat::Human ? Seat::Computer : Seat::Human;
-    return {challenger, challengerWins ? challenger : caller,
-            diceDigits(std::span(game().state.LastCallDice).first<kDiceCount>()),
-            diceDigits(diceValues(), EmptyPositions::Zero)};
+std::string FormStart::lastCallDigits() const {
+    const auto& last = game().match.lastCall();
+    return last ? last->digits() : std::string();
 }
 
 } // namespace quintel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/game.h"
+#include "match/match.h"
 #include "model/call_grid.h"
 #include "model/dice.h"
 #include "model/random_source.h"
@@ -30,23 +31,26 @@ inline std::string fileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The computer's seat played from a script: each turn either hands its dice over with a call or
-// does not trust the player's call, through the table's procedures for that seat.
-class ScriptedComputer : public ComputerPlayer {
+// The computer's seat played from a script: each turn either does not trust the player's call,
+// or trusts it and hands over the scripted dice with its call, whatever the dice it took over and
+// the rules of the throw: the table is put in the position the script describes.
+class ScriptedComputer : public match::Player {
 public:
     struct Move {
         bool challenge = false;
         std::string dice;    // the five dice handed to the player
         std::string call;    // digits in canonical order
         std::string fix;     // the kept dice, from position 0
-        bool atOnce = false; // nothing thrown: the dice are those the player handed over
+        bool atOnce = false; // nothing thrown: the fixed dice stay as they were unless given
     };
 
+    explicit ScriptedComputer(Game& game) : game_(game) {}
+
     std::deque<Move> moves;
-    // The call dialog's texts as each turn found them: CallString, DiceString, FixString.
-    std::vector<std::array<std::string, 3>> seen;
-    // Run at the start of each turn, before its move: the real turn updates the profile there.
-    std::function<void(GameState&)> learns;
+    // What the seat saw of each call it answered.
+    std::vector<match::SeatView> seen;
+    // Run as it answers each call, before its move, where a real seat weighs the call.
+    std::function<void()> onAnswer;
 
     void calls(std::string dice, std::string call, std::string fix = "") {
         moves.push_back({false, std::move(dice), std::move(call), std::move(fix)});
@@ -57,40 +61,44 @@ public:
     }
     void challenges() { moves.push_back({true, {}, {}, {}}); }
 
-    void Computer_AI(Game& game) override {
-        seen.push_back(
-            {game.formCall.CallString, game.formCall.DiceString, game.formCall.FixString});
-        if (learns) {
-            learns(game.state);
+    match::Action decide(const match::SeatView& view) override {
+        if (view.phase == match::Phase::Answer) {
+            seen.push_back(view);
+            if (onAnswer) {
+                onAnswer();
+            }
+            if (moves.empty()) {
+                ADD_FAILURE() << "the computer's seat has no move left";
+                return match::Action::doubting();
+            }
+            if (moves.front().challenge) {
+                moves.pop_front();
+                return match::Action::doubting();
+            }
+            return match::Action::trusting();
         }
-        ASSERT_FALSE(moves.empty()) << "the computer's seat has no move left";
         const Move move = moves.front();
         moves.pop_front();
-        if (move.challenge) {
-            game.formStart.computerChallenges();
-        } else {
-            game.formStart.computerCalls(handedCall(move));
+        match::Match::Position position = game_.match.position();
+        position.dice = *match::Dice::fromDigits(move.dice);
+        if (!move.atOnce || !move.fix.empty()) {
+            position.fixed = *match::Kept::fromDigits(move.fix);
         }
+        if (!move.atOnce) {
+            // As a real seat does: the dice are the kept ones followed by those thrown again.
+            position.phase = match::Phase::Thrown;
+            position.threw = true;
+            position.thrown = move.dice.substr(std::min(move.fix.size(), move.dice.size()));
+        }
+        game_.match.setPosition(position);
+        if (!move.atOnce) {
+            game_.record.diceThrown(Seat::Computer, position.thrown);
+        }
+        return match::Action::calling(*match::Call::fromDigits(move.call));
     }
 
 private:
-    static HandedCall handedCall(const Move& move) {
-        // As a real seat does: the dice are the kept ones followed by those thrown again.
-        HandedCall handed{move.dice,
-                          {},
-                          shapeScore(countFaceDigits(move.call)),
-                          {},
-                          move.atOnce
-                              ? std::string()
-                              : move.dice.substr(std::min(move.fix.size(), move.dice.size()))};
-        for (std::size_t i = 0; i < move.call.size(); ++i) {
-            handed.call[i] = move.call[i] - '0';
-        }
-        for (std::size_t i = 0; i < move.fix.size(); ++i) {
-            handed.fix[i] = move.fix[i] - '0';
-        }
-        return handed;
-    }
+    Game& game_;
 };
 
 // A game signed in through the welcome screen, with scripted message boxes, a fixed seed and a
@@ -103,8 +111,7 @@ protected:
     ScriptedMessageBoxes messages;
     RandomSource random{20240611};
     Game game{folder.path(), messages, random};
-    ScriptedComputer computer;
-    GameState& state = game.state;
+    ScriptedComputer computer{game};
     FormStart& table = game.formStart;
     FormCall& dialog = game.formCall;
 
@@ -128,10 +135,49 @@ protected:
         return all;
     }
 
+    // Puts `digits` on the table as the dice the seat to move holds.
     void setDice(std::string_view digits) {
-        for (std::size_t i = 0; i < table.Dice.size(); ++i) {
-            table.Dice[i].caption = std::string(1, digits[i]);
+        match::Match::Position position = game.match.position();
+        position.dice = *match::Dice::fromDigits(digits);
+        game.match.setPosition(position);
+        table.showTableDice();
+    }
+
+    // Makes `digits` the fixed dice on the table; `threw`: kept at a throw this turn.
+    void setFixed(std::string_view digits, bool threw = false) {
+        match::Match::Position position = game.match.position();
+        position.fixed = *match::Kept::fromDigits(digits);
+        position.threw = threw;
+        if (threw && position.phase == match::Phase::Trusted) {
+            position.phase = match::Phase::Thrown;
         }
+        game.match.setPosition(position);
+    }
+
+    // Takes `action` at the table for the seat to move, without the computer's answer.
+    void apply(const match::Action& action) {
+        const auto refused = game.match.apply(action);
+        ASSERT_EQ(refused, std::nullopt) << *refused;
+    }
+    static match::Call call(std::string_view digits) { return *match::Call::fromDigits(digits); }
+
+    // The computer, to move after the player's call, trusts it, keeps `fix` and throws to
+    // `dice`, then calls `made`: the table as if its seat had played so.
+    void computerHandsOver(std::string_view dice, std::string_view made, std::string_view fix) {
+        apply(match::Action::trusting());
+        match::Match::Position position = game.match.position();
+        position.phase = match::Phase::Thrown;
+        position.dice = *match::Dice::fromDigits(dice);
+        position.fixed = *match::Kept::fromDigits(fix);
+        position.threw = true;
+        game.match.setPosition(position);
+        apply(match::Action::calling(call(made)));
+    }
+
+    // The last call on the table, one digit per die; empty before the first.
+    std::string lastCall() const {
+        const auto& last = game.match.lastCall();
+        return last ? last->digits() : std::string();
     }
 
     // Opens the dialog and selects, for each digit of `faces`, one more die of that face.

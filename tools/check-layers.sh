@@ -3,17 +3,19 @@
 # line that includes across them. Usage: check-layers.sh [SOURCE_FOLDER]
 #
 #   model/            the standard library only
+#   match/            model/: the rules of play, which know no screen
 #   forms/            model/
 #   opponent/engine/  model/
 #   solver/           model/ and opponent/engine/ (and zlib, GLPK)
-#   table/ call/ records/ opponent/ app/ (the game)   the four above
-#   desktop/          the game and Qt;   app/main.cpp: desktop/ as well
-#   testing/          the game;   tools/*/: the game;   bench/: testing/ and tools/ as well
+#   the game: opponent/ records/ app/ but for the screens   model/, match/, the engine, the solver
+#   the screens: table/ call/ the welcome screen, app/game.*   the game and forms/ as well
+#   desktop/          the screens and Qt;   app/main.cpp: desktop/ as well
+#   testing/          the screens;   tools/*/: the screens;   bench/: testing/ and tools/ as well
 #   tests/ fuzz/      anything
 #
-# Only desktop/, app/main.cpp and tests/ may include Qt; model/, forms/, opponent/engine/ and
-# solver/ may include nothing from outside the project but the C++ standard library (the solver
-# zlib's <zlib.h> and GLPK's <glpk.h> as well).
+# Only desktop/, app/main.cpp and tests/ may include Qt; model/, match/, forms/, opponent/engine/
+# and solver/ may include nothing from outside the project but the C++ standard library (the
+# solver zlib's <zlib.h> and GLPK's <glpk.h> as well).
 set -euo pipefail
 
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
@@ -23,10 +25,13 @@ layer_of() {
     case $1 in
     app/main.cpp) echo main ;;
     model/*) echo model ;;
+    match/*) echo match ;;
     forms/*) echo forms ;;
     opponent/engine/*) echo engine ;;
     solver/*) echo solver ;;
-    table/* | call/* | records/* | opponent/* | app/*) echo game ;;
+    table/* | call/* | records/form_welcome.* | records/welcome_accessible.cpp | app/game.* | \
+        app/game_screen.h) echo screens ;;
+    records/* | opponent/* | app/*) echo game ;;
     desktop/*) echo desktop ;;
     testing/*) echo testing ;;
     tools/*) echo tools ;;
@@ -38,19 +43,22 @@ layer_of() {
 
 # The layers a layer's files may include, itself first.
 usable_layers() {
-    local game="game model forms engine solver"
+    local game="game match model engine solver"
+    local screens="screens forms $game"
     case $1 in
     model) echo "model" ;;
+    match) echo "match model" ;;
     forms) echo "forms model" ;;
     engine) echo "engine model" ;;
     solver) echo "solver model engine" ;;
     game) echo "$game" ;;
-    desktop) echo "desktop $game" ;;
-    main) echo "main desktop $game" ;;
-    testing) echo "testing $game" ;;
-    tools) echo "tools $game" ;;
-    bench) echo "bench testing tools $game" ;;
-    tests) echo "tests testing tools bench main desktop $game" ;;
+    screens) echo "$screens" ;;
+    desktop) echo "desktop $screens" ;;
+    main) echo "main desktop $screens" ;;
+    testing) echo "testing $screens" ;;
+    tools) echo "tools $screens" ;;
+    bench) echo "bench testing tools $screens" ;;
+    tests) echo "tests testing tools bench main desktop $screens" ;;
     esac
 }
 
@@ -101,7 +109,7 @@ while IFS= read -r file; do
                 fault "$where" "includes the Qt header <$name>; only desktop/ and app/main.cpp use Qt"
             elif [ "$layer" = solver ] && [[ " zlib.h glpk.h " == *" $name "* ]]; then
                 continue # the solver's data files are compressed with zlib, its stages solved by GLPK
-            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model forms engine solver " == *" $layer "* ]]; then
+            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model match forms engine solver " == *" $layer "* ]]; then
                 fault "$where" "includes <$name>; $layer may use only the C++ standard library"
             fi
             continue

@@ -41,7 +41,8 @@ for run in $(seq "$runs"); do
     (cd "$folder" && XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=xcb exec ./quintel) \
         >/dev/null 2>&1 &
     program_pid=$!
-    xdotool search --sync --onlyvisible --name '^WELCOME$' >/dev/null
+    # Polled every 10 ms: xdotool's own --sync waits half a second between its looks.
+    until xdotool search --onlyvisible --name '^WELCOME$' >/dev/null 2>&1; do sleep 0.01; done
     shown=$(date +%s%N)
     sleep 2 # settle
     rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$program_pid/status")

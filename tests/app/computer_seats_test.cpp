@@ -1,7 +1,9 @@
 #include "app/computer_seats.h"
 
 #include "app/game.h"
-#include "opponent/expert_opponent.h"
+#include "opponent/classic_computer.h"
+#include "opponent/expert_computer.h"
+#include "solver/data_file.h"
 #include "testing/scripted_message_boxes.h"
 #include "testing/solved_data.h"
 #include "testing/table_fixture.h"
@@ -11,6 +13,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 namespace quintel {
 namespace {
@@ -46,25 +53,51 @@ protected:
 TEST_F(SeatsAtSignIn, TheClassicComputerLeavesTheHistoryHeaderAsItWas) {
     signIn(Opponent::Classic);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_NE(dynamic_cast<ComputerOpponent*>(game.computer), nullptr);
+    EXPECT_NE(dynamic_cast<ClassicComputer*>(game.computer), nullptr);
     EXPECT_EQ(game.opponentName, "classic");
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\n\r\n");
 }
 
+// Missing, damaged, not a file, too large, claiming a huge payload, or a solve of a reduced
+// variant: each is told in one box, and the sign-in goes on with the classic computer.
 TEST_F(SeatsAtSignIn, AnExpertWithoutItsSolvedGameIsToldAndTheClassicComputerPlays) {
-    // Missing, then damaged.
-    for (const bool damaged : {false, true}) {
-        if (damaged) {
-            std::ofstream(solved.path() / "none.qsolved") << "quintel-solved 1 nothing more\n";
-        }
+    const std::filesystem::path file = solved.path() / "none.qsolved";
+    const auto replace = [&](const std::function<void()>& make) {
+        return [&, make] {
+            std::filesystem::remove_all(file);
+            make();
+        };
+    };
+    const std::string reduced =
+        solver::dataFileBytes(solver::SolvedGame::solve({2, 2}, {}), 1e-9, "test");
+    std::string claimsMuch = reduced;
+    claimsMuch.replace(claimsMuch.find("faces=2 dice=2"), 14, "faces=6 dice=5");
+    const std::size_t size = claimsMuch.find(" size=") + 6;
+    claimsMuch.replace(size, claimsMuch.find(' ', size) - size, "5000000000");
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, "cannot be read"},
+        {replace([&] { std::ofstream(file) << "quintel-solved 1 nothing more\n"; }), "format 1"},
+        {replace([&] { std::filesystem::create_directory(file); }), "is a folder"},
+        {replace([&] { ::mkfifo(file.c_str(), 0644); }), "is not a regular file"},
+        {replace([&] {
+             std::ofstream{file};
+             std::filesystem::resize_file(file, std::uintmax_t{4} << 30);
+         }),
+         "more than the 64 MB"},
+        {replace([&] { std::ofstream(file, std::ios::binary) << claimsMuch; }), "is damaged"},
+        {replace([&] { std::ofstream(file, std::ios::binary) << reduced; }),
+         "holds a game of 2 dice of 2 faces, not of the game's 5 dice of 6 faces"},
+    };
+    for (const auto& [make, why] : cases) {
+        make();
         boxes.clear();
         signIn(Opponent::Expert);
-        ASSERT_EQ(boxes.shown.size(), 1U);
-        EXPECT_TRUE(boxes.shown[0].text.starts_with("The Expert cannot play: "))
-            << boxes.shown[0].text;
-        EXPECT_TRUE(boxes.shown[0].text.ends_with(". The classic computer plays instead."));
-        EXPECT_NE(boxes.shown[0].text.find("none.qsolved"), std::string::npos);
-        EXPECT_NE(dynamic_cast<ComputerOpponent*>(game.computer), nullptr);
+        ASSERT_EQ(boxes.shown.size(), 1U) << why;
+        const std::string& told = boxes.shown[0].text;
+        EXPECT_TRUE(told.starts_with("The Expert cannot play: " + file.string())) << told;
+        EXPECT_TRUE(told.ends_with(". The classic computer plays instead.")) << told;
+        EXPECT_NE(told.find(why), std::string::npos) << told;
+        EXPECT_NE(dynamic_cast<ClassicComputer*>(game.computer), nullptr);
         EXPECT_EQ(game.opponentName, "classic");
         game.history.close();
         game.formStart.Unload();
@@ -80,20 +113,22 @@ TEST_F(SeatsAtSignIn, TheExpertIsNamedOnTheLineAfterTheOptions) {
                                solved.path() / "none.qsolved");
     signIn(Opponent::Expert);
     EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
-    EXPECT_NE(dynamic_cast<ExpertOpponent*>(game.computer), nullptr);
+    EXPECT_NE(dynamic_cast<ExpertComputer*>(game.computer), nullptr);
     EXPECT_EQ(game.opponentName, "expert");
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\nOpponent : Expert\r\n\r\n");
 }
 
-TEST(SolvedDataFolder, AnInstalledProgramReadsItsInstalledCopyAndABuiltOneTheSourceTrees) {
+TEST(SolvedDataFolder, AnInstalledProgramReadsItsInstalledCopyAndABuiltOneTheCopyBesideIt) {
     TempFolder prefix;
     const std::filesystem::path bin = prefix.path() / "bin";
     std::filesystem::create_directories(bin);
-    EXPECT_EQ(solvedDataFolder(bin), std::filesystem::path(QUINTEL_SOLVED_DATA));
+    EXPECT_EQ(solvedDataFolder(bin), bin / "share" / "quintel" / "solved")
+        << "nothing installed: beside the program, where a message will name it";
     std::filesystem::create_directories(prefix.path() / "share" / "quintel" / "solved");
     EXPECT_EQ(solvedDataFolder(bin), prefix.path() / "share" / "quintel" / "solved");
-    EXPECT_EQ(solvedDataFolder(prefix.path() / "build"),
-              std::filesystem::path(QUINTEL_SOLVED_DATA));
+    // A build folder, wherever it was moved: its own copy, never the source tree's.
+    const std::filesystem::path moved = prefix.path() / "elsewhere" / "build";
+    EXPECT_EQ(solvedDataFolder(moved), moved / "share" / "quintel" / "solved");
 }
 
 } // namespace

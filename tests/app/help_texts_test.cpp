@@ -68,6 +68,16 @@ std::set<std::string> screenKeys(Screen& screen) {
     return keys;
 }
 
+TEST(HelpPage, ExplainsTheComputersTheCoachAndTheStatistics) {
+    const HelpPage help = helpPage();
+    EXPECT_NE(section(help, "The two computers").paragraphs.at(1).find("Expert"),
+              std::string::npos);
+    EXPECT_NE(section(help, "The coach").paragraphs.front().find("press A"), std::string::npos);
+    EXPECT_FALSE(section(help, "Statistics").paragraphs.empty());
+    EXPECT_NE(section(rulesPage(), "Calls").paragraphs.front().find("You open every game"),
+              std::string::npos);
+}
+
 TEST(HelpPage, ListsTheKeysTheScreensAnswerTo) {
     TempFolder folder;
     ScriptedMessageBoxes boxes;
@@ -77,7 +87,9 @@ TEST(HelpPage, ListsTheKeysTheScreensAnswerTo) {
     game.formStart.Load();
     game.formCall.Load();
     EXPECT_EQ(helpKeys("Welcome"), screenKeys(game.formWelcome));
-    EXPECT_EQ(helpKeys("Table"), screenKeys(game.formStart));
+    std::set<std::string> tableKeys = screenKeys(game.formStart);
+    tableKeys.insert(std::string(kCoachKey)); // the coach's key belongs to the table itself
+    EXPECT_EQ(helpKeys("Table"), tableKeys);
     std::set<std::string> callKeys = screenKeys(game.formCall);
     callKeys.insert({"1", "2", "3", "4", "5", "6"}); // the face keys belong to the dialog itself
     EXPECT_EQ(helpKeys("Call"), callKeys);
@@ -116,6 +128,9 @@ TEST_F(TableKeys, EveryKeyTheHelpListsForTheTableWorksInSomePhaseOfPlay) {
     ASSERT_TRUE(table.shown());
     note();
 
+    EXPECT_TRUE(table.pressKey(std::string(kCoachKey)));
+    EXPECT_TRUE(table.coachShown);
+    live.insert(std::string(kCoachKey));
     for (const std::string& key : helpKeys("Table")) {
         EXPECT_TRUE(live.contains(key)) << key;
     }

@@ -101,7 +101,7 @@ TEST_F(CallDialog, RefusesEmptyAndOverfullCompositions) {
 
     EXPECT_TRUE(dialog.shown());
     EXPECT_EQ(table.Text1.caption, "");
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
 }
 
 TEST_F(CallDialog, HandsTheCallOverInCanonicalOrder) {
@@ -111,9 +111,10 @@ TEST_F(CallDialog, HandsTheCallOverInCanonicalOrder) {
     compose("255");
     EXPECT_EQ(preview(dialog), "[2][5][5][][]");
     dialog.OK.click();
-    EXPECT_EQ(state.LastCallDice, (std::array<int, 6>{6, 6, 0, 0, 0, 0}));
+    EXPECT_EQ(lastCall(), "66");
     ASSERT_EQ(computer.seen.size(), 1U);
-    EXPECT_EQ(computer.seen[0], (std::array<std::string, 3>{"55200", "43261", ""}));
+    EXPECT_EQ(computer.seen[0].lastCall->digits(), "552");
+    EXPECT_EQ(game.match.calls().front().dice.digits(), "43261");
     EXPECT_EQ(table.Text1.caption, "Ann Call: 552\r\nAI Call: 66\r\n");
     EXPECT_FALSE(dialog.loaded());
 }
@@ -121,15 +122,15 @@ TEST_F(CallDialog, HandsTheCallOverInCanonicalOrder) {
 TEST_F(CallDialog, AcceptedCallPutsTheDiceAwayAndStopsTheCountdown) {
     signIn();
     table.Dice[2].caption = "4X";
-    state.DiceMarked[2] = true;
+    table.DiceMarked[2] = true;
     game.computer = nullptr; // the computer's seat is left to the test
     humanCalls("66");
-    EXPECT_EQ(state.CallDice, (std::array<int, 6>{6, 6, 0, 0, 0, 0}));
-    EXPECT_EQ(dialog.CallString, "66000");
-    EXPECT_EQ(state.CurrentPlayer, 1);
+    EXPECT_EQ(dialog.CallDice, (std::array<int, 5>{6, 6, 0, 0, 0}));
+    EXPECT_EQ(lastCall(), "66");
+    EXPECT_EQ(game.match.toMove(), Seat::Computer);
     EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust D");
     EXPECT_EQ(diceLook(), "HE HE HE HE HE");
-    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{}));
+    EXPECT_EQ(table.DiceMarked, (std::array<bool, 6>{}));
     EXPECT_FALSE(table.Timer1.enabled);
     EXPECT_FALSE(table.lblSecond.visible);
     EXPECT_EQ(table.lblSecond.caption, "20");
@@ -147,7 +148,7 @@ TEST_F(CallDialog, RefusesACallThatDoesNotBeatTheLastAndKeepsTheGrid) {
     EXPECT_TRUE(gridOption(dialog, 6, 2).value);
     EXPECT_EQ(preview(dialog), "[6][6][][][]");
     EXPECT_EQ(table.Text1.caption, "Ann Call: 2\r\nAI Call: 66\r\n");
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
     EXPECT_TRUE(table.Call1.enabled);
 
     computer.calls("11111", "11111");
@@ -165,7 +166,7 @@ TEST_F(CallDialog, FixedDiceAreHandedOverOnlyAfterAThrow) {
     computer.calls("11111", "11111");
     humanCalls("666");
     ASSERT_EQ(computer.seen.size(), 2U);
-    EXPECT_EQ(computer.seen[1][2], "");
+    EXPECT_FALSE(computer.seen[1].callerThrew);
     EXPECT_EQ(table.Text2.caption, "Ann Fix: \r\nAI Fix: 66\r\nAnn Fix: 66\r\nAI Fix: \r\n");
 
     table.functStart();
@@ -175,49 +176,19 @@ TEST_F(CallDialog, FixedDiceAreHandedOverOnlyAfterAThrow) {
     table.Roll.click();
     computer.calls("11111", "11111");
     humanCalls("666");
-    EXPECT_EQ(computer.seen.back()[2], "66");
-    EXPECT_EQ(dialog.FixString, "");
-    EXPECT_FALSE(state.DiceRolled);
+    EXPECT_TRUE(computer.seen.back().callerThrew);
+    EXPECT_EQ(computer.seen.back().callerFixed.digits(), "66");
 }
 
 TEST_F(CallDialog, CancelDiscardsTheComposition) {
     signIn();
-    const GameState before = state;
     compose("11");
     dialog.Cancel.click();
     EXPECT_FALSE(dialog.loaded());
-    EXPECT_EQ(state.CallDice, before.CallDice);
-    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_TRUE(game.match.calls().empty());
+    EXPECT_EQ(lastCall(), "");
     EXPECT_EQ(table.Text1.caption, "");
     EXPECT_EQ(buttons(), "Call1 E, Change D, Roll H, XChange H, Trust D, XTrust D");
-}
-
-TEST_F(CallDialog, ArrangesItsTextsAndComparesThem) {
-    signIn();
-    dialog.CallString = "3523";
-    dialog.DiceString = "23321";
-    dialog.Call_Arrange();
-    dialog.Dice_Arrange();
-    EXPECT_EQ(dialog.CallString, "3352");
-    EXPECT_EQ(dialog.CallStringLevel, 12);
-    EXPECT_EQ(dialog.DiceString, "33221");
-    EXPECT_EQ(dialog.DiceStringLevel, 21);
-    EXPECT_TRUE(dialog.Check3());
-
-    dialog.DiceString = "25432";
-    dialog.Dice_Arrange();
-    EXPECT_EQ(dialog.DiceString, "22543");
-    EXPECT_FALSE(dialog.Check3()); // a pair of twos below a pair of threes
-    dialog.CallString = "22";
-    dialog.Call_Arrange();
-    EXPECT_TRUE(dialog.Check3());
-
-    dialog.FixString = "34522";
-    EXPECT_FALSE(dialog.CompareFixDice());
-    dialog.FixString = "34523";
-    EXPECT_TRUE(dialog.CompareFixDice());
-    dialog.FixString = "2254";
-    EXPECT_TRUE(dialog.CompareFixDice());
 }
 
 } // namespace

@@ -91,7 +91,7 @@ TEST_F(CallDialogStatus, TheWeakestCallItNamesIsAcceptedAndNothingWeakerIs) {
     computer.calls("66543", "66655", "666");
     humanCalls(weakest);
     EXPECT_EQ(computer.seen.size(), 2U) << "the named call went through";
-    EXPECT_EQ(computer.seen.back()[0], weakest);
+    EXPECT_EQ(computer.seen.back().lastCall->digits(), weakest);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "desktop/colour_scheme.h"
 #include "desktop/log_highlight.h"
 #include "desktop/status_line_widget.h"
 #include "desktop/windows.h"
@@ -21,7 +22,7 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     GameContext context;
     Game& game = context.game;
-    testing::ScriptedComputer computer;
+    testing::ScriptedComputer computer{game};
     Windows windows{game, [] {}};
     ScreenWindow& welcome = windows.windowOf(game.formWelcome);
     ScreenWindow& table = windows.windowOf(game.formStart);
@@ -156,7 +157,7 @@ TEST_F(AccessibilityTest, TheComputersLogLinesAreHighlightedUntilThePlayerCalls)
     const QList<QTextEdit::ExtraSelection> marked = log->extraSelections();
     ASSERT_EQ(marked.size(), 1);
     EXPECT_EQ(marked.front().cursor.block().text(), "AI Call: 5544");
-    EXPECT_EQ(marked.front().format.background().color(), QColor::fromRgb(kHighlightRgb));
+    EXPECT_EQ(marked.front().format.background().color(), logHighlight(log->palette()));
 
     click(table, "Trust");
     computer.calls("66543", "66655", "666");

@@ -118,8 +118,7 @@ TEST_F(CaptionFitTest, ANameTooLongForItsLabelIsCutShortWithTheWholeNameAsItsHin
 }
 
 TEST(CaptionFit, ACaptionTooLongForItsButtonShrinksUntilItFitsAndGrowsBackWhenShort) {
-    GameContext context;
-    FakeScreen screen{context.game};
+    FakeScreen screen;
     screen.Show();
     ScreenWindow window(screen);
     window.show();

@@ -71,8 +71,7 @@ TEST(DieButton, ADisabledDieMarkedForAThrowIsDrawnMarkedNotLocked) {
 }
 
 TEST(DieButton, TheTablesDiceButtonsAreDiceNamedByTheirCaption) {
-    GameContext context;
-    FakeScreen screen{context.game};
+    FakeScreen screen;
     ScreenWindow window{screen, {.dieButtons = "go"}};
     screen.Show();
     screen.go.caption = "5X";

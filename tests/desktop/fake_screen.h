@@ -77,7 +77,7 @@ private:
     }
 };
 
-// A game for fake screens to belong to.
+// A game to show in the windows.
 struct GameContext {
     TempFolder folder;
     ScriptedMessageBoxes messages;

@@ -1,7 +1,7 @@
 #include "desktop/die_face_widget.h"
 #include "desktop/filled_box_widget.h"
 #include "desktop/windows.h"
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 #include "records/player_files.h"
 #include "testing/table_fixture.h"
 #include "tests/desktop/fake_screen.h"
@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -94,7 +95,7 @@ TEST_F(GameWindowsTest, ASecondPressOfCallBringsTheOpenDialogToTheFrontWithTheFo
 // After a call sent with the mouse the table's keys still play: Call's button went away with the
 // focus, and the focus did not pass into a log, where T and X would have been typed.
 TEST_F(GameWindowsTest, AfterACallSentWithTheMouseTheKeysPlayAndTheLogsStayUntouched) {
-    ComputerOpponent computer;
+    ClassicComputer computer(context.random, game, &game.profile);
     game.computer = &computer;
     QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
     QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
@@ -121,6 +122,26 @@ TEST_F(GameWindowsTest, AfterACallSentWithTheMouseTheKeysPlayAndTheLogsStayUntou
     EXPECT_EQ(fixLog->toPlainText(), fixes);
 }
 
+TEST_F(GameWindowsTest, TheCallAndFixLogsScrollTogether) {
+    QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
+    QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
+    for (int call = 0; call < 30; ++call) {
+        game.formStart.Text1.caption += "Ann Call: 66\r\n";
+        game.formStart.Text2.caption += "Ann Fix: 6\r\n";
+    }
+    windows.refresh();
+    auto* calls = in<QPlainTextEdit>(table, "Text1")->verticalScrollBar();
+    auto* fixes = in<QPlainTextEdit>(table, "Text2")->verticalScrollBar();
+    ASSERT_GT(calls->maximum(), 10);
+    EXPECT_EQ(calls->value(), calls->maximum()) << "the newest line in view";
+    EXPECT_EQ(fixes->value(), calls->value());
+    calls->triggerAction(QAbstractSlider::SliderPageStepSub);
+    ASSERT_LT(calls->value(), calls->maximum());
+    EXPECT_EQ(fixes->value(), calls->value());
+    fixes->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(calls->value(), 0);
+}
+
 TEST_F(GameWindowsTest, ExitOnTheWelcomeWindowEndsTheProgramWithoutAFile) {
     QTest::mouseClick(in<QPushButton>(welcome, "cmdExit"), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
@@ -131,10 +152,10 @@ TEST_F(GameWindowsTest, TheTablesCloseBoxEndsTheProgramKeepingTheDecidedGamesPro
     QTest::keyClicks(in<QLineEdit>(welcome, "txtName"), "Ann");
     QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
     ASSERT_TRUE(table.isVisible());
-    game.state.ProfileCount[3] = 5;
-    game.state.ProfileScore[3] = 2;
+    game.profile.counts[3] = 5;
+    game.profile.scores[3] = 2;
     game.gameDecided({Seat::Computer, Seat::Computer, "2", "66543"});
-    game.state.ProfileCount[3] = 6; // the match in progress
+    game.profile.counts[3] = 6; // the match in progress
 
     table.close();
     EXPECT_EQ(quits, 1);

@@ -65,8 +65,8 @@ TEST_F(InfoWindowsTest, HelpIsAMenuOfTheHelpPageAndTheProfileWhichFollowsTheCoun
     EXPECT_EQ(profile->windowTitle(), "Your profile") << "no player signed in yet";
 
     // A turn of the computer changes the counters inside the event that sent the call.
-    context.game.state.ProfileCount[7] = 3;
-    context.game.state.ProfileScore[7] = 1;
+    context.game.profile.counts[7] = 3;
+    context.game.profile.scores[7] = 1;
     emit welcome().handled();
     EXPECT_EQ(profile->bars().chart().calls, 3);
     EXPECT_FALSE(profile->summary().isEmpty());

@@ -1,4 +1,6 @@
 #include "desktop/qt_message_boxes.h"
+#include "desktop/screen_window.h"
+#include "tests/desktop/fake_screen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -119,6 +121,38 @@ TEST_F(OwnedMessageBoxesTest, ABoxKeepsTheFocusOnItsDefaultButtonAfterADoubleCli
         });
         EXPECT_EQ(boxes.show("Continue ? ", buttons), expected);
     }
+}
+
+// At twice its design a window's box is drawn twice as large as at the design, and never so narrow
+// that a window manager would cut its title.
+TEST(QtMessageBoxesOfAScreen, FollowTheFactorOfTheirWindowAndLeaveRoomForTheTitle) {
+    qttest::FakeScreen screen;
+    ScreenWindow window(screen);
+    screen.Show();
+    window.sync();
+    window.show();
+    QtMessageBoxes boxes;
+    boxes.setOwner([&window] { return &window; });
+    const auto measure = [&boxes](double& fontHeight, int& width) {
+        whileBoxIsOpen([&](QMessageBox& box) {
+            fontHeight = QFontMetricsF(box.font()).height();
+            width = box.width();
+            box.accept();
+            return true;
+        });
+        boxes.show("Continue ? ", MessageButtons::Ok);
+    };
+    double designHeight = 0, doubledHeight = 0;
+    int designWidth = 0, doubledWidth = 0;
+    window.setScaleFactor(1.0);
+    measure(designHeight, designWidth);
+    window.setScaleFactor(2.0);
+    ASSERT_EQ(window.scaleFactor(), 2.0);
+    measure(doubledHeight, doubledWidth);
+    EXPECT_NEAR(doubledHeight / designHeight, 2.0, 0.25);
+    QFont title = QApplication::font();
+    title.setBold(true);
+    EXPECT_GE(designWidth, QFontMetrics(title).horizontalAdvance(QStringLiteral("Quintel")) + 160);
 }
 
 } // namespace

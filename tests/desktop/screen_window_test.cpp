@@ -19,8 +19,7 @@ namespace {
 
 class ScreenWindowTest : public ::testing::Test {
 protected:
-    GameContext context;
-    FakeScreen screen{context.game};
+    FakeScreen screen;
     ScreenWindow window{screen, {.pictureFill = QColor(10, 200, 30)}};
 
     ScreenWindowTest() {

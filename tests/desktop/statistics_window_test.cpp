@@ -8,12 +8,16 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,7 +35,7 @@ GameRecord gameOf(std::string player, Seat winner, std::string throws) {
     game.opponent = "classic";
     game.calls = {{Seat::Human, "2", ""}, {Seat::Computer, "666", ""}};
     game.thrownBeforeCall = {throws, "66612"};
-    game.historyLines = {{1, "Win Prob : 0.5\r\n"}};
+    game.historyLines = {{1, "Call Up Prob : 0.75\r\nWin Prob : 0.5\r\nCALL STRING : 66600\r\n"}};
     game.outcome = {Seat::Human, winner, "666", "66612"};
     game.humanThrows = std::move(throws);
     game.computerThrows = "66612";
@@ -113,35 +117,82 @@ TEST_F(StatisticsWindowTest, AnEmptyFolderShowsEmptyChartsThatSaySo) {
     EXPECT_TRUE(window.figuresText().contains("All games: no games"));
 }
 
-TEST_F(StatisticsWindowTest, ExportWritesTheSelectedGamesOnly) {
+TEST_F(StatisticsWindowTest, AFolderNameTheSystemRefusesShowsNoGames) {
+    StatisticsWindow window(folder.path() / std::string(300, 'x'), {}, messages);
+    EXPECT_EQ(window.gamesView().model()->rowCount(), 0);
+    EXPECT_TRUE(window.figuresText().contains("All games: no games"));
+}
+
+QPushButton& exportButton(StatisticsWindow& window) {
+    auto* button = window.findChild<QPushButton*>("export");
+    EXPECT_NE(button, nullptr);
+    return *button;
+}
+
+TEST_F(StatisticsWindowTest, ExportWritesEveryGameUnlessSomeAreSelectedAndSaysWhich) {
     StatisticsWindow window(folder.path(), {}, messages);
     ASSERT_EQ(window.gamesView().model()->rowCount(), 3);
-    selectRows(window, {0, 2});
-    const std::filesystem::path csv = folder.path() / "games.csv";
-    EXPECT_EQ(window.exportSelected(ExportFormat::Csv, QString::fromStdString(csv.string())), 2);
-    const std::string text = fileText(csv);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << text;
-    EXPECT_NE(text.find("\nAnn,"), std::string::npos);
-    EXPECT_EQ(text.find("Bob"), std::string::npos);
-
-    // Through the button, to the file the player chose.
-    selectRows(window, {1});
-    const std::filesystem::path json = folder.path() / "games.json";
-    window.chooseExportFile = [&](ExportFormat format) {
-        EXPECT_EQ(format, ExportFormat::Json);
-        return QString::fromStdString(json.string());
+    EXPECT_EQ(exportButton(window).text(), "Export all 3 games…");
+    std::vector<QString> titles;
+    ExportTarget target{QString::fromStdString((folder.path() / "all.json").string()),
+                        ExportFormat::Json};
+    window.chooseExportFile = [&](const QString& title) {
+        titles.push_back(title);
+        return std::optional(target);
     };
-    QPushButton* button = nullptr;
-    for (QPushButton* candidate : window.findChildren<QPushButton*>()) {
-        if (candidate->text() == "Export &JSON…") {
-            button = candidate;
-        }
+    exportButton(window).click();
+    const std::string all = fileText(folder.path() / "all.json");
+    int games = 0;
+    for (auto at = all.find("\"player\": "); at != std::string::npos;
+         at = all.find("\"player\": ", at + 1)) {
+        ++games;
     }
-    ASSERT_NE(button, nullptr);
-    button->click();
-    const std::string games = fileText(json);
-    EXPECT_NE(games.find("\"player\": \"Bob\""), std::string::npos) << games;
-    EXPECT_EQ(games.find("Ann"), std::string::npos) << games;
+    EXPECT_EQ(games, 3) << all;
+    EXPECT_NE(all.find("\"player\": \"Bob\""), std::string::npos);
+
+    selectRows(window, {0, 2});
+    EXPECT_EQ(exportButton(window).text(), "Export the 2 selected games…");
+    target = {QString::fromStdString((folder.path() / "games.csv").string()), ExportFormat::Csv};
+    exportButton(window).click();
+    const std::string text = fileText(folder.path() / "games.csv");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << text;
+    EXPECT_NE(text.find("\n\"Ann\","), std::string::npos);
+    EXPECT_EQ(text.find("Bob"), std::string::npos);
+    selectRows(window, {1});
+    EXPECT_EQ(exportButton(window).text(), "Export the selected game…");
+    EXPECT_EQ(titles, (std::vector<QString>{"Export all 3 games", "Export the 2 selected games"}));
+}
+
+// A name typed without an extension gets the chosen form's; the dialog asks about replacing that
+// file, not a file of the other form with the same name.
+TEST(ExportDialog, AddsTheChosenFormsExtensionToANameWithoutOne) {
+    TempFolder folder;
+    std::ofstream(folder.path() / "games.csv") << "kept\n";
+    ExportDialog dialog(nullptr, "Export all 3 games");
+    dialog.setDirectory(QString::fromStdString(folder.path().string()));
+    dialog.selectNameFilter(dialog.nameFilters().at(1));
+    EXPECT_EQ(dialog.chosenFormat(), ExportFormat::Json);
+    dialog.selectFile("games");
+    bool asked = false;
+    QTimer::singleShot(200, [&asked] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked = true;
+            box->reject();
+        }
+    });
+    dialog.show();
+    QMetaObject::invokeMethod(&dialog, "accept");
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const ExportTarget target = dialog.target();
+    EXPECT_EQ(target.format, ExportFormat::Json);
+    EXPECT_EQ(QFileInfo(target.path).fileName(), "games.json");
+    EXPECT_EQ(fileText(folder.path() / "games.csv"), "kept\n");
+
+    EXPECT_EQ(withExtension("/tmp/games", ExportFormat::Csv), "/tmp/games.csv");
+    EXPECT_EQ(withExtension("/tmp/games.txt", ExportFormat::Csv), "/tmp/games.txt");
+    EXPECT_EQ(formatOf("/tmp/games.JSON", ExportFormat::Csv), ExportFormat::Json);
+    EXPECT_EQ(formatOf("/tmp/games.txt", ExportFormat::Json), ExportFormat::Json);
 }
 
 TEST_F(StatisticsWindowTest, AnExportThatCannotBeWrittenIsTold) {
@@ -149,7 +200,7 @@ TEST_F(StatisticsWindowTest, AnExportThatCannotBeWrittenIsTold) {
     selectRows(window, {0});
     messages.answer(MessageAnswer::Ok);
     const QString nowhere = QString::fromStdString((folder.path() / "no" / "x.csv").string());
-    EXPECT_EQ(window.exportSelected(ExportFormat::Csv, nowhere), std::nullopt);
+    EXPECT_EQ(window.exportGamesTo({nowhere, ExportFormat::Csv}), std::nullopt);
     ASSERT_EQ(messages.texts().size(), 1u);
     EXPECT_NE(messages.texts()[0].find("could not be exported"), std::string::npos);
 }
@@ -162,13 +213,23 @@ TEST_F(StatisticsWindowTest, TheReviewStepsThroughTheChosenGameInOrder) {
     EXPECT_EQ(review->heading(), "Call 1 of 2, yours");
     EXPECT_EQ(review->called().dice(), "2");
     EXPECT_EQ(review->thrown().dice(), "23456");
-    EXPECT_EQ(review->judgement(), "Win Prob : 0.5");
+    EXPECT_EQ(review->weighed(), "The computer gave your call 2 a chance of 50.0 % to be true, "
+                                 "and itself a chance of 75.0 % to beat it. It trusted your call.");
+    // The lines behind the sentence, on request.
+    EXPECT_FALSE(review->notesShown());
+    EXPECT_EQ(review->judgement(), "Call Up Prob : 0.75\nWin Prob : 0.5\nCALL STRING : 66600");
+    auto* notes = review->findChild<QPlainTextEdit*>();
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->isHidden());
+    review->showNotes(true);
+    EXPECT_FALSE(notes->isHidden());
 
     // The keys act in the review's window once it has the focus.
     QApplication::setActiveWindow(review);
     QTest::keyClick(review, Qt::Key_Right);
     EXPECT_EQ(review->heading(), "Call 2 of 2, the computer's");
     EXPECT_EQ(review->called().dice(), "666");
+    EXPECT_TRUE(review->weighed().isEmpty()) << "no weighing of the computer's own call";
     review->next();
     EXPECT_EQ(review->heading(), "The end");
     EXPECT_EQ(review->called().dice(), "66612");

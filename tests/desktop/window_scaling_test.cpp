@@ -128,8 +128,7 @@ TEST_F(GameScalingTest, FontsGrowWithTheFactor) {
 }
 
 TEST(ScreenWindowRows, ARowBelowTheDesignScalesWithTheWindow) {
-    GameContext context;
-    FakeScreen screen{context.game};
+    FakeScreen screen;
     screen.Show();
     ScreenWindow window(screen);
     window.show();

@@ -17,8 +17,7 @@ namespace {
 
 class WindowsTest : public ::testing::Test {
 protected:
-    GameContext context;
-    FakeScreen first{context.game}, second{context.game};
+    FakeScreen first, second;
     bool quitRequested = false;
     int quits = 0;
     Windows windows{{{&first, {}}, {&second, {.dialog = true}}},
@@ -67,8 +66,7 @@ TEST_F(WindowsTest, QuitsWhenTheGameAsksToEndWithAWindowOpen) {
 // A main window and a dialog that opens beside it.
 class PlacedWindowsTest : public ::testing::Test {
 protected:
-    GameContext context;
-    FakeScreen main{context.game}, dialog{context.game};
+    FakeScreen main, dialog;
     Windows windows{{{&main, {}}, {&dialog, {.dialog = true}, &main}}, [] { return false; }, [] {}};
     ScreenWindow& mainWindow = windows.windowOf(main);
     ScreenWindow& dialogWindow = windows.windowOf(dialog);
@@ -76,6 +74,8 @@ protected:
     PlacedWindowsTest() {
         main.Show();
         windows.refresh();
+        // Where a dialog has room beside it on the small test screen.
+        mainWindow.move(0, 0);
     }
     void reopenDialog() {
         dialog.Unload();
@@ -152,10 +152,9 @@ protected:
     TempFolder settingsFolder;
 
     struct Run {
-        GameContext context;
         QSettings settings;
-        SmallScreen main{context.game};
-        FakeScreen dialog{context.game};
+        SmallScreen main;
+        FakeScreen dialog;
         Windows windows{
             {{&main, {}, nullptr, "main"}, {&dialog, {.dialog = true}, &main, "dialog"}},
             [] { return false; },
@@ -188,15 +187,49 @@ TEST_F(KeptGeometryTest, AWindowNeverKeptOpensAtTheFactorForItsScreen) {
     EXPECT_EQ(run->mainWindow.clientArea()->size(), QSize(104, 80) * expected);
 }
 
+TEST_F(KeptGeometryTest, AWindowNeverKeptOpensInTheMiddleOfItsScreenWithItsDialogBeside) {
+    auto run = start();
+    run->dialog.Show();
+    run->windows.refresh();
+    const QRect screen = run->mainWindow.QWidget::screen()->availableGeometry();
+    const QRect main = run->mainWindow.frameGeometry();
+    const QRect dialog = run->dialogWindow.frameGeometry();
+    EXPECT_FALSE(main.intersects(dialog));
+    EXPECT_GT(dialog.left(), main.right());
+    const QPoint offset = main.united(dialog).center() - screen.center();
+    EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << "," << offset.y();
+}
+
+// Sizes a hand or another screen left in the settings file: the window is fitted to this screen,
+// whole, in its middle, and keeps its shape.
+TEST_F(KeptGeometryTest, AKeptSizeTooLargeForTheScreenIsScaledDownToFitWhole) {
+    for (const QSize kept : {QSize(5000, 4000), QSize(2147483647, 2147483647)}) {
+        {
+            QSettings settings(
+                QString::fromStdString((settingsFolder.path() / "Quintel.conf").string()),
+                QSettings::IniFormat);
+            settings.setValue("windows/main/size", kept);
+            settings.setValue("windows/main/place", QPoint(100, 100));
+        }
+        auto run = start();
+        const QRect screen = run->mainWindow.QWidget::screen()->availableGeometry();
+        const QRect opened = run->mainWindow.frameGeometry();
+        EXPECT_TRUE(screen.contains(opened)) << opened.width() << "x" << opened.height();
+        EXPECT_GT(opened.height(), screen.height() / 2);
+        EXPECT_NEAR(static_cast<double>(run->mainWindow.width()) / run->mainWindow.height(),
+                    static_cast<double>(kept.width()) / kept.height(), 0.02);
+    }
+}
+
 TEST_F(KeptGeometryTest, EachWindowReopensInTheNextRunAtTheSizeAndPlaceItLastHad) {
     QRect mainPlace, dialogPlace;
     {
         auto run = start();
-        run->mainWindow.setGeometry(40, 30, 500, 400);
+        run->mainWindow.setGeometry(40, 30, 300, 250);
         run->dialog.Show();
         run->windows.refresh();
         run->dialogWindow.move(run->dialogWindow.pos() + QPoint(0, 50)); // by the player
-        run->dialogWindow.resize(run->dialogWindow.size() * 2);
+        run->dialogWindow.resize(run->dialogWindow.size() + QSize(30, 30));
         mainPlace = run->mainWindow.geometry();
         dialogPlace = run->dialogWindow.geometry();
         const double factor = run->mainWindow.scaleFactor();

@@ -1,5 +1,6 @@
 # A game against the Expert with the coach shown, sourced by run_e2e.sh: the opponent chosen on
-# the welcome screen, the coach asked for by its key, a call sent and the Expert's turn ended.
+# the welcome screen, the coach asked for by its key, a call sent and the Expert's turn ended. The
+# player chose dark colours: the screenshots show the dice, the logs and the coach on them.
 # The history names the Expert after the options line and marks the game as coached.
 # Without the solved game of no options in SOLVED_FOLDER the Expert cannot play, and the game is
 # left out.
@@ -12,6 +13,8 @@ expert_game() {
         log "no solved game in $solved_folder: the game against the Expert is left out"
         return
     fi
+    mkdir -p "$work/expert/config/Quintel"
+    printf '[preferences]\ncolours=dark\n' >"$work/expert/config/Quintel/Quintel.conf"
     start_program 1 expert
     wait_for 30 "the welcome screen" has_window WELCOME NORMAL
     local welcome
@@ -53,5 +56,14 @@ expert_game() {
     grep -q $'^Coach used\r$' "$history" || fail "the history does not mark the coached game"
     grep -q '^EXPERT AI : ' "$history" || fail "the history has no line of the Expert's turn"
     log "the Expert played, the coach was shown, the history says so"
+
+    # The charts on dark colours.
+    welcome=$(window_of WELCOME NORMAL)
+    measure "$welcome"
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Down Down Return
+    wait_for 10 "the statistics window" has_window "Statistics of $player" NORMAL
+    shoot_aside "Statistics of $player" expert-dark-statistics.png
     stop_program
 }

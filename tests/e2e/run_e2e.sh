@@ -11,13 +11,15 @@
 # high-resolution look, opening the call dialog by its key. Then, under the openbox window
 # manager on a full HD screen (where the windows open at twice the design): a whole game with the
 # keyboard alone, the table resized to three times its design, closed from its frame, and opened
-# again at that size. Between them, a game against the Expert with the coach shown (it reads the
-# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER.
+# again at that size; then on a 1366 x 768 screen with the same settings, where every window must
+# fit whole. Between them, a game against the Expert with the coach shown (it reads the
+# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER. With E2E_KEEP=1 in the
+# environment the work folder, with the programs' output and files, is left for a look.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
 results=${2:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
-solved_folder=${3:-}
+solved_folder=${3:+$(realpath "$3")}
 player=Tester
 
 # Geometry of the screens, in twips, as laid out by the game (15 twips to a pixel at scale 1).
@@ -57,7 +59,7 @@ stop_program() {
 cleanup() {
     stop_program
     stop_display
-    rm -rf "$work"
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 
@@ -132,9 +134,10 @@ start_program() { # scale, folder name (default: scale<scale>)
     local folder=$work/${2:-scale$1}
     mkdir -p "$folder"
     cp "$binary" "$folder/quintel"
-    # Settings of its own too: a name kept by an earlier run would be in the name box already.
+    # Settings of its own too: a name kept by an earlier run would be in the name box already. A
+    # copied program finds no solved games beside it: QUINTEL_SOLVED_DIR names them.
     (cd "$folder" && XDG_CONFIG_HOME="$folder/config" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$1 \
-        exec ./quintel) \
+        QUINTEL_SOLVED_DIR=$solved_folder exec ./quintel) \
         >>"$work/program${2:-$1}.log" 2>&1 &
     program_pid=$!
     program_folder=$folder
@@ -367,11 +370,24 @@ statistics_and_review() {
     log "statistics and review shown"
 }
 
+# The player chose German in the settings: the menu bar and the help speak it (the screens'
+# captions are the game's own).
 scale_two() {
+    mkdir -p "$work/scale2/config/Quintel"
+    printf '[preferences]\nlanguage=de\n' >"$work/scale2/config/Quintel/Quintel.conf"
     start_program 2
     sign_in "scale2-"
     # The table opens ready for keys: C opens the call dialog.
     open_call_dialog "scale2-" key
+    xdotool key Escape
+    wait_for 10 "the call dialog to close" no_window Call DIALOG
+    # Hilfe, its first entry: the help page, titled in German.
+    measure "$table" "$status_client_height_px"
+    click_menu 24
+    sleep 0.5
+    xdotool key Down Return
+    wait_for 10 "the help page in German" has_window "Quintel spielen" NORMAL
+    shoot_aside "Quintel spielen" scale2-help-de.png
     stop_program
 }
 
@@ -398,4 +414,8 @@ start_display 1920x1080
 start_window_manager
 log "Xvfb on $DISPLAY, 1920 x 1080, with openbox"
 window_manager_game
+start_display 1366x768
+start_window_manager
+log "Xvfb on $DISPLAY, 1366 x 768, with openbox"
+smaller_screen_game
 log "passed in $(($(date +%s) - started))s"

@@ -1,5 +1,6 @@
 # Part of run_e2e.sh: the game under a window manager, played with the keyboard alone, on a screen
-# where the windows open at twice their design. Uses run_e2e.sh's helpers.
+# where the windows open at twice their design; then the same player, with the sizes kept there,
+# on a smaller screen, where every window must fit whole. Uses run_e2e.sh's helpers.
 
 design_width=312  # the design area of every screen, in pixels at factor 1
 design_height=253
@@ -158,5 +159,99 @@ window_manager_game() {
     table=$(window_of Quintel NORMAL)
     expect_factor "$table" "the table, opened again" 3
     shoot "$table" reopened-table.png
+    stop_program
+}
+
+# Where a framed window's inside lies on the screen, as X Y WIDTH HEIGHT: xdotool getwindowgeometry
+# adds the frame's offset to it once more, xwininfo does not.
+inside_of() { # window id
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# The window with its frame (as the window manager says it in _NET_FRAME_EXTENTS) lies wholly on
+# the screen.
+expect_on_screen() { # window id, what
+    local extents left right top bottom width height X Y WIDTH HEIGHT
+    read -r X Y WIDTH HEIGHT < <(inside_of "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+    read -r left right top bottom <<<"${extents:-0 0 0 0}"
+    read -r width height < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+    [ $((X - left)) -ge 0 ] && [ $((Y - top)) -ge 0 ] && [ $((X + WIDTH + right)) -le "$width" ] &&
+        [ $((Y + HEIGHT + bottom)) -le "$height" ] ||
+        fail "$2 reaches off the ${width}x$height screen: ${WIDTH}x$HEIGHT at $X,$Y within a frame of $left $right $top $bottom"
+    log "$2 on the screen: ${WIDTH}x$HEIGHT at $X,$Y"
+}
+
+# The settings and files of the full HD screen on a 1366 x 768 screen: the table kept at three
+# times its design no longer fits and is scaled down; every window, message box and reading window
+# opens whole on the screen. A player with a long name signs in: the logs show it cut short, each
+# call on one line, and the history keeps it whole.
+long_player="Maximiliane-Alexandrina von Hohenberg"
+
+smaller_screen_game() {
+    local welcome table dialog box window
+    start_program 1 openbox
+    wait_for 30 "the welcome screen on the smaller screen" has_window WELCOME NORMAL
+    welcome=$(window_of WELCOME NORMAL)
+    expect_on_screen "$welcome" "the welcome screen"
+    press ctrl+a
+    xdotool type --delay 20 "$long_player"
+    press Return
+    wait_for 30 "the table on the smaller screen" has_window Quintel NORMAL
+    table=$(window_of Quintel NORMAL)
+    sleep 0.5 # the frame comes after the window
+    expect_on_screen "$table" "the table kept at factor 3"
+    shoot root small-table.png
+    press c
+    wait_for 20 "the call dialog" has_window Call DIALOG
+    dialog=$(window_of Call DIALOG)
+    sleep 0.5
+    expect_on_screen "$dialog" "the call dialog"
+    press 6 6
+    shoot root small-call.png
+    press Return
+    wait_for 20 "the call dialog to close after Return" no_window Call DIALOG
+    local deadline=$(($(date +%s) + 60))
+    until has_message_box; do
+        [ "$(date +%s)" -lt "$deadline" ] || fail "timed out waiting for the computer's turn to end"
+        if xdotool getactivewindow 2>/dev/null | grep -qx "$table"; then
+            press x
+        fi
+        sleep 0.5
+    done
+    box=$(message_box)
+    sleep 0.5
+    expect_on_screen "$box" "the verdict's message box"
+    expect_centred_on "$box" "$table"
+    shoot root small-verdict.png
+    answer_box Return "the verdict"
+    answer_box Return "the result"
+    answer_box n "Continue ? "
+    grep -qaxF "$(printf '%s Call: 66\r' "$long_player")" "$program_folder/${long_player}_0.txt" ||
+        fail "the history does not keep the long name whole in the line of its call"
+    box=$(message_box)
+    expect_on_screen "$box" "the tally's message box"
+    shoot root small-tally.png
+    answer_box Return "the tally of games played and won"
+    wait_for 20 "the welcome screen after No" has_window WELCOME NORMAL
+    welcome=$(window_of WELCOME NORMAL)
+    # The first entry of the menu bar, Help, is a menu: its third entry is the statistics.
+    local X Y WIDTH HEIGHT
+    read -r X Y WIDTH HEIGHT < <(inside_of "$welcome")
+    pointer_click $((X + 20)) $((Y + 10))
+    sleep 0.5
+    press Down Down Down Return
+    wait_for 10 "the statistics window" has_window "Statistics of $long_player" NORMAL
+    window=$(window_of "Statistics of $long_player" NORMAL)
+    sleep 0.5
+    expect_on_screen "$window" "the statistics window"
+    press ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
+    press alt+r
+    wait_for 10 "the review of a game" has_window "Review of game 2" NORMAL
+    window=$(window_of "Review of game 2" NORMAL)
+    sleep 0.5
+    expect_on_screen "$window" "the review window"
+    shoot root small-review.png
     stop_program
 }

@@ -10,7 +10,7 @@ namespace {
 using solver::CallIndex;
 using solver::FiveDiceSets;
 
-TEST(ClassicOpponent, AnswersWithThePolicysCallsAsCallPlaces) {
+TEST(ClassicOpponentLong, AnswersWithThePolicysCallsAsCallPlaces) {
     for (const RuleOptions options : {RuleOptions{}, RuleOptions{true, true}}) {
         const ClassicOpponent classic(options);
         const ClassicPolicy policy(options);

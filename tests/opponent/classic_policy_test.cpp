@@ -2,7 +2,7 @@
 
 #include "model/call_rules.h"
 #include "model/random_source.h"
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 #include "testing/table_fixture.h"
 
 #include <cmath>
@@ -104,7 +104,7 @@ TEST(BluffChances, TheSearchsOutcomeMatchesSeededSearchesUpToItsBound) {
     const std::string hold = "5";
     const CallDigits last = callFrom("55543");
     const int lastLevel = levelOf(last);
-    for (const int bound : {2, ComputerOpponent::kBluffBound}) {
+    for (const int bound : {2, ClassicComputer::kBluffBound}) {
         Distribution expected;
         for (const CallChance& outcome :
              bluffOutcomeChances(bluffCandidateChances(hold), last, lastLevel, bound)) {
@@ -160,14 +160,15 @@ struct TurnCase {
     std::string call;
 };
 
-class RealTurnAgainstPolicy : public testing::TableTest,
-                              public ::testing::WithParamInterface<TurnCase> {
+class RealTurnAgainstPolicyLong : public testing::TableTest,
+                                  public ::testing::WithParamInterface<TurnCase> {
 protected:
-    RealTurnAgainstPolicy() { game.computer = &opponent; }
-    ComputerOpponent opponent;
+    RealTurnAgainstPolicyLong() { game.computer = &opponent; }
+    // A computer that never learns: the profile's correction stays out of reach.
+    ClassicComputer opponent{random, game, nullptr};
 };
 
-TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
+TEST_P(RealTurnAgainstPolicyLong, HoldAndCallFollowTheExactDistribution) {
     const TurnCase& turn = GetParam();
     signIn(turn.options.fixAny, turn.options.fixPermanent);
     const ClassicPolicy policy(turn.options);
@@ -185,7 +186,7 @@ TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
             dice += static_cast<char>('1' + rest % 6);
         }
         for (const CallChance& chance : policy.callChances(hold, dice, last, levelOf(last))) {
-            expected[key(chance.call)] += chance.chance / throws;
+            expected[diceDigits(chance.call.dice)] += chance.chance / throws;
         }
     }
     EXPECT_NEAR(total(expected), 1.0, 1e-12);
@@ -194,31 +195,21 @@ TEST_P(RealTurnAgainstPolicy, HoldAndCallFollowTheExactDistribution) {
     std::map<std::string, int> seen;
     for (int run = 0; run < kRuns; ++run) {
         table.functStart();
-        // A computer that never learns: the profile's correction stays out of reach.
-        state.ProfileCount.fill(0);
-        state.ProfileScore.fill(0);
         setDice(turn.playerDice);
-        state.FixDice.fill(0);
-        for (std::size_t i = 0; i < turn.playerFix.size(); ++i) {
-            state.FixDice[i] = turn.playerFix[i] - '0';
-        }
-        state.DiceRolled = !turn.playerFix.empty();
+        setFixed(turn.playerFix, !turn.playerFix.empty());
         random = RandomSource(static_cast<std::uint64_t>(run) + 1);
         const long long challenges = opponent.statistics().challenges;
         humanCalls(turn.call);
         ASSERT_EQ(opponent.statistics().challenges, challenges) << "the turn challenged";
-        ASSERT_EQ(arrangeDigits(diceDigits(state.FixDice)), arrangeDigits(hold));
-        ASSERT_TRUE(covers(countFaceDigits(state.MessageFields[0]), countFaceDigits(hold)));
-        ComputerCall made;
-        std::copy_n(state.LastCallDice.begin(), kDiceCount, made.dice.begin());
-        made.level = state.LastCallLevel;
-        ++seen[key(made)];
+        ASSERT_EQ(arrangeDigits(game.match.fixed().digits()), arrangeDigits(hold));
+        ASSERT_TRUE(covers(game.match.dice().counts(), countFaceDigits(hold)));
+        ++seen[diceDigits(game.match.lastCall()->places())];
     }
     expectFits(seen, expected, kRuns);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, RealTurnAgainstPolicy,
+    Positions, RealTurnAgainstPolicyLong,
     ::testing::Values(
         // A pair of aces not among the dice: nothing kept, and bluffs about half the time.
         TurnCase{{}, "65432", "", "11"},
@@ -238,7 +229,7 @@ TEST(ClassicTrust, AgreesWithTheRealTurnOnEveryCallMadeWithoutThrowing) {
         ScriptedMessageBoxes messages;
         RandomSource random(7);
         Game game(folder.path(), messages, random);
-        ComputerOpponent opponent;
+        ClassicComputer opponent(random, game, nullptr);
         game.computer = &opponent;
         game.start();
         game.formWelcome.txtName.edited("Ann");
@@ -248,10 +239,8 @@ TEST(ClassicTrust, AgreesWithTheRealTurnOnEveryCallMadeWithoutThrowing) {
         int trusted = 0;
         for (const RankedCall& call : everyCallWeakestFirst()) {
             game.formStart.functStart();
-            game.state.ProfileCount.fill(0);
-            game.state.ProfileScore.fill(0);
             messages.answer(MessageAnswer::Yes);
-            std::copy(call.dice.begin(), call.dice.end(), game.state.CallDice.begin());
+            game.formCall.CallDice = call.dice;
             const long long challenges = opponent.statistics().challenges;
             game.formCall.SendCall();
             const bool turnTrusted = opponent.statistics().challenges == challenges;

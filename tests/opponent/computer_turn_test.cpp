@@ -1,4 +1,4 @@
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 
 #include "model/call_rules.h"
 #include "testing/table_fixture.h"
@@ -45,19 +45,18 @@ class ComputerTurnTest : public testing::TableTest {
 protected:
     ComputerTurnTest() { game.computer = &opponent; }
 
-    ComputerOpponent opponent;
+    ClassicComputer opponent{random, game, &game.profile};
 
     // The player has kept `fix` (from the first die on) and thrown, and now holds `dice`; the
     // computer's dice will come from `seed`.
     void playerHolds(std::string_view dice, std::string_view fix, std::uint64_t seed = 1) {
         setDice(dice);
-        state.FixDice.fill(0);
-        for (std::size_t i = 0; i < fix.size(); ++i) {
-            state.FixDice[i] = fix[i] - '0';
-        }
-        state.DiceRolled = !fix.empty();
+        setFixed(fix, !fix.empty());
         random = RandomSource(seed);
     }
+
+    std::string lastCallPlaces() const { return callOf(game.match.lastCall()->places()); }
+    std::string handedDice() const { return game.match.dice().digits(); }
 
     std::string history() const { return fileBytes(game.history.path()); }
 };
@@ -69,12 +68,11 @@ TEST_F(ComputerTurnTest, AnnouncesTwoPairsWithFourDiceWhileThatIsAllowed) {
     humanCalls("55332");
 
     EXPECT_EQ(opponent.statistics().challenges, 0);
-    EXPECT_EQ(callOf(state.CallDice), "66550");
-    EXPECT_EQ(state.CallLevel, 21);
-    EXPECT_EQ(callOf(state.LastCallDice), "66550");
-    EXPECT_EQ(state.LastCallLevel, 21);
-    EXPECT_EQ(state.MessageFields[0], firstThrow(seed));
-    EXPECT_EQ(callOf(state.FixDice), "00000"); // the call was not among the dice: nothing kept
+    EXPECT_EQ(lastCallPlaces(), "66550");
+    EXPECT_EQ(lastCallPlaces(), "66550");
+    EXPECT_EQ(handedDice(), firstThrow(seed));
+    EXPECT_EQ(callOf(game.match.fixed().places()),
+              "00000"); // the call was not among the dice: nothing kept
     EXPECT_EQ(table.Text1.caption, "Ann Call: 55332\r\nAI Call: 6655\r\n");
     EXPECT_EQ(table.Text2.caption, "Ann Fix: 5533\r\nAI Fix: \r\n");
 }
@@ -85,8 +83,7 @@ TEST_F(ComputerTurnTest, KeepsTheKickerWhenFourDiceWouldNotBeatTheCall) {
     playerHolds("66552", "6655", seed);
     humanCalls("66553");
 
-    EXPECT_EQ(callOf(state.CallDice), "66554");
-    EXPECT_EQ(state.CallLevel, 21);
+    EXPECT_EQ(lastCallPlaces(), "66554");
     EXPECT_EQ(table.Text1.caption, "Ann Call: 66553\r\nAI Call: 66554\r\n");
 }
 
@@ -107,8 +104,8 @@ TEST_F(ComputerTurnTest, HandsTheDiceOverHiddenAndWaitsForTheAnswer) {
     EXPECT_FALSE(table.lblSecond.visible);
     EXPECT_EQ(table.lblSecond.caption, "20");
     EXPECT_FALSE(table.Timer1.enabled);
-    EXPECT_EQ(state.CurrentPlayer, 0);
-    EXPECT_FALSE(state.DiceRolled);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
+    EXPECT_FALSE(game.match.threwThisTurn());
     EXPECT_TRUE(messages.shown.empty()) << ::testing::PrintToString(messages.texts());
 }
 
@@ -140,45 +137,45 @@ TEST_F(ComputerTurnTest, CountsEveryJudgedCallInTheProfile) {
     signIn();
     playerHolds("55336", "5533", seedThrowing("66554"));
     humanCalls("55332"); // W = 1/6: bucket 2; the dice 55336 are stronger than the call
-    EXPECT_EQ(state.ProfileCount[2], 1);
-    EXPECT_EQ(state.ProfileScore[2], 1);
-    EXPECT_EQ(std::count(state.ProfileCount.begin(), state.ProfileCount.end(), 0), 10);
+    EXPECT_EQ(game.profile.counts[2], 1);
+    EXPECT_EQ(game.profile.scores[2], 1);
+    EXPECT_EQ(std::count(game.profile.counts.begin(), game.profile.counts.end(), 0), 10);
 }
 
 TEST_F(ComputerTurnTest, RaisesTheScoreOfEveryUnderstatedCallUpToTheCounterLimit) {
     signIn();
     // Counters set in memory, whatever their relation: the score is raised all the same.
-    state.ProfileCount[2] = 3;
-    state.ProfileScore[2] = 4;
+    game.profile.counts[2] = 3;
+    game.profile.scores[2] = 4;
     playerHolds("55336", "5533", seedThrowing("66554"));
     humanCalls("55332"); // W = 1/6: bucket 2, an understated call
-    EXPECT_EQ(state.ProfileCount[2], 4);
-    EXPECT_EQ(state.ProfileScore[2], 5);
+    EXPECT_EQ(game.profile.counts[2], 4);
+    EXPECT_EQ(game.profile.scores[2], 5);
 }
 
 TEST_F(ComputerTurnTest, BothCountersStopAtTheLargestValueAProfileHolds) {
     signIn();
-    state.ProfileCount[2] = 32767;
-    state.ProfileScore[2] = 32767;
+    game.profile.counts[2] = 32767;
+    game.profile.scores[2] = 32767;
     playerHolds("55336", "5533", seedThrowing("66554"));
     humanCalls("55332");
-    EXPECT_EQ(state.ProfileCount[2], 32767);
-    EXPECT_EQ(state.ProfileScore[2], 32767);
+    EXPECT_EQ(game.profile.counts[2], 32767);
+    EXPECT_EQ(game.profile.scores[2], 32767);
 }
 
 TEST_F(ComputerTurnTest, CorrectsTheWinProbabilityWithAFullProfile) {
     signIn();
     // Every earlier call around W = 1/6 understated the dice: such calls are rarely bluffs.
-    state.ProfileCount[1] = 30;
-    state.ProfileScore[1] = 30;
-    state.ProfileCount[2] = 30;
-    state.ProfileScore[2] = 30;
+    game.profile.counts[1] = 30;
+    game.profile.scores[1] = 30;
+    game.profile.counts[2] = 30;
+    game.profile.scores[2] = 30;
     playerHolds("55336", "5533", seedThrowing("66554"));
     humanCalls("55332");
     EXPECT_NE(history().find("Win Prob After Profile : 0\r\n\r\n"), std::string::npos) << history();
     // A corrected W of 0 is no call to trust, whatever P is.
     EXPECT_EQ(opponent.statistics().challenges, 1);
-    EXPECT_EQ(state.ProfileCount[2], 31);
+    EXPECT_EQ(game.profile.counts[2], 31);
 }
 
 TEST_F(ComputerTurnTest, ChallengingAFalseCallWinsTheGame) {
@@ -196,11 +193,11 @@ TEST_F(ComputerTurnTest, ChallengingAFalseCallWinsTheGame) {
     EXPECT_EQ(messages.shown[2].buttons, MessageButtons::YesNo);
     EXPECT_EQ(table.Label2.caption, "0");
     EXPECT_EQ(table.Label4.caption, "1");
-    EXPECT_EQ(state.GamesPlayed, 1);
-    EXPECT_EQ(state.GamesWon, 0);
+    EXPECT_EQ(game.tally.played, 1);
+    EXPECT_EQ(game.tally.won, 0);
     // Yes: a new match at the same table.
     EXPECT_TRUE(table.shown());
-    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_EQ(lastCall(), "");
     EXPECT_NE(history().find("Ann Call: 11111\r\n\r\nAnn Fix: \r\n\r\n"), std::string::npos);
     EXPECT_EQ(game.lastOutcome, (GameOutcome{Seat::Computer, Seat::Computer, "11111", "66543"}));
 }
@@ -217,8 +214,8 @@ TEST_F(ComputerTurnTest, ChallengingATrueCallLosesTheGameAndNoEndsPlay) {
     EXPECT_EQ(texts[3], "Play  1 , Win  1");
     EXPECT_EQ(table.Label2.caption, "1");
     EXPECT_EQ(table.Label4.caption, "1");
-    EXPECT_EQ(state.GamesPlayed, 0);
-    EXPECT_EQ(state.GamesWon, 0);
+    EXPECT_EQ(game.tally.played, 0);
+    EXPECT_EQ(game.tally.won, 0);
     EXPECT_FALSE(table.shown());
     EXPECT_TRUE(game.formWelcome.shown());
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "AnnProfile.txt"));
@@ -232,11 +229,12 @@ TEST_F(ComputerTurnTest, BluffsWhenItsOwnDiceDoNotBeatTheCall) {
 
     EXPECT_EQ(opponent.statistics().bluffs, 1);
     EXPECT_GE(opponent.statistics().lastBluffSearch, 1);
-    EXPECT_EQ(state.MessageFields[0].size(), 5u);
+    EXPECT_EQ(handedDice().size(), 5u);
     const std::array<int, 5> human{5, 5, 3, 3, 2};
-    EXPECT_TRUE(callBeats(std::span(state.LastCallDice).first<5>(), state.LastCallLevel, human, 21))
-        << callOf(state.LastCallDice);
-    EXPECT_NE(callOf(state.LastCallDice), "65432");
+    EXPECT_TRUE(
+        callBeats(game.match.lastCall()->places(), game.match.lastCall()->level(), human, 21))
+        << lastCallPlaces();
+    EXPECT_NE(lastCallPlaces(), "65432");
 }
 
 TEST_F(ComputerTurnTest, KeepsTheCallsDiceWhenTheCallIsAmongThem) {
@@ -244,8 +242,8 @@ TEST_F(ComputerTurnTest, KeepsTheCallsDiceWhenTheCallIsAmongThem) {
     playerHolds("66543", "", 99);
     humanCalls("66000");
     // With no option only dice of the call may be kept: the pair of sixes.
-    EXPECT_EQ(callOf(state.FixDice), "66000");
-    EXPECT_EQ(state.MessageFields[0].substr(0, 2), "66");
+    EXPECT_EQ(callOf(game.match.fixed().places()), "66000");
+    EXPECT_EQ(handedDice().substr(0, 2), "66");
     EXPECT_NE(history().find("Fixstring : \t66\r\n"), std::string::npos);
     EXPECT_EQ(table.Text2.caption, "Ann Fix: \r\nAI Fix: 66\r\n");
 }
@@ -255,8 +253,26 @@ TEST_F(ComputerTurnTest, UnderFixPermanentKeepsThePlayersFixedDiceOfAFalseCall) 
     playerHolds("55336", "5533", 5);
     humanCalls("55332");
     ASSERT_EQ(opponent.statistics().challenges, 0);
-    EXPECT_EQ(callOf(state.FixDice), "55330");
-    EXPECT_EQ(state.MessageFields[0].substr(0, 4), "5533");
+    EXPECT_EQ(callOf(game.match.fixed().places()), "55330");
+    EXPECT_EQ(handedDice().substr(0, 4), "5533");
+}
+
+// A call made at once leaves the fixed dice on the table; "Fix Permanent" locks them for the
+// computer's throw as it would for the player's, whether or not the call holds.
+TEST_F(ComputerTurnTest, UnderFixPermanentKeepsWhatACallAtOnceLeftFixed) {
+    for (const bool fixAny : {false, true}) {
+        SCOPED_TRACE(fixAny ? "both options" : "Fix Permanent");
+        signIn(fixAny, true);
+        playerHolds("22153", "", 3);
+        setFixed("2215");
+        humanCalls("443");
+        ASSERT_EQ(opponent.statistics().challenges, 0);
+        const FaceCounts kept = game.match.fixed().counts();
+        EXPECT_TRUE(covers(kept, countFaceDigits("2215"))) << game.match.fixed().digits();
+        EXPECT_EQ(table.Text2.caption,
+                  "Ann Fix: 2215\r\nAI Fix: " + game.match.fixed().digits() + "\r\n");
+        game.closeTable();
+    }
 }
 
 TEST_F(ComputerTurnTest, FiveAcesCalledByTheComputerCannotBeTrusted) {
@@ -269,7 +285,7 @@ TEST_F(ComputerTurnTest, FiveAcesCalledByTheComputerCannotBeTrusted) {
     playerHolds("11116", "1111", seed);
     humanCalls("1111");
 
-    ASSERT_EQ(callOf(state.LastCallDice), "11111");
+    ASSERT_EQ(lastCallPlaces(), "11111");
     EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust D, XTrust E");
 }
 

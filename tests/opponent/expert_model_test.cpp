@@ -13,7 +13,7 @@ namespace {
 // itself) and, the Expert playing the equilibrium of the very game the table runs, no more. Under
 // "Fix Permanent" that holds only while a call at once leaves the locked dice as they were, as the
 // solve assumes.
-TEST(ExpertModel, TheBestPlayerGainsNothingOverTheGamesValue) {
+TEST(ExpertModelLong, TheBestPlayerGainsNothingOverTheGamesValue) {
     int optionSets = 0;
     for (const RuleOptions options : {RuleOptions{}, RuleOptions{false, true}}) {
         const auto solved = testing::storedSolve(options);

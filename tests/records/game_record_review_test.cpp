@@ -1,6 +1,6 @@
 // What the record keeps of a game for its review: the history lines written while it was played,
 // and the dice thrown before each call; and records made before these were kept.
-#include "opponent/computer_player.h"
+#include "opponent/classic_computer.h"
 #include "records/record_book.h"
 #include "testing/table_fixture.h"
 
@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(ReviewFacts, TheComputersLinesOfAGameAreKeptAsTheHistoryFileHasThem) {
-    ComputerOpponent opponent;
+    ClassicComputer opponent(random, game, &game.profile);
     game.computer = &opponent;
     signIn(false, false, "Cid");
     const std::string historyPath = game.history.path().string();
@@ -62,7 +62,7 @@ TEST_F(ReviewFacts, TheComputersLinesOfAGameAreKeptAsTheHistoryFileHasThem) {
 TEST_F(ReviewFacts, EachCallKeepsTheDiceItsCallerThrewSinceTheCallBefore) {
     signIn();
     const std::string firstThrow = diceDigits(table.diceValues());
-    computer.learns = [this](GameState&) { game.history.writeLine("weighed"); };
+    computer.onAnswer = [this] { game.history.writeLine("weighed"); };
     reachAnswer("66543", "665", "66");
     table.Trust.click();
     table.Change_Dice.click();
@@ -126,6 +126,20 @@ TEST(RecordBookReview, ARecordFromBeforeTheReviewOpensAndKeepsNewGamesWhole) {
             "INSERT INTO calls VALUES(1, 1, 0, '2', '');");
     }
     RecordBook book(path, false);
+    // Upgraded to this program's version, after a copy of the record as it was.
+    sqlite::Statement version = book.database().prepare("PRAGMA user_version");
+    version.step();
+    EXPECT_EQ(version.integer(0), RecordBook::kVersion);
+    sqlite::Database copy(folder.path() / "record.sqlite.backup-v0",
+                          sqlite::Database::Reading::shared);
+    sqlite::Statement copied = copy.prepare(
+        "SELECT (SELECT count(*) FROM games), (SELECT count(*) FROM sqlite_master), user_version "
+        "FROM pragma_user_version");
+    ASSERT_TRUE(copied.step());
+    EXPECT_EQ(copied.integer(0), 1);
+    EXPECT_EQ(copied.integer(1), 2) << "games and calls only";
+    EXPECT_EQ(copied.integer(2), 0);
+
     const std::optional<GameRecord> old = book.game(1);
     ASSERT_TRUE(old.has_value());
     EXPECT_EQ(old->calls, (std::vector<RecordedCall>{{Seat::Human, "2", ""}}));

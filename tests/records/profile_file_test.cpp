@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace quintel {
 namespace {
@@ -15,11 +18,6 @@ using Names = std::set<std::string>;
 
 constexpr std::string_view kSavedBytes = "0\t0\r\n1\t0\r\n2\t1\r\n3\t1\r\n4\t2\r\n"
                                          "5\t2\r\n6\t3\r\n7\t3\r\n8\t4\r\n32767\t32767\r\n";
-
-struct Profile {
-    ProfileCounters counts{};
-    ProfileCounters scores{};
-};
 
 Profile sample() {
     Profile profile;
@@ -50,6 +48,61 @@ TEST(ProfileSave, ReplacesTheOldProfileAndClampsWhatCannotBeReadBack) {
     ASSERT_EQ(saveProfile(folder.path(), "Ann", profile.counts, profile.scores), std::nullopt);
     EXPECT_EQ(folder.read("AnnProfile.txt").substr(0, 9), "32767\t0\r\n");
     EXPECT_EQ(folder.read("AnnProfile.txt").size(), 9U + 9 * 5);
+}
+
+// Several programs saving one player's profile at once, each what its stays added since their
+// sign-ins (a moment apart, so that the others save in between): every addition is kept, and
+// the counters stay within their bounds.
+TEST(ProfileSave, SavesAtOnceFromSeveralProgramsAddUp) {
+    TempFolder folder;
+    Profile start = filledWith(100);
+    start.counts[9] = 32760;
+    ASSERT_EQ(saveProfile(folder.path(), "Ann", start.counts, start.scores), std::nullopt);
+    constexpr int kPrograms = 4;
+    constexpr int kStays = 8;
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> programs;
+    for (int program = 0; program < kPrograms; ++program) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(go[1]);
+            char byte = 0;
+            static_cast<void>(::read(go[0], &byte, 1)); // all start when the pipe closes
+            const auto entry = static_cast<std::size_t>(program);
+            for (int stay = 0; stay < kStays; ++stay) {
+                const Profile atSignIn = storedProfile(folder.path(), "Ann");
+                Profile now = atSignIn;
+                now.counts[entry] += 2;
+                now.scores[entry] += 1;
+                now.counts[9] += 1;
+                ::usleep(3000);
+                if (saveProfileChanges(folder.path(), "Ann", atSignIn, now)) {
+                    ::_exit(1);
+                }
+            }
+            ::_exit(0);
+        }
+        programs.push_back(child);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (const pid_t program : programs) {
+        int status = 0;
+        ::waitpid(program, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Profile expected{start.counts, start.scores};
+    for (std::size_t entry = 0; entry < kPrograms; ++entry) {
+        expected.counts[entry] += 2 * kStays;
+        expected.scores[entry] += kStays;
+    }
+    expected.counts[9] = 32767; // 32 more than 32760, bounded
+    expected.counts[10] = 0;
+    expected.scores[10] = 0;
+    const Profile saved = storedProfile(folder.path(), "Ann");
+    EXPECT_EQ(saved.counts, expected.counts);
+    EXPECT_EQ(saved.scores, expected.scores);
 }
 
 TEST(ProfileSave, ReportsAFolderItCannotWriteAndLeavesNothing) {

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace quintel::testing {
@@ -114,7 +117,7 @@ TEST_F(Record, ADamagedRecordIsSetAsideOnceAndANewOneStarted) {
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes);
     EXPECT_EQ(messages.texts().size(), 3u) << "nothing more is told";
     EXPECT_EQ(kept().size(), 2u);
-    EXPECT_EQ(state.GamesPlayed, 2);
+    EXPECT_EQ(game.tally.played, 2);
 }
 
 TEST_F(Record, ARecordThatCannotBeOpenedIsToldOnceAndPlayGoesOn) {
@@ -136,7 +139,7 @@ TEST_F(Record, ARecordThatCannotBeOpenedIsToldOnceAndPlayGoesOn) {
     EXPECT_EQ(told[3], kContinueQuestion);
     playChallengedGame("66543", "66543", "", MessageAnswer::Yes);
     EXPECT_EQ(toldCannot(), 0) << ::testing::PrintToString(messages.texts());
-    EXPECT_EQ(state.GamesPlayed, 2);
+    EXPECT_EQ(game.tally.played, 2);
 }
 
 TEST(RecordBookTest, AGameIsKeptWholeOrNotAtAll) {
@@ -180,6 +183,48 @@ TEST(RecordBookTest, AGamesTableOfAnotherShapeIsNotARecord) {
     } catch (const sqlite::Error& error) {
         EXPECT_FALSE(error.damaged());
     }
+}
+
+// Another program's database, or a record of a version this program does not know, is not the
+// game's to write: it is refused before anything is written, and not set aside as damaged.
+TEST(RecordBookTest, ADatabaseThatIsNoRecordOfThisProgramIsLeftAsItIs) {
+    TempFolder folder;
+    const auto path = RecordBook::pathIn(folder.path());
+    for (const auto& [setUp, why] :
+         {std::pair<std::string_view, std::string_view>{
+              "CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES('mine')",
+              "it is not a record of games: it has no games table"},
+          {"PRAGMA user_version = 7", "it is a record of version 7, which this program does not "
+                                      "know (it keeps version 1)"}}) {
+        std::filesystem::remove(path);
+        sqlite::Database(path, true).execute(setUp);
+        const std::string bytes = fileBytes(path);
+        try {
+            RecordBook book(path, true);
+            ADD_FAILURE() << "opened " << setUp;
+        } catch (const RecordRefused& refused) {
+            EXPECT_FALSE(refused.damaged());
+            EXPECT_EQ(std::string(refused.what()), why);
+        }
+        EXPECT_EQ(fileBytes(path), bytes) << setUp;
+        EXPECT_EQ(folder.names(), std::set<std::string>{"record.sqlite"}) << setUp;
+    }
+}
+
+TEST_F(Record, ARecordOfANewerVersionIsToldOnceAndLeftAsItIs) {
+    const auto path = RecordBook::pathIn(folder.path());
+    sqlite::Database(path, true).execute("PRAGMA user_version = 2; CREATE TABLE games(id)");
+    const std::string bytes = fileBytes(path);
+    signIn();
+    playChallengedGame("66543", "66543", "", MessageAnswer::Yes, 1);
+    const std::vector<std::string> told = messages.texts();
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(), [](const std::string& text) {
+        return text.find("cannot be recorded") != std::string::npos &&
+               text.find("version 2") != std::string::npos;
+    })) << ::testing::PrintToString(told);
+    EXPECT_EQ(fileBytes(path), bytes);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "record.sqlite.damaged-1"));
+    EXPECT_EQ(game.record.gamesLost(), 1);
 }
 
 TEST(RecordBookTest, TimesAreUtcInIso8601) {

@@ -43,21 +43,19 @@ protected:
         EXPECT_TRUE(game.formWelcome.shown()) << why;
         EXPECT_FALSE(game.formStart.loaded()) << why;
         EXPECT_FALSE(game.history.isOpen()) << why;
-        EXPECT_EQ(game.state.PlayerCount, 0) << why;
-        EXPECT_EQ(game.state.PlayerNames[1], "") << why;
+        EXPECT_EQ(game.playerName(), "") << why;
         boxes.clear();
     }
 };
 
 TEST_F(SignIn, SeatsBothPlayersWritesTheHistoryHeaderAndOpensTheTable) {
-    game.state.FirstTurnMode = 1;
-    game.state.ProfileCount.fill(5);
+    game.firstTurnMode = 1;
+    game.profile.counts.fill(5);
     signIn("Ann");
-    EXPECT_EQ(game.state.PlayerCount, 2);
-    EXPECT_EQ(game.state.FirstTurnMode, 0);
-    EXPECT_EQ(game.state.PlayerNames[0], "Ann");
-    EXPECT_EQ(game.state.PlayerNames[1], "AI");
-    EXPECT_EQ(game.state.ProfileCount, ProfileCounters{});
+    EXPECT_EQ(game.firstTurnMode, 0);
+    EXPECT_EQ(game.logs.names[0], "Ann");
+    EXPECT_EQ(game.logs.names[1], "AI");
+    EXPECT_EQ(game.profile.counts, ProfileCounters{});
     EXPECT_FALSE(game.formWelcome.loaded());
     EXPECT_TRUE(game.formStart.shown());
     EXPECT_EQ(game.formStart.Label5.caption, "");
@@ -76,8 +74,8 @@ TEST_F(SignIn, EachOptionGoesToItsFlagTheHistoryAndTheTableLabel) {
     for (const Case c : {Case{true, false, "Fix Any"}, Case{false, true, "Fix Permanent"},
                          Case{true, true, "Fix Any + Fix Permanent"}}) {
         signIn("Ann", c.fixAny, c.fixPermanent);
-        EXPECT_EQ(game.state.FixAnyOption, c.fixAny) << c.text;
-        EXPECT_EQ(game.state.FixPermanentOption, c.fixPermanent) << c.text;
+        EXPECT_EQ(game.match.options().fixAny, c.fixAny) << c.text;
+        EXPECT_EQ(game.match.options().fixPermanent, c.fixPermanent) << c.text;
         EXPECT_EQ(game.formStart.Label5.caption, c.text);
         const std::string file = "Ann_" + std::to_string(number++) + ".txt";
         EXPECT_EQ(folder.read(file), "Ann HISTORY\r\n" + std::string(c.text) + "\r\n\r\n");
@@ -88,19 +86,20 @@ TEST_F(SignIn, EachOptionGoesToItsFlagTheHistoryAndTheTableLabel) {
 TEST_F(SignIn, ASecondSignInTakesTheNextHistoryFileAndReloadsTheProfile) {
     signIn("Ann");
     stop();
-    game.state.ProfileCount = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    game.state.ProfileScore = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5};
+    game.profile.counts = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    game.profile.scores = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5};
     game.SaveProfile();
-    game.state.ProfileCount.fill(99);
-    game.state.ProfileScore.fill(99);
+    game.profile.counts.fill(99);
+    game.profile.scores.fill(99);
     signIn("Ann");
-    EXPECT_EQ(folder.names(), (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt"}));
-    EXPECT_EQ(game.state.ProfileCount, (ProfileCounters{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 99}));
-    EXPECT_EQ(game.state.ProfileScore, (ProfileCounters{0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 99}));
+    EXPECT_EQ(folder.names(),
+              (Names{"Ann_0.txt", "Ann_1.txt", "AnnProfile.txt", ".quintel-profile.lock"}));
+    EXPECT_EQ(game.profile.counts, (ProfileCounters{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 99}));
+    EXPECT_EQ(game.profile.scores, (ProfileCounters{0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 99}));
     stop();
     signIn("Bob");
-    EXPECT_EQ(game.state.PlayerNames[0], "Bob");
-    EXPECT_EQ(game.state.ProfileCount, ProfileCounters{});
+    EXPECT_EQ(game.logs.names[0], "Bob");
+    EXPECT_EQ(game.profile.counts, ProfileCounters{});
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -112,8 +111,8 @@ TEST_F(SignIn, ADamagedProfileIsReportedOnceAndPlayGoesOn) {
               "Your profile is damaged: line 2 is not two numbers from 0 to 32767 separated by a "
               "TAB. The lines that could be read are used; the others start at 0. The damaged "
               "file was kept as AnnProfile.txt.damaged-0.");
-    EXPECT_EQ(game.state.ProfileCount[0], 3);
-    EXPECT_EQ(game.state.ProfileScore[1], 0);
+    EXPECT_EQ(game.profile.counts[0], 3);
+    EXPECT_EQ(game.profile.scores[1], 0);
     EXPECT_TRUE(game.formStart.shown());
     EXPECT_EQ(folder.read("AnnProfile.txt.damaged-0"), "3\t1\r\n3\tone\r\n");
 }
@@ -158,17 +157,17 @@ TEST(SignInFolder, AFolderThatCannotBeWrittenIsRefusedWithNothingCreated) {
     EXPECT_NE(boxes.shown[0].text.find("cannot save files"), std::string::npos);
     EXPECT_TRUE(game.formWelcome.shown());
     EXPECT_FALSE(game.formStart.loaded());
-    EXPECT_EQ(game.state.PlayerCount, 0);
+    EXPECT_FALSE(game.history.isOpen());
     EXPECT_EQ(folder.names(), Names{"plain"});
 }
 
 TEST_F(SignIn, TheEmptyNameIsAPlayerLikeAnyOther) {
     signIn("");
     EXPECT_EQ(folder.read("_0.txt"), " HISTORY\r\n\r\n\r\n");
-    EXPECT_EQ(game.state.PlayerNames[0], "");
+    EXPECT_EQ(game.logs.names[0], "");
     EXPECT_TRUE(game.formStart.shown());
     game.SaveProfile();
-    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt"}));
+    EXPECT_EQ(folder.names(), (Names{"_0.txt", "Profile.txt", ".quintel-profile.lock"}));
 }
 
 } // namespace

@@ -62,7 +62,7 @@ public:
     }
 };
 
-TEST(BestResponse, AComputerAskedByStageThatPlaysAsBeforeIsWorthTheSame) {
+TEST(BestResponseLong, AComputerAskedByStageThatPlaysAsBeforeIsWorthTheSame) {
     const AcesCaller caller;
     const StagedAcesCaller staged;
     const BestResponse byCall(caller, {});
@@ -75,7 +75,7 @@ TEST(BestResponse, AComputerAskedByStageThatPlaysAsBeforeIsWorthTheSame) {
               byCall.positionValue(3, dice("66543"), {}));
 }
 
-TEST(BestResponse, AMixedChanceOfTrustWeighsBothAnswers) {
+TEST(BestResponseLong, AMixedChanceOfTrustWeighsBothAnswers) {
     const HalfTruster computer;
     const BestResponse best(computer, {});
     // A true call is trusted half the time, and then answered with five aces, which the player
@@ -110,7 +110,7 @@ TEST(BestResponse, WeighsTheComputersCallByTheDiceItCanHaveThrown) {
     EXPECT_DOUBLE_EQ(best.callValue(kFiveAces, {}, dice("11112")), 0.0);
 }
 
-TEST(BestResponse, AboveFiveSixesOnlyTheKeepsTheRulesAllowCount) {
+TEST(BestResponseLong, AboveFiveSixesOnlyTheKeepsTheRulesAllowCount) {
     const AcesCaller caller;
     // Trusting five sixes leaves five aces, which the computer challenges: only dice that end as
     // five aces win, and the rules decide which aces may stay.

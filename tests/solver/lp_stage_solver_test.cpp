@@ -11,7 +11,7 @@ using test_support::randomValues;
 
 // Two methods that share nothing but the stage's payoffs and the check: the programme's value
 // and the regret iteration's agree, and the programme's answer is exact.
-TEST(LpStageSolver, AgreesWithTheIterationOnStagesOfEveryKeptSize) {
+TEST(LpStageSolverLong, AgreesWithTheIterationOnStagesOfEveryKeptSize) {
     const GameTables tables({6, 3}, {.fixAny = true});
     const SolverSettings iteration{.tolerance = 1e-8};
     for (unsigned seed = 1; seed <= 2; ++seed) {

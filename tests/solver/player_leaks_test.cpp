@@ -37,7 +37,7 @@ TEST(PlayerLeaks, FindsThePlayersWorstHabitsWhereItWasSeen) {
 
 // The best response answering a player who plays the equilibrium wins what the second seat wins
 // at equilibrium: the player gives nothing away.
-TEST(PlayerLeaks, APlayerWhoPlaysTheEquilibriumGivesNothingAway) {
+TEST(PlayerLeaksLong, APlayerWhoPlaysTheEquilibriumGivesNothingAway) {
     const auto solved = testing::storedSolve({});
     if (!solved) {
         GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;

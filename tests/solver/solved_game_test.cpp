@@ -152,6 +152,14 @@ TEST(SolvedGame, RefusesPartsThatDoNotFitTogether) {
     fewerStages.stages.pop_back();
     fewerStages.stageValues.pop_back();
     EXPECT_FALSE(SolvedGame::fromParts(fewerStages));
+    // A stage listed twice, or two stages swapped, would pair stages with other stages' strategies.
+    SolvedGame::Parts stageTwice = game.parts();
+    stageTwice.stages[1] = stageTwice.stages[0];
+    EXPECT_FALSE(SolvedGame::fromParts(stageTwice));
+    SolvedGame::Parts swapped = game.parts();
+    std::swap(swapped.stages[0], swapped.stages[1]);
+    std::swap(swapped.stageValues[0], swapped.stageValues[1]);
+    EXPECT_FALSE(SolvedGame::fromParts(swapped));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOptionSet, SolvedVariant,

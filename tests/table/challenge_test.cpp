@@ -1,5 +1,6 @@
 #include "testing/table_fixture.h"
 
+#include "model/counters.h"
 #include "records/player_files.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,9 @@ TEST_F(Challenge, TheChallengerWinsExactlyWhenTheDiceLackADieOfTheCall) {
         table.functStart();
         reachAnswer(c.dice, c.call);
         messages.clear();
+        apply(match::Action::doubting());
+        ASSERT_TRUE(game.match.outcome());
+        EXPECT_EQ(game.match.outcome()->winner == Seat::Human, c.challengerWins);
         EXPECT_EQ(table.functXTrust(), c.challengerWins);
     }
 }
@@ -44,8 +48,9 @@ TEST_F(Challenge, RevealsTheDiceAndTellsCallAndDiceInThreeLines) {
     signIn();
     reachAnswer("66651", "665");
     messages.clear();
-    table.functXTrust();
-    EXPECT_EQ(messages.texts(), Texts{"You Not Trust Last Call\r\nCall : 665\r\nDice : 66615"});
+    apply(match::Action::doubting());
+    ASSERT_FALSE(messages.texts().empty());
+    EXPECT_EQ(messages.texts()[0], "You Not Trust Last Call\r\nCall : 665\r\nDice : 66615");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(diceLook(), "SE SE SE SE SE");
     EXPECT_EQ(table.DiceSelectable, (std::array<bool, 6>{}));
@@ -63,8 +68,8 @@ TEST_F(Challenge, PlayerWhoDoesNotTrustAHeldCallLosesAndPlaysOn) {
                                        "YOU Lose!!", "Continue ? "}));
     EXPECT_EQ(messages.shown[1].buttons, MessageButtons::Ok);
     EXPECT_EQ(messages.shown[2].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(state.GamesPlayed, 1);
-    EXPECT_EQ(state.GamesWon, 0);
+    EXPECT_EQ(game.tally.played, 1);
+    EXPECT_EQ(game.tally.won, 0);
     EXPECT_EQ(table.Label2.caption + "/" + table.Label4.caption, "0/1");
 
     // The next match on the same table: fresh dice and logs, figures kept, "20" on the countdown.
@@ -73,7 +78,7 @@ TEST_F(Challenge, PlayerWhoDoesNotTrustAHeldCallLosesAndPlaysOn) {
     EXPECT_EQ(diceLook(), "SE SE SE SE SE");
     EXPECT_EQ(table.Text1.caption + table.Text2.caption, "");
     EXPECT_FALSE(table.cmdExit.enabled);
-    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_EQ(lastCall(), "");
     EXPECT_TRUE(table.lblSecond.visible);
     EXPECT_EQ(table.lblSecond.caption, "20");
 }
@@ -104,8 +109,6 @@ TEST_F(Challenge, ComputersChallengeOfAHeldCallIsWonByThePlayer) {
     EXPECT_FALSE(table.lblSecond.visible);
     EXPECT_FALSE(table.Timer1.enabled);
     EXPECT_EQ(table.Text1.caption, "");
-    EXPECT_EQ(dialog.FixString, "");
-    EXPECT_FALSE(state.DiceRolled);
 }
 
 TEST_F(Challenge, ComputersChallengeOfAnEmptyCallIsLostByThePlayer) {
@@ -198,8 +201,8 @@ TEST_F(Challenge, StoppingShowsTheTallyClosesTheTableAndStartsAgainFromNothing) 
     EXPECT_TRUE(game.formWelcome.shown());
     EXPECT_FALSE(game.quitRequested);
     EXPECT_FALSE(game.history.isOpen());
-    EXPECT_EQ(state.GamesPlayed, 0);
-    EXPECT_EQ(state.GamesWon, 0);
+    EXPECT_EQ(game.tally.played, 0);
+    EXPECT_EQ(game.tally.won, 0);
     EXPECT_TRUE(std::filesystem::exists(profilePath(folder.path(), "Ann")));
 
     const std::string stay = fileBytes(game.history.path());
@@ -232,8 +235,7 @@ TEST_F(Challenge, LogsReachTheHistoryBeforeTheNextMatchEmptiesThem) {
 
 TEST_F(Challenge, CountersStopAtTheLargestValueTheFilesHold) {
     signIn();
-    state.GamesPlayed = kCounterMax;
-    state.GamesWon = kCounterMax;
+    game.tally = {.played = kCounterMax, .won = kCounterMax};
     reachAnswer("55432", "6");
     answerGameEnd(messages, MessageAnswer::Yes);
     table.XTrust.click();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 
 namespace quintel::testing {
@@ -21,14 +22,6 @@ protected:
         }
     }
 
-    // Each computer turn counts one judged call in bucket 3 and, every second turn, a score.
-    void computerLearns() {
-        computer.learns = [](GameState& s) {
-            ++s.ProfileCount[3];
-            s.ProfileScore[3] = s.ProfileCount[3] / 2;
-        };
-    }
-
     void decideByPlayerChallenge(std::string dice, std::string call) {
         reachAnswer(std::move(dice), std::move(call));
         messages.answer(MessageAnswer::Ok); // the verdict
@@ -41,50 +34,63 @@ protected:
     std::string historyBytes() const { return fileBytes(historyPath(folder.path(), "Ann", 0)); }
 };
 
-// The ten lines of a profile that holds only bucket 3.
-std::string profileWithBucket3(int count, int score) {
+// The ten lines a profile file holds.
+std::string profileText(const Profile& profile) {
     std::string text;
-    for (int i = 0; i < 10; ++i) {
-        text += i == 3 ? std::to_string(count) + "\t" + std::to_string(score) : "0\t0";
-        text += "\r\n";
+    for (std::size_t i = 0; i < kProfileLines; ++i) {
+        text +=
+            std::to_string(profile.counts[i]) + "\t" + std::to_string(profile.scores[i]) + "\r\n";
     }
     return text;
 }
 
+int callsCounted(const Profile& profile) {
+    return std::accumulate(profile.counts.begin(), profile.counts.end(), 0);
+}
+
+// The ten lines of a profile that holds only bucket 3.
+std::string profileWithBucket3(int count, int score) {
+    Profile profile;
+    profile.counts[3] = count;
+    profile.scores[3] = score;
+    return profileText(profile);
+}
+
 TEST_P(Closing, SavesTheProfileAsItStoodAfterTheLastDecidedGameNotTheMatchInProgress) {
     signIn();
-    computerLearns();
     decideByPlayerChallenge("66543", "66543");
     decideByPlayerChallenge("55432", "6");
-    ASSERT_EQ(state.GamesPlayed, 2);
-    ASSERT_EQ(state.ProfileCount[3], 2);
+    ASSERT_EQ(game.tally.played, 2);
+    const Profile afterTwoGames = game.profile;
+    ASSERT_EQ(callsCounted(afterTwoGames), 2);
     const std::string historyAfterTwoGames = historyBytes();
 
-    reachAnswer("22543", "22"); // the third match: the computer's turn has learnt again
-    ASSERT_EQ(state.ProfileCount[3], 3);
+    reachAnswer("22543", "22"); // the third match: the player's call has been learnt again
+    ASSERT_EQ(callsCounted(game.profile), 3);
     messages.clear();
     closeTable();
 
     EXPECT_TRUE(game.quitRequested);
     EXPECT_FALSE(table.loaded());
-    EXPECT_EQ(profileBytes(), profileWithBucket3(2, 1));
+    EXPECT_EQ(profileBytes(), profileText(afterTwoGames));
     EXPECT_FALSE(game.history.isOpen());
     EXPECT_EQ(historyBytes(), historyAfterTwoGames) << "the match cut short is not logged";
-    EXPECT_EQ(state.GamesPlayed, 2) << "nor counted";
+    EXPECT_EQ(game.tally.played, 2) << "nor counted";
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_P(Closing, AGameTheComputerDecidesCountsLikeOneThePlayerDecides) {
     signIn();
-    computerLearns();
     computer.challenges();
     messages.answer(MessageAnswer::Ok);
     messages.answer(MessageAnswer::Ok);
     messages.answer(MessageAnswer::Yes);
     humanCalls("2");
-    ASSERT_EQ(state.GamesPlayed, 1);
+    ASSERT_EQ(game.tally.played, 1);
+    const Profile afterTheGame = game.profile;
+    ASSERT_EQ(callsCounted(afterTheGame), 1);
     closeTable();
-    EXPECT_EQ(profileBytes(), profileWithBucket3(1, 0));
+    EXPECT_EQ(profileBytes(), profileText(afterTheGame));
 }
 
 TEST_P(Closing, BeforeAnyDecidedGameLeavesTheProfileFileAsItWas) {
@@ -95,9 +101,8 @@ TEST_P(Closing, BeforeAnyDecidedGameLeavesTheProfileFileAsItWas) {
         out << earlier;
     }
     signIn();
-    computerLearns();
     reachAnswer("66543", "66543");
-    ASSERT_EQ(state.ProfileCount[3], 8);
+    ASSERT_EQ(callsCounted(game.profile), 8);
     closeTable();
     EXPECT_TRUE(game.quitRequested);
     EXPECT_EQ(profileBytes(), earlier);
@@ -108,14 +113,13 @@ TEST_P(Closing, BeforeAnyDecidedGameLeavesTheProfileFileAsItWas) {
 // A new sign-in starts the stay again: what an earlier stay saved is not saved a second time.
 TEST_P(Closing, AfterStoppingAndSigningInAgainOnlyTheNewStayCounts) {
     signIn();
-    computerLearns();
     reachAnswer("66543", "66543");
     messages.answer(MessageAnswer::Ok);
     messages.answer(MessageAnswer::Ok);
     messages.answer(MessageAnswer::No);
     messages.answer(MessageAnswer::Ok); // the tally
     table.XTrust.click();
-    ASSERT_EQ(profileBytes(), profileWithBucket3(1, 0));
+    ASSERT_EQ(profileBytes(), profileText(game.profile));
     std::filesystem::remove(profilePath(folder.path(), "Ann"));
 
     signIn();

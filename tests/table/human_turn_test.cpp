@@ -52,7 +52,7 @@ TEST_P(TablePhases, EveryPhaseShowsItsButtonsAndDice) {
     computer.calls("11116", "1111", "1111");
     humanCalls("666");
     EXPECT_EQ(buttons(), kAnswer);
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
     // The lock of Fix Permanent outlives the call and the next trust.
     table.Trust.click();
     EXPECT_EQ(diceLook(), fixPermanent ? "SD SE SE SE SE" : "SE SE SE SE SE");
@@ -97,21 +97,21 @@ TEST_F(HumanTurn, CoveredCallLetsTheCalledDiceBeKeptTakenFromTheLeft) {
     EXPECT_EQ(dice(), "6 6 5 5 1");
     table.Change_Dice.click();
     EXPECT_EQ(dice(), "6 6 5 5X 1X");
-    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{false, false, false, true, true, false}));
+    EXPECT_EQ(table.DiceMarked, (std::array<bool, 6>{false, false, false, true, true, false}));
 
     table.Dice[3].click(); // must be thrown: not selectable
     EXPECT_EQ(dice(), "6 6 5 5X 1X");
     table.Dice[0].click();
     EXPECT_EQ(dice(), "6X 6 5 5X 1X");
-    EXPECT_TRUE(state.DiceMarked[0]);
+    EXPECT_TRUE(table.DiceMarked[0]);
     table.Dice[0].click();
     EXPECT_EQ(dice(), "6 6 5 5X 1X");
-    EXPECT_FALSE(state.DiceMarked[0]);
+    EXPECT_FALSE(table.DiceMarked[0]);
 
     table.Dice[2].click();
     table.Roll.click();
-    EXPECT_TRUE(state.DiceRolled);
-    EXPECT_EQ(state.FixDice, (std::array<int, 5>{6, 6, 0, 0, 0}));
+    EXPECT_TRUE(game.match.threwThisTurn());
+    EXPECT_EQ(game.match.fixed().digits(), "66");
     EXPECT_EQ(dice().substr(0, 3), "6 6");
     EXPECT_EQ(dice().find('X'), std::string::npos);
     // One throw a turn: no die can be marked any more.
@@ -142,7 +142,7 @@ TEST_F(HumanTurn, UncoveredCallMakesEveryDieBeThrownAgain) {
     }
     EXPECT_EQ(dice(), "6X 5X 4X 3X 2X");
     table.Roll.click();
-    EXPECT_EQ(state.FixDice, (std::array<int, 5>{}));
+    EXPECT_EQ(game.match.fixed().digits(), "");
     for (const Control& die : table.Dice) {
         ASSERT_EQ(die.caption.size(), 1U);
         EXPECT_TRUE(isFaceDigit(die.caption[0]));
@@ -172,7 +172,7 @@ TEST_F(HumanTurn, FixAnyLeavesEveryDieToThePlayerAndRollWithoutMarksFixesAll) {
     EXPECT_EQ(table.DiceSelectable, (std::array<bool, 6>{true, true, true, true, true, false}));
     table.Roll.click();
     EXPECT_EQ(dice(), "6 5 4 3 2");
-    EXPECT_EQ(state.FixDice, (std::array<int, 5>{6, 5, 4, 3, 2}));
+    EXPECT_EQ(game.match.fixed().digits(), "65432");
 }
 
 TEST_F(HumanTurn, FixPermanentLocksThePreviousCallersFixedDice) {
@@ -188,9 +188,7 @@ TEST_F(HumanTurn, FixPermanentLocksThePreviousCallersFixedDice) {
     EXPECT_EQ(dice(), "6 6 6 1X 2X");
     table.Dice[2].click();
     table.Roll.click();
-    EXPECT_EQ(state.FixDice[0], 6);
-    EXPECT_EQ(state.FixDice[1], 6);
-    EXPECT_EQ(state.FixDice[2], 0);
+    EXPECT_EQ(game.match.fixed().digits(), "66");
 }
 
 TEST_F(HumanTurn, FixPermanentLockOverridesMarksOfAnUncoveredCall) {
@@ -199,7 +197,7 @@ TEST_F(HumanTurn, FixPermanentLockOverridesMarksOfAnUncoveredCall) {
     table.Trust.click();
     table.Change_Dice.click();
     EXPECT_EQ(dice(), "6 5X 4X 3X 2X");
-    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{false, true, true, true, true, false}));
+    EXPECT_EQ(table.DiceMarked, (std::array<bool, 6>{false, true, true, true, true, false}));
     EXPECT_EQ(diceLook(), "SD SE SE SE SE");
 }
 
@@ -218,7 +216,7 @@ TEST_F(HumanTurn, ADieLeftLockedByAnEarlierChangeIsThrownWhenTheNextChangeMarksI
     EXPECT_EQ(dice(), "5X 5X 4X 3X 2X");
     EXPECT_EQ(diceLook(), "SD SE SE SE SE");
     table.Roll.click();
-    EXPECT_EQ(state.FixDice, (std::array<int, 5>{}));
+    EXPECT_EQ(game.match.fixed().digits(), "");
 }
 
 TEST_F(HumanTurn, BothOptionsLeaveEveryUnlockedDieSelectable) {
@@ -240,10 +238,10 @@ TEST_F(HumanTurn, CancelUndoesTheMarksAndFreesLockedDice) {
     EXPECT_EQ(dice(), "6 6X 5X 4X 3X");
     table.XChange.click();
     EXPECT_EQ(dice(), "6 6 5 4 3");
-    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{}));
+    EXPECT_EQ(table.DiceMarked, (std::array<bool, 6>{}));
     EXPECT_EQ(table.DiceSelectable, (std::array<bool, 6>{}));
     EXPECT_EQ(diceLook(), "SE SE SE SE SE");
-    EXPECT_FALSE(state.DiceRolled);
+    EXPECT_FALSE(game.match.threwThisTurn());
     table.Dice[1].click();
     EXPECT_EQ(dice(), "6 6 5 4 3");
 
@@ -260,19 +258,21 @@ TEST_F(HumanTurn, EachCallAddsALineToBothLogs) {
     table.Dice[3].click();
     table.Dice[4].click();
     table.Roll.click();
-    EXPECT_EQ(state.FixDice, (std::array<int, 5>{6, 6, 5, 0, 0}));
+    EXPECT_EQ(game.match.fixed().digits(), "665");
     computer.calls("11111", "11111", "11");
     humanCalls("666");
     EXPECT_EQ(table.Text1.caption,
               "Ann Call: 2\r\nAI Call: 66\r\nAnn Call: 666\r\nAI Call: 11111\r\n");
     EXPECT_EQ(table.Text2.caption, "Ann Fix: \r\nAI Fix: \r\nAnn Fix: 665\r\nAI Fix: 11\r\n");
-    EXPECT_EQ(state.LastCallDice, (std::array<int, 6>{1, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(state.LastCallLevel, 60);
-    // What the computer's second turn was handed: the call, the dice, the kept dice.
+    EXPECT_EQ(lastCall(), "11111");
+    // What the computer's second turn saw: the call and the dice kept at the throw, never the
+    // player's dice.
     ASSERT_EQ(computer.seen.size(), 2U);
-    EXPECT_EQ(computer.seen[1][0], "66600");
-    EXPECT_EQ(computer.seen[1][1].substr(0, 3), "665");
-    EXPECT_EQ(computer.seen[1][2], "665");
+    EXPECT_EQ(computer.seen[1].lastCall->digits(), "666");
+    EXPECT_EQ(computer.seen[1].callerFixed.digits(), "665");
+    EXPECT_TRUE(computer.seen[1].callerThrew);
+    EXPECT_FALSE(computer.seen[1].dice);
+    EXPECT_FALSE(computer.seen[1].callerDice);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST_F(TableStart, SignInOpensTheTableWithTheHumanToThrow) {
     EXPECT_TRUE(table.Picture1[0].visible);
     EXPECT_FALSE(table.Picture1[1].visible || table.Picture1[2].visible ||
                  table.Picture1[3].visible);
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
     EXPECT_EQ(buttons(), "Call1 E, Change D, Roll H, XChange H, Trust D, XTrust D");
     EXPECT_FALSE(table.cmdExit.enabled);
     EXPECT_EQ(diceLook(), "SE SE SE SE SE");
@@ -53,36 +53,45 @@ TEST_F(TableStart, SignInOpensTheTableWithTheHumanToThrow) {
     EXPECT_EQ(table.lblSecond.caption, "");
     EXPECT_TRUE(table.Timer1.enabled);
     EXPECT_EQ(table.Text1.caption + table.Text2.caption, "");
-    EXPECT_EQ(state.LastCallLevel, 0);
+    EXPECT_EQ(lastCall(), "");
 }
 
 TEST_F(TableStart, TurnAlternatesBetweenTheSeatsAndTheMarkerFollows) {
     signIn();
-    state.CallDice = {2, 0, 0, 0, 0, 0};
-    table.functCall();
-    EXPECT_EQ(state.CurrentPlayer, 1);
+    apply(match::Action::calling(call("2")));
+    EXPECT_EQ(game.match.toMove(), Seat::Computer);
     EXPECT_FALSE(table.Picture1[0].visible);
     EXPECT_TRUE(table.Picture1[1].visible);
-    table.functCall();
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    apply(match::Action::trusting());
+    apply(match::Action::calling(call("3")));
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
     EXPECT_TRUE(table.Picture1[0].visible);
     EXPECT_FALSE(table.Picture1[1].visible);
 }
 
 TEST_F(TableStart, FirstTurnModeBeyondOneDrawsTheStartingSeat) {
     signIn();
-    state.FirstTurnMode = 1;
+    game.firstTurnMode = 1;
     table.functStart();
-    EXPECT_EQ(state.CurrentPlayer, 0);
+    EXPECT_EQ(game.match.toMove(), Seat::Human);
 
-    state.FirstTurnMode = 2;
+    game.firstTurnMode = 2;
+    // The computer's seat opens when it starts: its opening call is scripted.
+    for (int i = 0; i < 60; ++i) {
+        computer.calls("66543", "66543");
+    }
     std::array<int, 2> starts{};
-    for (int match = 0; match < 60; ++match) {
+    for (int started = 0; started < 60; ++started) {
         table.functStart();
-        ASSERT_TRUE(state.CurrentPlayer == 0 || state.CurrentPlayer == 1);
-        ++starts[static_cast<std::size_t>(state.CurrentPlayer)];
-        EXPECT_TRUE(table.Picture1[static_cast<std::size_t>(state.CurrentPlayer)].visible);
-        EXPECT_FALSE(table.Picture1[static_cast<std::size_t>(1 - state.CurrentPlayer)].visible);
+        const auto starter = static_cast<std::size_t>(game.match.starter());
+        ++starts[starter];
+        // A computer that starts has made its call: the player answers it.
+        EXPECT_EQ(game.match.toMove(), Seat::Human);
+        EXPECT_TRUE(table.Picture1[0].visible);
+        EXPECT_FALSE(table.Picture1[1].visible);
+        if (starter == 1) {
+            EXPECT_EQ(buttons(), "Call1 D, Change D, Roll H, XChange H, Trust E, XTrust E");
+        }
     }
     EXPECT_GT(starts[0], 10);
     EXPECT_GT(starts[1], 10);
@@ -94,21 +103,18 @@ TEST_F(TableStart, MatchStartClearsTheLastGameButKeepsFiguresAndOptions) {
     table.Label4.caption = "2";
     table.Text1.caption = "Ann Call: 2\r\n";
     table.Text2.caption = "Ann Fix: \r\n";
-    state.LastCallDice = {6, 6, 0, 0, 0, 0};
-    state.LastCallLevel = 10;
-    state.FixDice = {6, 6, 0, 0, 0};
-    state.DiceMarked = {true, true, true, true, true, false};
-    state.CallDice = {6, 6, 6, 0, 0, 0};
+    apply(match::Action::calling(call("66")));
+    setFixed("66");
+    table.DiceMarked = {true, true, true, true, true, false};
     table.Dice[2].enabled = false;
     table.cmdExit.enabled = true;
 
     table.functStart();
     EXPECT_EQ(table.Text1.caption + table.Text2.caption, "");
-    EXPECT_EQ(state.LastCallLevel, 0);
-    EXPECT_EQ(diceDigits(state.LastCallDice), "");
-    EXPECT_EQ(diceDigits(state.FixDice), "");
-    EXPECT_EQ(diceDigits(state.CallDice), "");
-    EXPECT_EQ(state.DiceMarked, (std::array<bool, 6>{}));
+    EXPECT_EQ(lastCall(), "");
+    EXPECT_TRUE(game.match.fixed().empty());
+    EXPECT_TRUE(game.match.calls().empty());
+    EXPECT_EQ(table.DiceMarked, (std::array<bool, 6>{}));
     EXPECT_EQ(diceLook(), "SE SE SE SE SE");
     EXPECT_FALSE(table.cmdExit.enabled);
     EXPECT_EQ(table.Label2.caption + "/" + table.Label4.caption, "1/2");
@@ -117,8 +123,11 @@ TEST_F(TableStart, MatchStartClearsTheLastGameButKeepsFiguresAndOptions) {
 
 TEST_F(TableStart, HandedOverDiceGoOnTheButtonsWhileTheyStayHidden) {
     signIn();
-    table.putDiceAway();
-    state.MessageFields[0] = "66543";
+    game.computer = nullptr;
+    humanCalls("2");
+    computerHandsOver("66543", "66", "");
+    table.Timer1.enabled = false;
+    table.lblSecond.visible = false;
     table.functTurn();
     EXPECT_EQ(dice(), "6 6 5 4 3");
     EXPECT_EQ(diceLook(), "HE HE HE HE HE");
@@ -143,7 +152,7 @@ TEST_F(TableStart, ExitClosesTheTableAsFromTheFrameAndNewRestartsIt) {
     signIn();
     table.cmdExit.caption = "New";
     table.Text1.caption = "Ann Call: 2\r\n";
-    state.GamesPlayed = 1;
+    game.tally.played = 1;
     table.Label4.caption = "1";
     table.cmdExit.click();
     EXPECT_TRUE(table.shown());

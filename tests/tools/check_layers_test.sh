@@ -23,10 +23,14 @@ clean="$work/clean"
         plant forms/screen.h '#include "forms/control.h"' '#include "model/dice.h"' &&
         plant opponent/engine/engine.h '#include "model/dice.h"' '#include <string_view>' &&
         plant opponent/engine/engine.cpp '#include "engine.h"' &&
-        plant opponent/computer_player.h '#include "opponent/engine/engine.h"' &&
-        plant table/form_start.h '#include "forms/screen.h"' &&
+        plant match/match.h '#include "model/dice.h"' '#include <vector>' &&
+        plant opponent/computer_player.h '#include "opponent/engine/engine.h"' \
+            '#include "match/match.h"' &&
+        plant records/history_file.h '#include "match/match.h"' '#include <unistd.h>' &&
+        plant records/form_welcome.h '#include "forms/screen.h"' '#include "records/history_file.h"' &&
+        plant table/form_start.h '#include "forms/screen.h"' '#include "match/match.h"' &&
         plant app/game.h '#include "table/form_start.h"' '#include "opponent/computer_player.h"' \
-            '#include <unistd.h>' &&
+            '#include "records/form_welcome.h"' '#include <unistd.h>' &&
         plant desktop/view.h '#include "app/game.h"' '#  include <QWidget>' &&
         plant app/main.cpp '#include "desktop/view.h"' '#include <QApplication>' &&
         plant testing/fixture.h '#include "app/game.h"' '#include <gtest/gtest.h>' &&
@@ -70,6 +74,14 @@ expect_refusal forms/screen.h '#include "app/game.h"' "the forms using the game"
 expect_refusal opponent/engine/engine.h '#include "opponent/computer_player.h"' \
     "the engine using the computer's seat"
 expect_refusal opponent/engine/engine.cpp '#include "table/form_start.h"' "the engine using a screen"
+expect_refusal match/match.h '#include "table/form_start.h"' "the rules of play using a screen"
+expect_refusal match/match.h '#include "opponent/computer_player.h"' "the rules of play using a seat"
+expect_refusal match/match.h '#include <unistd.h>' "the rules of play using more than the library"
+expect_refusal opponent/computer_player.h '#include "table/form_start.h"' "a seat using a screen"
+expect_refusal opponent/computer_player.h '#include "forms/screen.h"' "a seat using the forms"
+expect_refusal records/history_file.h '#include "records/form_welcome.h"' \
+    "a listener using the welcome screen"
+expect_refusal records/history_file.h '#include "app/game.h"' "a listener using the game's screens"
 expect_refusal app/game.h '#include "desktop/view.h"' "the game using the desktop layer"
 expect_refusal app/game.h '#include "testing/fixture.h"' "production code using the test support"
 expect_refusal tools/console/main.cpp '#include "testing/fixture.h"' "a tool using the test support"

@@ -111,14 +111,16 @@ ConsoleAnswer beat(const Form1& engine, ConsoleWords words) {
     return probability(engine.beatChance(diceWord(words[0], "hold", true), callWord(words[1])));
 }
 
+// With CHOOSE 1 the computer's judgement asks the chance of a hold it has, of any size; the hold
+// itself (CHOOSE 0) is searched among five dice.
 ConsoleAnswer search(const Form1& engine, ConsoleWords words) {
     const std::string call = callWord(words[0]);
-    const std::string dice = fiveDiceWord(words[1]);
+    const bool choose = integerWord(words[3], "CHOOSE", 0, 1) != 0;
+    const std::string dice = choose ? diceWord(words[1], "dice", true) : fiveDiceWord(words[1]);
     const std::string fix = diceWord(words[2], "fix", true);
     if (auto problem = fixNotAmongDice(fix, dice)) {
         throw ConsoleInputError{*problem};
     }
-    const bool choose = integerWord(words[3], "CHOOSE", 0, 1) != 0;
     const HoldChoice best = engine.searchHold(call, dice, fix, choose, optionsWord(words[4]));
     if (choose) {
         return probability(best.chance);

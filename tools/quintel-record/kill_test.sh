@@ -2,7 +2,7 @@
 # The record survives kills: the arena, recording into a data folder, is killed at random moments
 # several times, and every game the record holds is whole. Then the summary's games and wins per
 # option set equal what the arena itself reported for the same seeded games.
-# usage: kill_test.sh PATH-TO-quintel-selfplay PATH-TO-quintel-record
+# usage: kill_test.sh PATH-TO-quintel-match PATH-TO-quintel-record
 set -euo pipefail
 arena=$1
 record=$2

@@ -1,32 +1,40 @@
 #include "record_tool.h"
 
+#include "records/export_file.h"
 #include "records/record_book.h"
 #include "records/record_export.h"
 #include "records/record_summary.h"
 
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <system_error>
 
 namespace quintel::record_tool {
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: quintel-record DIR [--csv FILE] [--json FILE]\n";
+constexpr std::string_view kUsage =
+    "usage: quintel-record DIR [--csv FILE] [--json FILE] [--check]\n";
 
 struct Request {
     std::filesystem::path folder;
     std::optional<std::filesystem::path> csv;
     std::optional<std::filesystem::path> json;
+    bool check = false;
 };
 
 std::optional<Request> parse(const std::vector<std::string_view>& arguments) {
     Request request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if ((argument == "--csv" || argument == "--json") && i + 1 < arguments.size()) {
-            (argument == "--csv" ? request.csv : request.json) = arguments[++i];
+        auto& file = argument == "--csv" ? request.csv : request.json;
+        if ((argument == "--csv" || argument == "--json") && i + 1 < arguments.size() && !file) {
+            file = arguments[++i];
+        } else if (argument == "--check" && !request.check) {
+            request.check = true;
         } else if (!argument.starts_with("-") && request.folder.empty()) {
             request.folder = argument;
         } else {
@@ -39,40 +47,124 @@ std::optional<Request> parse(const std::vector<std::string_view>& arguments) {
     return request;
 }
 
-bool exportGames(RecordBook& book, const Request& request, std::ostream& err) {
-    std::ofstream csvFile;
-    std::ofstream jsonFile;
+// The same file, existing or not: names that differ only in links, "." or "..".
+bool samePath(const std::filesystem::path& first, const std::filesystem::path& second) {
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error)) {
+        return true;
+    }
+    std::error_code firstError;
+    std::error_code secondError;
+    const auto one = std::filesystem::weakly_canonical(first, firstError);
+    const auto other = std::filesystem::weakly_canonical(second, secondError);
+    return !firstError && !secondError && one == other;
+}
+
+// Why the files to write cannot be written, or nothing.
+std::optional<std::string> targetsProblem(const Request& request) {
+    if (request.csv && request.json && samePath(*request.csv, *request.json)) {
+        return "--csv and --json name the same file " + request.csv->string();
+    }
+    for (const auto& target : {request.csv, request.json}) {
+        if (target) {
+            if (auto problem = exportTargetProblem(*target, request.folder)) {
+                return problem;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// What one reading of the record gives: the summary, the check's verdict and the exports on their
+// way, kept back until the reading is known to hold together.
+struct Reading {
+    std::string summary;
+    std::optional<std::string> verdict;
+    std::optional<ExportFile> csv;
+    std::optional<ExportFile> json;
+};
+
+void read(RecordBook& book, const Request& request, Reading& reading) {
+    reading.summary = summaryText(summarizeRecord(book));
+    if (request.check) {
+        reading.verdict = book.integrityCheck();
+    }
     if (request.csv) {
-        csvFile.open(*request.csv, std::ios::binary);
+        reading.csv.emplace(*request.csv);
     }
     if (request.json) {
-        jsonFile.open(*request.json, std::ios::binary);
+        reading.json.emplace(*request.json);
     }
     std::optional<CsvGames> csv;
     std::optional<JsonGames> json;
-    if (csvFile.is_open()) {
-        csv.emplace(csvFile);
+    if (reading.csv) {
+        csv.emplace(reading.csv->stream());
     }
-    if (jsonFile.is_open()) {
-        json.emplace(jsonFile);
+    if (reading.json) {
+        json.emplace(reading.json->stream());
     }
-    book.forEachGame([&](const GameRecord& game) {
-        if (csv) {
-            csv->add(game);
-        }
-        if (json) {
-            json->add(game);
-        }
-    });
-    json.reset();
-    bool written = true;
-    for (const auto& [name, file] : {std::pair{request.csv, &csvFile}, {request.json, &jsonFile}}) {
-        if (name && !file->flush()) {
-            err << "quintel-record: cannot write " << name->string() << "\n";
-            written = false;
+    if (csv || json) {
+        book.forEachGame([&](const GameRecord& game) {
+            if (csv) {
+                csv->add(game);
+            }
+            if (json) {
+                json->add(game);
+            }
+        });
+    }
+}
+
+int report(Reading& reading, std::ostream& out, std::ostream& err) {
+    out << reading.summary;
+    int status = 0;
+    if (reading.verdict) {
+        out << "Check: " << *reading.verdict << "\n";
+        status = *reading.verdict == "ok" ? 0 : 1;
+    }
+    for (std::optional<ExportFile>* file : {&reading.csv, &reading.json}) {
+        if (*file) {
+            if (const auto problem = (*file)->commit()) {
+                err << "quintel-record: " << *problem << "\n";
+                status = 1;
+            }
         }
     }
-    return written;
+    return status;
+}
+
+int summarise(const Request& request, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path path = RecordBook::pathIn(request.folder);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        err << "quintel-record: cannot look at " << path.string() << ": " << error.message()
+            << "\n";
+        return 1;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        err << "quintel-record: no record of games in " << request.folder.string() << "\n";
+        return 1;
+    }
+    if (const auto problem = targetsProblem(request)) {
+        err << "quintel-record: " << *problem << "\n";
+        return 2;
+    }
+    try {
+        // A program that wrote the record while it was read as it lay: read again, beside it.
+        for (int attempt = 0;; ++attempt) {
+            Reading reading;
+            RecordBook book = RecordBook::forReading(path);
+            read(book, request, reading);
+            if (attempt < 2 && book.changedSinceOpened()) {
+                continue;
+            }
+            return report(reading, out, err);
+        }
+    } catch (const sqlite::Error& failure) {
+        err << "quintel-record: " << path.string() << ": " << failure.what() << "\n";
+        return 1;
+    }
 }
 
 } // namespace
@@ -83,20 +175,11 @@ int run(const std::vector<std::string_view>& arguments, std::ostream& out, std::
         err << kUsage;
         return 2;
     }
-    const std::filesystem::path path = RecordBook::pathIn(request->folder);
-    if (!std::filesystem::is_regular_file(path)) {
-        err << "quintel-record: no record of games in " << request->folder.string() << "\n";
-        return 1;
-    }
+    // A path the system refuses (too long, no permission) is reported like any other problem.
     try {
-        RecordBook book(path, false);
-        out << summaryText(summarizeRecord(book));
-        if ((request->csv || request->json) && !exportGames(book, *request, err)) {
-            return 1;
-        }
-        return 0;
-    } catch (const sqlite::Error& error) {
-        err << "quintel-record: " << path.string() << ": " << error.what() << "\n";
+        return summarise(*request, out, err);
+    } catch (const std::exception& failure) {
+        err << "quintel-record: " << failure.what() << "\n";
         return 1;
     }
 }

@@ -35,7 +35,8 @@ std::shared_ptr<const solver::SolvedGame> solvedGame(std::string_view computer, 
         return nullptr;
     }
     if (loaded.game->options() != options || loaded.game->variant() != solver::kRealGame) {
-        out << "error: " << solvedFile.string() << " holds another game\n";
+        out << "error: " << solvedFile.string() << " holds another game than the "
+            << optionWords(options) << " game of 5 dice of 6 faces\n";
         return nullptr;
     }
     return std::make_shared<const solver::SolvedGame>(std::move(*loaded.game));

@@ -12,7 +12,7 @@
 //                                             a player model from the record of games in DIR
 //   quintel-solve --options WORD --leaks --model MODEL   what the player's habits give away
 //
-// --faces F and --dice N solve a reduced variant of the game.
+// --faces F and --dice N solve a reduced variant of the game, into the file --out names.
 #include "against.h"
 #include "model/number_text.h"
 #include "model/rule_options.h"
@@ -22,6 +22,8 @@
 
 #include <charconv>
 #include <chrono>
+#include <cmath>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -66,6 +68,21 @@ template <class Number> std::optional<Number> numberWord(std::string_view word) 
     return value;
 }
 
+// The default files are the real game's, which the Expert plays and the program installs: a
+// reduced variant never takes their place, and the computers are only measured in the real game.
+std::optional<std::string> variantProblem(const Arguments& arguments) {
+    if (arguments.variant == kRealGame) {
+        return std::nullopt;
+    }
+    if (!arguments.against.empty()) {
+        return "--against measures the computers in the whole game: no --faces or --dice with it";
+    }
+    if (arguments.out.empty() && !(arguments.query && arguments.solve)) {
+        return "a reduced variant (--faces, --dice) has a file of its own: name it with --out FILE";
+    }
+    return std::nullopt;
+}
+
 std::optional<Arguments> parseArguments(int argc, char** argv) {
     Arguments arguments;
     arguments.command = "quintel-solve";
@@ -102,8 +119,9 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
             take();
         } else if (word == "--tolerance") {
             const auto tolerance = numberWord<double>(value);
-            if (!tolerance || *tolerance <= 0) {
-                std::cerr << "quintel-solve: --tolerance must be a positive number\n";
+            if (!tolerance || !std::isfinite(*tolerance) || *tolerance <= 0) {
+                std::cerr << "quintel-solve: --tolerance must be a positive number, not '" << value
+                          << "'\n";
                 return std::nullopt;
             }
             arguments.settings.tolerance = *tolerance;
@@ -139,6 +157,10 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
     }
     if (!arguments.optionsGiven || !isSupported(arguments.variant)) {
         std::cerr << kUsage;
+        return std::nullopt;
+    }
+    if (const auto problem = variantProblem(arguments)) {
+        std::cerr << "quintel-solve: " << *problem << "\n";
         return std::nullopt;
     }
     if (arguments.out.empty()) {
@@ -222,6 +244,12 @@ int query(const Arguments& arguments) {
                   << optionWords(loaded.game->options()) << "\n";
         return 2;
     }
+    if (const Variant held = loaded.game->variant(); held != arguments.variant) {
+        std::cerr << "quintel-solve: " << arguments.out << " holds the variant of " << held.faces
+                  << " faces and " << held.dice << " dice; ask with --faces " << held.faces
+                  << " --dice " << held.dice << "\n";
+        return 2;
+    }
     return runSolveConsole(*loaded.game, std::cin, std::cout);
 }
 
@@ -232,20 +260,26 @@ int main(int argc, char** argv) {
     if (!arguments) {
         return 2;
     }
-    if (arguments->leaks) {
-        return solve::runLeaks(arguments->options, arguments->out, arguments->master.model,
-                               std::cout);
-    }
-    if (!arguments->against.empty()) {
-        return solve::runAgainst(arguments->against, arguments->options, arguments->out, std::cout,
-                                 arguments->master);
-    }
-    if (!arguments->modelFrom.empty() || !arguments->writeModel.empty()) {
-        if (arguments->modelFrom.empty() || arguments->writeModel.empty()) {
-            std::cerr << "quintel-solve: --model-from and --write-model go together\n" << kUsage;
-            return 2;
+    try {
+        if (arguments->leaks) {
+            return solve::runLeaks(arguments->options, arguments->out, arguments->master.model,
+                                   std::cout);
         }
-        return writeModel(*arguments);
+        if (!arguments->against.empty()) {
+            return solve::runAgainst(arguments->against, arguments->options, arguments->out,
+                                     std::cout, arguments->master);
+        }
+        if (!arguments->modelFrom.empty() || !arguments->writeModel.empty()) {
+            if (arguments->modelFrom.empty() || arguments->writeModel.empty()) {
+                std::cerr << "quintel-solve: --model-from and --write-model go together\n"
+                          << kUsage;
+                return 2;
+            }
+            return writeModel(*arguments);
+        }
+        return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
+    } catch (const std::exception& error) {
+        std::cerr << "quintel-solve: " << error.what() << "\n";
+        return 1;
     }
-    return arguments->query ? query(*arguments) : solveAndWrite(*arguments);
 }

@@ -1,5 +1,7 @@
 #include "engine_console.h"
+#include "model/number_text.h"
 #include "opponent/engine/engine.h"
+#include "testing/engine_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,18 @@ TEST(EngineConsole, AnswersSearchesWithTheHoldOrItsChance) {
     EXPECT_EQ(answer("search 55 55432 3 0 perm"), "55432");
     EXPECT_EQ(answer("search 55 55432 3 0 both"), "5543");
     EXPECT_EQ(answer("search 3322 44223 - 1 none"), "0.72222222222222221");
+}
+
+TEST(EngineConsole, AnswersTheChanceOfAHoldOfAnySize) {
+    const auto beat = [](std::string_view hold, std::string_view call) {
+        return exactNumberText(reference::enumeratedBeat(hold, call).value());
+    };
+    EXPECT_EQ(answer("search 66551 1122 - 1 none"), beat("1", "66551"));
+    EXPECT_EQ(answer("search 3322 - - 1 none"), beat("", "3322"));
+    EXPECT_EQ(answer("search 55 5 5 1 perm"), beat("5", "55"));
+    EXPECT_EQ(answer("search 55 2 3 1 none"), "error: fix '3' holds dice that are not among the "
+                                              "dice '2'");
+    EXPECT_TRUE(refused("search 55 554321 - 1 none"));
 }
 
 TEST(EngineConsole, AnswersHandsAndLevels) {
@@ -94,7 +108,7 @@ TEST(EngineConsole, RefusesNumbersAndOptionsOutOfRange) {
 TEST(EngineConsole, RefusesSearchesOverOtherThanFiveDiceOrWithFixedDiceNotAmongThem) {
     EXPECT_TRUE(refused("search 5 - - 0 none"));
     EXPECT_TRUE(refused("search 55200 12 - 0 none"));
-    EXPECT_TRUE(refused("search 55 5543 - 1 none"));
+    EXPECT_TRUE(refused("search 55 5543 - 0 none"));
     EXPECT_TRUE(refused("search 55 55432 6 0 none"));
     EXPECT_TRUE(refused("search 55 55432 555 0 any"));
     EXPECT_FALSE(refused("search 55 55432 55432 0 perm"));

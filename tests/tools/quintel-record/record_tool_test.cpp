@@ -2,12 +2,16 @@
 #include "record_tool.h"
 #include "records/record_book.h"
 #include "records/record_summary.h"
+#include "testing/file_faults.h"
 #include "testing/table_fixture.h"
 #include "testing/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace quintel::testing {
 namespace {
@@ -81,20 +85,21 @@ TEST(RecordTool, SummarisesGamesWinsAndFacesPerOptionSet) {
 
 TEST(RecordTool, ExportsEveryGameAsCsvAndJson) {
     TempFolder folder;
+    TempFolder elsewhere;
     {
         RecordBook book(RecordBook::pathIn(folder.path()), true);
         book.add(someGame("Lee, \"the\" second", true, Seat::Human, "12345"));
         book.add(someGame("Ann", false, Seat::Computer, "666"));
     }
-    const std::string csv = (folder.path() / "games.csv").string();
-    const std::string json = (folder.path() / "games.json").string();
+    const std::string csv = (elsewhere.path() / "games.csv").string();
+    const std::string json = (elsewhere.path() / "games.json").string();
     const ToolRun run = runTool({folder.path().c_str(), "--csv", csv, "--json", json});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string csvText = fileBytes(csv);
     EXPECT_EQ(std::count(csvText.begin(), csvText.end(), '\n'), 3);
-    EXPECT_NE(csvText.find("\"Lee, \"\"the\"\" second\",2026-01-01T00:00:00.000Z,"
-                           "2026-01-01T00:00:01.000Z,Fix Any,classic,player 2/,computer,player,2,"
-                           "22345,false,12345,66\n"),
+    EXPECT_NE(csvText.find("\"Lee, \"\"the\"\" second\",\"2026-01-01T00:00:00.000Z\","
+                           "\"2026-01-01T00:00:01.000Z\",\"Fix Any\",\"classic\",\"player 2/\","
+                           "\"computer\",\"player\",\"2\",\"22345\",\"false\",\"12345\",\"66\"\n"),
               std::string::npos)
         << csvText;
     const std::string jsonText = fileBytes(json);
@@ -105,6 +110,105 @@ TEST(RecordTool, ExportsEveryGameAsCsvAndJson) {
         std::string::npos);
     EXPECT_EQ(std::count(jsonText.begin(), jsonText.end(), '{'), 4);
     EXPECT_TRUE(jsonText.ends_with("}\n]\n"));
+    EXPECT_EQ(elsewhere.names(), (std::set<std::string>{"games.csv", "games.json"}));
+}
+
+// An export never lands in the data folder, where it could replace the record or a player's
+// file, nor twice in one file; the files it names are written whole or not at all.
+TEST(RecordTool, RefusesToWriteWhereItReads) {
+    TempFolder folder;
+    TempFolder elsewhere;
+    {
+        RecordBook book(RecordBook::pathIn(folder.path()), true);
+        book.add(someGame("Ann", false, Seat::Human, "12345"));
+    }
+    const std::string record = RecordBook::pathIn(folder.path()).string();
+    const std::string inFolder = (folder.path() / "games.csv").string();
+    const std::string viaDot = (folder.path() / "." / "record.sqlite").string();
+    const std::string out = (elsewhere.path() / "games").string();
+    const std::string outAgain = (elsewhere.path() / "." / "games").string();
+    const std::string data = folder.path().string();
+    for (const std::vector<std::string_view>& arguments :
+         std::vector<std::vector<std::string_view>>{{data, "--csv", record},
+                                                    {data, "--json", viaDot},
+                                                    {data, "--csv", inFolder},
+                                                    {data, "--csv", out, "--json", outAgain},
+                                                    {data, "--csv", out, "--csv", inFolder}}) {
+        const ToolRun refused = runTool(arguments);
+        EXPECT_EQ(refused.status, 2) << ::testing::PrintToString(arguments);
+    }
+    const std::set<std::string> kept = folder.names();
+    EXPECT_EQ(kept.count("games.csv"), 0u);
+    EXPECT_TRUE(elsewhere.names().empty());
+    const ToolRun noFolder = runTool({data, "--csv", (elsewhere.path() / "no" / "x").string()});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_NE(noFolder.err.find("cannot write"), std::string::npos) << noFolder.err;
+    EXPECT_EQ(runTool({data}).status, 0) << "the record is whole";
+}
+
+// The record of a data folder is only read: a database of another program, or a record of a
+// version this program does not know, is refused and left as it is, and reading changes nothing
+// in the folder.
+TEST(RecordTool, ReadsWithoutChangingAnything) {
+    TempFolder folder;
+    const auto path = RecordBook::pathIn(folder.path());
+    {
+        RecordBook book(path, true);
+        book.add(someGame("Ann", false, Seat::Human, "12345"));
+    }
+    const std::set<std::string> names = folder.names();
+    const std::string bytes = fileBytes(path);
+    TempFolder elsewhere;
+    const ToolRun read = runTool(
+        {folder.path().c_str(), "--check", "--json", (elsewhere.path() / "g.json").string()});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.out.find("Check: ok"), std::string::npos) << read.out;
+    EXPECT_EQ(folder.names(), names);
+    EXPECT_EQ(fileBytes(path), bytes);
+
+    const auto refusedLeavingItAsItIs = [&](std::string_view setUp, std::string_view why) {
+        std::filesystem::remove(path);
+        sqlite::Database(path, true).execute(setUp);
+        const std::string before = fileBytes(path);
+        const std::set<std::string> namesBefore = folder.names();
+        const ToolRun run = runTool({folder.path().c_str()});
+        EXPECT_EQ(run.status, 1) << setUp;
+        EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+        EXPECT_EQ(fileBytes(path), before) << setUp;
+        EXPECT_EQ(folder.names(), namesBefore) << setUp;
+        sqlite::Database database(path, sqlite::Database::Reading::shared);
+        sqlite::Statement mode = database.prepare("PRAGMA journal_mode");
+        mode.step();
+        EXPECT_EQ(mode.text(0), "delete") << setUp;
+    };
+    refusedLeavingItAsItIs("CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES('mine')",
+                           "it is not a record of games: it has no games table");
+    refusedLeavingItAsItIs("PRAGMA user_version = 0", "it has no games table");
+    refusedLeavingItAsItIs("PRAGMA user_version = 7; CREATE TABLE games(id INTEGER)",
+                           "it is a record of version 7");
+}
+
+// A read-only folder, where SQLite could make no log files, is read all the same.
+TEST(RecordTool, SummarisesARecordInAReadOnlyFolder) {
+    TempFolder folder;
+    {
+        RecordBook book(RecordBook::pathIn(folder.path()), true);
+        book.add(someGame("Ann", false, Seat::Human, "12345"));
+    }
+    const ImmutableFile frozen(folder.path());
+    if (!frozen.set()) {
+        GTEST_SKIP() << kNoImmutableFlag;
+    }
+    const ToolRun run = runTool({folder.path().c_str()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("All: 1 games, 1 won"), std::string::npos) << run.out;
+}
+
+TEST(RecordTool, ReportsANameTheSystemRefuses) {
+    TempFolder folder;
+    const ToolRun run = runTool({(folder.path() / std::string(300, 'x')).string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("File name too long"), std::string::npos) << run.err;
 }
 
 TEST(RecordTool, RefusesWhatItCannotRead) {
@@ -124,7 +228,7 @@ TEST(RecordTool, TheArenasRecordHoldsItsGamesAndTheComputersThrows) {
     config.games = 300;
     config.seed = 4;
     config.options = {true, false};
-    config.policy = arena::Policy::Bluffer;
+    config.human = "bluffer";
     config.dataFolder = folder.path() / "data";
     const arena::ArenaReport report = arena::runArena(config);
     ASSERT_TRUE(report.faults.empty() && report.writeFailures.empty());
@@ -156,7 +260,7 @@ TEST(RecordTool, TheArenaPlaysOnPastADamagedRecord) {
     std::ofstream(RecordBook::pathIn(folder.path())) << std::string(2000, '\x7f');
     arena::ArenaConfig config;
     config.games = 20;
-    config.policy = arena::Policy::Honest;
+    config.human = "honest";
     config.dataFolder = folder.path();
     const arena::ArenaReport report = arena::runArena(config);
     EXPECT_EQ(report.games, 20);

@@ -18,6 +18,7 @@ TEST(Against, AComputerThatIsNotThereAnswersWithAnErrorLine) {
     for (const auto& [computer, solved] :
          {std::pair<std::string_view, std::filesystem::path>{"expert", missing},
           {"expert", damaged},
+          {"expert", folder.path()},
           {"grand", missing}}) {
         std::ostringstream out;
         EXPECT_EQ(runAgainst(computer, {}, solved, out), 2);

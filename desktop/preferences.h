@@ -1,0 +1,28 @@
+#pragma once
+
+#include "desktop/colour_scheme.h"
+
+#include <QString>
+
+class QSettings;
+
+namespace quintel {
+
+// What the player chose in the Settings menu, kept between runs.
+struct Preferences {
+    bool sound = true;
+    bool animateDice = true;
+    ColourChoice colours = ColourChoice::Desktop;
+    // "en", "de", "fr"; empty for the desktop's language.
+    QString language;
+
+    bool operator==(const Preferences&) const = default;
+};
+
+// The languages the program speaks, as Preferences::language names them.
+inline constexpr const char* kLanguages[] = {"en", "de", "fr"};
+
+Preferences readPreferences(const QSettings& settings);
+void writePreferences(QSettings& settings, const Preferences& preferences);
+
+} // namespace quintel

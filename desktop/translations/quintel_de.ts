@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About Quintel</source>
+        <translation>Über Quintel</translation>
+    </message>
+    <message>
+        <source>A dice bluffing game for one player against the computer, which judges every call with exact dice probabilities and learns how you call.</source>
+        <translation>Ein Würfel-Bluffspiel für eine Person gegen den Computer, der jede Ansage mit exakten Würfelwahrscheinlichkeiten beurteilt und lernt, wie Sie ansagen.</translation>
+    </message>
+    <message>
+        <source>Version %1.</source>
+        <translation>Version %1.</translation>
+    </message>
+    <message>
+        <source>Released under the MIT licence: you may use, copy, change and pass on the program freely, as long as the licence notice comes with it. It comes without any warranty.</source>
+        <translation>Veröffentlicht unter der MIT-Lizenz: Sie dürfen das Programm frei benutzen, kopieren, ändern und weitergeben, solange der Lizenzhinweis beiliegt. Es wird ohne jede Gewährleistung geliefert.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>This time it trusted it.</source>
+        <translation>Diesmal hat er ihr getraut.</translation>
+    </message>
+    <message>
+        <source>This time it did not.</source>
+        <translation>Diesmal nicht.</translation>
+    </message>
+    <message>
+        <source>In the solved game the Expert trusts your call %1 here with a chance of %2. %3</source>
+        <translation>Im gelösten Spiel traut Expert Ihrer Ansage %1 hier mit einer Wahrscheinlichkeit von %2. %3</translation>
+    </message>
+    <message>
+        <source>The computer gave your call %1 a chance of %2 to be true, and itself a chance of %3 to beat it.</source>
+        <translation>Der Computer gab Ihrer Ansage %1 eine Wahrscheinlichkeit von %2, wahr zu sein, und sich selbst eine von %3, sie zu überbieten.</translation>
+    </message>
+    <message>
+        <source>After your profile it put the chance at %1.</source>
+        <translation>Nach Ihrem Profil setzte er die Wahrscheinlichkeit auf %1.</translation>
+    </message>
+    <message>
+        <source>It trusted your call.</source>
+        <translation>Er hat Ihrer Ansage getraut.</translation>
+    </message>
+    <message>
+        <source>It did not trust your call.</source>
+        <translation>Er hat Ihrer Ansage nicht getraut.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Sign in and go to the table</source>
+        <translation>Anmelden und an den Tisch gehen</translation>
+    </message>
+    <message>
+        <source>Announce a call</source>
+        <translation>Eine Ansage machen</translation>
+    </message>
+    <message>
+        <source>Choose dice to throw again (Change)</source>
+        <translation>Würfel zum erneuten Werfen wählen (Change)</translation>
+    </message>
+    <message>
+        <source>1 to 5</source>
+        <translation>1 bis 5</translation>
+    </message>
+    <message>
+        <source>Mark or unmark a die for the new throw</source>
+        <translation>Einen Würfel für den neuen Wurf markieren oder die Markierung aufheben</translation>
+    </message>
+    <message>
+        <source>Throw the marked dice (Roll)</source>
+        <translation>Die markierten Würfel werfen (Roll)</translation>
+    </message>
+    <message>
+        <source>Keep the dice as they are (Cancel)</source>
+        <translation>Die Würfel so lassen, wie sie sind (Cancel)</translation>
+    </message>
+    <message>
+        <source>Trust the last call</source>
+        <translation>Der letzten Ansage trauen</translation>
+    </message>
+    <message>
+        <source>Do not trust the last call (XTrust)</source>
+        <translation>Der letzten Ansage nicht trauen (XTrust)</translation>
+    </message>
+    <message>
+        <source>Show or hide the coach</source>
+        <translation>Den Trainer zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>1 to 6</source>
+        <translation>1 bis 6</translation>
+    </message>
+    <message>
+        <source>Add one die of that face to the call</source>
+        <translation>Einen Würfel dieser Augenzahl zur Ansage hinzufügen</translation>
+    </message>
+    <message>
+        <source>Send the call (OK)</source>
+        <translation>Die Ansage abschicken (OK)</translation>
+    </message>
+    <message>
+        <source>Close without calling (Cancel)</source>
+        <translation>Ohne Ansage schließen (Cancel)</translation>
+    </message>
+    <message>
+        <source>The three windows</source>
+        <translation>Die drei Fenster</translation>
+    </message>
+    <message>
+        <source>Welcome: type your name, tick the rule options you want, choose the computer you play against and press OK. The computer keeps a profile of your calls under your name; the top line says in which folder your files are.</source>
+        <translation>Willkommen: Geben Sie Ihren Namen ein, kreuzen Sie die gewünschten Regeloptionen an, wählen Sie den Computer, gegen den Sie spielen, und drücken Sie OK. Der Computer führt unter Ihrem Namen ein Profil Ihrer Ansagen; die oberste Zeile nennt den Ordner, in dem Ihre Dateien liegen.</translation>
+    </message>
+    <message>
+        <source>Table: your dice are the five buttons in the middle. The call log on the left lists every call of the game, the fix log beside it the dice each caller kept. The figures at the top right are the games you have won and played.</source>
+        <translation>Tisch: Ihre Würfel sind die fünf Knöpfe in der Mitte. Das Ansageprotokoll links führt jede Ansage des Spiels auf, das Protokoll daneben die Würfel, die jeder Ansager behalten hat. Die Zahlen oben rechts sind die gewonnenen und die gespielten Spiele.</translation>
+    </message>
+    <message>
+        <source>Call: one row per face, one column per number of dice. Choose in each row how many dice of that face you call; the line at the bottom shows the call. OK sends it, Cancel closes the window.</source>
+        <translation>Ansage: eine Zeile je Augenzahl, eine Spalte je Anzahl Würfel. Wählen Sie in jeder Zeile, wie viele Würfel dieser Augenzahl Sie ansagen; die Zeile unten zeigt die Ansage. OK schickt sie ab, Cancel schließt das Fenster.</translation>
+    </message>
+    <message>
+        <source>How a turn goes</source>
+        <translation>Wie ein Zug abläuft</translation>
+    </message>
+    <message>
+        <source>You start with five fresh dice. Press Call and announce a hand; the computer then either does not trust you, and the dice decide the game, or trusts you, throws some dice and calls higher.</source>
+        <translation>Sie beginnen mit fünf frischen Würfeln. Drücken Sie Call und sagen Sie ein Blatt an; der Computer traut Ihnen dann entweder nicht, und die Würfel entscheiden das Spiel, oder er traut Ihnen, wirft einige Würfel und sagt höher an.</translation>
+    </message>
+    <message>
+        <source>Then it is your move: Trust takes over the computer&apos;s dice, XTrust shows them. After trusting you may press Change, click the dice to throw again (marked with X) and press Roll, or Cancel to keep them; then you must call higher.</source>
+        <translation>Dann sind Sie am Zug: Trust übernimmt die Würfel des Computers, XTrust deckt sie auf. Nachdem Sie getraut haben, können Sie Change drücken, die Würfel zum erneuten Werfen anklicken (mit X markiert) und Roll drücken, oder Cancel, um sie zu behalten; dann müssen Sie höher ansagen.</translation>
+    </message>
+    <message>
+        <source>After each game you are asked whether to continue. Stopping saves your profile and shows how many games you played and won.</source>
+        <translation>Nach jedem Spiel werden Sie gefragt, ob Sie weiterspielen. Wenn Sie aufhören, wird Ihr Profil gespeichert, und Sie sehen, wie viele Spiele Sie gespielt und gewonnen haben.</translation>
+    </message>
+    <message>
+        <source>The two computers</source>
+        <translation>Die beiden Computer</translation>
+    </message>
+    <message>
+        <source>Classic judges every call with the exact chances of the dice and learns your habits: the profile of your calls tells it how often you bluff. Help, Your profile shows what it has learnt.</source>
+        <translation>Classic beurteilt jede Ansage mit den exakten Wahrscheinlichkeiten der Würfel und lernt Ihre Gewohnheiten: Das Profil Ihrer Ansagen sagt ihm, wie oft Sie bluffen. Hilfe, Ihr Profil zeigt, was er gelernt hat.</translation>
+    </message>
+    <message>
+        <source>The Expert plays the solved game: in every position it calls, trusts and throws in the proportions of the game&apos;s equilibrium, the best mix of bluffs and honest calls against any player. It does not learn, and cannot be beaten in the long run by reading its habits. If its solved game cannot be read, the classic computer plays instead and a message says why.</source>
+        <translation>Expert spielt das gelöste Spiel: In jeder Lage sagt er an, traut und wirft in den Anteilen des Gleichgewichts des Spiels, der besten Mischung aus Bluffs und ehrlichen Ansagen gegen jeden Spieler. Er lernt nicht und ist auf Dauer nicht zu schlagen, indem man seine Gewohnheiten liest. Kann sein gelöstes Spiel nicht gelesen werden, spielt stattdessen der klassische Computer, und eine Meldung sagt, warum.</translation>
+    </message>
+    <message>
+        <source>The coach</source>
+        <translation>Der Trainer</translation>
+    </message>
+    <message>
+        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game if both players play the solved game from here on. Against the classic computer the best action may differ.</source>
+        <translation>Drücken Sie am Tisch A oder wählen Sie Trainer im Menü Hilfe: Unter der Statuszeile zeigt der Trainer für jede Handlung, die Ihnen jetzt offensteht, Ihre Gewinnwahrscheinlichkeit, wenn beide Spieler von hier an das gelöste Spiel spielen. Gegen den klassischen Computer kann die beste Handlung eine andere sein.</translation>
+    </message>
+    <message>
+        <source>The coach is off when you sign in. A game in which you used it is marked so in its history and in the record of games.</source>
+        <translation>Der Trainer ist aus, wenn Sie sich anmelden. Ein Spiel, in dem Sie ihn benutzt haben, wird in seiner Chronik und in der Aufzeichnung der Spiele so gekennzeichnet.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Help, Statistics shows the record of your games: games and wins with a moving win rate, the win rates by rule options and by computer with their 95 % intervals, calls and challenges, and whether the dice fall as fair dice do.</source>
+        <translation>Hilfe, Statistik zeigt die Aufzeichnung Ihrer Spiele: Spiele und Siege mit gleitender Gewinnquote, die Gewinnquoten nach Regeloptionen und nach Computer mit ihren 95-%-Intervallen, Ansagen und Herausforderungen, und ob die Würfel fallen, wie faire Würfel es tun.</translation>
+    </message>
+    <message>
+        <source>The Games tab lists every game. Review steps through one game call by call and shows what the computer weighed; Export writes the selected games, or all of them when none is selected, as CSV or JSON.</source>
+        <translation>Der Reiter Spiele listet jedes Spiel auf. Nachspielen geht ein Spiel Ansage für Ansage durch und zeigt, was der Computer abgewogen hat; Exportieren schreibt die ausgewählten Spiele, oder alle, wenn keines ausgewählt ist, als CSV oder JSON.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Every button can be pressed from the keyboard:</source>
+        <translation>Jeder Knopf lässt sich mit der Tastatur drücken:</translation>
+    </message>
+    <message>
+        <source>%1: %2 - %3</source>
+        <translation>%1: %2 – %3</translation>
+    </message>
+    <message>
+        <source>Tab moves between the controls and Space presses the one that has the focus. Keys do not reach a button while you type in a text box.</source>
+        <translation>Tab wechselt zwischen den Bedienelementen, und die Leertaste drückt das, das den Fokus hat. Tasten erreichen keinen Knopf, während Sie in ein Textfeld tippen.</translation>
+    </message>
+    <message>
+        <source>Playing Quintel</source>
+        <translation>Quintel spielen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Your choice: %1 to win; the best choice: %2</source>
+        <translation>Ihre Wahl: %1 Gewinnchance; die beste Wahl: %2</translation>
+    </message>
+    <message>
+        <source>No games recorded yet</source>
+        <translation>Noch keine Spiele aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Games won, and the win rate of the last %1 games</source>
+        <translation>Gewonnene Spiele und die Gewinnquote der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Moving win rate</source>
+        <translation>Gleitende Gewinnquote</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Gewinnquote</translation>
+    </message>
+    <message>
+        <source>Win rate with its 95 % interval</source>
+        <translation>Gewinnquote mit ihrem 95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Win rate, with its 95 % interval</source>
+        <translation>Gewinnquote, mit ihrem 95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>Games by the number of calls made</source>
+        <translation>Spiele nach der Zahl der Ansagen</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Calls not trusted, and how often that was right</source>
+        <translation>Nicht getraute Ansagen und wie oft das richtig war</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Not trusted</source>
+        <translation>Nicht getraut</translation>
+    </message>
+    <message>
+        <source>Right not to trust</source>
+        <translation>Zu Recht nicht getraut</translation>
+    </message>
+    <message>
+        <source>No dice thrown yet</source>
+        <translation>Noch keine Würfel geworfen</translation>
+    </message>
+    <message>
+        <source>Every die thrown, by its face</source>
+        <translation>Jeder geworfene Würfel nach Augenzahl</translation>
+    </message>
+    <message>
+        <source>Thrown</source>
+        <translation>Geworfen</translation>
+    </message>
+    <message>
+        <source>Expected of fair dice</source>
+        <translation>Erwartet bei fairen Würfeln</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+</context>
+<context>
+    <name>RulesPage</name>
+    <message>
+        <source>The hands</source>
+        <translation>Die Blätter</translation>
+    </message>
+    <message>
+        <source>The five dice are read as a hand, like a poker hand without straights. From the weakest to the strongest:</source>
+        <translation>Die fünf Würfel werden als Blatt gelesen, wie ein Pokerblatt ohne Straßen. Vom schwächsten zum stärksten:</translation>
+    </message>
+    <message>
+        <source>Within a kind, the faces decide: the ace (1) is the highest face, then 6, 5, 4, 3 and 2. A hand is compared group by group, the biggest group first, so a pair of aces beats a pair of sixes, and 66331 beats 66225 because its second pair is higher. Five dice in a row count for nothing: 65432 is no two alike.</source>
+        <translation>Innerhalb einer Art entscheiden die Augen: Das Ass (1) ist die höchste Augenzahl, dann 6, 5, 4, 3 und 2. Blätter werden Gruppe für Gruppe verglichen, die größte Gruppe zuerst; so schlägt ein Paar Asse ein Paar Sechsen, und 66331 schlägt 66225, weil sein zweites Paar höher ist. Fünf Würfel in einer Reihe zählen nichts: 65432 sind lauter verschiedene.</translation>
+    </message>
+    <message>
+        <source>No two alike</source>
+        <translation>Lauter verschiedene</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Ein Paar</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Five of a kind</source>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>You open every game: you throw five fresh dice and make the first call, and the computer answers it.</source>
+        <translation>Sie eröffnen jedes Spiel: Sie werfen fünf frische Würfel und machen die erste Ansage, und der Computer antwortet darauf.</translation>
+    </message>
+    <message>
+        <source>The player to move looks at the dice, hidden from the other player, and calls a hand of one to five dice: the call 66 claims that the dice hold at least two sixes, whatever the other three are.</source>
+        <translation>Wer am Zug ist, sieht sich die Würfel verdeckt vor dem anderen an und sagt ein Blatt aus einem bis fünf Würfeln an: Die Ansage 66 behauptet, dass die Würfel mindestens zwei Sechsen enthalten, was auch immer die anderen drei sind.</translation>
+    </message>
+    <message>
+        <source>Each call must beat the last call of the game; the first call may be anything. A call of a higher kind beats any call of a lower kind, so a pair of twos beats 16543. Between calls of the same kind the faces decide, group by group as for hands. A shorter call loses to a longer one that matches it as far as it goes: 665 beats 66. The same call twice does not beat itself.</source>
+        <translation>Jede Ansage muss die letzte Ansage des Spiels schlagen; die erste Ansage darf beliebig sein. Eine Ansage einer höheren Art schlägt jede Ansage einer niedrigeren Art, also schlägt ein Paar Zweien 16543. Zwischen Ansagen derselben Art entscheiden die Augen, Gruppe für Gruppe wie bei Blättern. Eine kürzere Ansage verliert gegen eine längere, die ihr so weit entspricht, wie sie reicht: 665 schlägt 66. Dieselbe Ansage zweimal schlägt sich nicht selbst.</translation>
+    </message>
+    <message>
+        <source>beats 16543</source>
+        <translation>schlägt 16543</translation>
+    </message>
+    <message>
+        <source>beats 66</source>
+        <translation>schlägt 66</translation>
+    </message>
+    <message>
+        <source>beats 66554</source>
+        <translation>schlägt 66554</translation>
+    </message>
+    <message>
+        <source>Trusting or not</source>
+        <translation>Trauen oder nicht</translation>
+    </message>
+    <message>
+        <source>When the other player has called, you either trust the call or you do not.</source>
+        <translation>Hat der andere angesagt, trauen Sie der Ansage entweder oder nicht.</translation>
+    </message>
+    <message>
+        <source>Trust: you take over the dice and see them. You may throw some of them again once, then you must call higher than the call you trusted, truthfully or not. Nothing beats 11111, so a call of five aces cannot be trusted.</source>
+        <translation>Trauen (Trust): Sie übernehmen die Würfel und sehen sie. Sie dürfen einige davon einmal neu werfen, dann müssen Sie höher ansagen als die Ansage, der Sie getraut haben, ob wahr oder nicht. Nichts schlägt 11111, darum kann man einer Ansage von fünf Assen nicht trauen.</translation>
+    </message>
+    <message>
+        <source>Do not trust (XTrust): the dice are shown. If they hold every die of the call, the caller wins the game; if even one die of the call is missing, the one who did not trust wins. A call of 665 is held by 66535 but not by 66432.</source>
+        <translation>Nicht trauen (XTrust): Die Würfel werden aufgedeckt. Enthalten sie jeden Würfel der Ansage, gewinnt der Ansager das Spiel; fehlt auch nur ein Würfel der Ansage, gewinnt, wer nicht getraut hat. Eine Ansage 665 ist in 66535 enthalten, aber nicht in 66432.</translation>
+    </message>
+    <message>
+        <source>Throwing again</source>
+        <translation>Erneut werfen</translation>
+    </message>
+    <message>
+        <source>After trusting, Change lets you throw dice again. If the dice hold the call you trusted, you may keep dice of that call and choose which of them to throw; every other die is thrown again. If they do not hold it, all five are thrown again.</source>
+        <translation>Nach dem Trauen können Sie mit Change erneut werfen. Enthalten die Würfel die Ansage, der Sie getraut haben, dürfen Sie Würfel dieser Ansage behalten und wählen, welche davon Sie werfen; jeder andere Würfel wird neu geworfen. Enthalten sie sie nicht, werden alle fünf neu geworfen.</translation>
+    </message>
+    <message>
+        <source>Fix Any: you choose freely which dice to keep and which to throw.</source>
+        <translation>Fix Any: Sie wählen frei, welche Würfel Sie behalten und welche Sie werfen.</translation>
+    </message>
+    <message>
+        <source>Fix Permanent: the dice the last caller kept when throwing stay locked; you cannot throw them again.</source>
+        <translation>Fix Permanent: Die Würfel, die der letzte Ansager beim Werfen behalten hat, bleiben gesperrt; Sie können sie nicht neu werfen.</translation>
+    </message>
+    <message>
+        <source>The other player sees which dice you kept: the fix log beside the call log shows them with each call.</source>
+        <translation>Der andere sieht, welche Würfel Sie behalten haben: Das Protokoll neben dem Ansageprotokoll zeigt sie bei jeder Ansage.</translation>
+    </message>
+    <message>
+        <source>Rules of Quintel</source>
+        <translation>Regeln von Quintel</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::DiceRowWidget</name>
+    <message>
+        <source>no dice</source>
+        <translation>keine Würfel</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ExportDialog</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::GameReviewWindow</name>
+    <message>
+        <source>Kept</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Thrown</source>
+        <translation>Geworfen</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;notes</source>
+        <translation>&amp;Notizen des Computers</translation>
+    </message>
+    <message>
+        <source>What the computer wrote while it weighed the call:</source>
+        <translation>Was der Computer schrieb, während er die Ansage abwog:</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Spiel %1 nachspielen</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s judgement</source>
+        <translation>Das Urteil des Computers</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Dice shown</source>
+        <translation>Aufgedeckte Würfel</translation>
+    </message>
+    <message>
+        <source>Called</source>
+        <translation>Angesagt</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nichts)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::GamesTableModel</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>Begonnen (UTC)</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>Did not trust</source>
+        <translation>Nicht getraut</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::InfoWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Your profile</source>
+        <translation>Ihr Profil</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ProfileBarsWidget</name>
+    <message>
+        <source>Calls</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>Share of those calls that understated the dice</source>
+        <translation>Anteil dieser Ansagen, die weniger behaupteten, als die Würfel zeigten</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s estimate that your call is true</source>
+        <translation>Die Schätzung des Computers, dass Ihre Ansage wahr ist</translation>
+    </message>
+    <message>
+        <source>No calls yet: play a game first.</source>
+        <translation>Noch keine Ansagen: Spielen Sie zuerst ein Spiel.</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ProfileChartWindow</name>
+    <message>
+        <source>Your profile</source>
+        <translation>Ihr Profil</translation>
+    </message>
+    <message>
+        <source>Profile of %1</source>
+        <translation>Profil von %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::SettingsMenu</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tumbling dice</source>
+        <translation>Rollende Würfel</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Sprache (ab dem nächsten Start)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::StatisticsWindow</name>
+    <message>
+        <source>Games and wins</source>
+        <translation>Spiele und Siege</translation>
+    </message>
+    <message>
+        <source>Win rates</source>
+        <translation>Gewinnquoten</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>This stay</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <source>Face 1</source>
+        <translation>Augenzahl 1</translation>
+    </message>
+    <message>
+        <source>Face 2</source>
+        <translation>Augenzahl 2</translation>
+    </message>
+    <message>
+        <source>Face 3</source>
+        <translation>Augenzahl 3</translation>
+    </message>
+    <message>
+        <source>Face 4</source>
+        <translation>Augenzahl 4</translation>
+    </message>
+    <message>
+        <source>Face 5</source>
+        <translation>Augenzahl 5</translation>
+    </message>
+    <message>
+        <source>Face 6</source>
+        <translation>Augenzahl 6</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Recorded games</source>
+        <translation>Aufgezeichnete Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Review…</source>
+        <translation>&amp;Nachspielen…</translation>
+    </message>
+    <message>
+        <source>Statistics of %1</source>
+        <translation>Statistik von %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The record of games cannot be read: %1</source>
+        <translation>Die Aufzeichnung der Spiele kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Win rate by option set</source>
+        <translation>Gewinnquote nach Regeloptionen</translation>
+    </message>
+    <message>
+        <source>Win rate by opponent</source>
+        <translation>Gewinnquote nach Gegner</translation>
+    </message>
+    <message>
+        <source>All games: %1</source>
+        <translation>Alle Spiele: %1</translation>
+    </message>
+    <message>
+        <source>Export the selected game</source>
+        <translation>Das ausgewählte Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Export the %1 selected games</source>
+        <translation>Die %1 ausgewählten Spiele exportieren</translation>
+    </message>
+    <message>
+        <source>Export the one game</source>
+        <translation>Das eine Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Export all %1 games</source>
+        <translation>Alle %1 Spiele exportieren</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 gibt es schon. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The games could not be exported to %1.</source>
+        <translation>Die Spiele konnten nicht nach %1 exportiert werden.</translation>
+    </message>
+    <message>
+        <source>This game cannot be read from the record.</source>
+        <translation>Dieses Spiel kann nicht aus der Aufzeichnung gelesen werden.</translation>
+    </message>
+</context>
+</TS>

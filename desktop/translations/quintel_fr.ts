@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About Quintel</source>
+        <translation>À propos de Quintel</translation>
+    </message>
+    <message>
+        <source>A dice bluffing game for one player against the computer, which judges every call with exact dice probabilities and learns how you call.</source>
+        <translation>Un jeu de bluff aux dés pour un joueur contre l’ordinateur, qui juge chaque annonce avec les probabilités exactes des dés et apprend votre façon d’annoncer.</translation>
+    </message>
+    <message>
+        <source>Version %1.</source>
+        <translation>Version %1.</translation>
+    </message>
+    <message>
+        <source>Released under the MIT licence: you may use, copy, change and pass on the program freely, as long as the licence notice comes with it. It comes without any warranty.</source>
+        <translation>Publié sous la licence MIT : vous pouvez utiliser, copier, modifier et transmettre librement le programme, à condition que l’avis de licence l’accompagne. Il est fourni sans aucune garantie.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>This time it trusted it.</source>
+        <translation>Cette fois, il lui a fait confiance.</translation>
+    </message>
+    <message>
+        <source>This time it did not.</source>
+        <translation>Cette fois, non.</translation>
+    </message>
+    <message>
+        <source>In the solved game the Expert trusts your call %1 here with a chance of %2. %3</source>
+        <translation>Dans le jeu résolu, Expert fait confiance à votre annonce %1 ici avec une probabilité de %2. %3</translation>
+    </message>
+    <message>
+        <source>The computer gave your call %1 a chance of %2 to be true, and itself a chance of %3 to beat it.</source>
+        <translation>L’ordinateur a donné à votre annonce %1 une probabilité de %2 d’être vraie, et à lui-même une probabilité de %3 de la battre.</translation>
+    </message>
+    <message>
+        <source>After your profile it put the chance at %1.</source>
+        <translation>D’après votre profil, il a fixé la probabilité à %1.</translation>
+    </message>
+    <message>
+        <source>It trusted your call.</source>
+        <translation>Il a fait confiance à votre annonce.</translation>
+    </message>
+    <message>
+        <source>It did not trust your call.</source>
+        <translation>Il n’a pas fait confiance à votre annonce.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Sign in and go to the table</source>
+        <translation>Se connecter et passer à la table</translation>
+    </message>
+    <message>
+        <source>Announce a call</source>
+        <translation>Faire une annonce</translation>
+    </message>
+    <message>
+        <source>Choose dice to throw again (Change)</source>
+        <translation>Choisir des dés à relancer (Change)</translation>
+    </message>
+    <message>
+        <source>1 to 5</source>
+        <translation>1 à 5</translation>
+    </message>
+    <message>
+        <source>Mark or unmark a die for the new throw</source>
+        <translation>Marquer ou démarquer un dé pour le nouveau lancer</translation>
+    </message>
+    <message>
+        <source>Throw the marked dice (Roll)</source>
+        <translation>Lancer les dés marqués (Roll)</translation>
+    </message>
+    <message>
+        <source>Keep the dice as they are (Cancel)</source>
+        <translation>Garder les dés tels quels (Cancel)</translation>
+    </message>
+    <message>
+        <source>Trust the last call</source>
+        <translation>Faire confiance à la dernière annonce</translation>
+    </message>
+    <message>
+        <source>Do not trust the last call (XTrust)</source>
+        <translation>Ne pas faire confiance à la dernière annonce (XTrust)</translation>
+    </message>
+    <message>
+        <source>Show or hide the coach</source>
+        <translation>Afficher ou masquer l’entraîneur</translation>
+    </message>
+    <message>
+        <source>1 to 6</source>
+        <translation>1 à 6</translation>
+    </message>
+    <message>
+        <source>Add one die of that face to the call</source>
+        <translation>Ajouter à l’annonce un dé de cette face</translation>
+    </message>
+    <message>
+        <source>Send the call (OK)</source>
+        <translation>Envoyer l’annonce (OK)</translation>
+    </message>
+    <message>
+        <source>Close without calling (Cancel)</source>
+        <translation>Fermer sans annoncer (Cancel)</translation>
+    </message>
+    <message>
+        <source>The three windows</source>
+        <translation>Les trois fenêtres</translation>
+    </message>
+    <message>
+        <source>Welcome: type your name, tick the rule options you want, choose the computer you play against and press OK. The computer keeps a profile of your calls under your name; the top line says in which folder your files are.</source>
+        <translation>Accueil : saisissez votre nom, cochez les options de règle voulues, choisissez l’ordinateur contre lequel vous jouez et appuyez sur OK. L’ordinateur tient sous votre nom un profil de vos annonces ; la ligne du haut indique le dossier de vos fichiers.</translation>
+    </message>
+    <message>
+        <source>Table: your dice are the five buttons in the middle. The call log on the left lists every call of the game, the fix log beside it the dice each caller kept. The figures at the top right are the games you have won and played.</source>
+        <translation>Table : vos dés sont les cinq boutons du milieu. Le journal des annonces, à gauche, liste chaque annonce de la partie ; le journal voisin, les dés que chaque annonceur a gardés. Les chiffres en haut à droite sont les parties gagnées et jouées.</translation>
+    </message>
+    <message>
+        <source>Call: one row per face, one column per number of dice. Choose in each row how many dice of that face you call; the line at the bottom shows the call. OK sends it, Cancel closes the window.</source>
+        <translation>Annonce : une ligne par face, une colonne par nombre de dés. Choisissez dans chaque ligne combien de dés de cette face vous annoncez ; la ligne du bas montre l’annonce. OK l’envoie, Cancel ferme la fenêtre.</translation>
+    </message>
+    <message>
+        <source>How a turn goes</source>
+        <translation>Déroulement d’un tour</translation>
+    </message>
+    <message>
+        <source>You start with five fresh dice. Press Call and announce a hand; the computer then either does not trust you, and the dice decide the game, or trusts you, throws some dice and calls higher.</source>
+        <translation>Vous commencez avec cinq dés neufs. Appuyez sur Call et annoncez une main ; l’ordinateur soit ne vous fait pas confiance, et les dés décident de la partie, soit vous fait confiance, relance quelques dés et annonce plus haut.</translation>
+    </message>
+    <message>
+        <source>Then it is your move: Trust takes over the computer&apos;s dice, XTrust shows them. After trusting you may press Change, click the dice to throw again (marked with X) and press Roll, or Cancel to keep them; then you must call higher.</source>
+        <translation>Puis c’est à vous : Trust reprend les dés de l’ordinateur, XTrust les dévoile. Après avoir fait confiance, vous pouvez appuyer sur Change, cliquer les dés à relancer (marqués d’un X) et appuyer sur Roll, ou sur Cancel pour les garder ; vous devez ensuite annoncer plus haut.</translation>
+    </message>
+    <message>
+        <source>After each game you are asked whether to continue. Stopping saves your profile and shows how many games you played and won.</source>
+        <translation>Après chaque partie, on vous demande si vous continuez. Si vous arrêtez, votre profil est enregistré et vous voyez combien de parties vous avez jouées et gagnées.</translation>
+    </message>
+    <message>
+        <source>The two computers</source>
+        <translation>Les deux ordinateurs</translation>
+    </message>
+    <message>
+        <source>Classic judges every call with the exact chances of the dice and learns your habits: the profile of your calls tells it how often you bluff. Help, Your profile shows what it has learnt.</source>
+        <translation>Classic juge chaque annonce avec les probabilités exactes des dés et apprend vos habitudes : le profil de vos annonces lui dit combien de fois vous bluffez. Aide, Votre profil montre ce qu’il a appris.</translation>
+    </message>
+    <message>
+        <source>The Expert plays the solved game: in every position it calls, trusts and throws in the proportions of the game&apos;s equilibrium, the best mix of bluffs and honest calls against any player. It does not learn, and cannot be beaten in the long run by reading its habits. If its solved game cannot be read, the classic computer plays instead and a message says why.</source>
+        <translation>Expert joue le jeu résolu : dans chaque position, il annonce, fait confiance et relance dans les proportions de l’équilibre du jeu, le meilleur mélange de bluffs et d’annonces honnêtes contre n’importe quel joueur. Il n’apprend pas, et on ne peut pas le battre à la longue en lisant ses habitudes. Si son jeu résolu ne peut pas être lu, l’ordinateur classique joue à sa place et un message dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>The coach</source>
+        <translation>L’entraîneur</translation>
+    </message>
+    <message>
+        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game if both players play the solved game from here on. Against the classic computer the best action may differ.</source>
+        <translation>À la table, appuyez sur A ou choisissez Entraîneur dans le menu Aide : sous la ligne d’état, l’entraîneur montre, pour chaque action qui vous est ouverte, votre probabilité de gagner la partie si les deux joueurs jouent le jeu résolu à partir d’ici. Contre l’ordinateur classique, la meilleure action peut différer.</translation>
+    </message>
+    <message>
+        <source>The coach is off when you sign in. A game in which you used it is marked so in its history and in the record of games.</source>
+        <translation>L’entraîneur est éteint quand vous vous connectez. Une partie où vous l’avez utilisé est marquée ainsi dans son historique et dans le registre des parties.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Help, Statistics shows the record of your games: games and wins with a moving win rate, the win rates by rule options and by computer with their 95 % intervals, calls and challenges, and whether the dice fall as fair dice do.</source>
+        <translation>Aide, Statistiques montre le registre de vos parties : parties et victoires avec un taux de victoire glissant, les taux de victoire par options de règle et par ordinateur avec leurs intervalles à 95 %, les annonces et les défis, et si les dés tombent comme des dés équitables.</translation>
+    </message>
+    <message>
+        <source>The Games tab lists every game. Review steps through one game call by call and shows what the computer weighed; Export writes the selected games, or all of them when none is selected, as CSV or JSON.</source>
+        <translation>L’onglet Parties liste chaque partie. Revoir parcourt une partie annonce par annonce et montre ce que l’ordinateur a pesé ; Exporter écrit les parties sélectionnées, ou toutes quand aucune n’est sélectionnée, en CSV ou en JSON.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Every button can be pressed from the keyboard:</source>
+        <translation>Chaque bouton peut être pressé au clavier :</translation>
+    </message>
+    <message>
+        <source>%1: %2 - %3</source>
+        <translation>%1 : %2 – %3</translation>
+    </message>
+    <message>
+        <source>Tab moves between the controls and Space presses the one that has the focus. Keys do not reach a button while you type in a text box.</source>
+        <translation>Tab passe d’un contrôle à l’autre et Espace presse celui qui a le focus. Les touches n’atteignent aucun bouton pendant que vous tapez dans une zone de texte.</translation>
+    </message>
+    <message>
+        <source>Playing Quintel</source>
+        <translation>Jouer à Quintel</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Your choice: %1 to win; the best choice: %2</source>
+        <translation>Votre choix : %1 de chances de gagner ; le meilleur choix : %2</translation>
+    </message>
+    <message>
+        <source>No games recorded yet</source>
+        <translation>Aucune partie enregistrée pour l’instant</translation>
+    </message>
+    <message>
+        <source>Games won, and the win rate of the last %1 games</source>
+        <translation>Parties gagnées, et taux de victoire des %1 dernières parties</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <source>Moving win rate</source>
+        <translation>Taux de victoire glissant</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Taux de victoire</translation>
+    </message>
+    <message>
+        <source>Win rate with its 95 % interval</source>
+        <translation>Taux de victoire avec son intervalle à 95 %</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Win rate, with its 95 % interval</source>
+        <translation>Taux de victoire, avec son intervalle à 95 %</translation>
+    </message>
+    <message>
+        <source>Games by the number of calls made</source>
+        <translation>Parties selon le nombre d’annonces</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Calls not trusted, and how often that was right</source>
+        <translation>Annonces non crues, et combien de fois c’était juste</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Not trusted</source>
+        <translation>Non crues</translation>
+    </message>
+    <message>
+        <source>Right not to trust</source>
+        <translation>À raison</translation>
+    </message>
+    <message>
+        <source>No dice thrown yet</source>
+        <translation>Aucun dé lancé pour l’instant</translation>
+    </message>
+    <message>
+        <source>Every die thrown, by its face</source>
+        <translation>Chaque dé lancé, par face</translation>
+    </message>
+    <message>
+        <source>Thrown</source>
+        <translation>Lancés</translation>
+    </message>
+    <message>
+        <source>Expected of fair dice</source>
+        <translation>Attendu de dés équitables</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+</context>
+<context>
+    <name>RulesPage</name>
+    <message>
+        <source>The hands</source>
+        <translation>Les mains</translation>
+    </message>
+    <message>
+        <source>The five dice are read as a hand, like a poker hand without straights. From the weakest to the strongest:</source>
+        <translation>Les cinq dés se lisent comme une main, comme une main de poker sans quintes. De la plus faible à la plus forte :</translation>
+    </message>
+    <message>
+        <source>Within a kind, the faces decide: the ace (1) is the highest face, then 6, 5, 4, 3 and 2. A hand is compared group by group, the biggest group first, so a pair of aces beats a pair of sixes, and 66331 beats 66225 because its second pair is higher. Five dice in a row count for nothing: 65432 is no two alike.</source>
+        <translation>Au sein d’une même sorte, les faces décident : l’as (1) est la face la plus haute, puis 6, 5, 4, 3 et 2. Une main se compare groupe par groupe, le plus grand groupe d’abord ; ainsi une paire d’as bat une paire de six, et 66331 bat 66225 parce que sa seconde paire est plus haute. Cinq dés qui se suivent ne valent rien : 65432 est une main sans paire.</translation>
+    </message>
+    <message>
+        <source>No two alike</source>
+        <translation>Aucune paire</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Une paire</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Deux paires</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Five of a kind</source>
+        <translation>Cinq identiques</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>You open every game: you throw five fresh dice and make the first call, and the computer answers it.</source>
+        <translation>Vous ouvrez chaque partie : vous lancez cinq dés neufs et faites la première annonce, et l’ordinateur y répond.</translation>
+    </message>
+    <message>
+        <source>The player to move looks at the dice, hidden from the other player, and calls a hand of one to five dice: the call 66 claims that the dice hold at least two sixes, whatever the other three are.</source>
+        <translation>Le joueur dont c’est le tour regarde les dés, cachés de l’autre joueur, et annonce une main de un à cinq dés : l’annonce 66 affirme que les dés contiennent au moins deux six, quels que soient les trois autres.</translation>
+    </message>
+    <message>
+        <source>Each call must beat the last call of the game; the first call may be anything. A call of a higher kind beats any call of a lower kind, so a pair of twos beats 16543. Between calls of the same kind the faces decide, group by group as for hands. A shorter call loses to a longer one that matches it as far as it goes: 665 beats 66. The same call twice does not beat itself.</source>
+        <translation>Chaque annonce doit battre la dernière annonce de la partie ; la première annonce peut être quelconque. Une annonce d’une sorte plus haute bat toute annonce d’une sorte plus basse ; ainsi une paire de deux bat 16543. Entre annonces de même sorte, les faces décident, groupe par groupe comme pour les mains. Une annonce plus courte perd contre une plus longue qui lui correspond aussi loin qu’elle va : 665 bat 66. La même annonce deux fois ne se bat pas elle-même.</translation>
+    </message>
+    <message>
+        <source>beats 16543</source>
+        <translation>bat 16543</translation>
+    </message>
+    <message>
+        <source>beats 66</source>
+        <translation>bat 66</translation>
+    </message>
+    <message>
+        <source>beats 66554</source>
+        <translation>bat 66554</translation>
+    </message>
+    <message>
+        <source>Trusting or not</source>
+        <translation>Faire confiance ou non</translation>
+    </message>
+    <message>
+        <source>When the other player has called, you either trust the call or you do not.</source>
+        <translation>Quand l’autre joueur a annoncé, vous faites confiance à l’annonce ou non.</translation>
+    </message>
+    <message>
+        <source>Trust: you take over the dice and see them. You may throw some of them again once, then you must call higher than the call you trusted, truthfully or not. Nothing beats 11111, so a call of five aces cannot be trusted.</source>
+        <translation>Faire confiance (Trust) : vous reprenez les dés et les voyez. Vous pouvez en relancer certains une fois, puis vous devez annoncer plus haut que l’annonce à laquelle vous avez fait confiance, vrai ou non. Rien ne bat 11111 : on ne peut donc pas faire confiance à une annonce de cinq as.</translation>
+    </message>
+    <message>
+        <source>Do not trust (XTrust): the dice are shown. If they hold every die of the call, the caller wins the game; if even one die of the call is missing, the one who did not trust wins. A call of 665 is held by 66535 but not by 66432.</source>
+        <translation>Ne pas faire confiance (XTrust) : les dés sont dévoilés. S’ils contiennent chaque dé de l’annonce, l’annonceur gagne la partie ; s’il manque ne serait-ce qu’un dé de l’annonce, celui qui n’a pas fait confiance gagne. Une annonce de 665 est tenue par 66535 mais pas par 66432.</translation>
+    </message>
+    <message>
+        <source>Throwing again</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>After trusting, Change lets you throw dice again. If the dice hold the call you trusted, you may keep dice of that call and choose which of them to throw; every other die is thrown again. If they do not hold it, all five are thrown again.</source>
+        <translation>Après avoir fait confiance, Change vous permet de relancer des dés. Si les dés contiennent l’annonce à laquelle vous avez fait confiance, vous pouvez garder des dés de cette annonce et choisir lesquels relancer ; tout autre dé est relancé. S’ils ne la contiennent pas, les cinq sont relancés.</translation>
+    </message>
+    <message>
+        <source>Fix Any: you choose freely which dice to keep and which to throw.</source>
+        <translation>Fix Any : vous choisissez librement quels dés garder et lesquels relancer.</translation>
+    </message>
+    <message>
+        <source>Fix Permanent: the dice the last caller kept when throwing stay locked; you cannot throw them again.</source>
+        <translation>Fix Permanent : les dés que le dernier annonceur a gardés en relançant restent bloqués ; vous ne pouvez pas les relancer.</translation>
+    </message>
+    <message>
+        <source>The other player sees which dice you kept: the fix log beside the call log shows them with each call.</source>
+        <translation>L’autre joueur voit quels dés vous avez gardés : le journal voisin du journal des annonces les montre avec chaque annonce.</translation>
+    </message>
+    <message>
+        <source>Rules of Quintel</source>
+        <translation>Règles de Quintel</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::DiceRowWidget</name>
+    <message>
+        <source>no dice</source>
+        <translation>aucun dé</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ExportDialog</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::GameReviewWindow</name>
+    <message>
+        <source>Kept</source>
+        <translation>Gardés</translation>
+    </message>
+    <message>
+        <source>Thrown</source>
+        <translation>Lancés</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;notes</source>
+        <translation>&amp;Notes de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>What the computer wrote while it weighed the call:</source>
+        <translation>Ce que l’ordinateur a écrit en pesant l’annonce :</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Review of game %1</source>
+        <translation>Revue de la partie %1</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s judgement</source>
+        <translation>Le jugement de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Dice shown</source>
+        <translation>Dés dévoilés</translation>
+    </message>
+    <message>
+        <source>Called</source>
+        <translation>Annoncé</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(rien)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::GamesTableModel</name>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>Commencée (UTC)</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>Did not trust</source>
+        <translation>N’a pas cru</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnant</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::InfoWindows</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Your profile</source>
+        <translation>Votre profil</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entraîneur</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ProfileBarsWidget</name>
+    <message>
+        <source>Calls</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>Share of those calls that understated the dice</source>
+        <translation>Part de ces annonces qui sous-estimaient les dés</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s estimate that your call is true</source>
+        <translation>L’estimation de l’ordinateur que votre annonce est vraie</translation>
+    </message>
+    <message>
+        <source>No calls yet: play a game first.</source>
+        <translation>Pas encore d’annonce : jouez d’abord une partie.</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::ProfileChartWindow</name>
+    <message>
+        <source>Your profile</source>
+        <translation>Votre profil</translation>
+    </message>
+    <message>
+        <source>Profile of %1</source>
+        <translation>Profil de %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::SettingsMenu</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Tumbling dice</source>
+        <translation>Dés qui roulent</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s</source>
+        <translation>Comme le bureau</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Language (from the next start)</source>
+        <translation>Langue (au prochain démarrage)</translation>
+    </message>
+</context>
+<context>
+    <name>quintel::StatisticsWindow</name>
+    <message>
+        <source>Games and wins</source>
+        <translation>Parties et victoires</translation>
+    </message>
+    <message>
+        <source>Win rates</source>
+        <translation>Taux de victoire</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>This stay</source>
+        <translation>Cette séance</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation>Depuis toujours</translation>
+    </message>
+    <message>
+        <source>Face 1</source>
+        <translation>Face 1</translation>
+    </message>
+    <message>
+        <source>Face 2</source>
+        <translation>Face 2</translation>
+    </message>
+    <message>
+        <source>Face 3</source>
+        <translation>Face 3</translation>
+    </message>
+    <message>
+        <source>Face 4</source>
+        <translation>Face 4</translation>
+    </message>
+    <message>
+        <source>Face 5</source>
+        <translation>Face 5</translation>
+    </message>
+    <message>
+        <source>Face 6</source>
+        <translation>Face 6</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Recorded games</source>
+        <translation>Parties enregistrées</translation>
+    </message>
+    <message>
+        <source>&amp;Review…</source>
+        <translation>&amp;Revoir…</translation>
+    </message>
+    <message>
+        <source>Statistics of %1</source>
+        <translation>Statistiques de %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>The record of games cannot be read: %1</source>
+        <translation>Le registre des parties ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Win rate by option set</source>
+        <translation>Taux de victoire par options de règle</translation>
+    </message>
+    <message>
+        <source>Win rate by opponent</source>
+        <translation>Taux de victoire par adversaire</translation>
+    </message>
+    <message>
+        <source>All games: %1</source>
+        <translation>Toutes les parties : %1</translation>
+    </message>
+    <message>
+        <source>Export the selected game</source>
+        <translation>Exporter la partie sélectionnée</translation>
+    </message>
+    <message>
+        <source>Export the %1 selected games</source>
+        <translation>Exporter les %1 parties sélectionnées</translation>
+    </message>
+    <message>
+        <source>Export the one game</source>
+        <translation>Exporter l’unique partie</translation>
+    </message>
+    <message>
+        <source>Export all %1 games</source>
+        <translation>Exporter les %1 parties</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The games could not be exported to %1.</source>
+        <translation>Les parties n’ont pas pu être exportées vers %1.</translation>
+    </message>
+    <message>
+        <source>This game cannot be read from the record.</source>
+        <translation>Cette partie ne peut pas être lue dans le registre.</translation>
+    </message>
+</context>
+</TS>

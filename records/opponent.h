@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace quintel {
+
+// The computer the player faces: the game's own, the one that plays the solved game, or an
+// outside engine the program was started with.
+enum class Opponent { Classic, Expert, Engine };
+
+// The history's line after the options line when the Expert plays.
+inline constexpr std::string_view kExpertHistoryLine = "Opponent : Expert";
+
+} // namespace quintel
