@@ -5,6 +5,7 @@
 #include "opponent/engine_player.h"
 #include "records/player_files.h"
 
+#include <cctype>
 #include <utility>
 
 namespace quintel {
@@ -81,6 +82,17 @@ bool Game::seatComputer(Opponent chosen) {
     return seated.opponent == Opponent::Expert;
 }
 
+std::string Game::opponentTitle() const {
+    if (opponentName == recordName(Opponent::Engine) && seats != nullptr) {
+        return seats->engineName();
+    }
+    std::string title = opponentName;
+    if (!title.empty()) {
+        title.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(title.front())));
+    }
+    return title;
+}
+
 void Game::engineFault(const EngineFault& fault) {
     std::string text = "The " + fault.message + ".";
     if (fault.losesGame) {
@@ -150,6 +162,7 @@ void Game::saveProfileFigures(const Profile& figures) {
 }
 
 void Game::Recorder::gameStarted(const match::Match& table) {
+    game_.history.holdLines();
     game_.record.matchStarted();
     if (game_.computer != nullptr) {
         game_.computer->gameStarted(Seat::Computer, table.options());
@@ -196,6 +209,7 @@ void Game::gameDecided(const GameOutcome& outcome) {
     if (coachUsed) {
         history.writeLine(kCoachHistoryLine);
     }
+    history.releaseLines();
 }
 
 void Game::profileLoaded() {

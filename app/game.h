@@ -70,6 +70,9 @@ public:
 
     // The player's name.
     const std::string& playerName() const { return logs.names[0]; }
+    // The computer the player faces, as the player knows it: "Classic", "Expert", or the name an
+    // outside engine gave.
+    std::string opponentTitle() const;
 
     // Signs a player in without a screen: the name checked, the history file begun, the profile
     // read, the options recorded, the computer seated and the history's header written. Tells

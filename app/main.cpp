@@ -111,6 +111,11 @@ int main(int argc, char* argv[]) {
     feel.followDesktop(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     QObject::connect(&settingsMenu, &quintel::SettingsMenu::changed, &feel,
                      &quintel::DesktopFeel::setPreferences);
+    game.formStart.endInStatusLine = settingsMenu.preferences().endInStatusLine;
+    QObject::connect(&settingsMenu, &quintel::SettingsMenu::changed, &settingsMenu,
+                     [&game](const quintel::Preferences& chosen) {
+                         game.formStart.endInStatusLine = chosen.endInStatusLine;
+                     });
 
     // The welcome screen offers the last sign-in's name and options.
     quintel::keepLastSignIn(game.formWelcome, settings);

@@ -33,12 +33,11 @@ bool FormCall::Check_Call() {
     for (int face = 1; face <= kFaces; ++face) {
         count += selectedColumn(face);
     }
-    if (count == 0) {
-        game().messages.inform("Invalid Input : Please least input 1 dice");
-        return false;
-    }
-    if (count > kDiceCount) {
-        game().messages.inform("Invalid Input : Too Many Dice (<= 5)");
+    if (count == 0 || count > kDiceCount) {
+        // The message is the game's own; the status line beside it says what to do.
+        lblStatus.caption = refusedCallStatus(count);
+        game().messages.inform(count == 0 ? "Invalid Input : Please least input 1 dice"
+                                          : "Invalid Input : Too Many Dice (<= 5)");
         return false;
     }
     std::size_t k = 0;

@@ -35,6 +35,15 @@ std::string weakestPart(const CallFacts& facts) {
 
 } // namespace
 
+std::string refusedCallStatus(int composedDice) {
+    if (composedDice == 0) {
+        return "No dice chosen yet: pick how many dice of each face you call, one to five dice in "
+               "all.";
+    }
+    return "You chose " + std::to_string(composedDice) +
+           " dice: a call names five dice at most. Take some away.";
+}
+
 std::string callStatus(const CallFacts& facts) {
     return composedPart(facts) + std::string(kDash) + "your dice " + facts.dice +
            std::string(kDash) + weakestPart(facts);

@@ -19,4 +19,8 @@ struct CallFacts {
 // "Your call: 664, a pair of sixes — your dice 66432 — the weakest call you may make: 6643"
 std::string callStatus(const CallFacts& facts);
 
+// What the status line says beside the message that refuses a call of `composedDice` dice (none,
+// or more than five), in plain words with what to do.
+std::string refusedCallStatus(int composedDice);
+
 } // namespace quintel

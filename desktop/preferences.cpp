@@ -26,6 +26,8 @@ Preferences readPreferences(const QSettings& settings) {
     preferences.sound = settings.value(QStringLiteral("preferences/sound"), true).toBool();
     preferences.animateDice =
         settings.value(QStringLiteral("preferences/animateDice"), true).toBool();
+    preferences.endInStatusLine =
+        settings.value(QStringLiteral("preferences/endInStatusLine"), false).toBool();
     preferences.colours =
         colourNamed(settings.value(QStringLiteral("preferences/colours")).toString());
     // A language the program does not speak, written by hand, is the desktop's.
@@ -40,6 +42,7 @@ Preferences readPreferences(const QSettings& settings) {
 void writePreferences(QSettings& settings, const Preferences& preferences) {
     settings.setValue(QStringLiteral("preferences/sound"), preferences.sound);
     settings.setValue(QStringLiteral("preferences/animateDice"), preferences.animateDice);
+    settings.setValue(QStringLiteral("preferences/endInStatusLine"), preferences.endInStatusLine);
     settings.setValue(QStringLiteral("preferences/colours"),
                       QString::fromLatin1(kColourNames[static_cast<int>(preferences.colours)]));
     settings.setValue(QStringLiteral("preferences/language"), preferences.language);

@@ -12,6 +12,8 @@ namespace quintel {
 struct Preferences {
     bool sound = true;
     bool animateDice = true;
+    // The end of a game in the status line, with a bar to play again, instead of message boxes.
+    bool endInStatusLine = false;
     ColourChoice colours = ColourChoice::Desktop;
     // "en", "de", "fr"; empty for the desktop's language.
     QString language;

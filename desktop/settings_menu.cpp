@@ -67,6 +67,14 @@ QMenu* SettingsMenu::addTo(QMenu& menu) {
             changed.animateDice = !changed.animateDice;
             change(changed);
         });
+    tickEntry(
+        *settings, tr("Show the end of a game in the status line"),
+        [this] { return preferences_.endInStatusLine; },
+        [this] {
+            Preferences changed = preferences_;
+            changed.endInStatusLine = !changed.endInStatusLine;
+            change(changed);
+        });
 
     QMenu* colours = settings->addMenu(tr("Colours"));
     auto* colourGroup = new QActionGroup(colours);

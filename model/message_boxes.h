@@ -6,7 +6,8 @@ namespace quintel {
 
 inline constexpr std::string_view kAppTitle = "Quintel";
 
-enum class MessageButtons { Ok, YesNo };
+// A question's default button is Yes, or No where going on by habit would lose something.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // Modal message boxes titled "Quintel". The desktop shows real dialogs; tests answer from a script.
@@ -18,6 +19,10 @@ public:
     void inform(std::string_view text) { show(text, MessageButtons::Ok); }
     bool ask(std::string_view text) {
         return show(text, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
+    // A question whose default answer is No.
+    bool askDefaultNo(std::string_view text) {
+        return show(text, MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
     }
 };
 

@@ -78,10 +78,11 @@ wait_for 200 "the welcome window" window WELCOME
 welcome=$(xdotool search --onlyvisible --name '^WELCOME$' | head -1)
 xdotool windowfocus --sync "$welcome" 2>/dev/null || true
 xdotool key Return
-wait_for 100 "the table after signing in" window Quintel
+# The table's title names the computer it seats.
+wait_for 100 "the table after signing in, with the Expert" window "Quintel — Expert"
 sleep 1
 # A message titled Quintel beside the table would say that the Expert cannot play.
-[ "$(xdotool search --onlyvisible --name '^Quintel$' | wc -l)" -eq 1 ] ||
+[ "$(xdotool search --onlyvisible --name '^Quintel$' | wc -l)" -eq 0 ] ||
     fail "a message came at sign-in: the Expert did not take its seat"
 history=$(find "$usr/bin" "$work/home" -name 'Tester_*.txt' | head -1)
 [ -n "$history" ] || fail "no history file of the sign-in"

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 namespace quintel {
 
@@ -93,15 +94,39 @@ void HistoryFile::writeLine(std::string_view text) {
     if (lineObserver_) {
         lineObserver_(text);
     }
+    std::string line(text);
+    line += kLineEnd;
+    if (holding_) {
+        held_ += line;
+        // A game of a few dozen lines never comes near this; a bound keeps the memory bounded.
+        if (held_.size() >= kPendingLimit) {
+            writeOut(std::exchange(held_, {}));
+        }
+        return;
+    }
+    writeOut(line);
+}
+
+void HistoryFile::writeOut(std::string_view lines) {
     // Whatever the file refused before goes first. On the happy path nothing is kept, and each
     // line is one write straight to the file: a line that has been written survives a crash.
     const bool fileTakesBytes = writePending();
-    std::string line(text);
-    line += kLineEnd;
-    keep(line);
+    keep(lines);
     if (!fileTakesBytes || !writePending()) {
         tellOnce(toldWriteProblem_, writeProblem(path_, lastError_));
     }
+}
+
+void HistoryFile::holdLines() {
+    holding_ = true;
+}
+
+void HistoryFile::releaseLines() {
+    holding_ = false;
+    if (!held_.empty() && isOpen()) {
+        writeOut(std::exchange(held_, {}));
+    }
+    held_.clear();
 }
 
 void HistoryFile::keep(std::string_view line) {
@@ -135,6 +160,7 @@ void HistoryFile::close() {
     if (!isOpen()) {
         return;
     }
+    releaseLines();
     if (linesLost_ > 0) {
         pending_ += lossMark(linesLost_);
     }

@@ -55,11 +55,22 @@ public:
 
     // Writes `text` and a line end. Nothing happens while no file is open.
     void writeLine(std::string_view text) override;
+
+    // While a game is undecided its lines are held back, in order, and written together when it
+    // is decided: the file would otherwise show the computer's hidden dice to anyone who opens it
+    // during the game. A crash loses at most the held lines of that one game. The line observer
+    // still sees each line as it is written.
+    void holdLines();
+    // Writes the held lines and writes each later line at once again.
+    void releaseLines();
+    // The lines held back, as they will reach the file.
+    std::string_view heldLines() const { return held_; }
     // Writes what is still kept and closes the file; tells the problem handler when its end could
     // not be written.
     void close();
 
 private:
+    void writeOut(std::string_view lines);
     void keep(std::string_view line);
     bool writePending();
     void tellOnce(bool& told, const std::string& message);
@@ -68,6 +79,8 @@ private:
     int descriptor_ = -1;
     std::filesystem::path path_;
     std::string pending_;
+    std::string held_;
+    bool holding_ = false;
     std::size_t linesLost_ = 0; // since the last line kept; marked before the next one
     int lastError_ = 0;
     bool toldWriteProblem_ = false;

@@ -45,6 +45,10 @@ void FormStart::gameDecided(const match::Match& /*match*/, const GameOutcome& ou
         return;
     }
     functXTrust();
+    if (endInStatusLine) {
+        lblStatus.caption += " " + std::string(resultText(outcome));
+        return;
+    }
     game().messages.inform(resultText(outcome));
 }
 
@@ -68,10 +72,12 @@ bool FormStart::functXTrust() {
         dice += die.caption;
     }
     // The status line tells the verdict in words while its message is up.
-    lblStatus.caption = challengeStatus(outcome, game().logs.names[1]);
+    lblStatus.caption = challengeStatus(outcome, computerSeatName());
     const std::string challenger = outcome.challenger == Seat::Human ? "You" : "AI";
-    game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" +
-                           "Call : " + outcome.call + "\r\n" + "Dice : " + dice);
+    if (!endInStatusLine) {
+        game().messages.inform(challenger + std::string(kNotTrustText) + "\r\n" +
+                               "Call : " + outcome.call + "\r\n" + "Dice : " + dice);
+    }
     cmdExit.enabled = true;
     cmdExit.caption = "New";
     return outcome.winner == outcome.challenger;
@@ -81,10 +87,25 @@ void FormStart::concludeGame() {
     Game& g = game();
     Label2.caption = numberText(g.tally.won);
     Label4.caption = numberText(g.tally.played);
+    if (endInStatusLine) {
+        showNextGameBar(true);
+        lblStatus.caption += " Play again (Return) or stop (Esc).";
+        return;
+    }
     if (g.messages.ask(kContinueQuestion)) {
         functStart();
         return;
     }
+    stopPlaying();
+}
+
+void FormStart::showNextGameBar(bool shown) {
+    cmdPlayAgain.visible = shown;
+    cmdStop.visible = shown;
+}
+
+void FormStart::stopPlaying() {
+    Game& g = game();
     g.endStay();
     g.formCall.Unload();
     Unload();

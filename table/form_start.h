@@ -39,6 +39,9 @@ public:
     std::array<Control, kDiceCount> Dice;
     Control Change_Dice, Call1, XTrust, Trust, cmdExit;
     Control Timer1;
+    // The bar that stands for the question "Continue ? " when a game's end is told in the status
+    // line: play again (Return) or stop (Esc). Hidden otherwise.
+    Control cmdPlayAgain, cmdStop;
     // Under the table: whose turn it is, what the player can do now, how the last game ended.
     Control lblStatus;
 
@@ -48,7 +51,8 @@ public:
     std::array<bool, 6> DiceMarked{};
 
     std::vector<Control*> controls() override;
-    void closeFromFrame() override { Form_Unload(); }
+    // The window's close box: a game in progress is left only when the player says so.
+    void closeFromFrame() override;
     Control* statusLine() override { return &lblStatus; }
     AccessibleText accessibleText(const Control& control) const override;
 
@@ -96,6 +100,10 @@ public:
     // starts.
     bool coachShown = false;
     void toggleCoach();
+
+    // The end of a game told in the status line instead of its three message boxes, with the bar
+    // of cmdPlayAgain and cmdStop for the last of them. The history is the same either way.
+    bool endInStatusLine = false;
     // The coach was shown at some time during the match in play.
     bool coachUsedInMatch() const { return coachUsedInMatch_; }
     // The coach's line as things stand; empty when it has nothing to say.
@@ -138,6 +146,13 @@ private:
     int coachLastCall(const ExpertPolicy& policy) const;
     // Shows the turn marker of the seat to move.
     void showTurn();
+    void designNextGameBar();
+    void showNextGameBar(bool shown);
+    // Ends the stay after a decided game: the tally, then the welcome screen.
+    void stopPlaying();
+    // The computer's seat as the status line names it: its caption and whom it stands for,
+    // "AI (Expert)".
+    std::string computerSeatName() const;
     // The computer's call as the player receives it: the call in the logs, the dice hidden, and
     // Trust and XTrust waiting for the answer.
     void showComputersCall();

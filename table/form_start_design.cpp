@@ -46,6 +46,11 @@ void FormStart::design() {
     designControl(Label2, "Label2", -1, ControlKind::Label, "0", {3480, 120, 255, 255});
     designControl(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
     designControl(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
+    // Hover hints for what the table's captions cannot say.
+    lblSecond.tooltip = "A countdown that never limits a turn";
+    Label2.tooltip = "Games you have won since you signed in";
+    Label3.tooltip = "Games won / games played since you signed in";
+    Label4.tooltip = "Games played since you signed in";
     shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0, game().logs.callLog);
     shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1, game().logs.fixLog);
 
@@ -55,9 +60,11 @@ void FormStart::design() {
         designControl(lblName[s], "lblName", seat, ControlKind::Label, "", {120, top, 1215, 255});
         designControl(Picture1[s], "Picture1", seat, ControlKind::PictureBox, "",
                       {1560, top, 255, 255}, {.visible = false});
+        Picture1[s].tooltip = "Shows whose turn it is";
     }
     designButtons();
     designDice();
+    designNextGameBar();
     // The timer has no interval, so it never ticks (see Timer1_Timer); it is never drawn either.
     designControl(Timer1, "Timer1", -1, ControlKind::Timer, "", {360, 840, 0, 0},
                   {.visible = false});
@@ -98,6 +105,24 @@ void FormStart::designKeys() {
     giveKey(Trust, "T", "Trust the last call and take the dice");
 }
 
+// Over the seats that a game of two leaves empty, below the two players.
+void FormStart::designNextGameBar() {
+    shapeButton(cmdPlayAgain, "cmdPlayAgain", "Play again", {120, 2760, 1215, 375},
+                {.visible = false, .tabOrder = 14});
+    shapeButton(cmdStop, "cmdStop", "Stop", {120, 3240, 1215, 375},
+                {.visible = false, .tabOrder = 15});
+    giveKey(cmdPlayAgain, "Return", "Play the next game");
+    giveKey(cmdStop, "Esc", "Stop playing and see the tally");
+    cmdPlayAgain.click = [this] {
+        showNextGameBar(false);
+        functStart();
+    };
+    cmdStop.click = [this] {
+        showNextGameBar(false);
+        stopPlaying();
+    };
+}
+
 void FormStart::designDice() {
     for (int i = 0; i < kDiceCount; ++i) {
         Control& die = Dice[static_cast<std::size_t>(i)];
@@ -119,7 +144,8 @@ std::vector<Control*> FormStart::controls() {
     for (Control& die : Dice) {
         all.push_back(&die);
     }
-    all.insert(all.end(), {&Change_Dice, &Call1, &XTrust, &Trust, &cmdExit, &Timer1});
+    all.insert(all.end(),
+               {&Change_Dice, &Call1, &XTrust, &Trust, &cmdExit, &cmdPlayAgain, &cmdStop, &Timer1});
     return all;
 }
 

@@ -129,7 +129,7 @@ void FormStart::showComputersCall() {
     putDiceAway();
     stopCountdown();
     const match::CallRecord& made = game().match.calls().back();
-    const ComputerMove move{.name = game().logs.names[1],
+    const ComputerMove move{.name = computerSeatName(),
                             .kept = made.fixed.digits(),
                             .thrown = static_cast<int>(made.thrown.size()),
                             .call = made.call.digits(),

@@ -9,7 +9,8 @@ namespace quintel {
 
 void FormStart::Form_Load() {
     DiceMarked.fill(false);
-    windowCaption = std::string(kAppTitle);
+    // The title says whom the player faces; the seat's own caption stays as it always was.
+    windowCaption = std::string(kAppTitle) + " \u2014 " + game().opponentTitle();
     functName();
     functStart();
 }
@@ -19,6 +20,11 @@ void FormStart::functName() {
     for (std::size_t seat = 0; seat < names.size() && seat < lblName.size(); ++seat) {
         lblName[seat].caption = names[seat];
     }
+    lblName[1].tooltip = "The computer you play: " + game().opponentTitle();
+}
+
+std::string FormStart::computerSeatName() const {
+    return game().logs.names[1] + " (" + game().opponentTitle() + ")";
 }
 
 void FormStart::functStart() {
@@ -33,6 +39,7 @@ void FormStart::gameStarted(const match::Match& match) {
         marker.visible = false;
     }
     cmdExit.enabled = false;
+    showNextGameBar(false);
     Picture1[static_cast<std::size_t>(match.toMove())].visible = true;
     Text1.caption.clear();
     Text2.caption.clear();
@@ -84,6 +91,14 @@ void FormStart::functTurn() {
     XTrust.enabled = true;
     Timer1.enabled = true;
     lblSecond.visible = true;
+}
+
+void FormStart::closeFromFrame() {
+    if (game().match.inPlay() &&
+        !game().messages.askDefaultNo("Leave the game in progress? It will not be counted.")) {
+        return;
+    }
+    Form_Unload();
 }
 
 void FormStart::Form_Unload() {

@@ -25,7 +25,7 @@ public:
     MessageAnswer show(std::string_view text, MessageButtons buttons) override {
         shown.push_back({std::string(text), buttons});
         if (answers.empty()) {
-            return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
         }
         const MessageAnswer answer = answers.front();
         answers.pop_front();

@@ -114,6 +114,14 @@
         <translation>Den Trainer zeigen oder verbergen</translation>
     </message>
     <message>
+        <source>Play again, when the end of a game shows in the status line</source>
+        <translation>Noch einmal spielen, wenn das Ende eines Spiels in der Statuszeile steht</translation>
+    </message>
+    <message>
+        <source>Stop, when the end of a game shows in the status line</source>
+        <translation>Aufhören, wenn das Ende eines Spiels in der Statuszeile steht</translation>
+    </message>
+    <message>
         <source>1 to 6</source>
         <translation>1 bis 6</translation>
     </message>
@@ -605,6 +613,10 @@
     <message>
         <source>Tumbling dice</source>
         <translation>Rollende Würfel</translation>
+    </message>
+    <message>
+        <source>Show the end of a game in the status line</source>
+        <translation>Das Ende eines Spiels in der Statuszeile zeigen</translation>
     </message>
     <message>
         <source>Colours</source>

@@ -114,6 +114,14 @@
         <translation>Afficher ou masquer l’entraîneur</translation>
     </message>
     <message>
+        <source>Play again, when the end of a game shows in the status line</source>
+        <translation>Rejouer, quand la fin d’une partie s’affiche dans la ligne d’état</translation>
+    </message>
+    <message>
+        <source>Stop, when the end of a game shows in the status line</source>
+        <translation>Arrêter, quand la fin d’une partie s’affiche dans la ligne d’état</translation>
+    </message>
+    <message>
         <source>1 to 6</source>
         <translation>1 à 6</translation>
     </message>
@@ -605,6 +613,10 @@
     <message>
         <source>Tumbling dice</source>
         <translation>Dés qui roulent</translation>
+    </message>
+    <message>
+        <source>Show the end of a game in the status line</source>
+        <translation>Montrer la fin d’une partie dans la ligne d’état</translation>
     </message>
     <message>
         <source>Colours</source>

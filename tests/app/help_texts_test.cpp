@@ -131,6 +131,11 @@ TEST_F(TableKeys, EveryKeyTheHelpListsForTheTableWorksInSomePhaseOfPlay) {
     EXPECT_TRUE(table.pressKey(std::string(kCoachKey)));
     EXPECT_TRUE(table.coachShown);
     live.insert(std::string(kCoachKey));
+    // The end of a game in the status line: its bar's keys.
+    table.endInStatusLine = true;
+    reachAnswer("66543", "66");
+    table.XTrust.click();
+    note();
     for (const std::string& key : helpKeys("Table")) {
         EXPECT_TRUE(live.contains(key)) << key;
     }

@@ -85,11 +85,15 @@ TEST_F(CallDialog, RefusesEmptyAndOverfullCompositions) {
     table.Call1.click();
     dialog.OK.click();
     EXPECT_EQ(messages.texts(), Texts{"Invalid Input : Please least input 1 dice"});
+    EXPECT_EQ(dialog.lblStatus.caption, "No dice chosen yet: pick how many dice of each face you "
+                                        "call, one to five dice in all.");
 
     gridOption(dialog, 2, 3).click();
     EXPECT_EQ(preview(dialog), "[2][2][2][][]");
     gridOption(dialog, 5, 3).click();
     EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");
+    EXPECT_EQ(dialog.lblStatus.caption,
+              "You chose 6 dice: a call names five dice at most. Take some away.");
     EXPECT_EQ(preview(dialog), "[][][][][]");
     dialog.OK.click();
     EXPECT_EQ(messages.texts().back(), "Invalid Input : Too Many Dice (<= 5)");

@@ -125,8 +125,8 @@ TEST_F(AccessibilityTest, TheStatusLineIsAStatusBarUnderTheDesignNamedByItsText)
     EXPECT_EQ(dialogLine->text(QAccessible::Name).left(22), "Your call: 2, a single");
     click(dialog, "OK");
     EXPECT_EQ(face->text(QAccessible::Name).toStdString(),
-              "AI kept 55 and threw 3 dice; it calls 5544: two pairs, fives and fours. Trust it "
-              "(T) or do not trust it (X).");
+              "AI (Classic) kept 55 and threw 3 dice; it calls 5544: two pairs, fives and fours. "
+              "Trust it (T) or do not trust it (X).");
     EXPECT_EQ(qobject_cast<QLabel*>(line)->text(), face->text(QAccessible::Name));
 }
 

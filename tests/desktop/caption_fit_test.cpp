@@ -113,7 +113,7 @@ TEST_F(CaptionFitTest, ANameTooLongForItsLabelIsCutShortWithTheWholeNameAsItsHin
         EXPECT_EQ(name->font().pixelSize(), table.designFont().pixelSize()) << "not shrunk";
         auto* computer = qobject_cast<QLabel*>(table.widgetNamed("lblName", 1));
         EXPECT_EQ(computer->text(), "AI");
-        EXPECT_EQ(computer->toolTip(), "");
+        EXPECT_EQ(computer->toolTip(), "The computer you play: Classic");
     }
 }
 

@@ -46,7 +46,7 @@ TEST_F(GameWindowsTest, SigningInOpensTheTableWithTheFirstThrowAndTheCallDialogB
     QTest::mouseClick(in<QPushButton>(welcome, "btnOK"), Qt::LeftButton);
     ASSERT_TRUE(table.isVisible());
     EXPECT_FALSE(welcome.isVisible());
-    EXPECT_EQ(table.windowTitle(), "Quintel");
+    EXPECT_EQ(table.windowTitle(), "Quintel \u2014 Classic");
     for (int i = 0; i < 5; ++i) {
         auto* die = in<QPushButton>(table, "Dice", i);
         EXPECT_TRUE(die->isVisible() && die->isEnabled()) << i;
@@ -157,7 +157,13 @@ TEST_F(GameWindowsTest, TheTablesCloseBoxEndsTheProgramKeepingTheDecidedGamesPro
     game.gameDecided({Seat::Computer, Seat::Computer, "2", "66543"});
     game.profile.counts[3] = 6; // the match in progress
 
+    table.close(); // the question about the game in progress, answered No by default
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(quits, 0);
+    context.messages.answer(MessageAnswer::Yes);
     table.close();
+    EXPECT_EQ(context.messages.texts().back(),
+              "Leave the game in progress? It will not be counted.");
     EXPECT_EQ(quits, 1);
     EXPECT_FALSE(table.isVisible());
     EXPECT_FALSE(game.history.isOpen());

@@ -216,17 +216,20 @@ TEST(SettingsMenu, KeepsWhatThePlayerChoosesAndSaysSo) {
         QMenu* settingsMenu = menu.addTo(help);
         const QList<QAction*> entries = settingsMenu->actions();
         entries.at(0)->trigger();                          // Sound
-        entries.at(2)->menu()->actions().at(2)->trigger(); // Colours: dark
-        entries.at(3)->menu()->actions().at(3)->trigger(); // Language: French
-        ASSERT_EQ(changes.size(), 3U);
+        entries.at(2)->trigger();                          // The end of a game in the status line
+        entries.at(3)->menu()->actions().at(2)->trigger(); // Colours: dark
+        entries.at(4)->menu()->actions().at(3)->trigger(); // Language: French
+        ASSERT_EQ(changes.size(), 4U);
         EXPECT_EQ(changes.back(), (Preferences{.sound = false,
                                                .animateDice = true,
+                                               .endInStatusLine = true,
                                                .colours = ColourChoice::Dark,
                                                .language = "fr"}));
         EXPECT_FALSE(entries.at(0)->isChecked());
     }
     QSettings settings(file, QSettings::IniFormat);
     EXPECT_EQ(readPreferences(settings).language, "fr") << "kept for the next run";
+    EXPECT_TRUE(readPreferences(settings).endInStatusLine);
     settings.setValue("preferences/language", "xx");
     settings.setValue("preferences/colours", "purple");
     EXPECT_EQ(readPreferences(settings).language, "") << "a language it does not speak";

@@ -25,9 +25,9 @@ expert_game() {
     click_twips "${optExpert[@]}"
     shoot "$welcome" "expert-welcome.png"
     click_twips "${btnOK[@]}"
-    wait_for 30 "the table after signing in" has_window Quintel NORMAL
+    wait_for 30 "the table after signing in" has_window "$table_title" NORMAL
     has_message_box && fail "a message at sign-in: the Expert did not take its seat"
-    table=$(window_of Quintel NORMAL)
+    table=$(window_of "$table_title" NORMAL)
     measure "$table" "$status_client_height_px"
     xdotool key a
     shoot "$table" "expert-coach-opening.png"

@@ -157,7 +157,9 @@ window_of() { # title, type
 has_window() { window_of "$@" >/dev/null; }
 no_window() { ! window_of "$@" >/dev/null; }
 
-# The message boxes are dialogs titled "Quintel"; the table is the normal window of that title.
+# The message boxes are dialogs titled "Quintel"; the table is the normal window titled with the
+# computer it seats after it.
+table_title="Quintel — .+"
 message_box() { window_of Quintel DIALOG; }
 has_message_box() { message_box >/dev/null; }
 
@@ -234,9 +236,9 @@ sign_in() { # screenshot name prefix
     click_twips "${txtName[@]}"
     xdotool type --delay 40 "$player"
     click_twips "${btnOK[@]}"
-    wait_for 30 "the table after signing in" has_window Quintel NORMAL
+    wait_for 30 "the table after signing in" has_window "$table_title" NORMAL
     wait_for 10 "the welcome screen to close" no_window WELCOME NORMAL
-    table=$(window_of Quintel NORMAL)
+    table=$(window_of "$table_title" NORMAL)
     measure "$table" "$status_client_height_px"
     log "signed in as $player; table at $client_x,$client_y"
     shoot "$table" "$1table.png"
@@ -286,7 +288,7 @@ whole_game() {
     answer_box n "Continue ? "
     answer_box Return "the tally of games played and won"
     wait_for 20 "the welcome screen after No" has_window WELCOME NORMAL
-    wait_for 10 "the table to close after No" no_window Quintel NORMAL
+    wait_for 10 "the table to close after No" no_window "$table_title" NORMAL
     log "back at the welcome screen"
 
     local history="$program_folder/${player}_0.txt" profile="$program_folder/${player}Profile.txt"

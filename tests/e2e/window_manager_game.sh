@@ -87,8 +87,8 @@ window_manager_game() {
     # The name box has the focus: the name, then Return for OK.
     xdotool type --delay 40 "$player"
     press Return
-    wait_for 30 "the table after signing in" has_window Quintel NORMAL
-    table=$(window_of Quintel NORMAL)
+    wait_for 30 "the table after signing in" has_window "$table_title" NORMAL
+    table=$(window_of "$table_title" NORMAL)
     expect_factor "$table" "the table" 2
     shoot "$table" factor2-table.png
 
@@ -134,9 +134,18 @@ window_manager_game() {
     expect_dice "$results/factor2-table.png" 2
     expect_dice "$results/factor3-table.png" 3
 
-    # Closed from its frame: the game ends and the profile of the decided game is kept.
+    # Closed from its frame mid-game: the program asks first, and Return keeps the table.
     xdotool windowactivate --sync "$table"
     press alt+F4
+    wait_for 10 "the question about the game in progress" has_message_box
+    shoot "$(message_box)" leave-game-question.png
+    answer_box Return "leave the game in progress (the default, No)"
+    kill -0 "$program_pid" 2>/dev/null || fail "the default answer to the question ended the program"
+    has_window "$table_title" NORMAL || fail "the table went after No"
+    # Yes ends the game uncounted, and the profile of the decided game is kept.
+    xdotool windowactivate --sync "$table"
+    press alt+F4
+    answer_box alt+y "leave the game in progress (Yes)"
     local profile="$program_folder/${player}Profile.txt"
     deadline=$(($(date +%s) + 20))
     while kill -0 "$program_pid" 2>/dev/null; do
@@ -155,8 +164,8 @@ window_manager_game() {
     welcome=$(window_of WELCOME NORMAL)
     expect_factor "$welcome" "the welcome screen, opened again" 2
     press Return # the name of the last sign-in is offered
-    wait_for 30 "the table again" has_window Quintel NORMAL
-    table=$(window_of Quintel NORMAL)
+    wait_for 30 "the table again" has_window "$table_title" NORMAL
+    table=$(window_of "$table_title" NORMAL)
     expect_factor "$table" "the table, opened again" 3
     shoot "$table" reopened-table.png
     stop_program
@@ -198,8 +207,8 @@ smaller_screen_game() {
     press ctrl+a
     xdotool type --delay 20 "$long_player"
     press Return
-    wait_for 30 "the table on the smaller screen" has_window Quintel NORMAL
-    table=$(window_of Quintel NORMAL)
+    wait_for 30 "the table on the smaller screen" has_window "$table_title" NORMAL
+    table=$(window_of "$table_title" NORMAL)
     sleep 0.5 # the frame comes after the window
     expect_on_screen "$table" "the table kept at factor 3"
     shoot root small-table.png

@@ -58,7 +58,10 @@ protected:
     std::string lastCallPlaces() const { return callOf(game.match.lastCall()->places()); }
     std::string handedDice() const { return game.match.dice().digits(); }
 
-    std::string history() const { return fileBytes(game.history.path()); }
+    // What the file holds and will hold once the game is decided.
+    std::string history() const {
+        return fileBytes(game.history.path()) + std::string(game.history.heldLines());
+    }
 };
 
 TEST_F(ComputerTurnTest, AnnouncesTwoPairsWithFourDiceWhileThatIsAllowed) {
@@ -131,6 +134,17 @@ TEST_F(ComputerTurnTest, WritesItsJudgementAndItsCallToTheHistory) {
     ASSERT_NE(turn, std::string::npos) << written;
     EXPECT_EQ(written.substr(0, turn), "Ann HISTORY\r\n\r\n\r\n");
     EXPECT_EQ(written.substr(turn), expected);
+}
+
+TEST_F(ComputerTurnTest, KeepsItsHiddenDiceOutOfTheFileUntilTheGameIsDecided) {
+    signIn();
+    playerHolds("55336", "5533", seedThrowing("66554"));
+    humanCalls("55332");
+    const std::string whileUndecided = fileBytes(game.history.path());
+    EXPECT_EQ(whileUndecided.find("DICE AFTER ROLL"), std::string::npos) << whileUndecided;
+    const std::string whole = history();
+    table.XTrust.click();
+    EXPECT_EQ(fileBytes(game.history.path()).substr(0, whole.size()), whole);
 }
 
 TEST_F(ComputerTurnTest, CountsEveryJudgedCallInTheProfile) {

@@ -234,7 +234,8 @@ TEST_F(ExpertPermanentTest, ACallAtOnceLeavesTheLockedDiceAsTheyWere) {
     ASSERT_FALSE(game.lastOutcome) << "the Expert never trusted " << policy.callText(call);
     EXPECT_TRUE(game.match.calls().back().thrown.empty());
     EXPECT_EQ(game.match.fixed().digits(), "") << "the opening fixed nothing";
-    EXPECT_TRUE(table.lblStatus.caption.starts_with(game.logs.names[1] + " kept its five dice"))
+    EXPECT_TRUE(table.lblStatus.caption.starts_with(game.logs.names[1] + " (" +
+                                                    game.opponentTitle() + ") kept its five dice"))
         << table.lblStatus.caption;
 
     table.Trust.click();

@@ -201,6 +201,7 @@ TEST(HistoryWriteFailure, ThePlayerSeesOneBoxNamingTheFileAndPlaysOn) {
     }
     game.history.writeLine("Ann Call: 2");
     game.history.writeLine("AI Call: 66");
+    game.history.releaseLines(); // as when the game is decided
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::Ok);
     EXPECT_TRUE(mentions(boxes.shown[0].text, game.history.path().string()));

@@ -71,6 +71,30 @@ TEST(HistoryFileContent, LinesEndInCrLfAndReachTheFileAtOnce) {
     EXPECT_EQ(folder.read("Ann_0.txt").size(), 48U);
 }
 
+TEST(HistoryFileContent, HeldLinesReachTheFileInOrderWhenReleasedOrAtClose) {
+    TempFolder folder;
+    HistoryFile history;
+    std::string seen;
+    history.onLine([&seen](std::string_view line) { seen += std::string(line) + "|"; });
+    ASSERT_EQ(history.create(folder.path(), "Ann"), std::nullopt);
+    history.holdLines();
+    history.writeLine("DICE AFTER ROLL (if needed) : 66554");
+    history.writeLine("");
+    EXPECT_EQ(folder.read("Ann_0.txt"), "Ann HISTORY\r\n");
+    EXPECT_EQ(history.heldLines(), "DICE AFTER ROLL (if needed) : 66554\r\n\r\n");
+    EXPECT_EQ(seen, "Ann HISTORY|DICE AFTER ROLL (if needed) : 66554||") << "seen as written";
+    history.releaseLines();
+    history.writeLine("after");
+    EXPECT_EQ(folder.read("Ann_0.txt"),
+              "Ann HISTORY\r\nDICE AFTER ROLL (if needed) : 66554\r\n\r\nafter\r\n");
+
+    history.holdLines();
+    history.writeLine("undecided");
+    history.close();
+    EXPECT_EQ(folder.read("Ann_0.txt").substr(52), "after\r\nundecided\r\n");
+    EXPECT_TRUE(history.heldLines().empty());
+}
+
 TEST(HistoryFileContent, ANewSignInClosesTheOldFileAndStartsTheNext) {
     TempFolder folder;
     HistoryFile history;

@@ -220,6 +220,44 @@ TEST_F(Challenge, StoppingShowsTheTallyClosesTheTableAndStartsAgainFromNothing) 
     EXPECT_EQ(table.cmdExit.caption, "Exit");
 }
 
+// The same two games, with the end told in message boxes or in the status line: the history is
+// the same, and the status line's bar plays again (Return) or stops (Esc).
+TEST_F(Challenge, TheEndOfAGameInTheStatusLineAsksNothingAndKeepsTheHistory) {
+    const auto playTwo = [this](bool inStatusLine) {
+        table.endInStatusLine = inStatusLine;
+        signIn();
+        reachAnswer("66543", "66");
+        if (!inStatusLine) {
+            answerGameEnd(messages, MessageAnswer::Yes);
+        }
+        table.XTrust.click();
+        if (inStatusLine) {
+            EXPECT_TRUE(messages.shown.empty()) << ::testing::PrintToString(messages.texts());
+            EXPECT_EQ(table.lblStatus.caption,
+                      "You did not trust 66; the dice 66543 hold it: AI (Classic) wins. YOU "
+                      "Lose!! Play again (Return) or stop (Esc).");
+            EXPECT_TRUE(table.cmdPlayAgain.visible && table.cmdStop.visible);
+            EXPECT_TRUE(table.pressKey("Return"));
+            EXPECT_FALSE(table.cmdPlayAgain.visible || table.cmdStop.visible);
+        }
+        reachAnswer("55432", "6");
+        if (!inStatusLine) {
+            answerGameEnd(messages, MessageAnswer::No);
+        }
+        messages.answer(MessageAnswer::Ok); // the tally
+        table.XTrust.click();
+        if (inStatusLine) {
+            EXPECT_TRUE(table.pressKey("Esc"));
+        }
+        EXPECT_EQ(messages.texts().back(), "Play  2 , Win  1");
+        EXPECT_TRUE(game.formWelcome.shown());
+        return fileBytes(game.history.path());
+    };
+    const std::string withBoxes = playTwo(false);
+    messages.clear();
+    EXPECT_EQ(playTwo(true), withBoxes);
+}
+
 TEST_F(Challenge, LogsReachTheHistoryBeforeTheNextMatchEmptiesThem) {
     signIn();
     table.Text1.edited("typed by the player");

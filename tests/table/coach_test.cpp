@@ -110,7 +110,8 @@ TEST_F(CoachTest, ACallAtOnceIsAnsweredOnTheDiceThePlayerHandedOver) {
     computer.callsAtOnce("66554", "666");
     humanCalls("2");
     const double trust = consoleFigure(*solved, "value 666 66554 -");
-    EXPECT_TRUE(table.lblStatus.caption.starts_with("AI kept its five dice; it calls 666"))
+    EXPECT_TRUE(
+        table.lblStatus.caption.starts_with("AI (Classic) kept its five dice; it calls 666"))
         << table.lblStatus.caption;
     EXPECT_TRUE(table.lblStatus.caption.ends_with(
         "\nTrust " + std::to_string(std::lround(trust * 100)) + " %, do not trust 100 %"))

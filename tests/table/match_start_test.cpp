@@ -24,13 +24,13 @@ TEST_F(TableStart, FocusMovesThroughTheLogsTheButtonsThenTheDice) {
         order += name + " ";
     }
     EXPECT_EQ(order, "Text1 Text2 Roll XChange Call1 Change_Dice XTrust Trust cmdExit Dice Dice "
-                     "Dice Dice Dice ");
-    EXPECT_EQ(table.controls().size(), 28U);
+                     "Dice Dice Dice cmdPlayAgain cmdStop ");
+    EXPECT_EQ(table.controls().size(), 30U);
 }
 
 TEST_F(TableStart, SignInOpensTheTableWithTheHumanToThrow) {
     signIn(true, true);
-    EXPECT_EQ(table.windowCaption, "Quintel");
+    EXPECT_EQ(table.windowCaption, "Quintel — Classic");
     EXPECT_EQ(table.Label5.caption, "Fix Any + Fix Permanent");
     EXPECT_EQ(table.lblName[0].caption, "Ann");
     EXPECT_EQ(table.lblName[1].caption, "AI");
@@ -135,11 +135,21 @@ TEST_F(TableStart, HandedOverDiceGoOnTheButtonsWhileTheyStayHidden) {
     EXPECT_TRUE(table.Timer1.enabled && table.lblSecond.visible);
 }
 
-TEST_F(TableStart, ClosingFromTheFrameBeforeAGameIsDecidedEndsTheProgramWithoutAProfile) {
+TEST_F(TableStart, ClosingFromTheFrameBeforeAGameIsDecidedAsksFirstThenEndsWithoutAProfile) {
     signIn();
     table.Call1.click();
     ASSERT_TRUE(dialog.shown());
+    table.closeFromFrame(); // unanswered, the question's safe answer is No
+    ASSERT_EQ(messages.texts(),
+              std::vector<std::string>{"Leave the game in progress? It will not be counted."});
+    EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(table.shown() && dialog.shown());
+    EXPECT_FALSE(game.quitRequested);
+
+    messages.clear();
+    messages.answer(MessageAnswer::Yes);
     table.closeFromFrame();
+    messages.shown.clear();
     EXPECT_TRUE(game.quitRequested);
     EXPECT_FALSE(table.loaded());
     EXPECT_FALSE(dialog.loaded());

@@ -28,8 +28,9 @@ TEST_F(StatusLine, FollowsThePlayersTurnFromTheFirstThrowToTheCall) {
     EXPECT_EQ(std::ranges::count(table.controls(), &table.lblStatus), 0);
 
     reachAnswer("55441", "5544", "55");
-    EXPECT_EQ(table.lblStatus.caption, "AI kept 55 and threw 3 dice; it calls 5544: two pairs, "
-                                       "fives and fours. Trust it (T) or do not trust it (X).");
+    EXPECT_EQ(table.lblStatus.caption,
+              "AI (Classic) kept 55 and threw 3 dice; it calls 5544: two pairs, "
+              "fives and fours. Trust it (T) or do not trust it (X).");
 
     table.Trust.click();
     EXPECT_EQ(table.lblStatus.caption,
@@ -58,9 +59,9 @@ TEST_F(StatusLine, SaysWhenNothingBeatsTheComputersCall) {
     signIn();
     reachAnswer("11111", "11111", "1111");
     EXPECT_FALSE(table.Trust.enabled);
-    EXPECT_EQ(table.lblStatus.caption,
-              "AI kept 1111 and threw 1 die; it calls 11111: five of a kind, aces. Nothing beats "
-              "it: do not trust it (X).");
+    EXPECT_EQ(table.lblStatus.caption, "AI (Classic) kept 1111 and threw 1 die; it calls 11111: "
+                                       "five of a kind, aces. Nothing beats "
+                                       "it: do not trust it (X).");
 }
 
 TEST_F(StatusLine, MarksTheComputersLogLinesAsNewsUntilThePlayerCalls) {
@@ -107,7 +108,7 @@ protected:
 
 TEST_F(ChallengeStatus, ThePlayerLosesAgainstAHeldCall) {
     EXPECT_EQ(playerChallenges("55441"),
-              "You did not trust 5544; the dice 55441 hold it: AI wins.");
+              "You did not trust 5544; the dice 55441 hold it: AI (Classic) wins.");
 }
 
 TEST_F(ChallengeStatus, ThePlayerWinsAgainstACallTheDiceDoNotHold) {
@@ -118,12 +119,13 @@ TEST_F(ChallengeStatus, ThePlayerWinsAgainstACallTheDiceDoNotHold) {
 
 TEST_F(ChallengeStatus, TheComputerLosesAgainstAHeldCall) {
     EXPECT_EQ(computerChallenges("66432"),
-              "AI did not trust your 664; the dice 66432 hold it: you win.");
+              "AI (Classic) did not trust your 664; the dice 66432 hold it: you win.");
 }
 
 TEST_F(ChallengeStatus, TheComputerWinsAgainstABluff) {
-    EXPECT_EQ(computerChallenges("65432"),
-              "AI did not trust your 664; the dice 65432 do not hold it: AI wins.");
+    EXPECT_EQ(
+        computerChallenges("65432"),
+        "AI (Classic) did not trust your 664; the dice 65432 do not hold it: AI (Classic) wins.");
 }
 
 TEST_F(ChallengeStatus, ReachesNeitherTheMessagesNorTheHistoryFile) {

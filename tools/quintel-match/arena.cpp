@@ -222,7 +222,7 @@ MessageAnswer Arena::show(std::string_view text, MessageButtons buttons) {
         // Expert that cannot play.
         report_.notices.emplace_back(text);
     }
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
 
 std::unique_ptr<match::Player> Arena::scripted(std::string_view name, std::uint64_t seed,
