@@ -15,6 +15,13 @@ CREATE TABLE IF NOT EXISTS master_models(
     PRIMARY KEY(player, fix_any, fix_permanent)) WITHOUT ROWID;
 )";
 
+// A model's place: the player and the option set, as ?1 to ?3.
+void bindPlace(sqlite::Statement& statement, std::string_view player, RuleOptions options) {
+    statement.bind(1, player);
+    statement.bind(2, std::int64_t{options.fixAny});
+    statement.bind(3, std::int64_t{options.fixPermanent});
+}
+
 } // namespace
 
 RecordBook& MasterModels::book() {
@@ -35,9 +42,7 @@ std::optional<std::string> MasterModels::load(std::string_view player, RuleOptio
         sqlite::Statement read = book().database().prepare(
             "SELECT model FROM master_models WHERE player = ?1 AND fix_any = ?2 AND "
             "fix_permanent = ?3");
-        read.bind(1, player);
-        read.bind(2, std::int64_t{options.fixAny});
-        read.bind(3, std::int64_t{options.fixPermanent});
+        bindPlace(read, player, options);
         if (read.step()) {
             return read.text(0);
         }
@@ -51,9 +56,7 @@ void MasterModels::keep(std::string_view player, RuleOptions options, std::strin
     sqlite::Statement write = book().database().prepare(
         "INSERT OR REPLACE INTO master_models(player, fix_any, fix_permanent, model) "
         "VALUES(?1, ?2, ?3, ?4)");
-    write.bind(1, player);
-    write.bind(2, std::int64_t{options.fixAny});
-    write.bind(3, std::int64_t{options.fixPermanent});
+    bindPlace(write, player, options);
     write.bind(4, model);
     write.step();
 }
