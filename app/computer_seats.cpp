@@ -4,6 +4,7 @@
 #include "opponent/classic_computer.h"
 #include "opponent/engine_player.h"
 #include "opponent/expert_computer.h"
+#include "opponent/master_computer.h"
 #include "solver/data_file.h"
 
 #include <optional>
@@ -45,6 +46,8 @@ std::string_view recordName(Opponent opponent) {
     switch (opponent) {
     case Opponent::Expert:
         return "expert";
+    case Opponent::Master:
+        return "master";
     case Opponent::Engine:
         return "engine";
     case Opponent::Classic:
@@ -88,13 +91,13 @@ std::shared_ptr<const solver::SolvedGame> ComputerSeats::solvedGame(RuleOptions 
 ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options,
                                           const Context& context) {
     std::string problem;
-    if (chosen == Opponent::Expert) {
+    learning_.reset();
+    if (chosen == Opponent::Expert || chosen == Opponent::Master) {
         if (auto game = solvedGame(options, problem)) {
-            seated_ =
-                std::make_unique<ExpertComputer>(std::move(game), context.random, context.notes);
-            return {seated_.get(), Opponent::Expert, {}};
+            return seatSolved(chosen, std::move(game), context);
         }
-        problem = "The Expert cannot play: " + problem + ". The classic computer plays instead.";
+        problem = std::string(chosen == Opponent::Master ? "The Master" : "The Expert") +
+                  " cannot play: " + problem + ". The classic computer plays instead.";
     }
     if (chosen == Opponent::Engine) {
         if (engine_ && !engine_->gone()) {
@@ -112,8 +115,24 @@ ComputerSeats::Seated ComputerSeats::seat(Opponent chosen, RuleOptions options,
     return {seated_.get(), Opponent::Classic, problem};
 }
 
+ComputerSeats::Seated ComputerSeats::seatSolved(Opponent chosen,
+                                                std::shared_ptr<const solver::SolvedGame> game,
+                                                const Context& context) {
+    if (chosen == Opponent::Expert) {
+        seated_ = std::make_unique<ExpertComputer>(std::move(game), context.random, context.notes);
+        return {seated_.get(), Opponent::Expert, {}};
+    }
+    auto model = context.masterModel ? context.masterModel(game) : nullptr;
+    auto master = std::make_unique<MasterComputer>(std::move(game), context.random, context.notes,
+                                                   std::move(model), context.masterRisk);
+    learning_ = std::make_unique<MasterLearning>(*master, context.masterLearnt);
+    seated_ = std::move(master);
+    return {seated_.get(), Opponent::Master, {}, learning_.get()};
+}
+
 std::string ComputerSeats::startEngine(const std::string& command,
                                        std::chrono::milliseconds moveTime) {
+    learning_.reset();
     seated_.reset();
     engine_ = std::make_unique<EnginePlayer>(command, moveTime);
     std::string problem = engine_->startProblem();

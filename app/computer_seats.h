@@ -3,6 +3,7 @@
 #include "match/player.h"
 #include "model/random_source.h"
 #include "model/rule_options.h"
+#include "opponent/master_learning.h"
 #include "records/opponent.h"
 #include "records/player_files.h"
 #include "solver/solved_game.h"
@@ -20,7 +21,7 @@ namespace quintel {
 class EnginePlayer;
 struct EngineFault;
 
-// The name the record gives the opponent: "classic", "expert" or "engine".
+// The name the record gives the opponent: "classic", "expert", "master" or "engine".
 std::string_view recordName(Opponent opponent);
 // The history's line after the options line when an outside engine plays.
 std::string engineHistoryLine(std::string_view engineName);
@@ -48,15 +49,24 @@ public:
         const Profile* profile = nullptr;
         // Told of each fault of an outside engine at the seat.
         std::function<void(const EngineFault&)> engineFault = {};
+        // What the Master knew of the player under the options when they signed in (nothing: it
+        // starts from nothing), and where what it learns after each game goes.
+        std::function<std::shared_ptr<solver::PlayerModel>(
+            std::shared_ptr<const solver::SolvedGame>)>
+            masterModel = {};
+        MasterLearning::Learnt masterLearnt = {};
+        double masterRisk = MasterComputer::kDefaultRisk;
     };
     struct Seated {
         match::Player* computer = nullptr;
         Opponent opponent = Opponent::Classic;
         std::string problem; // why the Expert could not play; empty when it does or was not chosen
+        // What the table must tell of its games for the seat to learn (the Master's learning).
+        match::MatchListener* learning = nullptr;
     };
-    // A fresh computer for each sign-in: the Expert or the outside engine when it is chosen, the
-    // classic computer otherwise and when the Expert's solved game cannot be read or the engine
-    // no longer plays. It plays until the next seat.
+    // A fresh computer for each sign-in: the Expert, the Master or the outside engine when it is
+    // chosen, the classic computer otherwise and when the solved game cannot be read or the
+    // engine no longer plays. It plays until the next seat.
     Seated seat(Opponent chosen, RuleOptions options, const Context& context);
 
     // Starts the outside engine that sign-ins may choose, for the whole run, and greets it; why
@@ -74,7 +84,11 @@ private:
     std::filesystem::path solvedFolder_;
     std::array<std::shared_ptr<const solver::SolvedGame>, 4> solved_; // by options
     std::unique_ptr<EnginePlayer> engine_;
+    Seated seatSolved(Opponent chosen, std::shared_ptr<const solver::SolvedGame> game,
+                      const Context& context);
+
     std::unique_ptr<match::Player> seated_;
+    std::unique_ptr<MasterLearning> learning_;
 };
 
 } // namespace quintel

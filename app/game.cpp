@@ -12,8 +12,8 @@ namespace quintel {
 
 Game::Game(std::filesystem::path folder, MessageBoxes& messageBoxes, RandomSource& randomSource)
     : messages(messageBoxes), random(randomSource), dataFolder(std::move(folder)),
-      record(dataFolder), match({}, randomSource), formWelcome(*this), formStart(*this),
-      formCall(*this) {
+      record(dataFolder), masterModels(dataFolder), match({}, randomSource), formWelcome(*this),
+      formStart(*this), formCall(*this) {
     logs.names[1] = "AI";
     history.onProblem([this](std::string_view text) { tellFileProblem(text); });
     record.onProblem([this](std::string_view text) { tellFileProblem(text); });
@@ -53,13 +53,22 @@ bool Game::signIn(const WelcomeChoice& choice) {
     if (auto message = profileLoadMessage(load)) {
         messages.inform(*message);
     }
+    if (!load.found) {
+        // A profile that starts from nothing: the Master starts the player afresh as well.
+        try {
+            masterModels.forget(choice.name);
+        } catch (const sqlite::Error&) {
+            // The record cannot be written: the keeper tells of it with the first game.
+        }
+    }
     match.setOptions({choice.fixAny, choice.fixPermanent});
     profileLoaded();
-    const bool expert = seatComputer(choice.opponent);
+    const Opponent seated = seatComputer(choice.opponent);
     history.writeLine(FormWelcome::optionsText(choice.fixAny, choice.fixPermanent));
-    // Only the Expert is named: a stay with the classic computer keeps the file it always had.
-    if (expert) {
-        history.writeLine(kExpertHistoryLine);
+    // Only the solved game's computers are named: a stay with the classic computer keeps the file
+    // it always had.
+    if (seated == Opponent::Expert || seated == Opponent::Master) {
+        history.writeLine(seated == Opponent::Expert ? kExpertHistoryLine : kMasterHistoryLine);
     } else if (opponentName == recordName(Opponent::Engine)) {
         history.writeLine(engineHistoryLine(seats->engineName()));
     }
@@ -67,19 +76,51 @@ bool Game::signIn(const WelcomeChoice& choice) {
     return true;
 }
 
-bool Game::seatComputer(Opponent chosen) {
+Opponent Game::seatComputer(Opponent chosen) {
     if (seats == nullptr) {
-        return false;
+        return Opponent::Classic;
+    }
+    // The learning of the seat before goes with it.
+    if (seatLearning_ != nullptr) {
+        match.removeListener(*seatLearning_);
+        seatLearning_ = nullptr;
     }
     const ComputerSeats::Seated seated = seats->seat(
         chosen, match.options(),
-        {random, *this, &profile, [this](const EngineFault& fault) { engineFault(fault); }});
+        {random, *this, &profile, [this](const EngineFault& fault) { engineFault(fault); },
+         [this](std::shared_ptr<const solver::SolvedGame> game) {
+             return masterModel(std::move(game));
+         },
+         [this](const solver::PlayerModel& model) { keepMasterModel(model); }});
     if (!seated.problem.empty()) {
         messages.inform(seated.problem);
     }
     computer = seated.computer;
     opponentName = recordName(seated.opponent);
-    return seated.opponent == Opponent::Expert;
+    seatLearning_ = seated.learning;
+    if (seatLearning_ != nullptr) {
+        match.addListener(*seatLearning_);
+    }
+    return seated.opponent;
+}
+
+std::shared_ptr<solver::PlayerModel>
+Game::masterModel(std::shared_ptr<const solver::SolvedGame> game) {
+    const auto text = masterModels.load(playerName(), match.options());
+    auto model = text ? solver::PlayerModel::parse(*text, game) : std::nullopt;
+    // A model that cannot be read is started again: what it held is lost, the games are not.
+    return model ? std::make_shared<solver::PlayerModel>(std::move(*model)) : nullptr;
+}
+
+void Game::keepMasterModel(const solver::PlayerModel& model) {
+    if (!record.enabled) {
+        return;
+    }
+    try {
+        masterModels.keep(playerName(), match.options(), model.serialise());
+    } catch (const sqlite::Error&) {
+        // The record keeper tells the player once that the record cannot be written.
+    }
 }
 
 std::string Game::opponentTitle() const {

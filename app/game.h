@@ -9,8 +9,10 @@
 #include "records/form_welcome.h"
 #include "records/game_logs.h"
 #include "records/history_file.h"
+#include "records/master_models.h"
 #include "records/player_files.h"
 #include "records/record_keeper.h"
+#include "solver/player_model.h"
 #include "table/form_start.h"
 
 #include <array>
@@ -42,6 +44,8 @@ public:
     HistoryFile history;
     // Every decided game, kept in the player's record in the data folder.
     RecordKeeper record;
+    // What the Master learnt of each player, kept in the same record.
+    MasterModels masterModels;
     // The computer's read of the player who signed in.
     Profile profile;
     match::Match match;
@@ -80,9 +84,9 @@ public:
     bool signIn(const WelcomeChoice& choice);
 
     // Seats the opponent a sign-in chose for the options in force and names it for the record;
-    // true when the Expert plays. An Expert that cannot play is told in a message box and the
-    // classic computer plays instead.
-    bool seatComputer(Opponent chosen);
+    // returns the one that plays. An Expert or a Master that cannot play is told in a message box
+    // and the classic computer plays instead. The Master learns from the games at the table.
+    Opponent seatComputer(Opponent chosen);
 
     // Starts the next game at the table, the starter chosen as `firstTurnMode` says.
     void startGame();
@@ -151,9 +155,13 @@ private:
     // ended.
     void engineFault(const EngineFault& fault);
     void saveProfileFigures(const Profile& figures);
+    std::shared_ptr<solver::PlayerModel>
+    masterModel(std::shared_ptr<const solver::SolvedGame> game);
+    void keepMasterModel(const solver::PlayerModel& model);
     void runComputer();
 
     ProfileLearning learning_{profile};
+    match::MatchListener* seatLearning_ = nullptr;
     Recorder recorder_{*this};
     Profile profileAtSignIn_;
     Profile profileAfterLastGame_;

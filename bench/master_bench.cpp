@@ -1,5 +1,8 @@
-// The Master's decisions and its model's update after a game, on the stored solve of the options
-// none and a model of a player seen in 1000 games (it calls at random and trusts half the calls).
+// The Master's decisions and its model's update after a game (the count alone, and all its seat
+// does), on the stored solve of the options none and a model of a player seen in 1000 games (it
+// calls at random and trusts half the calls).
+#include "opponent/master_computer.h"
+#include "records/model_from_record.h"
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
 #include "testing/solved_data.h"
@@ -7,9 +10,16 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 namespace quintel::solver {
 namespace {
+
+using quintel::ExpertComputer;
+using quintel::MasterComputer;
+using quintel::observationsOf;
+using quintel::RandomSource;
+using quintel::Seat;
 
 struct Seen {
     std::shared_ptr<const SolvedGame> game;
@@ -85,6 +95,48 @@ void ModelUpdateAfterAGame(benchmark::State& state) {
     }
 }
 BENCHMARK(ModelUpdateAfterAGame)->Unit(benchmark::kMicrosecond);
+
+// What the Master's seat does once a game is decided, its model having seen 1000: it reads the
+// player's play off the table's calls, counts it and renews its policy (the answers to the model
+// are worked out afterwards, as the next game meets their stages). The games are the Expert's
+// against itself.
+void MasterLearnsAfterAGame(benchmark::State& state) {
+    const Seen* found = seen();
+    if (found == nullptr) {
+        state.SkipWithError("no stored solve of the options none");
+        return;
+    }
+    RandomSource random(5);
+    match::NoNotes notes;
+    std::vector<std::vector<match::CallRecord>> games;
+    {
+        match::Match table({}, random);
+        ExpertComputer player(found->game, random, notes);
+        ExpertComputer computer(found->game, random, notes);
+        while (games.size() < 200) {
+            table.startGame(Seat::Human);
+            while (table.inPlay()) {
+                match::Player& mover = table.toMove() == Seat::Human ? player : computer;
+                table.apply(mover.decide(table.viewFor(table.toMove())));
+            }
+            games.push_back(table.calls());
+        }
+    }
+    MasterComputer master(found->game, random, notes, std::make_shared<PlayerModel>(*found->model));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto seen = observationsOf(games[next++ % games.size()], found->game->tables());
+        if (!seen) {
+            state.SkipWithError("a game of the table could not be read");
+            return;
+        }
+        master.learn(*seen);
+    }
+    if (master.model().games() != 1000 + static_cast<long long>(next)) {
+        state.SkipWithError("a game was not counted");
+    }
+}
+BENCHMARK(MasterLearnsAfterAGame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace quintel::solver

@@ -20,7 +20,20 @@ std::string orDash(const std::string& text) {
 
 ExpertComputer::ExpertComputer(std::shared_ptr<const solver::SolvedGame> game, RandomSource& random,
                                match::SeatNotes& notes)
-    : policy_(std::move(game)), random_(random), notes_(notes) {}
+    : ExpertComputer(std::move(game), random, notes, "EXPERT AI") {}
+
+ExpertComputer::ExpertComputer(std::shared_ptr<const solver::SolvedGame> game, RandomSource& random,
+                               match::SeatNotes& notes, std::string name)
+    : policy_(std::move(game)), name_(std::move(name)), random_(random), notes_(notes) {}
+
+std::optional<double> ExpertComputer::ownTrust(int /*lastCall*/, int /*kept*/, int /*call*/) {
+    return std::nullopt;
+}
+
+std::span<const solver::MixedCall> ExpertComputer::callsAfterThrow(int lastCall, int kept,
+                                                                   int thrown) {
+    return policy_.callsOf(lastCall, kept, thrown);
+}
 
 Action ExpertComputer::decide(const SeatView& view) {
     switch (view.phase) {
@@ -60,19 +73,22 @@ double ExpertComputer::trustChance(const CallToAnswer& made, const SeatView& vie
     if (!made.threw) {
         // The dice are the ones it handed over: the call holds or it does not.
         const double chance = policy_.atOnceTrust(made.call, made.hand);
-        notes_.line("EXPERT AI : Callstring : " + callText + "\tLast Call : " + last +
+        notes_.line(name_ + " : Callstring : " + callText + "\tLast Call : " + last +
                     "\tCalled At Once On : " + view.callerDice->digits() +
                     "\tTrust Chance : " + numberText(chance));
         return chance;
     }
     const std::string kept = orDash(diceDigits(solver::callDigits(policy_.counts(made.kept))));
-    notes_.line("EXPERT AI : Callstring : " + callText + "\tLast Call : " + last +
+    notes_.line(name_ + " : Callstring : " + callText + "\tLast Call : " + last +
                 "\tFixstring : " + kept);
     // The table's call and kept dice always name a stage of the game.
     const ExpertPolicy::StageTrust& stage = stageTrust(made.lastCall, made.kept).value();
-    const double chance = stage.trust[static_cast<std::size_t>(made.call)];
+    const double equilibrium = stage.trust[static_cast<std::size_t>(made.call)];
+    const std::optional<double> own = ownTrust(made.lastCall, made.kept, made.call);
+    const double chance = own.value_or(equilibrium);
     notes_.line("Player's Stage Value : " + numberText(stage.value) +
-                "\tTrust Chance : " + numberText(chance));
+                "\tTrust Chance : " + numberText(chance) +
+                (own ? "\tEquilibrium's Trust Chance : " + numberText(equilibrium) : ""));
     return chance;
 }
 
@@ -145,7 +161,7 @@ Action ExpertComputer::callAfterThrow(const SeatView& view) {
         thrownCounts[face] -= view.kept.counts()[face];
     }
     const std::string thrown = dice.substr(view.kept.size());
-    const auto calls = policy_.callsOf(last, kept, policy_.setOf(thrownCounts));
+    const auto calls = callsAfterThrow(last, kept, policy_.setOf(thrownCounts));
     std::string chances;
     for (const solver::MixedCall& mixed : calls) {
         chances += (chances.empty() ? "" : " ") + policy_.callText(mixed.call) + " " +

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,15 @@ public:
     match::Action decide(const match::SeatView& view) override;
 
     const ExpertPolicy& policy() const { return policy_; }
+
+protected:
+    // A computer that plays the equilibrium but where it answers what it has learnt of the
+    // player: its chance of trusting `call` in stage (lastCall, kept), nothing to trust as the
+    // Expert does, and its mixed calls after a throw. `name` opens its notes of a turn.
+    ExpertComputer(std::shared_ptr<const solver::SolvedGame> game, RandomSource& random,
+                   match::SeatNotes& notes, std::string name);
+    virtual std::optional<double> ownTrust(int lastCall, int kept, int call);
+    virtual std::span<const solver::MixedCall> callsAfterThrow(int lastCall, int kept, int thrown);
 
 private:
     // The call to answer, as the seat reads it in the solved game's numbers.
@@ -48,6 +58,7 @@ private:
     const std::optional<ExpertPolicy::StageTrust>& stageTrust(int lastCall, int kept);
 
     ExpertPolicy policy_;
+    std::string name_;
     RandomSource& random_;
     match::SeatNotes& notes_;
     std::map<std::pair<int, int>, std::optional<ExpertPolicy::StageTrust>> stages_;

@@ -22,7 +22,7 @@ std::map<std::string, std::string, std::less<>> notedValues(const std::vector<st
             const std::size_t tab = rest.find('\t');
             std::string_view piece = rest.substr(0, tab);
             rest = tab == std::string_view::npos ? std::string_view{} : rest.substr(tab + 1);
-            for (const std::string_view who : {"COMPUTER AI : ", "EXPERT AI : "}) {
+            for (const std::string_view who : {"COMPUTER AI : ", "EXPERT AI : ", "MASTER AI : "}) {
                 if (piece.starts_with(who)) {
                     piece.remove_prefix(who.size());
                 }

@@ -20,8 +20,9 @@ Control designed(std::string name, ControlKind kind, std::string caption, Place 
 } // namespace
 
 std::vector<Control*> FormWelcome::controls() {
-    std::vector<Control*> all{&Label1,  &txtName,   &Check1,      &Check2,     &btnOK,
-                              &cmdExit, &lblFolder, &fraOpponent, &optClassic, &optExpert};
+    std::vector<Control*> all{&Label1,     &txtName,   &Check1,    &Check2,
+                              &btnOK,      &cmdExit,   &lblFolder, &fraOpponent,
+                              &optClassic, &optExpert, &optMaster};
     if (!engineName.empty()) {
         all.push_back(&optEngine);
     }
@@ -66,22 +67,24 @@ void FormWelcome::design() {
     designOpponent();
 }
 
-// The strip right of the options is free in the design; the two choices stand on the options'
-// rows, so the rest of the window keeps its place. An engine's choice takes the row below them,
-// beside OK, which is free as well: the frame grows down to it.
+// The strip right of the options is free in the design; the first two choices stand on the
+// options' rows, so the rest of the window keeps its place. The Master takes the row below them,
+// beside OK, which is free as well, and an engine's choice the row below that: the frame grows
+// down to them.
 void FormWelcome::designOpponent() {
     const bool engineOffered = !engineName.empty();
     fraOpponent = designed("fraOpponent", ControlKind::Frame, "",
-                           {3480, 1200, 1095, engineOffered ? 1335 : 855}, -1);
+                           {3480, 1200, 1095, engineOffered ? 1815 : 1335}, -1);
     optClassic = designed("optClassic", ControlKind::OptionButton, "Classic", {0, 0, 1095, 375}, 6);
     optExpert = designed("optExpert", ControlKind::OptionButton, "Expert", {0, 480, 1095, 375}, 7);
+    optMaster = designed("optMaster", ControlKind::OptionButton, "Master", {0, 960, 1095, 375}, 8);
     optEngine =
-        designed("optEngine", ControlKind::OptionButton, engineName, {0, 960, 1095, 375}, 8);
+        designed("optEngine", ControlKind::OptionButton, engineName, {0, 1440, 1095, 375}, 9);
     optEngine.visible = engineOffered;
-    for (Control* option : {&optClassic, &optExpert, &optEngine}) {
+    for (Control* option : {&optClassic, &optExpert, &optMaster, &optEngine}) {
         option->container = &fraOpponent;
         option->click = [this, option] {
-            for (Control* each : {&optClassic, &optExpert, &optEngine}) {
+            for (Control* each : {&optClassic, &optExpert, &optMaster, &optEngine}) {
                 each->value = each == option;
             }
         };
@@ -89,12 +92,17 @@ void FormWelcome::designOpponent() {
     optClassic.value = true;
     optClassic.tooltip = "Play the game's own computer";
     optExpert.tooltip = "Play a computer that plays the solved game: its best mix of bluffs";
+    optMaster.tooltip = "Play a computer that plays the solved game and learns your habits, "
+                        "never risking more than 2 % of a game";
     optEngine.tooltip = "Play the outside engine " + engineName;
 }
 
 Opponent FormWelcome::chosenOpponent() const {
     if (optEngine.value && !engineName.empty()) {
         return Opponent::Engine;
+    }
+    if (optMaster.value) {
+        return Opponent::Master;
     }
     return optExpert.value ? Opponent::Expert : Opponent::Classic;
 }
@@ -117,6 +125,7 @@ void FormWelcome::Form_Load() {
     optClassic.value =
         offer.opponent == Opponent::Classic || (offer.opponent == Opponent::Engine && !engine);
     optExpert.value = offer.opponent == Opponent::Expert;
+    optMaster.value = offer.opponent == Opponent::Master;
     optEngine.value = engine;
 }
 

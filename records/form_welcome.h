@@ -28,10 +28,10 @@ public:
     Control Label1, txtName, Check1, Check2, btnOK, cmdExit;
     // Where the player's files are kept, so they can be found outside the game.
     Control lblFolder;
-    // The opponent, beside the options: option buttons in a frame of their own, the third only
+    // The opponent, beside the options: option buttons in a frame of their own, the fourth only
     // when an outside engine is offered.
-    Control fraOpponent, optClassic, optExpert, optEngine;
-    // The outside engine offered beside the two computers, by the name it gave; empty for none.
+    Control fraOpponent, optClassic, optExpert, optMaster, optEngine;
+    // The outside engine offered beside the three computers, by the name it gave; empty for none.
     std::string engineName;
 
     // What the screen puts in its boxes whenever it loads: the design state until a sign-in,

@@ -15,8 +15,9 @@ AccessibleText FormWelcome::accessibleText(const Control& control) const {
     if (&control == &fraOpponent) {
         return {"Opponent",
                 engineName.empty()
-                    ? "The computer you play against: Classic or Expert"
-                    : "The computer you play against: Classic, Expert or the engine " + engineName};
+                    ? "The computer you play against: Classic, Expert or Master"
+                    : "The computer you play against: Classic, Expert, Master or the engine " +
+                          engineName};
     }
     if (&control == &lblFolder) {
         return {control.caption, "The folder that keeps your history and profile files"};

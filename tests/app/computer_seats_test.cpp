@@ -3,6 +3,9 @@
 #include "app/game.h"
 #include "opponent/classic_computer.h"
 #include "opponent/expert_computer.h"
+#include "opponent/master_computer.h"
+#include "players.h"
+#include "records/player_files.h"
 #include "solver/data_file.h"
 #include "testing/scripted_message_boxes.h"
 #include "testing/solved_data.h"
@@ -116,6 +119,55 @@ TEST_F(SeatsAtSignIn, TheExpertIsNamedOnTheLineAfterTheOptions) {
     EXPECT_NE(dynamic_cast<ExpertComputer*>(game.computer), nullptr);
     EXPECT_EQ(game.opponentName, "expert");
     EXPECT_EQ(history(), "Ann HISTORY\r\n\r\nOpponent : Expert\r\n\r\n");
+}
+
+// Signs Ann in against the Master at a fresh game over `folder` and plays `games` games with the
+// bluffer; returns the model the Master holds then.
+std::string playTheMaster(const std::filesystem::path& folder, const std::filesystem::path& solved,
+                          int games, long long& gamesKnownAtSignIn) {
+    ScriptedMessageBoxes boxes;
+    RandomSource random{5};
+    Game game{folder, boxes, random};
+    ComputerSeats seats{solved};
+    game.seats = &seats;
+    EXPECT_TRUE(game.signIn({"Ann", false, false, Opponent::Master}));
+    EXPECT_EQ(game.opponentName, "master");
+    auto* master = dynamic_cast<MasterComputer*>(game.computer);
+    if (master == nullptr) {
+        ADD_FAILURE() << "the Master was not seated";
+        return {};
+    }
+    gamesKnownAtSignIn = master->model().games();
+    arena::ScriptedPlayer player(arena::Policy::Bluffer, 9);
+    for (int k = 0; k < games; ++k) {
+        game.startGame();
+        while (game.match.inPlay()) {
+            EXPECT_FALSE(game.play(player.decide(game.match.viewFor(Seat::Human))));
+        }
+    }
+    game.endStay();
+    EXPECT_EQ(master->model().games(), gamesKnownAtSignIn + games);
+    return master->model().serialise();
+}
+
+// The Master learns from the games at the table, finds what it learnt at the next sign-in (a new
+// run over the same folder), and starts again from nothing when the profile does.
+TEST_F(SeatsAtSignIn, TheMasterKeepsWhatItLearntOfThePlayerUntilTheProfileStartsAgain) {
+    if (!testing::storedSolve({})) {
+        GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+    }
+    std::filesystem::copy_file(std::filesystem::path(QUINTEL_SOLVED_DATA) / "none.qsolved",
+                               solved.path() / "none.qsolved");
+    long long known = -1;
+    const std::string learnt = playTheMaster(folder.path(), solved.path(), 4, known);
+    EXPECT_EQ(known, 0);
+    const std::string more = playTheMaster(folder.path(), solved.path(), 2, known);
+    EXPECT_EQ(known, 4);
+    EXPECT_NE(more, learnt);
+
+    std::filesystem::remove(profilePath(folder.path(), "Ann"));
+    playTheMaster(folder.path(), solved.path(), 1, known);
+    EXPECT_EQ(known, 0);
 }
 
 TEST(SolvedDataFolder, AnInstalledProgramReadsItsInstalledCopyAndABuiltOneTheCopyBesideIt) {

@@ -96,13 +96,13 @@ TEST_F(EngineInTheGame, TheWelcomeScreenOffersTheEngineByTheNameItGave) {
     for (std::size_t i = 0; i < without.size(); ++i) {
         auto expected = without[i];
         if (controls[i] == &welcome.fraOpponent) {
-            std::get<6>(expected) = 1335;
+            std::get<6>(expected) = 1815;
         }
         EXPECT_EQ(look(*controls[i]), expected) << controls[i]->name;
     }
     EXPECT_EQ(look(welcome.optEngine),
-              std::tuple("optEngine", ControlKind::OptionButton, "test-engine", 0, 960, 1095, 375,
-                         8, false, true));
+              std::tuple("optEngine", ControlKind::OptionButton, "test-engine", 0, 1440, 1095, 375,
+                         9, false, true));
     for (const Control* control : controls) {
         if (control->container == nullptr && control != &welcome.fraOpponent &&
             control != &welcome.lblFolder) {
@@ -111,7 +111,7 @@ TEST_F(EngineInTheGame, TheWelcomeScreenOffersTheEngineByTheNameItGave) {
     }
 
     welcome.optEngine.click();
-    EXPECT_FALSE(welcome.optClassic.value || welcome.optExpert.value);
+    EXPECT_FALSE(welcome.optClassic.value || welcome.optExpert.value || welcome.optMaster.value);
     welcome.txtName.edited("Ann");
     welcome.btnOK.click();
     ASSERT_TRUE(game.formStart.shown());

@@ -55,10 +55,10 @@ TEST(EngineInTheRunner, TellsRefusalsOnStandardErrorAndStopsWhenTheEngineEnds) {
 }
 
 // Either seat may be an engine: here the test engine opens every game against the classic
-// computer and the Expert played as engines, through the table and through the screens, and
-// every game follows the rules.
+// computer, the Expert and the Master played as engines, through the table and through the screens,
+// and every game follows the rules.
 TEST(EngineInTheRunner, EnginesPlayBothSeatsAndTheComputersPlayAsEngines) {
-    for (const std::string opponent : {"classic", "expert"}) {
+    for (const std::string opponent : {"classic", "expert", "master"}) {
         for (const std::string path : {"", " --through-screens"}) {
             SCOPED_TRACE(opponent + path);
             TempFolder folder;
@@ -85,6 +85,25 @@ TEST(EngineInTheRunner, EnginesPlayBothSeatsAndTheComputersPlayAsEngines) {
             EXPECT_EQ(results, 30U);
         }
     }
+}
+
+// The Master behind the protocol starts from nothing, so its first game is the Expert's from the
+// same seed, and then learns the player's seat from what the requests show it.
+TEST(EngineInTheRunner, TheMasterAsAnEngineLearnsTheOtherSeat) {
+    TempFolder folder;
+    std::vector<std::string> games;
+    for (const std::string opponent : {"expert", "master"}) {
+        const RunOutput run =
+            runMatch(folder, "--games 40 --seed 6 --options perm --human bluffer --games-out " +
+                                 (folder / opponent).string() + " --computer " +
+                                 engineSeat(kEnginePlayer + " --opponent " + opponent));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        games.push_back(folder.read(opponent));
+    }
+    const std::size_t firstLine = games[0].find('\n');
+    ASSERT_NE(firstLine, std::string::npos);
+    EXPECT_EQ(games[1].substr(0, firstLine), games[0].substr(0, firstLine));
+    EXPECT_NE(games[1], games[0]);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
     EXPECT_EQ(welcome.windowCaption, "WELCOME");
     using enum ControlKind;
     const auto controls = welcome.controls();
-    ASSERT_EQ(controls.size(), 10U);
+    ASSERT_EQ(controls.size(), 11U);
     EXPECT_EQ(look(*controls[0]), std::tuple("Label1", Label, "Please Enter Your Name :", 1440, 480,
                                              1935, 255, 2, false));
     EXPECT_EQ(look(*controls[1]),
@@ -48,22 +48,29 @@ TEST_F(WelcomeScreen, StartsWithItsDesignedControls) {
     EXPECT_EQ(look(*controls[6]),
               std::tuple("lblFolder", Label, "Your files: " + folder.path().string(), 120, 60, 4440,
                          255, -1, false));
-    // The opponent stands right of the options, on their rows; Classic is chosen.
+    // The opponent stands right of the options, on their rows and the one below; Classic is
+    // chosen.
     EXPECT_EQ(look(*controls[7]),
-              std::tuple("fraOpponent", Frame, "", 3480, 1200, 1095, 855, -1, false));
+              std::tuple("fraOpponent", Frame, "", 3480, 1200, 1095, 1335, -1, false));
     EXPECT_EQ(look(*controls[8]),
               std::tuple("optClassic", OptionButton, "Classic", 0, 0, 1095, 375, 6, true));
     EXPECT_EQ(look(*controls[9]),
               std::tuple("optExpert", OptionButton, "Expert", 0, 480, 1095, 375, 7, false));
-    EXPECT_EQ(controls[8]->container, controls[7]);
-    EXPECT_EQ(controls[9]->container, controls[7]);
+    EXPECT_EQ(look(*controls[10]),
+              std::tuple("optMaster", OptionButton, "Master", 0, 960, 1095, 375, 8, false));
+    for (const std::size_t option : {8U, 9U, 10U}) {
+        EXPECT_EQ(controls[option]->container, controls[7]);
+    }
 }
 
-TEST_F(WelcomeScreen, TheOpponentIsOneOfTwoAndComesBackAsTheLastSignInChoseIt) {
+TEST_F(WelcomeScreen, TheOpponentIsOneOfThreeAndComesBackAsTheLastSignInChoseIt) {
     game.start();
+    welcome.optMaster.click();
+    EXPECT_TRUE(welcome.optMaster.value);
+    EXPECT_FALSE(welcome.optClassic.value || welcome.optExpert.value);
     welcome.optExpert.click();
     EXPECT_TRUE(welcome.optExpert.value);
-    EXPECT_FALSE(welcome.optClassic.value);
+    EXPECT_FALSE(welcome.optClassic.value || welcome.optMaster.value);
     welcome.optClassic.click();
     EXPECT_TRUE(welcome.optClassic.value);
     EXPECT_FALSE(welcome.optExpert.value);

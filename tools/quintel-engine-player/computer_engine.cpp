@@ -3,6 +3,8 @@
 #include "match/table_rules.h"
 #include "opponent/classic_computer.h"
 #include "opponent/expert_computer.h"
+#include "opponent/master_computer.h"
+#include "records/model_from_record.h"
 
 #include <stdexcept>
 #include <utility>
@@ -22,13 +24,21 @@ namespace protocol = match::protocol;
 // The seat the computer plays, as its views name it; its actions do not depend on it.
 constexpr Seat kOwnSeat = Seat::Computer;
 
-// The dice as the table lays them down after a keep: the kept dice first, then those thrown.
-Dice laidDown(const Kept& kept, const Dice& dice) {
+// The dice of `dice` that are not among `kept`, as digits: those thrown after the keep.
+std::string thrownBeside(const Kept& kept, const Dice& dice) {
     std::string rest = dice.handDigits();
     for (const int face : kept.faces()) {
-        rest.erase(rest.find(static_cast<char>('0' + face)), 1);
+        const std::size_t place = rest.find(static_cast<char>('0' + face));
+        if (place != std::string::npos) {
+            rest.erase(place, 1);
+        }
     }
-    return *Dice::fromDigits(kept.digits() + rest);
+    return rest;
+}
+
+// The dice as the table lays them down after a keep: the kept dice first, then those thrown.
+Dice laidDown(const Kept& kept, const Dice& dice) {
+    return *Dice::fromDigits(kept.digits() + thrownBeside(kept, dice));
 }
 
 // The dice a keep keeps, whichever way the computer named them.
@@ -51,8 +61,9 @@ int diceThrown(const Kept& kept) {
 
 ComputerEngine::ComputerEngine(Opponent opponent, std::filesystem::path solvedFolder,
                                std::uint64_t seed)
-    : opponent_(opponent),
-      name_(opponent == Opponent::Expert ? "Quintel Expert" : "Quintel Classic"),
+    : opponent_(opponent), name_(opponent == Opponent::Expert   ? "Quintel Expert"
+                                 : opponent == Opponent::Master ? "Quintel Master"
+                                                                : "Quintel Classic"),
       seats_(std::move(solvedFolder)), random_(seed) {}
 
 std::optional<std::string> ComputerEngine::answer(const protocol::Request& request) {
@@ -69,6 +80,8 @@ std::optional<std::string> ComputerEngine::answer(const protocol::Request& reque
     case protocol::RequestKind::Call:
         return call(request);
     case protocol::RequestKind::Result:
+        learn(request.dice);
+        break;
     case protocol::RequestKind::Quit:
         break;
     }
@@ -76,18 +89,29 @@ std::optional<std::string> ComputerEngine::answer(const protocol::Request& reque
 }
 
 void ComputerEngine::newGame(RuleOptions options) {
-    if (opponent_ == Opponent::Expert && (!computer_ || options != options_)) {
+    const bool solved = opponent_ == Opponent::Expert || opponent_ == Opponent::Master;
+    if (solved && (!computer_ || options != options_)) {
         std::string problem;
         auto game = seats_.solvedGame(options, problem);
         if (!game) {
-            throw std::runtime_error("the expert computer cannot play: " + problem);
+            throw std::runtime_error(std::string("the ") +
+                                     (opponent_ == Opponent::Master ? "master" : "expert") +
+                                     " computer cannot play: " + problem);
         }
-        computer_ = std::make_unique<ExpertComputer>(std::move(game), random_, notes_);
+        if (opponent_ == Opponent::Master) {
+            auto master = std::make_unique<MasterComputer>(std::move(game), random_, notes_);
+            master_ = master.get();
+            computer_ = std::move(master);
+        } else {
+            computer_ = std::make_unique<ExpertComputer>(std::move(game), random_, notes_);
+        }
     } else if (!computer_) {
         computer_ = std::make_unique<ClassicComputer>(random_, notes_, nullptr);
     }
     options_ = options;
     calls_.clear();
+    played_.clear();
+    handUnseen_.reset();
     answered_ = {};
     kept_ = {};
     atOnce_.reset();
@@ -117,6 +141,10 @@ std::string ComputerEngine::respond(const protocol::Request& request) {
     const Kept fixed = threw ? request.kept : Kept{};
     calls_.push_back(
         {otherSeat(kOwnSeat), *request.call, fixed, threw, threw ? diceThrown(fixed) : 0});
+    played_.push_back({otherSeat(kOwnSeat), *request.call, fixed, threw, {}, {}});
+    if (threw) {
+        handUnseen_ = played_.size() - 1;
+    }
     SeatView view = seatView(Phase::Answer);
     view.callerFixed = fixed;
     view.callerThrew = threw;
@@ -136,6 +164,7 @@ std::string ComputerEngine::keep(const protocol::Request& request) {
     if (!computer_) {
         newGame(options_);
     }
+    seeHand(request.dice);
     SeatView view = answered_;
     view.phase = Phase::Trusted;
     view.mayTrust = false;
@@ -162,6 +191,7 @@ std::string ComputerEngine::call(const protocol::Request& request) {
     if (atOnce_) {
         const match::Call made = *std::exchange(atOnce_, std::nullopt);
         calls_.push_back({kOwnSeat, made, answered_.callerFixed, false, 0});
+        played_.push_back({kOwnSeat, made, answered_.callerFixed, false, {}, {}});
         return calling(made);
     }
     SeatView view = seatView(request.call ? Phase::Thrown : Phase::Opening);
@@ -170,7 +200,32 @@ std::string ComputerEngine::call(const protocol::Request& request) {
     view.dice = request.call ? laidDown(kept_, request.dice) : request.dice;
     const Action action = computer_->decide(view);
     calls_.push_back({kOwnSeat, *action.call, view.kept, true, diceThrown(view.kept)});
+    played_.push_back(
+        {kOwnSeat, *action.call, view.kept, true, thrownBeside(view.kept, request.dice), {}});
     return calling(*action.call);
+}
+
+void ComputerEngine::seeHand(const Dice& dice) {
+    if (handUnseen_) {
+        match::CallRecord& made = played_[*std::exchange(handUnseen_, std::nullopt)];
+        made.thrown = thrownBeside(made.fixed, dice);
+    }
+}
+
+void ComputerEngine::learn(const Dice& shown) {
+    if (master_ == nullptr) {
+        return;
+    }
+    seeHand(shown);
+    const auto seen = observationsOf(played_, master_->model().tables());
+    if (seen) {
+        try {
+            master_->learn(*seen);
+        } catch (const std::invalid_argument&) {
+            // A game outside the solved game's situations teaches nothing.
+        }
+    }
+    played_.clear();
 }
 
 std::string ComputerEngine::calling(const match::Call& made) {

@@ -1,5 +1,5 @@
-// The game's classic computer or its Expert as an engine of the Quintel engine protocol: requests
-// on standard input, answers on standard output, problems on standard error.
+// The game's classic computer, its Expert or its Master as an engine of the Quintel engine
+// protocol: requests on standard input, answers on standard output, problems on standard error.
 #include "computer_engine.h"
 
 #include <charconv>
@@ -13,11 +13,14 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: quintel-engine-player --opponent classic|expert [--solved DIR] [--seed S]\n"
+    "usage: quintel-engine-player --opponent classic|expert|master [--solved DIR] [--seed S]\n"
     "       quintel-engine-player --help\n"
-    "Plays the game's classic computer or its Expert (which reads the solved games of DIR, by\n"
-    "default the source tree's) as an engine of the Quintel engine protocol\n"
-    "(docs/engine-protocol.md), drawing from a random source seeded with S (by default 1).\n";
+    "Plays the game's classic computer, its Expert or its Master (both read the solved games of\n"
+    "DIR, by default the source tree's) as an engine of the Quintel engine protocol\n"
+    "(docs/engine-protocol.md), drawing from a random source seeded with S (by default 1).\n"
+    "The Master learns the other seat from nothing, from the games that seat opens in the "
+    "session,\n"
+    "and risks at most 0.02 of a game against any player.\n";
 
 struct Settings {
     quintel::Opponent opponent = quintel::Opponent::Classic;
@@ -45,12 +48,13 @@ std::optional<Settings> settingsFrom(const std::vector<std::string_view>& argume
     }
     Settings settings;
     const std::string_view opponent = given.contains("--opponent") ? given["--opponent"] : "";
-    if (opponent != "classic" && opponent != "expert") {
-        problem = "--opponent must be classic or expert";
+    if (opponent != "classic" && opponent != "expert" && opponent != "master") {
+        problem = "--opponent must be classic, expert or master";
         return std::nullopt;
     }
-    settings.opponent =
-        opponent == "expert" ? quintel::Opponent::Expert : quintel::Opponent::Classic;
+    settings.opponent = opponent == "expert"   ? quintel::Opponent::Expert
+                        : opponent == "master" ? quintel::Opponent::Master
+                                               : quintel::Opponent::Classic;
     if (given.contains("--solved")) {
         settings.solved = given["--solved"];
     }

@@ -1,5 +1,6 @@
 #include "arena.h"
 
+#include "against.h"
 #include "app/computer_seats.h"
 #include "app/game.h"
 #include "game_line.h"
@@ -10,6 +11,7 @@
 #include "opponent/engine_player.h"
 #include "opponent/expert_computer.h"
 #include "opponent/expert_model.h"
+#include "records/model_from_record.h"
 #include "rule_check.h"
 #include "screen_player.h"
 #include "solver/best_response.h"
@@ -20,6 +22,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <stdlib.h>
 #include <system_error>
 #include <unistd.h>
@@ -57,8 +60,30 @@ private:
 };
 
 bool isComputer(std::string_view name) {
-    return name == "classic" || name == "expert";
+    return name == "classic" || name == "expert" || name == "master";
 }
+
+bool playsTheSolvedGame(std::string_view name) {
+    return name == "expert" || name == "master";
+}
+
+// Counts what a computer sees of the player's seat in every decided game.
+class PlayerWatch : public match::MatchListener {
+public:
+    explicit PlayerWatch(std::shared_ptr<const solver::SolvedGame> game)
+        : model_(std::move(game)) {}
+    void gameDecided(const match::Match& match, const GameOutcome& outcome) override {
+        const auto seen =
+            outcome.forfeit ? std::nullopt : observationsOf(match.calls(), model_.tables());
+        if (seen) {
+            model_.add(*seen);
+        }
+    }
+    const solver::PlayerModel& model() const { return model_; }
+
+private:
+    solver::PlayerModel model_;
+};
 
 constexpr std::string_view kEnginePrefix = "engine:";
 
@@ -76,7 +101,8 @@ struct Players {
 
 // The players refer to one another's tables, so they are made in place.
 void preparePlayers(const ArenaConfig& config, Players& players) {
-    const bool expertPlays = config.computerName == "expert" || config.human == "expert";
+    const bool expertPlays =
+        playsTheSolvedGame(config.computerName) || config.human == "expert" || config.leaks;
     if (expertPlays || isComputer(config.computerName)) {
         players.seats.emplace(config.solvedFolder);
     }
@@ -84,7 +110,10 @@ void preparePlayers(const ArenaConfig& config, Players& players) {
         std::string problem;
         players.solved = players.seats->solvedGame(config.options, problem);
         if (!players.solved) {
-            players.problem = "the expert computer cannot play: " + problem;
+            players.problem = (config.leaks && !playsTheSolvedGame(config.computerName)
+                                   ? "the leaks cannot be found: "
+                                   : "the " + config.computerName + " computer cannot play: ") +
+                              problem;
             return;
         }
         players.expertPolicy.emplace(players.solved);
@@ -129,6 +158,10 @@ public:
         if (config_.gameLine) {
             game_.match.addListener(lines_);
         }
+        if (config_.leaks) {
+            watch_.emplace(players.solved);
+            game_.match.addListener(*watch_);
+        }
     }
 
     ArenaReport run();
@@ -161,6 +194,7 @@ private:
     RandomSource playersRandom_;
     match::NoNotes noNotes_;
     std::optional<ScreenPlayer> screens_;
+    std::optional<PlayerWatch> watch_;
     ArenaReport report_;
 };
 
@@ -184,6 +218,11 @@ ArenaReport Arena::run() {
     report_.recordFailed = game_.record.gamesLost() > 0;
     report_.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (watch_) {
+        std::ostringstream leaks;
+        solve::printLeaks(watch_->model(), leaks);
+        report_.leaks = leaks.str();
+    }
     for (const match::Player* player : {game_.computer, human_.get()}) {
         if (const auto* classic = dynamic_cast<const ClassicComputer*>(player)) {
             report_.longestBluffSearch =
@@ -286,8 +325,9 @@ void Arena::seatPlayers() {
 }
 
 void Arena::signIn() {
-    const Opponent opponent =
-        config_.computerName == "expert" ? Opponent::Expert : Opponent::Classic;
+    const Opponent opponent = config_.computerName == "expert"   ? Opponent::Expert
+                              : config_.computerName == "master" ? Opponent::Master
+                                                                 : Opponent::Classic;
     if (config_.throughScreens) {
         screens_.emplace(game_);
         screens_->signIn({std::string(kPlayerName), config_.options.fixAny,

@@ -23,8 +23,8 @@ struct ArenaConfig {
     long long games = 1000;
     std::uint64_t seed = 1;
     RuleOptions options;
-    // The players of the two seats: classic, expert, honest, bluffer, cautious, best-response or
-    // engine:COMMAND. The player's seat opens every game.
+    // The players of the two seats: classic, expert, master (the computer's seat only), honest,
+    // bluffer, cautious, best-response or engine:COMMAND. The player's seat opens every game.
     std::string human = "honest";
     std::string computerName = "classic";
     std::filesystem::path dataFolder; // empty: a temporary folder, removed afterwards
@@ -42,6 +42,8 @@ struct ArenaConfig {
     std::function<void(long long)> progress;
     // Each game in one line of text: where they go, if anywhere.
     std::function<void(const std::string&)> gameLine;
+    // Count what a computer sees of the player's seat and report where its play gives most away.
+    bool leaks = false;
     // Shown the game the run plays at once it is signed in (a test may watch it).
     std::function<void(Game&)> onGame;
     // The policy of a scripted player at the player's seat, if it is one.
@@ -76,6 +78,9 @@ struct ArenaReport {
     // they took to work out before the first game.
     std::optional<double> bestResponse;
     double tableSeconds = 0.0;
+    // With `leaks`: what a perfect opponent wins against the player's seat and its three worst
+    // leaks, as quintel-solve --leaks prints them.
+    std::string leaks;
 };
 
 // Plays complete games headless, through the table's rules or through the screens' own handlers,

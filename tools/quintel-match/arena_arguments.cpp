@@ -13,7 +13,7 @@ namespace quintel::arena {
 namespace {
 
 constexpr std::string_view kPlayers =
-    "classic, expert, honest, bluffer, cautious, best-response or engine:COMMAND";
+    "classic, expert, master, honest, bluffer, cautious, best-response or engine:COMMAND";
 
 template <typename Number> std::optional<Number> wholeNumber(std::string_view word, Number lowest) {
     Number value{};
@@ -29,7 +29,7 @@ ArgumentError bad(std::string_view name, std::string_view value, std::string_vie
 }
 
 bool isPlayer(std::string_view name) {
-    constexpr std::array<std::string_view, 6> named{"classic", "expert",   "honest",
+    constexpr std::array<std::string_view, 7> named{"classic", "expert",   "master",       "honest",
                                                     "bluffer", "cautious", "best-response"};
     return std::ranges::find(named, name) != named.end() ||
            (name.starts_with("engine:") && name.size() > 7);
@@ -44,6 +44,9 @@ std::optional<ArgumentError> readPlayers(const std::map<std::string_view, std::s
         given.contains("--human") ? given.at("--human") : given.at("--policy");
     if (!isPlayer(human)) {
         return bad(given.contains("--human") ? "--human" : "--policy", human, kPlayers);
+    }
+    if (human == "master") {
+        return ArgumentError{"the Master learns the player: it plays the computer's seat"};
     }
     config.human = human;
     if (given.contains("--computer")) {
@@ -98,6 +101,7 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
     config.solvedFolder = given.contains("--solved") ? std::filesystem::path(given.at("--solved"))
                                                      : std::filesystem::path(QUINTEL_SOLVED_DATA);
     config.throughScreens = given.contains("--through-screens");
+    config.leaks = given.contains("--leaks");
     if (given.contains("--move-time")) {
         const auto ms = wholeNumber<long long>(given.at("--move-time"), 1);
         if (!ms) {
@@ -114,6 +118,9 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
         if (request.jobs > 1 && !config.dataFolder.empty()) {
             return ArgumentError{"--jobs over 1 plays in folders of its own: give no --data"};
         }
+        if (request.jobs > 1 && config.leaks) {
+            return ArgumentError{"--leaks reads the player's seat in one run: give no --jobs"};
+        }
     }
     if (given.contains("--games-out")) {
         request.gamesOut = given.at("--games-out");
@@ -124,9 +131,10 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
 } // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
-    constexpr std::array<std::string_view, 12> known{
+    constexpr std::array<std::string_view, 13> known{
         "--games", "--seed",   "--options", "--policy",    "--human",     "--computer",
-        "--data",  "--solved", "--jobs",    "--games-out", "--move-time", "--through-screens"};
+        "--data",  "--solved", "--jobs",    "--games-out", "--move-time", "--through-screens",
+        "--leaks"};
     std::map<std::string_view, std::string_view> given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view name = arguments[i];
@@ -137,7 +145,7 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
             return ArgumentError{"unknown argument '" + std::string(name) + "'"};
         }
         std::string_view value;
-        if (name != "--through-screens") {
+        if (name != "--through-screens" && name != "--leaks") {
             if (i + 1 == arguments.size()) {
                 return ArgumentError{std::string(name) + " needs a value"};
             }
@@ -154,11 +162,13 @@ std::string usage() {
     return "usage: quintel-match --games N --seed S --options none|any|perm|both\n"
            "                     --human PLAYER [--computer PLAYER] [--data DIR] [--solved DIR]\n"
            "                     [--through-screens] [--jobs N] [--games-out FILE]\n"
-           "                     [--move-time MS]\n"
+           "                     [--move-time MS] [--leaks]\n"
            "       quintel-match --help\n"
            "Plays N complete games between the player's seat (--human, or --policy as before),\n"
            "which opens every game, and the computer's seat (--computer, by default classic), and\n"
-           "prints one summary line. A PLAYER is classic or expert (the game's two computers),\n"
+           "prints one summary line. A PLAYER is classic, expert or master (the game's computers;\n"
+           "the Master, which learns the player from nothing in the run, the computer's seat "
+           "only),\n"
            "honest, bluffer or cautious (scripts), best-response (the exact best answer to the\n"
            "computer, worked out first: seconds to a minute), or engine:COMMAND, an outside\n"
            "engine run by the shell that speaks the Quintel engine protocol "
@@ -169,7 +179,9 @@ std::string usage() {
            "go to DIR, or to a temporary folder that is removed afterwards. The Expert plays the\n"
            "solved games of --solved DIR (by default the source tree's). --jobs N plays N shares\n"
            "of the games side by side, share k with seed S + k. --games-out writes each game in\n"
-           "a line. Exits with 1 when a game breaks a rule of play or a player's file cannot be\n"
+           "a line. --leaks prints, after the summary, what a perfect opponent would win against\n"
+           "the player's seat from what the computer saw of it, and its three worst leaks.\n"
+           "Exits with 1 when a game breaks a rule of play or a player's file cannot be\n"
            "written, 2 on bad arguments.\n";
 }
 

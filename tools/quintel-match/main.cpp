@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         if (report.interrupted) {
             endAsTheSignalWould();
         }
-        std::cout << summaryLine(request.config, report) << "\n";
+        std::cout << summaryLine(request.config, report) << "\n" << report.leaks;
         printProblems(request.config, report);
         if (gamesOut.is_open() && !gamesOut.flush()) {
             std::cerr << "quintel-match: " << request.gamesOut.string()

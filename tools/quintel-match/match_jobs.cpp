@@ -21,6 +21,7 @@ void add(ArenaReport& total, const ArenaReport& part) {
     total.calls += part.calls;
     total.longestBluffSearch = std::max(total.longestBluffSearch, part.longestBluffSearch);
     total.settledCalls += part.settledCalls;
+    total.leaks += part.leaks;
     total.seconds = std::max(total.seconds, part.seconds);
     for (const auto& [to, from] : {std::pair{&total.faults, &part.faults},
                                    {&total.writeFailures, &part.writeFailures},

@@ -11,7 +11,10 @@ void ScreenPlayer::signIn(const WelcomeChoice& choice) {
     welcome.txtName.edited(choice.name);
     welcome.Check1.value = choice.fixAny;
     welcome.Check2.value = choice.fixPermanent;
-    (choice.opponent == Opponent::Expert ? welcome.optExpert : welcome.optClassic).click();
+    (choice.opponent == Opponent::Expert   ? welcome.optExpert
+     : choice.opponent == Opponent::Master ? welcome.optMaster
+                                           : welcome.optClassic)
+        .click();
     welcome.btnOK.click();
 }
 

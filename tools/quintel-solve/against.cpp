@@ -140,14 +140,18 @@ int runLeaks(RuleOptions options, const std::filesystem::path& solvedFile,
     if (!model) {
         return 2;
     }
-    const solver::Exploitability found = solver::exploitability(*model);
+    printLeaks(*model, out);
+    return 0;
+}
+
+void printLeaks(const solver::PlayerModel& model, std::ostream& out) {
+    const solver::Exploitability found = solver::exploitability(model);
     out << std::setprecision(17) << "perfect-opponent " << found.perfectOpponent << "\n"
         << "equilibrium " << found.equilibrium << "\n"
         << "given-away " << found.givenAway() << "\n";
-    for (const solver::Leak& leak : solver::worstLeaks(*model)) {
-        printLeak(game->tables(), leak, out);
+    for (const solver::Leak& leak : solver::worstLeaks(model)) {
+        printLeak(model.tables(), leak, out);
     }
-    return 0;
 }
 
 int runAgainst(std::string_view computer, RuleOptions options,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/rule_options.h"
+#include "solver/player_model.h"
 
 #include <filesystem>
 #include <ostream>
@@ -32,5 +33,8 @@ int runAgainst(std::string_view computer, RuleOptions options,
 // or 2 after an error line for a solved game or a model it cannot read.
 int runLeaks(RuleOptions options, const std::filesystem::path& solvedFile,
              const std::filesystem::path& modelFile, std::ostream& out);
+
+// The lines of runLeaks for `model`.
+void printLeaks(const solver::PlayerModel& model, std::ostream& out);
 
 } // namespace quintel::solve

@@ -16,7 +16,7 @@
 #include "against.h"
 #include "model/number_text.h"
 #include "model/rule_options.h"
-#include "model_from_record.h"
+#include "records/model_from_record.h"
 #include "solve_console.h"
 #include "solver/data_file.h"
 
@@ -211,8 +211,7 @@ int writeModel(const Arguments& arguments) {
         return 2;
     }
     PlayerModel model(std::make_shared<const SolvedGame>(std::move(*loaded.game)));
-    const solve::RecordCount counted =
-        solve::countRecord(arguments.modelFrom, arguments.player, model);
+    const RecordCount counted = countRecord(arguments.modelFrom, arguments.player, model);
     if (!counted.error.empty()) {
         std::cerr << "quintel-solve: " << counted.error << "\n";
         return 2;

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <numeric>
+#include <utility>
 
 namespace quintel::arena {
 namespace {
@@ -58,6 +59,11 @@ TEST(ArenaArguments, ReadsARunAndRefusesAnythingElse) {
               "--policy and --human name the same seat: give one");
     EXPECT_EQ(with({"--games", "2", "--jobs", "2", "--data", "/tmp/x"}),
               "--jobs over 1 plays in folders of its own: give no --data");
+    EXPECT_EQ(with({"--games", "2", "--jobs", "2", "--leaks"}),
+              "--leaks reads the player's seat in one run: give no --jobs");
+    EXPECT_EQ(
+        errorOf(parse({"--games", "1", "--seed", "1", "--options", "none", "--human", "master"})),
+        "the Master learns the player: it plays the computer's seat");
     EXPECT_EQ(with({"--games", "2", "--jobs", "0"}), "bad --jobs '0': a whole number from 1 to 64");
     EXPECT_EQ(with({"--games", "2", "--move-time", "0"}),
               "bad --move-time '0': milliseconds, at least 1");
@@ -94,10 +100,11 @@ TEST(ArenaArguments, NameAnyPlayerForEitherSeat) {
         return errorOf(parse(words));
     };
     EXPECT_EQ(with("expert"), "no error");
-    EXPECT_EQ(with("grand"), "bad --computer 'grand': classic, expert, honest, bluffer, cautious, "
-                             "best-response or engine:COMMAND");
-    EXPECT_EQ(with("engine:"), "bad --computer 'engine:': classic, expert, honest, bluffer, "
-                               "cautious, best-response or engine:COMMAND");
+    EXPECT_EQ(with("master"), "no error");
+    EXPECT_EQ(with("grand"), "bad --computer 'grand': classic, expert, master, honest, bluffer, "
+                             "cautious, best-response or engine:COMMAND");
+    EXPECT_EQ(with("engine:"), "bad --computer 'engine:': classic, expert, master, honest, "
+                               "bluffer, cautious, best-response or engine:COMMAND");
     EXPECT_EQ(with("best-response"), "the best response plays the player's seat");
     std::vector<std::string_view> expert = base;
     expert.insert(expert.end(), {"--computer", "expert", "--solved", "/some/folder"});
@@ -176,6 +183,35 @@ TEST(Arena, PlaysCompleteGamesUnderEveryOptionSetBetweenAnyTwoPlayers) {
             EXPECT_GE(report.calls, 40);
         }
     }
+}
+
+// The Master at the computer's seat starts from nothing, so its first game is the Expert's in the
+// same seeded run, and then plays otherwise as it learns the bluffer; the leaks are those of the
+// player's seat.
+TEST(Arena, TheMasterLearnsThePlayersSeatAndTheLeaksAreItsOwn) {
+    if (!std::filesystem::exists(std::filesystem::path(QUINTEL_SOLVED_DATA) / "none.qsolved")) {
+        GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
+    }
+    ArenaConfig config;
+    config.games = 40;
+    config.seed = 4;
+    config.human = "bluffer";
+    config.solvedFolder = QUINTEL_SOLVED_DATA;
+    config.leaks = true;
+    std::vector<std::string> lines;
+    config.gameLine = [&lines](const std::string& line) { lines.push_back(line); };
+    config.computerName = "master";
+    const ArenaReport master = runArena(config);
+    ASSERT_TRUE(master.faults.empty()) << ::testing::PrintToString(master.faults);
+    const std::vector<std::string> masterLines = std::exchange(lines, {});
+    config.computerName = "expert";
+    ASSERT_TRUE(runArena(config).faults.empty());
+    ASSERT_EQ(masterLines.size(), lines.size());
+    EXPECT_EQ(masterLines.front(), lines.front());
+    EXPECT_NE(masterLines, lines);
+    EXPECT_TRUE(master.leaks.starts_with("perfect-opponent 0.")) << master.leaks;
+    EXPECT_EQ(std::ranges::count(master.leaks, '\n'), 6) << master.leaks;
+    EXPECT_NE(master.leaks.find("\nleak trust "), std::string::npos) << master.leaks;
 }
 
 TEST(Arena, WritesEachGameInALine) {

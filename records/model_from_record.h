@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/match.h"
 #include "records/game_record.h"
 #include "solver/player_model.h"
 
@@ -7,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace quintel::solve {
+namespace quintel {
 
 // What the computer saw of the player in one recorded game, in the numbers of the solved game of
 // `tables`: the player's calls after a throw with the dice they ended with, its choices after
@@ -16,6 +17,9 @@ namespace quintel::solve {
 // follow the rules.
 std::optional<solver::PlayerObservations> observationsOf(const GameRecord& game,
                                                          const solver::GameTables& tables);
+// The same of a game the table has just decided, from its calls.
+std::optional<solver::PlayerObservations>
+observationsOf(const std::vector<match::CallRecord>& calls, const solver::GameTables& tables);
 
 // Counts into `model` every game of the record in `dataFolder` played under the model's option
 // set by `player` (every player when it is empty). Returns the games counted, or an error message.
@@ -27,4 +31,4 @@ struct RecordCount {
 RecordCount countRecord(const std::filesystem::path& dataFolder, const std::string& player,
                         solver::PlayerModel& model);
 
-} // namespace quintel::solve
+} // namespace quintel

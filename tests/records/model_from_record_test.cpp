@@ -1,8 +1,8 @@
-#include "model_from_record.h"
+#include "records/model_from_record.h"
 
 #include <gtest/gtest.h>
 
-namespace quintel::solve {
+namespace quintel {
 namespace {
 
 GameRecord recorded(std::vector<RecordedCall> calls, std::vector<std::string> thrown) {
@@ -66,4 +66,4 @@ TEST(ModelFromRecord, ReadsWhatTheComputerSawOfThePlayer) {
 }
 
 } // namespace
-} // namespace quintel::solve
+} // namespace quintel

@@ -1,10 +1,10 @@
-#include "model_from_record.h"
+#include "records/model_from_record.h"
 
 #include "records/record_book.h"
 
 #include <exception>
 
-namespace quintel::solve {
+namespace quintel {
 
 namespace {
 
@@ -96,6 +96,17 @@ std::optional<solver::PlayerObservations> observationsOf(const GameRecord& game,
     return seen;
 }
 
+std::optional<solver::PlayerObservations>
+observationsOf(const std::vector<match::CallRecord>& calls, const solver::GameTables& tables) {
+    // The table's calls as the record keeps them.
+    GameRecord game;
+    for (const match::CallRecord& made : calls) {
+        game.calls.push_back({made.caller, made.call.digits(), made.fixed.digits()});
+        game.thrownBeforeCall.push_back(made.thrown);
+    }
+    return observationsOf(game, tables);
+}
+
 RecordCount countRecord(const std::filesystem::path& dataFolder, const std::string& player,
                         solver::PlayerModel& model) {
     RecordCount count;
@@ -128,4 +139,4 @@ RecordCount countRecord(const std::filesystem::path& dataFolder, const std::stri
     return count;
 }
 
-} // namespace quintel::solve
+} // namespace quintel
