@@ -13,14 +13,14 @@ const QString kName = QStringLiteral("lastSignIn/name");
 const QString kFixAny = QStringLiteral("lastSignIn/fixAny");
 const QString kFixPermanent = QStringLiteral("lastSignIn/fixPermanent");
 const QString kOpponent = QStringLiteral("lastSignIn/opponent");
-const QString kExpert = QStringLiteral("expert");
-const QString kEngine = QStringLiteral("engine");
-
+// By the name the record gives it; a name it does not know is the classic computer.
 Opponent opponentNamed(const QString& name) {
-    if (name == kExpert) {
-        return Opponent::Expert;
+    for (const Opponent known : {Opponent::Expert, Opponent::Master, Opponent::Engine}) {
+        if (name.toStdString() == recordName(known)) {
+            return known;
+        }
     }
-    return name == kEngine ? Opponent::Engine : Opponent::Classic;
+    return Opponent::Classic;
 }
 
 } // namespace

@@ -63,23 +63,26 @@ TEST_F(LastSignInTest, TheWelcomeWindowOffersTheLastSignInOfAnEarlierRun) {
 }
 
 TEST_F(LastSignInTest, TheOpponentOfTheLastSignInIsOfferedAgain) {
-    auto first = start();
     auto radio = [](Run& run, std::string_view which) {
         return qobject_cast<QRadioButton*>(run.welcome.widgetNamed(which));
     };
-    ASSERT_NE(radio(*first, "optClassic"), nullptr);
-    EXPECT_TRUE(radio(*first, "optClassic")->isChecked()) << "Classic is the default";
-    QTest::keyClicks(first->name(), "Ann");
-    QTest::mouseClick(radio(*first, "optExpert"), Qt::LeftButton);
-    QTest::mouseClick(qobject_cast<QPushButton*>(first->welcome.widgetNamed("btnOK")),
-                      Qt::LeftButton);
-    ASSERT_TRUE(first->context.game.formStart.shown());
-    first.reset();
+    for (const auto& [button, opponent] :
+         {std::pair{"optExpert", Opponent::Expert}, std::pair{"optMaster", Opponent::Master}}) {
+        SCOPED_TRACE(button);
+        auto first = start();
+        ASSERT_NE(radio(*first, "optClassic"), nullptr);
+        QTest::keyClicks(first->name(), "Ann");
+        QTest::mouseClick(radio(*first, button), Qt::LeftButton);
+        QTest::mouseClick(qobject_cast<QPushButton*>(first->welcome.widgetNamed("btnOK")),
+                          Qt::LeftButton);
+        ASSERT_TRUE(first->context.game.formStart.shown());
+        first.reset();
 
-    auto second = start();
-    EXPECT_TRUE(radio(*second, "optExpert")->isChecked());
-    EXPECT_FALSE(radio(*second, "optClassic")->isChecked());
-    EXPECT_EQ(second->context.game.formWelcome.offer.opponent, Opponent::Expert);
+        auto second = start();
+        EXPECT_TRUE(radio(*second, button)->isChecked());
+        EXPECT_FALSE(radio(*second, "optClassic")->isChecked());
+        EXPECT_EQ(second->context.game.formWelcome.offer.opponent, opponent);
+    }
 }
 
 TEST_F(LastSignInTest, TheWelcomeWindowOpensWithTheFocusInTheNameBox) {
