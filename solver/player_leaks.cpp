@@ -1,4 +1,5 @@
 #include "solver/player_leaks.h"
+#include "model/index.h"
 
 #include "solver/best_response.h"
 #include "solver/modelled_player.h"
@@ -10,10 +11,6 @@
 namespace quintel::solver {
 
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 double payoff(const StageGame& stage, int t, int m, double trust) {
     const double a = stage.challengePayoff(t, m);

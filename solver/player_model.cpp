@@ -1,4 +1,5 @@
 #include "solver/player_model.h"
+#include "model/index.h"
 
 #include "model/dice.h"
 
@@ -17,10 +18,6 @@ constexpr std::string_view kMagic = "quintel-player-model 1";
 // The upper ends of the ranges of a held chance strictly between 0 and 1.
 constexpr std::array kClassBounds{0.02, 0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.75, 0.9};
 constexpr double kCertain = 1 - 1e-12;
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 void addSaturated(std::uint32_t& count, std::uint32_t more) {
     const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - count;

@@ -1,4 +1,5 @@
 #include "solver/safe_response.h"
+#include "model/index.h"
 
 #include "solver/stage_payoffs.h"
 
@@ -11,10 +12,6 @@ namespace {
 // What a best reply may gain beyond the allowance by the rounding of the sums.
 constexpr double kRounding = 1e-12;
 constexpr int kHalvings = 50;
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The largest step in [0, 1] that `fits`, for a property that holds at 0 and, the risk being
 // convex along the way, on an interval from there.

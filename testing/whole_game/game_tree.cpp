@@ -1,4 +1,5 @@
 #include "testing/whole_game/game_tree.h"
+#include "model/index.h"
 
 #include <algorithm>
 #include <random>
@@ -6,10 +7,6 @@
 
 namespace quintel::wholegame {
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The sequence each seat has played last on the way to a point of the game.
 using Sequences = std::array<int, 2>;

@@ -1,4 +1,5 @@
 #include "testing/whole_game/sequence_form.h"
+#include "model/index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +9,6 @@
 
 namespace quintel::wholegame {
 namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The best answer of `seat` to the other seat's plan. Works over the seat's own sequences: the
 // worth of a sequence is what the game pays at its ends plus, for each information set right

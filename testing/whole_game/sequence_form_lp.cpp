@@ -1,4 +1,5 @@
 #include "testing/whole_game/sequence_form_lp.h"
+#include "model/index.h"
 
 #include <glpk.h>
 
@@ -13,10 +14,6 @@ struct ProblemDeleter {
     void operator()(glp_prob* problem) const { glp_delete_prob(problem); }
 };
 using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 // The constraint matrix in GLPK's form: 1-based rows and columns, entry 0 unused.
 struct Entries {

@@ -1,4 +1,5 @@
 #include "testing/whole_game/variant_rules.h"
+#include "model/index.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +7,6 @@
 
 namespace quintel::wholegame {
 namespace {
-
-std::size_t at(int face) {
-    return static_cast<std::size_t>(face);
-}
 
 // Every multiset of `count` dice over faces `face`..faces, passed to visit as added to `base`.
 template <class Visit>

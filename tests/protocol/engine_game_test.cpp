@@ -6,6 +6,8 @@
 #include "testing/scripted_message_boxes.h"
 #include "testing/temp_folder.h"
 
+#include "tests/protocol/test_engine_path.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,8 +19,6 @@ namespace quintel {
 namespace {
 
 using namespace std::chrono_literals;
-
-const std::string kEngine = QUINTEL_TEST_ENGINE;
 
 auto look(const Control& control) {
     const Place& p = control.place;

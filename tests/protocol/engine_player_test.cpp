@@ -4,6 +4,8 @@
 #include "records/record_book.h"
 #include "testing/temp_folder.h"
 
+#include "tests/protocol/test_engine_path.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,8 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace protocol = match::protocol;
-
-const std::string kEngine = QUINTEL_TEST_ENGINE;
 
 arena::ArenaConfig matchAgainst(const std::string& engine, const TempFolder& folder,
                                 RuleOptions options = {}) {

@@ -1,5 +1,7 @@
 #include "testing/temp_folder.h"
 
+#include "tests/protocol/test_engine_path.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,7 +13,6 @@
 namespace quintel {
 namespace {
 
-const std::string kEngine = QUINTEL_TEST_ENGINE;
 const std::string kMatch = QUINTEL_MATCH;
 const std::string kEnginePlayer = QUINTEL_ENGINE_PLAYER;
 

@@ -1,21 +1,13 @@
 #include "testing/whole_game_lp.h"
 
+#include "tests/testing/whole_game_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace quintel::wholegame {
 namespace {
-
-constexpr double kTolerance = 1e-9;
-
-Counts counts(std::string_view faces) {
-    Counts result{};
-    for (const char face : faces) {
-        ++result.at(static_cast<std::size_t>(face - '0'));
-    }
-    return result;
-}
 
 class HandOverEveryOptionSet : public ::testing::TestWithParam<RuleOptions> {};
 INSTANTIATE_TEST_SUITE_P(HandOver, HandOverEveryOptionSet,

@@ -2,6 +2,8 @@
 #include "model/keep_rules.h"
 #include "testing/whole_game/variant_rules.h"
 
+#include "tests/testing/whole_game_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,14 +14,6 @@
 
 namespace quintel::wholegame {
 namespace {
-
-Counts counts(std::string_view faces) {
-    Counts result{};
-    for (const char face : faces) {
-        ++result.at(static_cast<std::size_t>(face - '0'));
-    }
-    return result;
-}
 
 std::string text(const Variant& variant, const Counts& dice) {
     std::string digits;

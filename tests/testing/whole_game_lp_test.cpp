@@ -1,5 +1,7 @@
 #include "testing/whole_game_lp.h"
 
+#include "tests/testing/whole_game_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,20 +10,10 @@
 namespace quintel::wholegame {
 namespace {
 
-constexpr double kTolerance = 1e-9;
-
 constexpr RuleOptions kNone{false, false};
 constexpr RuleOptions kAny{true, false};
 constexpr RuleOptions kPermanent{false, true};
 constexpr RuleOptions kBoth{true, true};
-
-Counts counts(std::string_view faces) {
-    Counts result{};
-    for (const char face : faces) {
-        ++result.at(static_cast<std::size_t>(face - '0'));
-    }
-    return result;
-}
 
 Position position(std::string_view lastCall, std::string_view dice, std::string_view locked = "") {
     return {counts(lastCall), counts(dice), counts(locked)};
