@@ -2,50 +2,56 @@
 
 #include "model/dice.h"
 #include "model/hand_words.h"
+#include "model/translation.h"
 
 namespace quintel {
 
 namespace {
 
-constexpr std::string_view kDash = " \u2014 ";
-
 std::string composedPart(const CallFacts& facts) {
     if (facts.composedDice == 0) {
-        return "Your call: none yet";
+        return translated("CallStatus", "Your call: none yet");
     }
     if (facts.composedDice > kDiceCount) {
-        return "Your call: " + std::to_string(facts.composedDice) + " dice, five at most";
+        return withArguments(translated("CallStatus", "Your call: %1 dice, five at most"),
+                             {std::to_string(facts.composedDice)});
     }
-    std::string text = "Your call: " + facts.composed + ", " + handInWords(facts.composed);
     if (!facts.lastCall.empty() && !facts.beatsLast) {
-        text += " (does not beat " + facts.lastCall + ")";
+        return withArguments(translated("CallStatus", "Your call: %1, %2 (does not beat %3)"),
+                             {facts.composed, handInWords(facts.composed), facts.lastCall});
     }
-    return text;
+    return withArguments(translated("CallStatus", "Your call: %1, %2"),
+                         {facts.composed, handInWords(facts.composed)});
 }
 
 std::string weakestPart(const CallFacts& facts) {
     if (facts.lastCall.empty()) {
-        return "any call may open the game";
+        return translated("CallStatus", "any call may open the game");
     }
     if (!facts.weakest) {
-        return "no call beats " + facts.lastCall;
+        return withArguments(translated("CallStatus", "no call beats %1"), {facts.lastCall});
     }
-    return "the weakest call you may make: " + *facts.weakest;
+    return withArguments(translated("CallStatus", "the weakest call you may make: %1"),
+                         {*facts.weakest});
 }
 
 } // namespace
 
 std::string refusedCallStatus(int composedDice) {
     if (composedDice == 0) {
-        return "No dice chosen yet: pick how many dice of each face you call, one to five dice in "
-               "all.";
+        return translated("CallStatus", "No dice chosen yet: pick how many dice of each face you "
+                                        "call, one to five dice in all.");
     }
-    return "You chose " + std::to_string(composedDice) +
-           " dice: a call names five dice at most. Take some away.";
+    return withArguments(translated("CallStatus",
+                                    "You chose %1 dice: a call names five dice at most. Take some "
+                                    "away."),
+                         {std::to_string(composedDice)});
 }
 
 std::string callStatus(const CallFacts& facts) {
-    return composedPart(facts) + std::string(kDash) + "your dice " + facts.dice +
+    constexpr std::string_view kDash = " \u2014 ";
+    return composedPart(facts) + std::string(kDash) +
+           withArguments(translated("CallStatus", "your dice %1"), {facts.dice}) +
            std::string(kDash) + weakestPart(facts);
 }
 

@@ -1,6 +1,7 @@
 #include "model/hand_words.h"
 
 #include "model/dice.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -10,11 +11,32 @@ namespace quintel {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kFaceWords{"",     "ace",  "two", "three",
-                                                     "four", "five", "six"};
-constexpr std::array<std::string_view, 7> kFacesWords{"",      "aces",  "twos", "threes",
-                                                      "fours", "fives", "sixes"};
-constexpr std::array<std::string_view, 6> kCountWords{"no", "one", "two", "three", "four", "five"};
+// The faces and counts in English, as the accessible texts name them; a hand in words is in the
+// player's language.
+constexpr std::array<std::string_view, 7> kFaceWords{"",
+                                                     marked("Hands", "ace"),
+                                                     marked("Hands", "two"),
+                                                     marked("Hands", "three"),
+                                                     marked("Hands", "four"),
+                                                     marked("Hands", "five"),
+                                                     marked("Hands", "six")};
+constexpr std::array<std::string_view, 7> kFacesWords{"",
+                                                      marked("Hands", "aces"),
+                                                      marked("Hands", "twos"),
+                                                      marked("Hands", "threes"),
+                                                      marked("Hands", "fours"),
+                                                      marked("Hands", "fives"),
+                                                      marked("Hands", "sixes")};
+
+// Counted dice: a context of their own, as some languages count with other words than they name
+// a face with.
+constexpr std::array<std::string_view, 6> kCountWords{
+    marked("HandCounts", "no"),    marked("HandCounts", "one"),  marked("HandCounts", "two"),
+    marked("HandCounts", "three"), marked("HandCounts", "four"), marked("HandCounts", "five")};
+
+std::string facesInLanguage(int face) {
+    return translatedMarked("Hands", kFacesWords[static_cast<std::size_t>(face)]);
+}
 
 struct Group {
     int face = 0;
@@ -35,23 +57,19 @@ std::vector<Group> groupsOf(const FaceCounts& counts) {
     return groups;
 }
 
-std::string joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) {
-        text += part;
-    }
-    return text;
-}
-
 // Dice that are all different: one die is named, more are counted.
 std::string allDifferent(const std::vector<Group>& groups, int dice) {
     if (dice == 1) {
-        return joined({"a single ", faceWord(groups.front().face)});
+        return withArguments(
+            translated("Hands", "a single %1"),
+            {translatedMarked("Hands", kFaceWords[static_cast<std::size_t>(groups.front().face)])});
     }
     if (dice == kDiceCount) {
-        return "no two alike";
+        return translated("Hands", "no two alike");
     }
-    return joined({kCountWords[static_cast<std::size_t>(dice)], " different dice"});
+    return withArguments(
+        translated("Hands", "%1 different dice"),
+        {translatedMarked("HandCounts", kCountWords[static_cast<std::size_t>(dice)])});
 }
 
 } // namespace
@@ -68,27 +86,29 @@ std::string handInWords(std::span<const int> dice) {
     const FaceCounts counts = countFaces(dice);
     const std::vector<Group> groups = groupsOf(counts);
     if (groups.empty()) {
-        return "no dice";
+        return translated("Hands", "no dice");
     }
     const Group& first = groups.front();
-    const std::string_view firstFaces = facesWord(first.face);
+    const std::string firstFaces = facesInLanguage(first.face);
     const bool secondIsPair = groups.size() > 1 && groups[1].size == 2;
-    const std::string_view secondFaces = groups.size() > 1 ? facesWord(groups[1].face) : "";
+    const std::string secondFaces = groups.size() > 1 ? facesInLanguage(groups[1].face) : "";
     switch (first.size) {
     case 5:
-        return joined({"five of a kind, ", firstFaces});
+        return withArguments(translated("Hands", "five of a kind, %1"), {firstFaces});
     case 4:
-        return joined({"four ", firstFaces});
+        return withArguments(translated("Hands", "four %1"), {firstFaces});
     case 3:
         if (secondIsPair) {
-            return joined({"full house, ", firstFaces, " over ", secondFaces});
+            return withArguments(translated("Hands", "full house, %1 over %2"),
+                                 {firstFaces, secondFaces});
         }
-        return joined({"three ", firstFaces});
+        return withArguments(translated("Hands", "three %1"), {firstFaces});
     case 2:
         if (secondIsPair) {
-            return joined({"two pairs, ", firstFaces, " and ", secondFaces});
+            return withArguments(translated("Hands", "two pairs, %1 and %2"),
+                                 {firstFaces, secondFaces});
         }
-        return joined({"a pair of ", firstFaces});
+        return withArguments(translated("Hands", "a pair of %1"), {firstFaces});
     default:
         return allDifferent(groups, static_cast<int>(groups.size()));
     }

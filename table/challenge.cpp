@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "model/dice.h"
 #include "model/number_text.h"
+#include "model/translation.h"
 #include "table/result_texts.h"
 
 #include <string>
@@ -89,7 +90,7 @@ void FormStart::concludeGame() {
     Label4.caption = numberText(g.tally.played);
     if (endInStatusLine) {
         showNextGameBar(true);
-        lblStatus.caption += " Play again (Return) or stop (Esc).";
+        lblStatus.caption += " " + translated("StatusLine", "Play again (Return) or stop (Esc).");
         return;
     }
     if (g.messages.ask(kContinueQuestion)) {

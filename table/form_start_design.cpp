@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "model/message_boxes.h"
+#include "model/translation.h"
 
 #include <string>
 #include <utility>
@@ -47,10 +48,10 @@ void FormStart::design() {
     designControl(Label3, "Label3", -1, ControlKind::Label, "/", {3840, 120, 255, 255});
     designControl(Label4, "Label4", -1, ControlKind::Label, "0", {4080, 120, 375, 255});
     // Hover hints for what the table's captions cannot say.
-    lblSecond.tooltip = "A countdown that never limits a turn";
-    Label2.tooltip = "Games you have won since you signed in";
-    Label3.tooltip = "Games won / games played since you signed in";
-    Label4.tooltip = "Games played since you signed in";
+    lblSecond.tooltip = translated("Table", "A countdown that never limits a turn");
+    Label2.tooltip = translated("Table", "Games you have won since you signed in");
+    Label3.tooltip = translated("Table", "Games won / games played since you signed in");
+    Label4.tooltip = translated("Table", "Games played since you signed in");
     shapeLog(Text1, "Text1", {240, 360, 2175, 1215}, 0, game().logs.callLog);
     shapeLog(Text2, "Text2", {2400, 360, 2055, 1215}, 1, game().logs.fixLog);
 
@@ -60,7 +61,7 @@ void FormStart::design() {
         designControl(lblName[s], "lblName", seat, ControlKind::Label, "", {120, top, 1215, 255});
         designControl(Picture1[s], "Picture1", seat, ControlKind::PictureBox, "",
                       {1560, top, 255, 255}, {.visible = false});
-        Picture1[s].tooltip = "Shows whose turn it is";
+        Picture1[s].tooltip = translated("Table", "Shows whose turn it is");
     }
     designButtons();
     designDice();

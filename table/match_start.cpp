@@ -2,6 +2,7 @@
 
 #include "app/game.h"
 #include "model/dice.h"
+#include "model/translation.h"
 
 #include <string>
 
@@ -20,7 +21,8 @@ void FormStart::functName() {
     for (std::size_t seat = 0; seat < names.size() && seat < lblName.size(); ++seat) {
         lblName[seat].caption = names[seat];
     }
-    lblName[1].tooltip = "The computer you play: " + game().opponentTitle();
+    lblName[1].tooltip =
+        withArguments(translated("Table", "The computer you play: %1"), {game().opponentTitle()});
 }
 
 std::string FormStart::computerSeatName() const {
@@ -95,7 +97,8 @@ void FormStart::functTurn() {
 
 void FormStart::closeFromFrame() {
     if (game().match.inPlay() &&
-        !game().messages.askDefaultNo("Leave the game in progress? It will not be counted.")) {
+        !game().messages.askDefaultNo(
+            translated("Table", "Leave the game in progress? It will not be counted."))) {
         return;
     }
     Form_Unload();

@@ -21,6 +21,49 @@
     </message>
 </context>
 <context>
+    <name>CallStatus</name>
+    <message>
+        <source>Your call: none yet</source>
+        <translation>Ihre Ansage: noch keine</translation>
+    </message>
+    <message>
+        <source>Your call: %1 dice, five at most</source>
+        <translation>Ihre Ansage: %1 Würfel, höchstens fünf</translation>
+    </message>
+    <message>
+        <source>Your call: %1, %2 (does not beat %3)</source>
+        <translation>Ihre Ansage: %1, %2 (schlägt %3 nicht)</translation>
+    </message>
+    <message>
+        <source>Your call: %1, %2</source>
+        <translation>Ihre Ansage: %1, %2</translation>
+    </message>
+    <message>
+        <source>any call may open the game</source>
+        <translation>jede Ansage darf das Spiel eröffnen</translation>
+    </message>
+    <message>
+        <source>no call beats %1</source>
+        <translation>keine Ansage schlägt %1</translation>
+    </message>
+    <message>
+        <source>the weakest call you may make: %1</source>
+        <translation>die schwächste Ansage, die Sie machen dürfen: %1</translation>
+    </message>
+    <message>
+        <source>No dice chosen yet: pick how many dice of each face you call, one to five dice in all.</source>
+        <translation>Noch keine Würfel gewählt: Wählen Sie, wie viele Würfel jeder Augenzahl Sie ansagen, insgesamt einen bis fünf.</translation>
+    </message>
+    <message>
+        <source>You chose %1 dice: a call names five dice at most. Take some away.</source>
+        <translation>Sie haben %1 Würfel gewählt: Eine Ansage nennt höchstens fünf Würfel. Nehmen Sie einige weg.</translation>
+    </message>
+    <message>
+        <source>your dice %1</source>
+        <translation>Ihre Würfel %1</translation>
+    </message>
+</context>
+<context>
     <name>GameReview</name>
     <message>
         <source>This time it trusted it.</source>
@@ -49,6 +92,124 @@
     <message>
         <source>It did not trust your call.</source>
         <translation>Er hat Ihrer Ansage nicht getraut.</translation>
+    </message>
+</context>
+<context>
+    <name>HandCounts</name>
+    <message>
+        <source>no</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+</context>
+<context>
+    <name>Hands</name>
+    <message>
+        <source>ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>Asse</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>a single %1</source>
+        <translation>einzeln: %1</translation>
+    </message>
+    <message>
+        <source>no two alike</source>
+        <translation>keine zwei gleich</translation>
+    </message>
+    <message>
+        <source>%1 different dice</source>
+        <translation>%1 verschiedene Würfel</translation>
+    </message>
+    <message>
+        <source>no dice</source>
+        <translation>keine Würfel</translation>
+    </message>
+    <message>
+        <source>five of a kind, %1</source>
+        <translation>Fünfling, %1</translation>
+    </message>
+    <message>
+        <source>four %1</source>
+        <translation>vier %1</translation>
+    </message>
+    <message>
+        <source>full house, %1 over %2</source>
+        <translation>Full House, %1 über %2</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <translation>drei %1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 and %2</source>
+        <translation>zwei Paare, %1 und %2</translation>
+    </message>
+    <message>
+        <source>a pair of %1</source>
+        <translation>ein Paar %1</translation>
     </message>
 </context>
 <context>
@@ -441,6 +602,172 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>all five dice</source>
+        <translation>alle fünf Würfel</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message>
+        <source>%1 dice</source>
+        <translation>%1 Würfel</translation>
+    </message>
+    <message>
+        <source>%1: your call must beat %2.</source>
+        <translation>%1: Ihre Ansage muss %2 schlagen.</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>%1 kept its five dice</source>
+        <translation>%1 hat seine fünf Würfel behalten</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 hat %2 geworfen</translation>
+    </message>
+    <message>
+        <source>%1 kept %2 and threw %3</source>
+        <translation>%1 hat %2 behalten und %3 geworfen</translation>
+    </message>
+    <message>
+        <source>Your turn: your dice %1. %2.</source>
+        <translation>Sie sind am Zug: Ihre Würfel %1. %2.</translation>
+    </message>
+    <message>
+        <source>Make the first call</source>
+        <translation>Machen Sie die erste Ansage</translation>
+    </message>
+    <message>
+        <source>%1; it calls %2: %3. </source>
+        <translation>%1; er sagt %2 an: %3. </translation>
+    </message>
+    <message>
+        <source>do not trust it</source>
+        <translation>ihr nicht trauen</translation>
+    </message>
+    <message>
+        <source>Nothing beats it: %1.</source>
+        <translation>Nichts schlägt sie: %1.</translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <translation>%1 oder %2.</translation>
+    </message>
+    <message>
+        <source>Trust it</source>
+        <translation>Ihr trauen</translation>
+    </message>
+    <message>
+        <source>You trusted %1 and hold %2. %3 or %4: your call must beat %1.</source>
+        <translation>Sie haben %1 getraut und halten %2. %3 oder %4: Ihre Ansage muss %1 schlagen.</translation>
+    </message>
+    <message>
+        <source>Change dice</source>
+        <translation>Würfel wechseln</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>ansagen</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Werfen</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 marked to throw again. </source>
+        <translation>%1 zum erneuten Werfen markiert. </translation>
+    </message>
+    <message>
+        <source>No die can be chosen: %1%2</source>
+        <translation>Kein Würfel ist wählbar: %1%2</translation>
+    </message>
+    <message>
+        <source>Mark the dice to throw again (keys %1 to %2): %3%4</source>
+        <translation>Markieren Sie die Würfel zum erneuten Werfen (Tasten %1 bis %2): %3%4</translation>
+    </message>
+    <message>
+        <source>no dice</source>
+        <translation>keine Würfel</translation>
+    </message>
+    <message>
+        <source>You threw %1 and hold %2. %3</source>
+        <translation>Sie haben %1 geworfen und halten %2. %3</translation>
+    </message>
+    <message>
+        <source>You did not trust %1</source>
+        <translation>Sie haben %1 nicht getraut</translation>
+    </message>
+    <message>
+        <source>%1 did not trust your %2</source>
+        <translation>%1 hat Ihrer Ansage %2 nicht getraut</translation>
+    </message>
+    <message>
+        <source>you win</source>
+        <translation>Sie gewinnen</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
+    </message>
+    <message>
+        <source>%1; the dice %2 hold it: %3.</source>
+        <translation>%1; die Würfel %2 halten sie: %3.</translation>
+    </message>
+    <message>
+        <source>%1; the dice %2 do not hold it: %3.</source>
+        <translation>%1; die Würfel %2 halten sie nicht: %3.</translation>
+    </message>
+    <message>
+        <source>Play again (Return) or stop (Esc).</source>
+        <translation>Noch einmal spielen (Return) oder aufhören (Esc).</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>The computer you play: %1</source>
+        <translation>Der Computer, gegen den Sie spielen: %1</translation>
+    </message>
+    <message>
+        <source>Leave the game in progress? It will not be counted.</source>
+        <translation>Das laufende Spiel verlassen? Es wird nicht gezählt.</translation>
+    </message>
+    <message>
+        <source>A countdown that never limits a turn</source>
+        <translation>Ein Countdown, der keinen Zug begrenzt</translation>
+    </message>
+    <message>
+        <source>Games you have won since you signed in</source>
+        <translation>Seit der Anmeldung gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Games won / games played since you signed in</source>
+        <translation>Gewonnene / gespielte Spiele seit der Anmeldung</translation>
+    </message>
+    <message>
+        <source>Games played since you signed in</source>
+        <translation>Seit der Anmeldung gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Shows whose turn it is</source>
+        <translation>Zeigt, wer am Zug ist</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,49 @@
     </message>
 </context>
 <context>
+    <name>CallStatus</name>
+    <message>
+        <source>Your call: none yet</source>
+        <translation>Votre annonce : aucune pour l’instant</translation>
+    </message>
+    <message>
+        <source>Your call: %1 dice, five at most</source>
+        <translation>Votre annonce : %1 dés, cinq au plus</translation>
+    </message>
+    <message>
+        <source>Your call: %1, %2 (does not beat %3)</source>
+        <translation>Votre annonce : %1, %2 (ne bat pas %3)</translation>
+    </message>
+    <message>
+        <source>Your call: %1, %2</source>
+        <translation>Votre annonce : %1, %2</translation>
+    </message>
+    <message>
+        <source>any call may open the game</source>
+        <translation>toute annonce peut ouvrir la partie</translation>
+    </message>
+    <message>
+        <source>no call beats %1</source>
+        <translation>aucune annonce ne bat %1</translation>
+    </message>
+    <message>
+        <source>the weakest call you may make: %1</source>
+        <translation>l’annonce la plus faible permise : %1</translation>
+    </message>
+    <message>
+        <source>No dice chosen yet: pick how many dice of each face you call, one to five dice in all.</source>
+        <translation>Aucun dé choisi : indiquez combien de dés de chaque face vous annoncez, d’un à cinq dés en tout.</translation>
+    </message>
+    <message>
+        <source>You chose %1 dice: a call names five dice at most. Take some away.</source>
+        <translation>Vous avez choisi %1 dés : une annonce nomme cinq dés au plus. Retirez-en.</translation>
+    </message>
+    <message>
+        <source>your dice %1</source>
+        <translation>vos dés %1</translation>
+    </message>
+</context>
+<context>
     <name>GameReview</name>
     <message>
         <source>This time it trusted it.</source>
@@ -49,6 +92,124 @@
     <message>
         <source>It did not trust your call.</source>
         <translation>Il n’a pas fait confiance à votre annonce.</translation>
+    </message>
+</context>
+<context>
+    <name>HandCounts</name>
+    <message>
+        <source>no</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+</context>
+<context>
+    <name>Hands</name>
+    <message>
+        <source>ace</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>aces</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>a single %1</source>
+        <translation>un seul %1</translation>
+    </message>
+    <message>
+        <source>no two alike</source>
+        <translation>aucune paire</translation>
+    </message>
+    <message>
+        <source>%1 different dice</source>
+        <translation>%1 dés différents</translation>
+    </message>
+    <message>
+        <source>no dice</source>
+        <translation>aucun dé</translation>
+    </message>
+    <message>
+        <source>five of a kind, %1</source>
+        <translation>quinte de %1</translation>
+    </message>
+    <message>
+        <source>four %1</source>
+        <translation>carré de %1</translation>
+    </message>
+    <message>
+        <source>full house, %1 over %2</source>
+        <translation>full, %1 par %2</translation>
+    </message>
+    <message>
+        <source>three %1</source>
+        <translation>brelan de %1</translation>
+    </message>
+    <message>
+        <source>two pairs, %1 and %2</source>
+        <translation>double paire, %1 et %2</translation>
+    </message>
+    <message>
+        <source>a pair of %1</source>
+        <translation>paire de %1</translation>
     </message>
 </context>
 <context>
@@ -441,6 +602,172 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>all five dice</source>
+        <translation>les cinq dés</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message>
+        <source>%1 dice</source>
+        <translation>%1 dés</translation>
+    </message>
+    <message>
+        <source>%1: your call must beat %2.</source>
+        <translation>%1 : votre annonce doit battre %2.</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Annoncer</translation>
+    </message>
+    <message>
+        <source>%1 kept its five dice</source>
+        <translation>%1 a gardé ses cinq dés</translation>
+    </message>
+    <message>
+        <source>%1 threw %2</source>
+        <translation>%1 a lancé %2</translation>
+    </message>
+    <message>
+        <source>%1 kept %2 and threw %3</source>
+        <translation>%1 a gardé %2 et lancé %3</translation>
+    </message>
+    <message>
+        <source>Your turn: your dice %1. %2.</source>
+        <translation>À vous : vos dés %1. %2.</translation>
+    </message>
+    <message>
+        <source>Make the first call</source>
+        <translation>Faites la première annonce</translation>
+    </message>
+    <message>
+        <source>%1; it calls %2: %3. </source>
+        <translation>%1 ; il annonce %2 : %3. </translation>
+    </message>
+    <message>
+        <source>do not trust it</source>
+        <translation>ne pas lui faire confiance</translation>
+    </message>
+    <message>
+        <source>Nothing beats it: %1.</source>
+        <translation>Rien ne la bat : %1.</translation>
+    </message>
+    <message>
+        <source>%1 or %2.</source>
+        <translation>%1 ou %2.</translation>
+    </message>
+    <message>
+        <source>Trust it</source>
+        <translation>Lui faire confiance</translation>
+    </message>
+    <message>
+        <source>You trusted %1 and hold %2. %3 or %4: your call must beat %1.</source>
+        <translation>Vous avez fait confiance à %1 et tenez %2. %3 ou %4 : votre annonce doit battre %1.</translation>
+    </message>
+    <message>
+        <source>Change dice</source>
+        <translation>Changer des dés</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>annoncer</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>annuler</translation>
+    </message>
+    <message>
+        <source>%1 marked to throw again. </source>
+        <translation>%1 à relancer. </translation>
+    </message>
+    <message>
+        <source>No die can be chosen: %1%2</source>
+        <translation>Aucun dé ne peut être choisi : %1%2</translation>
+    </message>
+    <message>
+        <source>Mark the dice to throw again (keys %1 to %2): %3%4</source>
+        <translation>Marquez les dés à relancer (touches %1 à %2) : %3%4</translation>
+    </message>
+    <message>
+        <source>no dice</source>
+        <translation>aucun dé</translation>
+    </message>
+    <message>
+        <source>You threw %1 and hold %2. %3</source>
+        <translation>Vous avez lancé %1 et tenez %2. %3</translation>
+    </message>
+    <message>
+        <source>You did not trust %1</source>
+        <translation>Vous n’avez pas fait confiance à %1</translation>
+    </message>
+    <message>
+        <source>%1 did not trust your %2</source>
+        <translation>%1 n’a pas fait confiance à votre %2</translation>
+    </message>
+    <message>
+        <source>you win</source>
+        <translation>vous gagnez</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
+    </message>
+    <message>
+        <source>%1; the dice %2 hold it: %3.</source>
+        <translation>%1 ; les dés %2 la contiennent : %3.</translation>
+    </message>
+    <message>
+        <source>%1; the dice %2 do not hold it: %3.</source>
+        <translation>%1 ; les dés %2 ne la contiennent pas : %3.</translation>
+    </message>
+    <message>
+        <source>Play again (Return) or stop (Esc).</source>
+        <translation>Rejouer (Entrée) ou arrêter (Échap).</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>The computer you play: %1</source>
+        <translation>L’ordinateur que vous affrontez : %1</translation>
+    </message>
+    <message>
+        <source>Leave the game in progress? It will not be counted.</source>
+        <translation>Quitter la partie en cours ? Elle ne sera pas comptée.</translation>
+    </message>
+    <message>
+        <source>A countdown that never limits a turn</source>
+        <translation>Un compte à rebours qui ne limite jamais un tour</translation>
+    </message>
+    <message>
+        <source>Games you have won since you signed in</source>
+        <translation>Parties gagnées depuis votre connexion</translation>
+    </message>
+    <message>
+        <source>Games won / games played since you signed in</source>
+        <translation>Parties gagnées / jouées depuis votre connexion</translation>
+    </message>
+    <message>
+        <source>Games played since you signed in</source>
+        <translation>Parties jouées depuis votre connexion</translation>
+    </message>
+    <message>
+        <source>Shows whose turn it is</source>
+        <translation>Montre à qui c’est le tour</translation>
     </message>
 </context>
 <context>
