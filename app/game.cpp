@@ -91,7 +91,7 @@ Opponent Game::seatComputer(Opponent chosen) {
          [this](std::shared_ptr<const solver::SolvedGame> game) {
              return masterModel(std::move(game));
          },
-         [this](const solver::PlayerModel& model) { keepMasterModel(model); }});
+         [this](const solver::PlayerModel& model) { keepMasterModel(model); }, masterRisk});
     if (!seated.problem.empty()) {
         messages.inform(seated.problem);
     }

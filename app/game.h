@@ -5,6 +5,7 @@
 #include "match/player.h"
 #include "model/message_boxes.h"
 #include "model/random_source.h"
+#include "opponent/master_computer.h"
 #include "opponent/profile_learning.h"
 #include "records/form_welcome.h"
 #include "records/game_logs.h"
@@ -71,6 +72,9 @@ public:
     match::Player* computer = nullptr;
     // The computers a sign-in chooses from; without them, `computer` stays as it was set.
     ComputerSeats* seats = nullptr;
+    // The most the Master may give away to any player, as a share of a game; a Master seated from
+    // the next sign-in on takes it (with 0 it plays an equilibrium, as the Expert does).
+    double masterRisk = MasterComputer::kDefaultRisk;
 
     // The player's name.
     const std::string& playerName() const { return logs.names[0]; }

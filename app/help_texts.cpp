@@ -83,7 +83,7 @@ HelpSection turnSection() {
 
 HelpSection computersSection() {
     return {
-        translated("HelpPage", "The two computers"),
+        translated("HelpPage", "The three computers"),
         {translated(
              "HelpPage",
              "Classic judges every call with the exact chances of the dice and learns your "
@@ -95,7 +95,16 @@ HelpSection computersSection() {
              "the proportions of the game's equilibrium, the best mix of bluffs and honest calls "
              "against any player. It does not learn, and cannot be beaten in the long run by "
              "reading its habits. If its solved game cannot be read, the classic computer plays "
-             "instead and a message says why.")}};
+             "instead and a message says why."),
+         translated(
+             "HelpPage",
+             "The Master starts as the Expert and learns how you play: your calls after a throw, "
+             "your trust and doubt of each call, the dice you keep. It keeps what it learnt under "
+             "your name for each set of rule options, until your profile starts again. Where it "
+             "has seen you often enough it answers your habits instead of the equilibrium, but "
+             "only as far as a player who knew its answers could win at most its risk more than "
+             "against the Expert: 2 % of a game unless you choose otherwise in Help, Settings, "
+             "The Master's risk. It risks less the less it has seen of you.")}};
 }
 
 HelpSection coachSection() {

@@ -112,9 +112,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&settingsMenu, &quintel::SettingsMenu::changed, &feel,
                      &quintel::DesktopFeel::setPreferences);
     game.formStart.endInStatusLine = settingsMenu.preferences().endInStatusLine;
+    game.masterRisk = settingsMenu.preferences().masterRisk;
     QObject::connect(&settingsMenu, &quintel::SettingsMenu::changed, &settingsMenu,
                      [&game](const quintel::Preferences& chosen) {
                          game.formStart.endInStatusLine = chosen.endInStatusLine;
+                         game.masterRisk = chosen.masterRisk;
                      });
 
     // The welcome screen offers the last sign-in's name and options.

@@ -1,5 +1,7 @@
 #include "call/form_call.h"
 
+#include "model/translation.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,8 +42,8 @@ void FormCall::design() {
                   {.tabOrder = 1});
     OK.click = [this] { OK_Click(); };
     Cancel.click = [this] { Cancel_Click(); };
-    giveKey(OK, "Return", "Send the call");
-    giveKey(Cancel, "Esc", "Close without calling");
+    giveKey(OK, "Return", translated("Call", "Send the call"));
+    giveKey(Cancel, "Esc", translated("Call", "Close without calling"));
     designControl(lblStatus, "lblStatus", -1, ControlKind::Label, "",
                   statusLinePlace(clientWidth, clientHeight));
     showStatus();

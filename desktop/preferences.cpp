@@ -36,6 +36,12 @@ Preferences readPreferences(const QSettings& settings) {
                     [&language](const char* known) { return language == known; })) {
         preferences.language = language;
     }
+    // Only a risk the menu offers: a hand-written one might be past what the help promises.
+    const double risk = settings.value(QStringLiteral("preferences/masterRisk"), 0.02).toDouble();
+    if (std::find(std::begin(kMasterRisks), std::end(kMasterRisks), risk) !=
+        std::end(kMasterRisks)) {
+        preferences.masterRisk = risk;
+    }
     return preferences;
 }
 
@@ -46,6 +52,7 @@ void writePreferences(QSettings& settings, const Preferences& preferences) {
     settings.setValue(QStringLiteral("preferences/colours"),
                       QString::fromLatin1(kColourNames[static_cast<int>(preferences.colours)]));
     settings.setValue(QStringLiteral("preferences/language"), preferences.language);
+    settings.setValue(QStringLiteral("preferences/masterRisk"), preferences.masterRisk);
     settings.sync();
 }
 

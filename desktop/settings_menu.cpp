@@ -36,6 +36,15 @@ QString languageName(const QString& language) {
     return QStringLiteral("English");
 }
 
+QString riskName(double risk) {
+    if (risk == 0) {
+        return SettingsMenu::tr("None: as safe as the Expert");
+    }
+    const QString percent = QString::number(risk * 100, 'g', 3);
+    return risk == 0.02 ? SettingsMenu::tr("%1 % of a game (the standard)").arg(percent)
+                        : SettingsMenu::tr("%1 % of a game").arg(percent);
+}
+
 } // namespace
 
 SettingsMenu::SettingsMenu(QSettings& settings, QObject* parent)
@@ -105,6 +114,18 @@ QMenu* SettingsMenu::addTo(QMenu& menu) {
             [this, code] {
                 Preferences changed = preferences_;
                 changed.language = code;
+                change(changed);
+            }));
+    }
+
+    QMenu* risks = settings->addMenu(tr("The Master's risk (from the next sign-in)"));
+    auto* riskGroup = new QActionGroup(risks);
+    for (const double risk : kMasterRisks) {
+        riskGroup->addAction(tickEntry(
+            *risks, riskName(risk), [this, risk] { return preferences_.masterRisk == risk; },
+            [this, risk] {
+                Preferences changed = preferences_;
+                changed.masterRisk = risk;
                 change(changed);
             }));
     }

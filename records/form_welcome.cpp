@@ -1,5 +1,7 @@
 #include "records/form_welcome.h"
 
+#include "model/translation.h"
+
 #include "app/game.h"
 
 #include <utility>
@@ -60,9 +62,10 @@ void FormWelcome::design() {
     btnOK.click = [this] { btnOK_Click(); };
     cmdExit.click = [this] { cmdExit_Click(); };
     // Return signs in from the name box. Exit has no key: a stray Esc should not end the program.
-    giveKey(btnOK, "Return", "Sign in and go to the table");
-    Check1.tooltip = "Choose freely which dice to throw again";
-    Check2.tooltip = "The dice the last caller kept stay locked at the next throw";
+    giveKey(btnOK, "Return", translated("Welcome", "Sign in and go to the table"));
+    Check1.tooltip = translated("Welcome", "Choose freely which dice to throw again");
+    Check2.tooltip =
+        translated("Welcome", "The dice the last caller kept stay locked at the next throw");
     designFolderLabel();
     designOpponent();
 }
@@ -90,11 +93,15 @@ void FormWelcome::designOpponent() {
         };
     }
     optClassic.value = true;
-    optClassic.tooltip = "Play the game's own computer";
-    optExpert.tooltip = "Play a computer that plays the solved game: its best mix of bluffs";
-    optMaster.tooltip = "Play a computer that plays the solved game and learns your habits, "
-                        "never risking more than 2 % of a game";
-    optEngine.tooltip = "Play the outside engine " + engineName;
+    optClassic.tooltip = translated("Welcome", "Play the game's own computer");
+    optExpert.tooltip =
+        translated("Welcome", "Play a computer that plays the solved game: its best mix of bluffs");
+    optMaster.tooltip =
+        translated("Welcome", "Play a computer that plays the solved game and learns "
+                              "your habits, within the risk set in Help, Settings "
+                              "(2 % of a game unless you choose otherwise)");
+    optEngine.tooltip =
+        withArguments(translated("Welcome", "Play the outside engine %1"), {engineName});
 }
 
 Opponent FormWelcome::chosenOpponent() const {

@@ -1,26 +1,33 @@
 #include "records/form_welcome.h"
 
+#include "model/translation.h"
+
 namespace quintel {
 
 AccessibleText FormWelcome::accessibleText(const Control& control) const {
     if (&control == &Label1) {
-        return {control.caption, "Asks for the name you play under"};
+        return {control.caption, translated("Accessible", "Asks for the name you play under")};
     }
     if (&control == &txtName) {
-        return {"Your name", "The name your history and profile files are kept under"};
+        return {translated("Accessible", "Your name"),
+                translated("Accessible", "The name your history and profile files are kept under")};
     }
     if (&control == &cmdExit) {
-        return {control.caption, "End the program"};
+        return {control.caption, translated("Accessible", "End the program")};
     }
     if (&control == &fraOpponent) {
-        return {"Opponent",
+        return {translated("Accessible", "Opponent"),
                 engineName.empty()
-                    ? "The computer you play against: Classic, Expert or Master"
-                    : "The computer you play against: Classic, Expert, Master or the engine " +
-                          engineName};
+                    ? translated("Accessible",
+                                 "The computer you play against: Classic, Expert or Master")
+                    : withArguments(translated("Accessible", "The computer you play against: "
+                                                             "Classic, Expert, Master or the "
+                                                             "engine %1"),
+                                    {engineName})};
     }
     if (&control == &lblFolder) {
-        return {control.caption, "The folder that keeps your history and profile files"};
+        return {control.caption,
+                translated("Accessible", "The folder that keeps your history and profile files")};
     }
     return plainAccessibleText(control);
 }

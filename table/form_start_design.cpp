@@ -98,12 +98,12 @@ void FormStart::designButtons() {
 // X as on the XTrust button, Esc to back out of a change. The Exit button has none: it is live
 // only while the messages that end a game cover the table.
 void FormStart::designKeys() {
-    giveKey(Roll, "R", "Throw the marked dice");
-    giveKey(XChange, "Esc", "Keep the dice as they are");
-    giveKey(Call1, "C", "Announce a call");
-    giveKey(Change_Dice, "H", "Choose dice to throw again");
-    giveKey(XTrust, "X", "Do not trust the last call: show the dice");
-    giveKey(Trust, "T", "Trust the last call and take the dice");
+    giveKey(Roll, "R", translated("Table", "Throw the marked dice"));
+    giveKey(XChange, "Esc", translated("Table", "Keep the dice as they are"));
+    giveKey(Call1, "C", translated("Table", "Announce a call"));
+    giveKey(Change_Dice, "H", translated("Table", "Choose dice to throw again"));
+    giveKey(XTrust, "X", translated("Table", "Do not trust the last call: show the dice"));
+    giveKey(Trust, "T", translated("Table", "Trust the last call and take the dice"));
 }
 
 // Over the seats that a game of two leaves empty, below the two players.
@@ -112,8 +112,8 @@ void FormStart::designNextGameBar() {
                 {.visible = false, .tabOrder = 14});
     shapeButton(cmdStop, "cmdStop", "Stop", {120, 3240, 1215, 375},
                 {.visible = false, .tabOrder = 15});
-    giveKey(cmdPlayAgain, "Return", "Play the next game");
-    giveKey(cmdStop, "Esc", "Stop playing and see the tally");
+    giveKey(cmdPlayAgain, "Return", translated("Table", "Play the next game"));
+    giveKey(cmdStop, "Esc", translated("Table", "Stop playing and see the tally"));
     cmdPlayAgain.click = [this] {
         showNextGameBar(false);
         functStart();
@@ -131,7 +131,8 @@ void FormStart::designDice() {
                       {kDiceLeft + kDiceStep * i, 2280, 375, 375},
                       {.visible = false, .tabOrder = 9 + i});
         die.click = [this, i] { Dice_Click(i); };
-        giveKey(die, std::to_string(i + 1), "Mark or unmark this die for a new throw");
+        giveKey(die, std::to_string(i + 1),
+                translated("Table", "Mark or unmark this die for a new throw"));
     }
 }
 

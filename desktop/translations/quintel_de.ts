@@ -21,6 +21,76 @@
     </message>
 </context>
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>No %1</source>
+        <translation>Keine %1</translation>
+    </message>
+    <message>
+        <source>One %1</source>
+        <translation>Eine %1</translation>
+    </message>
+    <message>
+        <source>Two %1</source>
+        <translation>Zwei %1</translation>
+    </message>
+    <message>
+        <source>Three %1</source>
+        <translation>Drei %1</translation>
+    </message>
+    <message>
+        <source>Four %1</source>
+        <translation>Vier %1</translation>
+    </message>
+    <message>
+        <source>Five %1</source>
+        <translation>Fünf %1</translation>
+    </message>
+    <message>
+        <source>Asks for the name you play under</source>
+        <translation>Fragt nach dem Namen, unter dem Sie spielen</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>The name your history and profile files are kept under</source>
+        <translation>Der Name, unter dem Ihre Verlaufs- und Profildateien gespeichert werden</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>The computer you play against: Classic, Expert or Master</source>
+        <translation>Der Computer, gegen den Sie spielen: Classic, Expert oder Master</translation>
+    </message>
+    <message>
+        <source>The computer you play against: Classic, Expert, Master or the engine %1</source>
+        <translation>Der Computer, gegen den Sie spielen: Classic, Expert, Master oder die Engine %1</translation>
+    </message>
+    <message>
+        <source>The folder that keeps your history and profile files</source>
+        <translation>Der Ordner mit Ihren Verlaufs- und Profildateien</translation>
+    </message>
+</context>
+<context>
+    <name>Call</name>
+    <message>
+        <source>Send the call</source>
+        <translation>Die Ansage abschicken</translation>
+    </message>
+    <message>
+        <source>Close without calling</source>
+        <translation>Ohne Ansage schließen</translation>
+    </message>
+</context>
+<context>
     <name>CallStatus</name>
     <message>
         <source>Your call: none yet</source>
@@ -331,10 +401,6 @@
         <translation>Nach jedem Spiel werden Sie gefragt, ob Sie weiterspielen. Wenn Sie aufhören, wird Ihr Profil gespeichert, und Sie sehen, wie viele Spiele Sie gespielt und gewonnen haben.</translation>
     </message>
     <message>
-        <source>The two computers</source>
-        <translation>Die beiden Computer</translation>
-    </message>
-    <message>
         <source>Classic judges every call with the exact chances of the dice and learns your habits: the profile of your calls tells it how often you bluff. Help, Your profile shows what it has learnt.</source>
         <translation>Classic beurteilt jede Ansage mit den exakten Wahrscheinlichkeiten der Würfel und lernt Ihre Gewohnheiten: Das Profil Ihrer Ansagen sagt ihm, wie oft Sie bluffen. Hilfe, Ihr Profil zeigt, was er gelernt hat.</translation>
     </message>
@@ -385,6 +451,14 @@
     <message>
         <source>Playing Quintel</source>
         <translation>Quintel spielen</translation>
+    </message>
+    <message>
+        <source>The three computers</source>
+        <translation>Die drei Computer</translation>
+    </message>
+    <message>
+        <source>The Master starts as the Expert and learns how you play: your calls after a throw, your trust and doubt of each call, the dice you keep. It keeps what it learnt under your name for each set of rule options, until your profile starts again. Where it has seen you often enough it answers your habits instead of the equilibrium, but only as far as a player who knew its answers could win at most its risk more than against the Expert: 2 % of a game unless you choose otherwise in Help, Settings, The Master&apos;s risk. It risks less the less it has seen of you.</source>
+        <translation>Master beginnt als Expert und lernt, wie Sie spielen: Ihre Ansagen nach einem Wurf, Ihr Vertrauen und Ihren Zweifel bei jeder Ansage, die Würfel, die Sie behalten. Was er gelernt hat, bewahrt er unter Ihrem Namen für jede Zusammenstellung von Regeloptionen auf, bis Ihr Profil neu beginnt. Wo er Sie oft genug gesehen hat, antwortet er auf Ihre Gewohnheiten statt mit dem Gleichgewicht, aber nur so weit, dass ein Spieler, der seine Antworten kennt, höchstens sein Risiko mehr gewinnen kann als gegen Expert: 2 % eines Spiels, sofern Sie unter Hilfe, Einstellungen, Das Risiko des Masters nichts anderes wählen. Je weniger er von Ihnen gesehen hat, desto weniger riskiert er.</translation>
     </message>
 </context>
 <context>
@@ -769,6 +843,73 @@
         <source>Shows whose turn it is</source>
         <translation>Zeigt, wer am Zug ist</translation>
     </message>
+    <message>
+        <source>Throw the marked dice</source>
+        <translation>Die markierten Würfel werfen</translation>
+    </message>
+    <message>
+        <source>Keep the dice as they are</source>
+        <translation>Die Würfel so lassen, wie sie sind</translation>
+    </message>
+    <message>
+        <source>Announce a call</source>
+        <translation>Eine Ansage machen</translation>
+    </message>
+    <message>
+        <source>Choose dice to throw again</source>
+        <translation>Würfel zum erneuten Werfen wählen</translation>
+    </message>
+    <message>
+        <source>Do not trust the last call: show the dice</source>
+        <translation>Der letzten Ansage nicht trauen: die Würfel aufdecken</translation>
+    </message>
+    <message>
+        <source>Trust the last call and take the dice</source>
+        <translation>Der letzten Ansage trauen und die Würfel übernehmen</translation>
+    </message>
+    <message>
+        <source>Play the next game</source>
+        <translation>Das nächste Spiel spielen</translation>
+    </message>
+    <message>
+        <source>Stop playing and see the tally</source>
+        <translation>Aufhören und die Bilanz sehen</translation>
+    </message>
+    <message>
+        <source>Mark or unmark this die for a new throw</source>
+        <translation>Diesen Würfel für einen neuen Wurf markieren oder die Markierung aufheben</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Sign in and go to the table</source>
+        <translation>Anmelden und an den Tisch gehen</translation>
+    </message>
+    <message>
+        <source>Choose freely which dice to throw again</source>
+        <translation>Frei wählen, welche Würfel erneut geworfen werden</translation>
+    </message>
+    <message>
+        <source>The dice the last caller kept stay locked at the next throw</source>
+        <translation>Die Würfel, die der letzte Ansager behalten hat, bleiben beim nächsten Wurf fest</translation>
+    </message>
+    <message>
+        <source>Play the game&apos;s own computer</source>
+        <translation>Gegen den eigenen Computer des Spiels spielen</translation>
+    </message>
+    <message>
+        <source>Play a computer that plays the solved game: its best mix of bluffs</source>
+        <translation>Gegen einen Computer spielen, der das gelöste Spiel spielt: seine beste Mischung aus Bluffs</translation>
+    </message>
+    <message>
+        <source>Play a computer that plays the solved game and learns your habits, within the risk set in Help, Settings (2 % of a game unless you choose otherwise)</source>
+        <translation>Gegen einen Computer spielen, der das gelöste Spiel spielt und Ihre Gewohnheiten lernt, im Rahmen des Risikos, das unter Hilfe, Einstellungen gewählt ist (2 % eines Spiels, sofern Sie nichts anderes wählen)</translation>
+    </message>
+    <message>
+        <source>Play the outside engine %1</source>
+        <translation>Gegen die externe Engine %1 spielen</translation>
+    </message>
 </context>
 <context>
     <name>quintel::DiceRowWidget</name>
@@ -964,6 +1105,22 @@
     <message>
         <source>Language (from the next start)</source>
         <translation>Sprache (ab dem nächsten Start)</translation>
+    </message>
+    <message>
+        <source>%1 % of a game (the standard)</source>
+        <translation>%1 % eines Spiels (der Standard)</translation>
+    </message>
+    <message>
+        <source>%1 % of a game</source>
+        <translation>%1 % eines Spiels</translation>
+    </message>
+    <message>
+        <source>The Master&apos;s risk (from the next sign-in)</source>
+        <translation>Das Risiko des Masters (ab der nächsten Anmeldung)</translation>
+    </message>
+    <message>
+        <source>None: as safe as the Expert</source>
+        <translation>Keines: so sicher wie Expert</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,76 @@
     </message>
 </context>
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>No %1</source>
+        <translation>Aucun %1</translation>
+    </message>
+    <message>
+        <source>One %1</source>
+        <translation>Un %1</translation>
+    </message>
+    <message>
+        <source>Two %1</source>
+        <translation>Deux %1</translation>
+    </message>
+    <message>
+        <source>Three %1</source>
+        <translation>Trois %1</translation>
+    </message>
+    <message>
+        <source>Four %1</source>
+        <translation>Quatre %1</translation>
+    </message>
+    <message>
+        <source>Five %1</source>
+        <translation>Cinq %1</translation>
+    </message>
+    <message>
+        <source>Asks for the name you play under</source>
+        <translation>Demande le nom sous lequel vous jouez</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>The name your history and profile files are kept under</source>
+        <translation>Le nom sous lequel vos fichiers d’historique et de profil sont conservés</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <source>The computer you play against: Classic, Expert or Master</source>
+        <translation>L’ordinateur contre lequel vous jouez : Classic, Expert ou Master</translation>
+    </message>
+    <message>
+        <source>The computer you play against: Classic, Expert, Master or the engine %1</source>
+        <translation>L’ordinateur contre lequel vous jouez : Classic, Expert, Master ou le moteur %1</translation>
+    </message>
+    <message>
+        <source>The folder that keeps your history and profile files</source>
+        <translation>Le dossier qui conserve vos fichiers d’historique et de profil</translation>
+    </message>
+</context>
+<context>
+    <name>Call</name>
+    <message>
+        <source>Send the call</source>
+        <translation>Envoyer l’annonce</translation>
+    </message>
+    <message>
+        <source>Close without calling</source>
+        <translation>Fermer sans annoncer</translation>
+    </message>
+</context>
+<context>
     <name>CallStatus</name>
     <message>
         <source>Your call: none yet</source>
@@ -331,10 +401,6 @@
         <translation>Après chaque partie, on vous demande si vous continuez. Si vous arrêtez, votre profil est enregistré et vous voyez combien de parties vous avez jouées et gagnées.</translation>
     </message>
     <message>
-        <source>The two computers</source>
-        <translation>Les deux ordinateurs</translation>
-    </message>
-    <message>
         <source>Classic judges every call with the exact chances of the dice and learns your habits: the profile of your calls tells it how often you bluff. Help, Your profile shows what it has learnt.</source>
         <translation>Classic juge chaque annonce avec les probabilités exactes des dés et apprend vos habitudes : le profil de vos annonces lui dit combien de fois vous bluffez. Aide, Votre profil montre ce qu’il a appris.</translation>
     </message>
@@ -385,6 +451,14 @@
     <message>
         <source>Playing Quintel</source>
         <translation>Jouer à Quintel</translation>
+    </message>
+    <message>
+        <source>The three computers</source>
+        <translation>Les trois ordinateurs</translation>
+    </message>
+    <message>
+        <source>The Master starts as the Expert and learns how you play: your calls after a throw, your trust and doubt of each call, the dice you keep. It keeps what it learnt under your name for each set of rule options, until your profile starts again. Where it has seen you often enough it answers your habits instead of the equilibrium, but only as far as a player who knew its answers could win at most its risk more than against the Expert: 2 % of a game unless you choose otherwise in Help, Settings, The Master&apos;s risk. It risks less the less it has seen of you.</source>
+        <translation>Master commence comme Expert et apprend votre façon de jouer : vos annonces après un lancer, votre confiance et votre doute envers chaque annonce, les dés que vous gardez. Il conserve ce qu’il a appris sous votre nom pour chaque ensemble d’options de règles, jusqu’à ce que votre profil recommence. Là où il vous a vu assez souvent, il répond à vos habitudes plutôt que par l’équilibre, mais seulement dans la mesure où un joueur qui connaîtrait ses réponses ne pourrait gagner au plus que son risque de plus que contre Expert : 2 % d’une partie, sauf si vous choisissez autrement dans Aide, Réglages, Le risque de Master. Moins il vous a vu, moins il risque.</translation>
     </message>
 </context>
 <context>
@@ -769,6 +843,73 @@
         <source>Shows whose turn it is</source>
         <translation>Montre à qui c’est le tour</translation>
     </message>
+    <message>
+        <source>Throw the marked dice</source>
+        <translation>Lancer les dés marqués</translation>
+    </message>
+    <message>
+        <source>Keep the dice as they are</source>
+        <translation>Garder les dés tels quels</translation>
+    </message>
+    <message>
+        <source>Announce a call</source>
+        <translation>Faire une annonce</translation>
+    </message>
+    <message>
+        <source>Choose dice to throw again</source>
+        <translation>Choisir des dés à relancer</translation>
+    </message>
+    <message>
+        <source>Do not trust the last call: show the dice</source>
+        <translation>Ne pas faire confiance à la dernière annonce : montrer les dés</translation>
+    </message>
+    <message>
+        <source>Trust the last call and take the dice</source>
+        <translation>Faire confiance à la dernière annonce et prendre les dés</translation>
+    </message>
+    <message>
+        <source>Play the next game</source>
+        <translation>Jouer la partie suivante</translation>
+    </message>
+    <message>
+        <source>Stop playing and see the tally</source>
+        <translation>Arrêter de jouer et voir le bilan</translation>
+    </message>
+    <message>
+        <source>Mark or unmark this die for a new throw</source>
+        <translation>Marquer ou démarquer ce dé pour un nouveau lancer</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Sign in and go to the table</source>
+        <translation>Se connecter et passer à la table</translation>
+    </message>
+    <message>
+        <source>Choose freely which dice to throw again</source>
+        <translation>Choisir librement les dés à relancer</translation>
+    </message>
+    <message>
+        <source>The dice the last caller kept stay locked at the next throw</source>
+        <translation>Les dés gardés par le dernier annonceur restent bloqués au lancer suivant</translation>
+    </message>
+    <message>
+        <source>Play the game&apos;s own computer</source>
+        <translation>Jouer contre l’ordinateur propre au jeu</translation>
+    </message>
+    <message>
+        <source>Play a computer that plays the solved game: its best mix of bluffs</source>
+        <translation>Jouer contre un ordinateur qui joue le jeu résolu : son meilleur mélange de bluffs</translation>
+    </message>
+    <message>
+        <source>Play a computer that plays the solved game and learns your habits, within the risk set in Help, Settings (2 % of a game unless you choose otherwise)</source>
+        <translation>Jouer contre un ordinateur qui joue le jeu résolu et apprend vos habitudes, dans la limite du risque réglé dans Aide, Réglages (2 % d’une partie sauf si vous choisissez autrement)</translation>
+    </message>
+    <message>
+        <source>Play the outside engine %1</source>
+        <translation>Jouer contre le moteur externe %1</translation>
+    </message>
 </context>
 <context>
     <name>quintel::DiceRowWidget</name>
@@ -964,6 +1105,22 @@
     <message>
         <source>Language (from the next start)</source>
         <translation>Langue (au prochain démarrage)</translation>
+    </message>
+    <message>
+        <source>%1 % of a game (the standard)</source>
+        <translation>%1 % d’une partie (la valeur standard)</translation>
+    </message>
+    <message>
+        <source>%1 % of a game</source>
+        <translation>%1 % d’une partie</translation>
+    </message>
+    <message>
+        <source>The Master&apos;s risk (from the next sign-in)</source>
+        <translation>Le risque de Master (à partir de la prochaine connexion)</translation>
+    </message>
+    <message>
+        <source>None: as safe as the Expert</source>
+        <translation>Aucun : aussi sûr qu’Expert</translation>
     </message>
 </context>
 <context>

@@ -70,8 +70,10 @@ std::set<std::string> screenKeys(Screen& screen) {
 
 TEST(HelpPage, ExplainsTheComputersTheCoachAndTheStatistics) {
     const HelpPage help = helpPage();
-    EXPECT_NE(section(help, "The two computers").paragraphs.at(1).find("Expert"),
-              std::string::npos);
+    const HelpSection& computers = section(help, "The three computers");
+    EXPECT_NE(computers.paragraphs.at(1).find("Expert"), std::string::npos);
+    EXPECT_NE(computers.paragraphs.at(2).find("2 % of a game"), std::string::npos)
+        << "the Master's bound, which its safe response keeps";
     EXPECT_NE(section(help, "The coach").paragraphs.front().find("press A"), std::string::npos);
     EXPECT_FALSE(section(help, "Statistics").paragraphs.empty());
     EXPECT_NE(section(rulesPage(), "Calls").paragraphs.front().find("You open every game"),

@@ -219,21 +219,26 @@ TEST(SettingsMenu, KeepsWhatThePlayerChoosesAndSaysSo) {
         entries.at(2)->trigger();                          // The end of a game in the status line
         entries.at(3)->menu()->actions().at(2)->trigger(); // Colours: dark
         entries.at(4)->menu()->actions().at(3)->trigger(); // Language: French
-        ASSERT_EQ(changes.size(), 4U);
+        entries.at(5)->menu()->actions().at(0)->trigger(); // The Master's risk: none
+        ASSERT_EQ(changes.size(), 5U);
         EXPECT_EQ(changes.back(), (Preferences{.sound = false,
                                                .animateDice = true,
                                                .endInStatusLine = true,
                                                .colours = ColourChoice::Dark,
-                                               .language = "fr"}));
+                                               .language = "fr",
+                                               .masterRisk = 0}));
         EXPECT_FALSE(entries.at(0)->isChecked());
     }
     QSettings settings(file, QSettings::IniFormat);
     EXPECT_EQ(readPreferences(settings).language, "fr") << "kept for the next run";
     EXPECT_TRUE(readPreferences(settings).endInStatusLine);
     settings.setValue("preferences/language", "xx");
+    EXPECT_EQ(readPreferences(settings).masterRisk, 0);
     settings.setValue("preferences/colours", "purple");
+    settings.setValue("preferences/masterRisk", 0.5);
     EXPECT_EQ(readPreferences(settings).language, "") << "a language it does not speak";
     EXPECT_EQ(readPreferences(settings).colours, ColourChoice::Desktop);
+    EXPECT_EQ(readPreferences(settings).masterRisk, 0.02) << "past what the menu offers";
 }
 
 } // namespace

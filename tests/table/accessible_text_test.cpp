@@ -1,3 +1,4 @@
+#include "model/translation.h"
 #include "testing/table_fixture.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,10 @@ namespace {
 using AccessibleTexts = TableTest;
 
 // Every control a window draws, and the status line, has a name and a description; names of
-// controls of one kind differ, so that a screen reader tells them apart.
-void expectEveryControlSpoken(Screen& screen, const std::string& phase) {
+// controls of one kind differ, so that a screen reader tells them apart. With `translatedOnly`,
+// each description has passed through the translator, which puts it in brackets.
+void expectEveryControlSpoken(Screen& screen, const std::string& phase,
+                              bool translatedOnly = false) {
     std::vector<Control*> spoken = screen.controls();
     if (Control* status = screen.statusLine()) {
         spoken.push_back(status);
@@ -25,6 +28,10 @@ void expectEveryControlSpoken(Screen& screen, const std::string& phase) {
         const std::string which = phase + ": " + control->name + std::to_string(control->index);
         EXPECT_FALSE(text.name.empty()) << which;
         EXPECT_FALSE(text.description.empty()) << which;
+        if (translatedOnly) {
+            EXPECT_NE(text.description.find('['), std::string::npos)
+                << which << " " << text.description;
+        }
         const bool unnamedLabel = control->kind == ControlKind::Label && control->caption.empty();
         if (!unnamedLabel && control != screen.statusLine()) {
             EXPECT_TRUE(names.emplace(control->kind, text.name).second)
@@ -50,6 +57,21 @@ TEST_F(AccessibleTexts, EveryControlOfEveryScreenHasANameAndADescription) {
     table.Trust.click();
     table.Change_Dice.click();
     expectEveryControlSpoken(table, "changing");
+}
+
+TEST_F(AccessibleTexts, DescriptionsAreInThePlayersLanguage) {
+    setTranslator([](std::string_view, std::string_view english) {
+        return "[" + std::string(english) + "]";
+    });
+    game.start();
+    expectEveryControlSpoken(game.formWelcome, "welcome", true);
+    game.formWelcome.txtName.edited("Ann");
+    game.formWelcome.btnOK.click();
+    messages.clear();
+    expectEveryControlSpoken(table, "own throw", true);
+    table.Call1.click();
+    expectEveryControlSpoken(dialog, "call dialog", true);
+    setTranslator({});
 }
 
 TEST_F(AccessibleTexts, DiceSayTheirFaceTheirMarkAndWhenTheyAreHidden) {

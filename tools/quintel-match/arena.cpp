@@ -328,6 +328,7 @@ void Arena::signIn() {
     const Opponent opponent = config_.computerName == "expert"   ? Opponent::Expert
                               : config_.computerName == "master" ? Opponent::Master
                                                                  : Opponent::Classic;
+    game_.masterRisk = config_.masterRisk;
     if (config_.throughScreens) {
         screens_.emplace(game_);
         screens_->signIn({std::string(kPlayerName), config_.options.fixAny,

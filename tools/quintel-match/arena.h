@@ -42,6 +42,8 @@ struct ArenaConfig {
     std::function<void(long long)> progress;
     // Each game in one line of text: where they go, if anywhere.
     std::function<void(const std::string&)> gameLine;
+    // The most the Master at the computer's seat may give away to any player, as a share of a game.
+    double masterRisk = 0.02;
     // Count what a computer sees of the player's seat and report where its play gives most away.
     bool leaks = false;
     // Shown the game the run plays at once it is signed in (a test may watch it).

@@ -24,6 +24,16 @@ template <typename Number> std::optional<Number> wholeNumber(std::string_view wo
     return value;
 }
 
+// A number from 0 to 1 written in full ("0.02", "1"), nothing else.
+std::optional<double> share(std::string_view word) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc{} || end != word.data() + word.size() || !(value >= 0 && value <= 1)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 ArgumentError bad(std::string_view name, std::string_view value, std::string_view expected) {
     return {"bad " + std::string(name) + " '" + std::string(value) + "': " + std::string(expected)};
 }
@@ -122,6 +132,16 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
             return ArgumentError{"--leaks reads the player's seat in one run: give no --jobs"};
         }
     }
+    if (given.contains("--master-risk")) {
+        const auto risk = share(given.at("--master-risk"));
+        if (!risk) {
+            return bad("--master-risk", given.at("--master-risk"), "a number from 0 to 1");
+        }
+        if (config.computerName != "master") {
+            return ArgumentError{"--master-risk is the Master's: give --computer master"};
+        }
+        config.masterRisk = *risk;
+    }
     if (given.contains("--games-out")) {
         request.gamesOut = given.at("--games-out");
     }
@@ -131,10 +151,10 @@ ParsedArguments configFrom(const std::map<std::string_view, std::string_view>& g
 } // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string_view>& arguments) {
-    constexpr std::array<std::string_view, 13> known{
-        "--games", "--seed",   "--options", "--policy",    "--human",     "--computer",
-        "--data",  "--solved", "--jobs",    "--games-out", "--move-time", "--through-screens",
-        "--leaks"};
+    constexpr std::array<std::string_view, 14> known{
+        "--games",     "--seed",        "--options",         "--policy", "--human",
+        "--computer",  "--data",        "--solved",          "--jobs",   "--games-out",
+        "--move-time", "--master-risk", "--through-screens", "--leaks"};
     std::map<std::string_view, std::string_view> given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view name = arguments[i];
@@ -162,7 +182,7 @@ std::string usage() {
     return "usage: quintel-match --games N --seed S --options none|any|perm|both\n"
            "                     --human PLAYER [--computer PLAYER] [--data DIR] [--solved DIR]\n"
            "                     [--through-screens] [--jobs N] [--games-out FILE]\n"
-           "                     [--move-time MS] [--leaks]\n"
+           "                     [--move-time MS] [--master-risk R] [--leaks]\n"
            "       quintel-match --help\n"
            "Plays N complete games between the player's seat (--human, or --policy as before),\n"
            "which opens every game, and the computer's seat (--computer, by default classic), and\n"
@@ -179,7 +199,9 @@ std::string usage() {
            "go to DIR, or to a temporary folder that is removed afterwards. The Expert plays the\n"
            "solved games of --solved DIR (by default the source tree's). --jobs N plays N shares\n"
            "of the games side by side, share k with seed S + k. --games-out writes each game in\n"
-           "a line. --leaks prints, after the summary, what a perfect opponent would win against\n"
+           "a line. --master-risk R is the most the Master may give away to any player, as a\n"
+           "share of a game (0.02 by default; with 0 it plays an equilibrium, as the Expert\n"
+           "does). --leaks prints, after the summary, what a perfect opponent would win against\n"
            "the player's seat from what the computer saw of it, and its three worst leaks.\n"
            "Exits with 1 when a game breaks a rule of play or a player's file cannot be\n"
            "written, 2 on bad arguments.\n";

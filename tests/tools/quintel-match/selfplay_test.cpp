@@ -64,6 +64,12 @@ TEST(ArenaArguments, ReadsARunAndRefusesAnythingElse) {
     EXPECT_EQ(
         errorOf(parse({"--games", "1", "--seed", "1", "--options", "none", "--human", "master"})),
         "the Master learns the player: it plays the computer's seat");
+    EXPECT_EQ(with({"--games", "2", "--master-risk", "0.05"}),
+              "--master-risk is the Master's: give --computer master");
+    EXPECT_EQ(with({"--games", "2", "--computer", "master", "--master-risk", "1.5"}),
+              "bad --master-risk '1.5': a number from 0 to 1");
+    EXPECT_EQ(with({"--games", "2", "--computer", "master", "--master-risk", "nan"}),
+              "bad --master-risk 'nan': a number from 0 to 1");
     EXPECT_EQ(with({"--games", "2", "--jobs", "0"}), "bad --jobs '0': a whole number from 1 to 64");
     EXPECT_EQ(with({"--games", "2", "--move-time", "0"}),
               "bad --move-time '0': milliseconds, at least 1");
@@ -187,8 +193,9 @@ TEST(Arena, PlaysCompleteGamesUnderEveryOptionSetBetweenAnyTwoPlayers) {
 
 // The Master at the computer's seat starts from nothing, so its first game is the Expert's in the
 // same seeded run, and then plays otherwise as it learns the bluffer; the leaks are those of the
-// player's seat.
-TEST(Arena, TheMasterLearnsThePlayersSeatAndTheLeaksAreItsOwn) {
+// player's seat; a bolder Master plays otherwise again. The leaks take the best response's whole
+// passes: the sanitizer build leaves it out.
+TEST(MasterArenaLong, LearnsThePlayersSeatAndTheLeaksAreItsOwn) {
     if (!std::filesystem::exists(std::filesystem::path(QUINTEL_SOLVED_DATA) / "none.qsolved")) {
         GTEST_SKIP() << "no stored solve of the options none in " QUINTEL_SOLVED_DATA;
     }
@@ -209,6 +216,12 @@ TEST(Arena, TheMasterLearnsThePlayersSeatAndTheLeaksAreItsOwn) {
     ASSERT_EQ(masterLines.size(), lines.size());
     EXPECT_EQ(masterLines.front(), lines.front());
     EXPECT_NE(masterLines, lines);
+    const std::vector<std::string> expertLines = std::exchange(lines, {});
+    config.computerName = "master";
+    config.masterRisk = 0.5;
+    config.leaks = false;
+    ASSERT_TRUE(runArena(config).faults.empty());
+    EXPECT_NE(lines, masterLines) << "a bolder Master answers otherwise";
     EXPECT_TRUE(master.leaks.starts_with("perfect-opponent 0.")) << master.leaks;
     EXPECT_EQ(std::ranges::count(master.leaks, '\n'), 6) << master.leaks;
     EXPECT_NE(master.leaks.find("\nleak trust "), std::string::npos) << master.leaks;
