@@ -3,8 +3,10 @@
 #include "app/computer_seats.h"
 #include "model/dice.h"
 #include "opponent/coach_figures.h"
+#include "solver/player_model.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace quintel {
 
@@ -37,7 +39,7 @@ std::optional<SolvedChances> appraiseCall(const ExpertPolicy& policy, const Game
     }
     const BestCall best = bestCall(policy, lastCall, kept, hand, threw);
     const double chosen = callChance(policy, lastCall, kept, hand, call, threw);
-    return SolvedChances{chosen, std::max(best.chance, chosen)};
+    return SolvedChances{chosen, std::max(best.chance, chosen), std::nullopt};
 }
 
 std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const GameRecord& game,
@@ -57,10 +59,74 @@ std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const
     // A call at once was made on the dice the player handed over, which it knows.
     const AnswerChances chances = threw ? answerChances(policy, playerCall, fixed, call)
                                         : answerChancesAtOnce(policy, hand, fixed, call);
-    return SolvedChances{chances.notTrust, std::max(chances.trust, chances.notTrust)};
+    return SolvedChances{chances.notTrust, std::max(chances.trust, chances.notTrust), std::nullopt};
+}
+
+// The chance the model gives the player of the call recorded at `index`, made after a throw, on
+// the dice that throw gave.
+std::optional<double> believedCall(const solver::PlayerModel& model, const ExpertPolicy& policy,
+                                   const GameRecord& game, std::size_t index) {
+    const RecordedCall& made = game.calls[index];
+    const int lastCall =
+        index == 0 ? -1 : policy.callOf(countFaceDigits(game.calls[index - 1].dice));
+    const int kept = policy.setOf(countFaceDigits(made.fixed));
+    const int thrown = policy.setOf(countFaceDigits(game.thrownBeforeCall[index]));
+    const int call = policy.callOf(countFaceDigits(made.dice));
+    if (kept < 0 || thrown < 0 || call <= lastCall || (index > 0 && lastCall < 0)) {
+        return std::nullopt;
+    }
+    const solver::DiceSets& sets = policy.tables().sets();
+    const auto types = sets.ofSize(policy.tables().variant().dice - sets.diceIn(kept));
+    const auto type = std::ranges::find(types, thrown);
+    if (type == types.end()) {
+        return std::nullopt;
+    }
+    const auto messages = static_cast<std::size_t>(policy.tables().callCount() - (lastCall + 1));
+    const std::vector<double> weights = model.callWeights(lastCall, kept);
+    const auto row =
+        weights.begin() +
+        static_cast<std::ptrdiff_t>(static_cast<std::size_t>(type - types.begin()) * messages);
+    const double ofType = std::accumulate(row, row + static_cast<std::ptrdiff_t>(messages), 0.0);
+    if (ofType <= 0) {
+        return std::nullopt;
+    }
+    return row[call - (lastCall + 1)] / ofType;
+}
+
+// The chance the model gives the player of not trusting the computer's call at `index`, made
+// after a throw.
+std::optional<double> believedChallenge(const solver::PlayerModel& model,
+                                        const ExpertPolicy& policy, const GameRecord& game,
+                                        std::size_t index) {
+    const int playerCall = policy.callOf(countFaceDigits(game.calls[index - 1].dice));
+    const int kept = policy.setOf(countFaceDigits(game.calls[index].fixed));
+    const int call = policy.callOf(countFaceDigits(game.calls[index].dice));
+    if (playerCall < 0 || kept < 0 || call <= playerCall) {
+        return std::nullopt;
+    }
+    const std::vector<double> trust = model.trustChances(playerCall, kept);
+    return 1.0 - trust.at(static_cast<std::size_t>(call - (playerCall + 1)));
 }
 
 } // namespace
+
+std::optional<double>
+SolvedAppraiser::masterBelief(const std::shared_ptr<const solver::SolvedGame>& solved,
+                              const GameRecord& game, const PlayerDecision& decision) const {
+    const bool threw = !game.thrownBeforeCall[decision.call].empty();
+    const bool challenge = decision.kind == PlayerDecision::Kind::Challenge;
+    if (!withMaster_ || game.opponent != "master" || !threw || (challenge && decision.call == 0)) {
+        return std::nullopt;
+    }
+    const auto text = masterModels_.load(game.player, {game.fixAny, game.fixPermanent});
+    const auto model = text ? solver::PlayerModel::parse(*text, solved) : std::nullopt;
+    if (!model) {
+        return std::nullopt;
+    }
+    const ExpertPolicy policy(solved);
+    return challenge ? believedChallenge(*model, policy, game, decision.call)
+                     : believedCall(*model, policy, game, decision.call);
+}
 
 std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
                                                        const PlayerDecision& decision) const {
@@ -73,9 +139,13 @@ std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
         return std::nullopt;
     }
     const ExpertPolicy policy(solved);
-    return decision.kind == PlayerDecision::Kind::Call
-               ? appraiseCall(policy, game, decision.call)
-               : appraiseChallenge(policy, game, decision.call);
+    auto chances = decision.kind == PlayerDecision::Kind::Call
+                       ? appraiseCall(policy, game, decision.call)
+                       : appraiseChallenge(policy, game, decision.call);
+    if (chances) {
+        chances->masterBelief = masterBelief(solved, game, decision);
+    }
+    return chances;
 }
 
 } // namespace quintel

@@ -29,9 +29,16 @@ QString solvedText(const ReviewStep& step) {
     if (!step.solved) {
         return {};
     }
-    return QObject::tr("Your choice: %1 to win; the best choice: %2")
-        .arg(QString::fromStdString(percentText(step.solved->chosen)),
-             QString::fromStdString(percentText(step.solved->best)));
+    const QString chances = QObject::tr("Your choice: %1 to win; the best choice: %2")
+                                .arg(QString::fromStdString(percentText(step.solved->chosen)),
+                                     QString::fromStdString(percentText(step.solved->best)));
+    if (!step.solved->masterBelief) {
+        return chances;
+    }
+    // What the Master makes of the player, beside what the solved game makes of the choice.
+    return chances + QLatin1Char('\n') +
+           QObject::tr("The Master now expects this choice of you here %1 of the time.")
+               .arg(QString::fromStdString(percentText(*step.solved->masterBelief)));
 }
 
 GameReviewWindow::GameReviewWindow(GameRecord game, std::int64_t number,

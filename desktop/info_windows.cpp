@@ -47,8 +47,9 @@ StatisticsScope scopeOf(const RecordKeeper& record) {
 
 InfoWindows::InfoWindows(Game& game, QObject* parent)
     : QObject(parent), game_(game),
-      appraiser_(game.seats != nullptr ? std::make_unique<SolvedAppraiser>(*game.seats) : nullptr) {
-}
+      appraiser_(game.seats != nullptr
+                     ? std::make_unique<SolvedAppraiser>(*game.seats, game.dataFolder)
+                     : nullptr) {}
 
 InfoWindows::~InfoWindows() {
     for (QWidget* window : {rules(), help(), about(), static_cast<QWidget*>(profile()),

@@ -23,6 +23,10 @@ struct PlayerDecision {
 struct SolvedChances {
     double chosen = 0.0;
     double best = 0.0;
+    // In a game against the Master, what its model of the player holds now of the choice made
+    // there: the chance it gives the player of making it. None where the model counts nothing of
+    // that kind (a call made at once, an answer to one).
+    std::optional<double> masterBelief;
 };
 
 // Weighs the player's decisions against the solved game; a review without one shows none.

@@ -551,6 +551,10 @@
         <source>Dice</source>
         <translation>Würfel</translation>
     </message>
+    <message>
+        <source>The Master now expects this choice of you here %1 of the time.</source>
+        <translation>Master erwartet diese Wahl von Ihnen hier jetzt in %1 der Fälle.</translation>
+    </message>
 </context>
 <context>
     <name>RulesPage</name>

@@ -551,6 +551,10 @@
         <source>Dice</source>
         <translation>Dés</translation>
     </message>
+    <message>
+        <source>The Master now expects this choice of you here %1 of the time.</source>
+        <translation>Master s’attend désormais à ce choix de votre part ici dans %1 des cas.</translation>
+    </message>
 </context>
 <context>
     <name>RulesPage</name>

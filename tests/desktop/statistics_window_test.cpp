@@ -242,11 +242,12 @@ TEST_F(StatisticsWindowTest, TheReviewStepsThroughTheChosenGameInOrder) {
     EXPECT_TRUE(review->solved().isEmpty());
 }
 
-// The solved game's figures, for any decision.
+// The solved game's figures, for any decision, and what the Master believes when it is set.
 class HalfAndMore : public DecisionAppraiser {
 public:
+    std::optional<double> belief;
     std::optional<SolvedChances> appraise(const GameRecord&, const PlayerDecision&) const override {
-        return SolvedChances{0.5, 0.625};
+        return SolvedChances{0.5, 0.625, belief};
     }
 };
 
@@ -259,6 +260,12 @@ TEST_F(StatisticsWindowTest, AReviewWithTheSolvedGameShowsTheChoiceBesideTheBest
     EXPECT_EQ(review->solved(), "Your choice: 50.0 % to win; the best choice: 62.5 %");
     review->next();
     EXPECT_TRUE(review->solved().isEmpty()) << "the computer's call is no decision of yours";
+    solved.belief = 0.25;
+    review = window.reviewGame(0);
+    ASSERT_NE(review, nullptr);
+    EXPECT_EQ(review->solved(),
+              "Your choice: 50.0 % to win; the best choice: 62.5 %\n"
+              "The Master now expects this choice of you here 25.0 % of the time.");
 }
 
 } // namespace

@@ -94,7 +94,7 @@ public:
     std::optional<SolvedChances> appraise(const GameRecord&,
                                           const PlayerDecision& decision) const override {
         asked.push_back(decision);
-        return SolvedChances{0.1 * static_cast<double>(decision.call), 0.9};
+        return SolvedChances{0.1 * static_cast<double>(decision.call), 0.9, std::nullopt};
     }
     mutable std::vector<PlayerDecision> asked;
 };
