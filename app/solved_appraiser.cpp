@@ -78,4 +78,8 @@ std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
                : appraiseChallenge(policy, game, decision.call);
 }
 
+std::filesystem::path SolvedAppraiser::solvedFolder() const {
+    return seats_->solvedFolder();
+}
+
 } // namespace quintel

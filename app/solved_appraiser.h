@@ -17,6 +17,7 @@ public:
 
     std::optional<SolvedChances> appraise(const GameRecord& game,
                                           const PlayerDecision& decision) const override;
+    std::filesystem::path solvedFolder() const override;
 
 private:
     ComputerSeats* seats_;
