@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <system_error>
 
 namespace quintel {
 
@@ -39,7 +40,11 @@ std::shared_ptr<const solver::SolvedGame> readSolved(const std::filesystem::path
 std::array<long long, 4> gamesByOptions(const std::filesystem::path& dataFolder,
                                         const std::string& player) {
     std::array<long long, 4> games{};
-    RecordBook book(RecordBook::pathIn(dataFolder), false);
+    const std::filesystem::path path = RecordBook::pathIn(dataFolder);
+    if (std::error_code unseen; !std::filesystem::exists(path, unseen)) {
+        return games; // nothing kept yet
+    }
+    RecordBook book(path, false);
     book.forEachGame([&](const GameRecord& game) {
         if (game.player == player) {
             ++games[slotOf(game.fixAny, game.fixPermanent)];

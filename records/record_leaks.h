@@ -23,7 +23,8 @@ inline constexpr std::array<RuleOptions, 4> kOptionSets{
     RuleOptions{true, true}};
 
 // The player's games in the record of `dataFolder` under each option set of kOptionSets, all of
-// them (whether or not they can be read as a model reads them). Throws what RecordBook throws.
+// them (whether or not they can be read as a model reads them); none without a record. Throws what
+// RecordBook throws.
 std::array<long long, 4> gamesByOptions(const std::filesystem::path& dataFolder,
                                         const std::string& player);
 
