@@ -148,4 +148,8 @@ std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
     return chances;
 }
 
+std::filesystem::path SolvedAppraiser::solvedFolder() const {
+    return seats_->solvedFolder();
+}
+
 } // namespace quintel

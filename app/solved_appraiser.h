@@ -26,6 +26,7 @@ public:
 
     std::optional<SolvedChances> appraise(const GameRecord& game,
                                           const PlayerDecision& decision) const override;
+    std::filesystem::path solvedFolder() const override;
 
 private:
     std::optional<double> masterBelief(const std::shared_ptr<const solver::SolvedGame>& solved,

@@ -2,6 +2,7 @@
 
 #include "desktop/game_review_window.h"
 #include "desktop/games_table_model.h"
+#include "desktop/leaks_window.h"
 #include "desktop/statistics_charts.h"
 #include "desktop/window_opening.h"
 
@@ -74,9 +75,16 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path dataFolder, StatisticsS
     tabs_->addTab(makeCallsTab(), tr("Calls"));
     tabs_->addTab(makeDiceTab(), tr("Dice"));
     tabs_->addTab(makeGamesTab(), tr("Games"));
+    leaksButton_ = new QPushButton(tr("Your &leaks…"), this);
+    leaksButton_->setObjectName(QStringLiteral("leaks"));
+    connect(leaksButton_, &QPushButton::clicked, this, &StatisticsWindow::showLeaks);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(leaksButton_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(labels_[Problem]);
     column->addWidget(tabs_, 1);
+    column->addLayout(buttons);
     chooseExportFile = [this](const QString& title) { return askExportFile(title); };
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
@@ -173,6 +181,9 @@ void StatisticsWindow::reload() {
     setWindowTitle(scope_.player
                        ? tr("Statistics of %1").arg(QString::fromStdString(*scope_.player))
                        : tr("Statistics"));
+    // The leaks are a player's own: with everyone's games there is nobody to tell them to.
+    leaksButton_->setEnabled(scope_.player.has_value());
+    leaksButton_->setToolTip(scope_.player ? QString() : tr("Sign in to see your leaks."));
     statistics_ = RecordStatistics{};
     statistics_.diceThisStay = diceFigures({});
     statistics_.diceAllTime = diceFigures({});
@@ -386,6 +397,32 @@ GameReviewWindow* StatisticsWindow::reviewGame(int row) {
 
 GameReviewWindow* StatisticsWindow::review() const {
     return review_.data();
+}
+
+LeaksWindow* StatisticsWindow::showLeaks() {
+    if (!scope_.player) {
+        return nullptr;
+    }
+    // Open for another player since a sign-in, it starts again for this one.
+    const QString title = LeaksWindow::titleFor(*scope_.player);
+    if (!leaks_.isNull() && leaks_->windowTitle() != title) {
+        leaks_->close();
+    }
+    if (leaks_.isNull()) {
+        leaks_ = new LeaksWindow(
+            dataFolder_, *scope_.player,
+            appraiser != nullptr ? appraiser->solvedFolder() : std::filesystem::path(), this);
+        leaks_->setAttribute(Qt::WA_DeleteOnClose);
+        fitAndCentre(*leaks_, this);
+    }
+    leaks_->show();
+    leaks_->raise();
+    leaks_->activateWindow();
+    return leaks_;
+}
+
+LeaksWindow* StatisticsWindow::leaks() const {
+    return leaks_.data();
 }
 
 } // namespace quintel

@@ -25,6 +25,7 @@ class QTableWidget;
 namespace quintel {
 
 class GameReviewWindow;
+class LeaksWindow;
 class GamesTableModel;
 
 // The player's record in figures and charts: games and wins over time, win rates by option set
@@ -61,6 +62,9 @@ public:
     // Opens the review of the game in `row` of the list.
     GameReviewWindow* reviewGame(int row);
     GameReviewWindow* review() const;
+    // Opens "Your leaks" for the player of the scope; none without one.
+    LeaksWindow* showLeaks();
+    LeaksWindow* leaks() const;
     // Weighs the player's decisions in a review; none: the review shows no solved chances.
     const DecisionAppraiser* appraiser = nullptr;
 
@@ -90,6 +94,8 @@ private:
     GamesTableModel* games_ = nullptr;
     QPushButton* export_ = nullptr;
     QPointer<GameReviewWindow> review_;
+    QPushButton* leaksButton_ = nullptr;
+    QPointer<LeaksWindow> leaks_;
 };
 
 } // namespace quintel

@@ -3,6 +3,7 @@
 #include "records/game_record.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     // None when the solved game does not know the position.
     virtual std::optional<SolvedChances> appraise(const GameRecord& game,
                                                   const PlayerDecision& decision) const = 0;
+    // The folder the solved games it weighs against are read from, for whatever else would read
+    // them (the player's leaks); empty when it reads none from a folder.
+    virtual std::filesystem::path solvedFolder() const { return {}; }
 };
 
 // What one step of a review shows: a call, with the dice its caller kept and threw before it and

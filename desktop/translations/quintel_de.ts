@@ -462,6 +462,93 @@
     </message>
 </context>
 <context>
+    <name>Leaks</name>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>you trust %1 after the computer kept %2 too often: %3 against the best %4</source>
+        <translation>Sie trauen der Ansage %1 zu oft, nachdem der Computer %2 behalten hat: %3 gegenüber %4 im besten Spiel</translation>
+    </message>
+    <message>
+        <source>you trust %1 after the computer kept %2 too seldom: %3 against the best %4</source>
+        <translation>Sie trauen der Ansage %1 zu selten, nachdem der Computer %2 behalten hat: %3 gegenüber %4 im besten Spiel</translation>
+    </message>
+    <message>
+        <source>you call %1 after keeping %2, which the best play never does there: %3 of them are bluffs</source>
+        <translation>Sie sagen %1 an, nachdem Sie %2 behalten haben, was das beste Spiel dort nie tut: %3 davon sind Bluffs</translation>
+    </message>
+    <message>
+        <source>you bluff %1 after keeping %2 too often: %3 of your calls against the best %4</source>
+        <translation>Sie bluffen mit %1 zu oft, nachdem Sie %2 behalten haben: %3 Ihrer Ansagen gegenüber %4 im besten Spiel</translation>
+    </message>
+    <message>
+        <source>you bluff %1 after keeping %2 too seldom: %3 of your calls against the best %4</source>
+        <translation>Sie bluffen mit %1 zu selten, nachdem Sie %2 behalten haben: %3 Ihrer Ansagen gegenüber %4 im besten Spiel</translation>
+    </message>
+    <message>
+        <source>you keep %1</source>
+        <translation>behalten Sie %1</translation>
+    </message>
+    <message>
+        <source>you call %1 at once</source>
+        <translation>sagen Sie sofort %1 an</translation>
+    </message>
+    <message>
+        <source>the best play keeps %1</source>
+        <translation>das beste Spiel %1 behält</translation>
+    </message>
+    <message>
+        <source>the best play calls %1 at once</source>
+        <translation>das beste Spiel sofort %1 ansagt</translation>
+    </message>
+    <message>
+        <source>after trusting %1 and taking over %2, %3 %4 of the time, where %5</source>
+        <translation>nachdem Sie der Ansage %1 getraut und %2 übernommen haben, %3 (in %4 der Fälle), während %5</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, no more than against the best play.</source>
+        <translation>Ein perfekter Gegner würde gegen Ihre Gewohnheiten %1 gewinnen, nicht mehr als gegen das beste Spiel.</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, one point more than against the best play.</source>
+        <translation>Ein perfekter Gegner würde gegen Ihre Gewohnheiten %1 gewinnen, einen Punkt mehr als gegen das beste Spiel.</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, %2 points more than against the best play.</source>
+        <translation>Ein perfekter Gegner würde gegen Ihre Gewohnheiten %1 gewinnen, %2 Punkte mehr als gegen das beste Spiel.</translation>
+    </message>
+    <message>
+        <source>Fix Any + Fix Permanent</source>
+        <translation>Fix Any + Fix Permanent</translation>
+    </message>
+    <message>
+        <source>Fix Any</source>
+        <translation>Fix Any</translation>
+    </message>
+    <message>
+        <source>Fix Permanent</source>
+        <translation>Fix Permanent</translation>
+    </message>
+    <message>
+        <source>No options</source>
+        <translation>Ohne Optionen</translation>
+    </message>
+    <message>
+        <source>No games of yours are recorded under these options.</source>
+        <translation>Unter diesen Optionen sind keine Spiele von Ihnen aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Too few games to tell your habits from chance: %1 played, %2 needed.</source>
+        <translation>Zu wenige Spiele, um Ihre Gewohnheiten vom Zufall zu unterscheiden: %1 gespielt, %2 nötig.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Your choice: %1 to win; the best choice: %2</source>
@@ -1043,6 +1130,53 @@
     </message>
 </context>
 <context>
+    <name>quintel::LeaksWindow</name>
+    <message>
+        <source>Where your habits cost you games, from what the computer has seen of your play, against the best play of the solved game. Each option set is a game of its own.</source>
+        <translation>Wo Ihre Gewohnheiten Sie Spiele kosten, nach dem, was der Computer von Ihrem Spiel gesehen hat, gemessen am besten Spiel des gelösten Spiels. Jede Kombination von Optionen ist ein eigenes Spiel.</translation>
+    </message>
+    <message>
+        <source>Working…</source>
+        <translation>Wird berechnet …</translation>
+    </message>
+    <message>
+        <source>Leaks of %1</source>
+        <translation>Schwächen von %1</translation>
+    </message>
+    <message>
+        <source>The record of games cannot be read: %1</source>
+        <translation>Die Aufzeichnung der Spiele kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No games of yours are recorded yet.</source>
+        <translation>Es sind noch keine Spiele von Ihnen aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Working out your leaks under %1…</source>
+        <translation>Ihre Schwächen unter %1 werden berechnet …</translation>
+    </message>
+    <message>
+        <source>Your leaks cannot be worked out: %1</source>
+        <translation>Ihre Schwächen können nicht berechnet werden: %1</translation>
+    </message>
+    <message>
+        <source>None of your habits that the computer has seen gives anything away.</source>
+        <translation>Keine Ihrer Gewohnheiten, die der Computer gesehen hat, verschenkt etwas.</translation>
+    </message>
+    <message>
+        <source>Where you lose the most:</source>
+        <translation>Wo Sie am meisten verlieren:</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>From %1 games.</source>
+        <translation>Aus %1 Spielen.</translation>
+    </message>
+</context>
+<context>
     <name>quintel::ProfileBarsWidget</name>
     <message>
         <source>Calls</source>
@@ -1248,6 +1382,14 @@
     <message>
         <source>This game cannot be read from the record.</source>
         <translation>Dieses Spiel kann nicht aus der Aufzeichnung gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Your &amp;leaks…</source>
+        <translation>Ihre &amp;Schwächen …</translation>
+    </message>
+    <message>
+        <source>Sign in to see your leaks.</source>
+        <translation>Melden Sie sich an, um Ihre Schwächen zu sehen.</translation>
     </message>
 </context>
 </TS>

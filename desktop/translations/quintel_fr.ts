@@ -462,6 +462,93 @@
     </message>
 </context>
 <context>
+    <name>Leaks</name>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>you trust %1 after the computer kept %2 too often: %3 against the best %4</source>
+        <translation>vous faites trop souvent confiance à l’annonce %1 quand l’ordinateur a gardé %2 : %3 contre %4 dans le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>you trust %1 after the computer kept %2 too seldom: %3 against the best %4</source>
+        <translation>vous faites trop rarement confiance à l’annonce %1 quand l’ordinateur a gardé %2 : %3 contre %4 dans le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>you call %1 after keeping %2, which the best play never does there: %3 of them are bluffs</source>
+        <translation>vous annoncez %1 après avoir gardé %2, ce que le meilleur jeu ne fait jamais là : %3 de ces annonces sont des bluffs</translation>
+    </message>
+    <message>
+        <source>you bluff %1 after keeping %2 too often: %3 of your calls against the best %4</source>
+        <translation>vous bluffez trop souvent avec %1 après avoir gardé %2 : %3 de vos annonces contre %4 dans le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>you bluff %1 after keeping %2 too seldom: %3 of your calls against the best %4</source>
+        <translation>vous bluffez trop rarement avec %1 après avoir gardé %2 : %3 de vos annonces contre %4 dans le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>you keep %1</source>
+        <translation>vous gardez %1</translation>
+    </message>
+    <message>
+        <source>you call %1 at once</source>
+        <translation>vous annoncez aussitôt %1</translation>
+    </message>
+    <message>
+        <source>the best play keeps %1</source>
+        <translation>le meilleur jeu garde %1</translation>
+    </message>
+    <message>
+        <source>the best play calls %1 at once</source>
+        <translation>le meilleur jeu annonce aussitôt %1</translation>
+    </message>
+    <message>
+        <source>after trusting %1 and taking over %2, %3 %4 of the time, where %5</source>
+        <translation>après avoir fait confiance à l’annonce %1 et repris %2, %3 dans %4 des cas, alors que %5</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, no more than against the best play.</source>
+        <translation>Un adversaire parfait gagnerait %1 contre vos habitudes, pas plus que contre le meilleur jeu.</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, one point more than against the best play.</source>
+        <translation>Un adversaire parfait gagnerait %1 contre vos habitudes, un point de plus que contre le meilleur jeu.</translation>
+    </message>
+    <message>
+        <source>A perfect opponent would win %1 against your habits, %2 points more than against the best play.</source>
+        <translation>Un adversaire parfait gagnerait %1 contre vos habitudes, %2 points de plus que contre le meilleur jeu.</translation>
+    </message>
+    <message>
+        <source>Fix Any + Fix Permanent</source>
+        <translation>Fix Any + Fix Permanent</translation>
+    </message>
+    <message>
+        <source>Fix Any</source>
+        <translation>Fix Any</translation>
+    </message>
+    <message>
+        <source>Fix Permanent</source>
+        <translation>Fix Permanent</translation>
+    </message>
+    <message>
+        <source>No options</source>
+        <translation>Sans options</translation>
+    </message>
+    <message>
+        <source>No games of yours are recorded under these options.</source>
+        <translation>Aucune de vos parties n’est enregistrée avec ces options.</translation>
+    </message>
+    <message>
+        <source>Too few games to tell your habits from chance: %1 played, %2 needed.</source>
+        <translation>Trop peu de parties pour distinguer vos habitudes du hasard : %1 jouées, %2 nécessaires.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Your choice: %1 to win; the best choice: %2</source>
@@ -1043,6 +1130,53 @@
     </message>
 </context>
 <context>
+    <name>quintel::LeaksWindow</name>
+    <message>
+        <source>Where your habits cost you games, from what the computer has seen of your play, against the best play of the solved game. Each option set is a game of its own.</source>
+        <translation>Là où vos habitudes vous coûtent des parties, d’après ce que l’ordinateur a vu de votre jeu, face au meilleur jeu du jeu résolu. Chaque ensemble d’options est un jeu à part.</translation>
+    </message>
+    <message>
+        <source>Working…</source>
+        <translation>Calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Leaks of %1</source>
+        <translation>Failles de %1</translation>
+    </message>
+    <message>
+        <source>The record of games cannot be read: %1</source>
+        <translation>Le registre des parties ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>No games of yours are recorded yet.</source>
+        <translation>Aucune de vos parties n’est encore enregistrée.</translation>
+    </message>
+    <message>
+        <source>Working out your leaks under %1…</source>
+        <translation>Calcul de vos failles avec %1…</translation>
+    </message>
+    <message>
+        <source>Your leaks cannot be worked out: %1</source>
+        <translation>Vos failles ne peuvent pas être calculées : %1</translation>
+    </message>
+    <message>
+        <source>None of your habits that the computer has seen gives anything away.</source>
+        <translation>Aucune des habitudes que l’ordinateur vous a vues ne vous coûte quoi que ce soit.</translation>
+    </message>
+    <message>
+        <source>Where you lose the most:</source>
+        <translation>Là où vous perdez le plus :</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>From %1 games.</source>
+        <translation>D’après %1 parties.</translation>
+    </message>
+</context>
+<context>
     <name>quintel::ProfileBarsWidget</name>
     <message>
         <source>Calls</source>
@@ -1248,6 +1382,14 @@
     <message>
         <source>This game cannot be read from the record.</source>
         <translation>Cette partie ne peut pas être lue dans le registre.</translation>
+    </message>
+    <message>
+        <source>Your &amp;leaks…</source>
+        <translation>Vos &amp;failles…</translation>
+    </message>
+    <message>
+        <source>Sign in to see your leaks.</source>
+        <translation>Connectez-vous pour voir vos failles.</translation>
     </message>
 </context>
 </TS>
