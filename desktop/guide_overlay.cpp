@@ -1,6 +1,7 @@
 #include "desktop/guide_overlay.h"
 
 #include "app/game.h"
+#include "desktop/design_scale.h"
 #include "desktop/screen_window.h"
 #include "desktop/windows.h"
 
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace quintel {
 
@@ -47,8 +49,8 @@ QString fromUtf8(const std::string& text) {
 GuideOverlay::GuideOverlay(Game& game, Windows& windows)
     : QFrame(windows.windowOf(game.formStart).clientArea()), game_(game),
       table_(windows.windowOf(game.formStart)), title_(new QLabel(this)), text_(new QLabel(this)),
-      play_(new QPushButton(tr("Play a guided first game"), this)),
-      next_(new QPushButton(tr("Next"), this)), skip_(new QPushButton(tr("Skip"), this)) {
+      play_(new QPushButton(tr("Play it"), this)), next_(new QPushButton(tr("Next"), this)),
+      skip_(new QPushButton(tr("Skip"), this)) {
     setObjectName(QStringLiteral("guideOverlay"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
@@ -79,6 +81,7 @@ GuideOverlay::GuideOverlay(Game& game, Windows& windows)
 
     connect(play_, &QPushButton::clicked, this, [this] {
         game_.formStart.startGuidedGame();
+        table_.clientArea()->setFocus();
         handled();
     });
     connect(next_, &QPushButton::clicked, this, [this] {
@@ -137,9 +140,8 @@ void GuideOverlay::showGuide() {
     const bool running = state == GuidedGame::State::Running && guide.current();
     if (state == GuidedGame::State::Offered) {
         title_->setText(tr("Play a guided first game"));
-        text_->setText(tr("One game with the same throws every time, in which each control is "
-                          "explained as it becomes live. It does not count in your figures or "
-                          "statistics."));
+        text_->setText(tr("The same throws every time, each control explained as it becomes "
+                          "live. It does not count in your statistics."));
     } else if (state == GuidedGame::State::Accepted) {
         title_->setText(tr("Guided game"));
         text_->setText(tr("The guided game starts with the next game."));
@@ -153,9 +155,15 @@ void GuideOverlay::showGuide() {
         return;
     }
     play_->setVisible(state == GuidedGame::State::Offered);
+    // A new offer takes the focus: Space plays the guided game, Esc declines it, and the table's
+    // keys still reach the table.
+    const bool newOffer = state == GuidedGame::State::Offered && !isVisible();
     next_->setVisible(running);
     QFont bold = table_.designFont();
     setFont(bold);
+    const int gap = std::max(2, scaledLength(3, table_.scaleFactor()));
+    layout()->setContentsMargins(gap * 2, gap, gap * 2, gap * 2);
+    layout()->setSpacing(gap);
     bold.setBold(true);
     title_->setFont(bold);
     const QRect target = running ? targetRect() : QRect();
@@ -167,14 +175,16 @@ void GuideOverlay::showGuide() {
     place(target);
     show();
     raise();
+    if (newOffer) {
+        play_->setFocus();
+    }
 }
 
 QRect GuideOverlay::targetRect() const {
     const std::string_view name = game_.guide.control();
-    const FormStart& table = game_.formStart;
-    // The first and last of an array: the dice as a row.
+    // An array's shown controls together: the dice as a row.
     QRect rect;
-    for (const Control* control : const_cast<FormStart&>(table).controls()) {
+    for (const Control* control : game_.formStart.controls()) {
         if (control->name != name || !control->visible) {
             continue;
         }
@@ -192,23 +202,47 @@ QRect GuideOverlay::targetRect() const {
     return rect;
 }
 
+// The box goes where it hides least: never over the control it explains, and over as little of
+// what the player can click now as it can (over the logs, mostly, which are read less than played).
 void GuideOverlay::place(const QRect& target) {
     const QRect area = table_.clientArea()->rect();
-    const int margin = std::max(2, area.width() / 60);
-    int width = area.width() * 11 / 20;
-    int height = heightForWidth(width);
-    if (height < 0 || height > area.height() - 2 * margin) {
-        width = area.width() - 2 * margin;
-        height = std::min(std::max(heightForWidth(width), sizeHint().height()),
-                          area.height() - 2 * margin);
+    const int margin = std::max(2, area.width() / 80);
+    const int width =
+        std::min(area.width() - 2 * margin, std::max(area.width() / 2, minimumSizeHint().width()));
+    const int height = std::min(area.height() - 2 * margin,
+                                std::max(heightForWidth(width), minimumSizeHint().height()));
+    const int right = area.width() - width - margin;
+    const int bottom = area.height() - height - margin;
+    const int middle = (area.width() - width) / 2;
+    std::vector<QRect> live;
+    for (Control* control : game_.formStart.controls()) {
+        QWidget* widget = table_.widgetFor(*control);
+        if (widget != nullptr && control->visible && control->enabled && control->click) {
+            live.push_back(widget->geometry());
+        }
     }
-    width = std::max(width, std::min(minimumSizeHint().width(), area.width() - 2 * margin));
-    // On the half of the table away from the control, level with it where it fits.
-    const bool controlOnTheRight = !target.isEmpty() && target.center().x() > area.center().x();
-    const int left = controlOnTheRight || target.isEmpty() ? margin : area.width() - width - margin;
-    const int wanted = target.isEmpty() ? area.height() - height - margin : target.top();
-    const int top = std::clamp(wanted, margin, std::max(margin, area.height() - height - margin));
-    setGeometry(left, top, width, height);
+    const auto hidden = [&](const QRect& box) {
+        long long covered = 0;
+        for (const QRect& rect : live) {
+            const QRect both = rect.intersected(box);
+            covered += static_cast<long long>(both.width()) * both.height();
+        }
+        const QRect overTarget = target.intersected(box);
+        return covered + 100LL * overTarget.width() * overTarget.height();
+    };
+    QRect best;
+    long long leastHidden = -1;
+    for (const QPoint corner :
+         {QPoint(margin, margin), QPoint(right, margin), QPoint(middle, margin),
+          QPoint(margin, bottom), QPoint(right, bottom)}) {
+        const QRect box(corner, QSize(width, height));
+        const long long cost = hidden(box);
+        if (leastHidden < 0 || cost < leastHidden) {
+            best = box;
+            leastHidden = cost;
+        }
+    }
+    setGeometry(best);
 }
 
 } // namespace quintel

@@ -984,10 +984,6 @@
         <translation>Die Führung beenden; das Spiel geht weiter (Esc)</translation>
     </message>
     <message>
-        <source>One game with the same throws every time, in which each control is explained as it becomes live. It does not count in your figures or statistics.</source>
-        <translation>Ein Spiel mit jedes Mal denselben Würfen, in dem jedes Bedienelement erklärt wird, sobald es nutzbar wird. Es zählt nicht in Ihrem Spielstand und Ihrer Statistik.</translation>
-    </message>
-    <message>
         <source>Guided game</source>
         <translation>Geführtes Spiel</translation>
     </message>
@@ -998,6 +994,14 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>The same throws every time, each control explained as it becomes live. It does not count in your statistics.</source>
+        <translation>Jedes Mal dieselben Würfe, jedes Bedienelement erklärt, sobald es nutzbar wird. Es zählt nicht in Ihrer Statistik.</translation>
     </message>
 </context>
 <context>

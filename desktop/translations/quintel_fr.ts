@@ -984,10 +984,6 @@
         <translation>Arrêter le guide ; la partie continue (Échap)</translation>
     </message>
     <message>
-        <source>One game with the same throws every time, in which each control is explained as it becomes live. It does not count in your figures or statistics.</source>
-        <translation>Une partie aux lancers toujours les mêmes, où chaque commande est expliquée dès qu’elle devient utilisable. Elle ne compte ni dans votre score ni dans vos statistiques.</translation>
-    </message>
-    <message>
         <source>Guided game</source>
         <translation>Partie guidée</translation>
     </message>
@@ -998,6 +994,14 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>The same throws every time, each control explained as it becomes live. It does not count in your statistics.</source>
+        <translation>Les mêmes lancers à chaque fois, chaque commande expliquée dès qu’elle devient utilisable. Elle ne compte pas dans vos statistiques.</translation>
     </message>
 </context>
 <context>
