@@ -20,9 +20,9 @@ namespace quintel {
 namespace {
 
 // A frame in the palette's highlight colour, through which the control stays usable.
-class Outline : public QWidget {
+class GuideOutline : public QWidget {
 public:
-    explicit Outline(QWidget* parent) : QWidget(parent) {
+    explicit GuideOutline(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
     }
@@ -39,10 +39,6 @@ protected:
 private:
     static constexpr int kWidth = 2;
 };
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -75,7 +71,7 @@ GuideOverlay::GuideOverlay(Game& game, Windows& windows)
     column->addWidget(text_);
     column->addLayout(buttons);
     setFocusPolicy(Qt::ClickFocus);
-    outline_ = new Outline(table_.clientArea());
+    outline_ = new GuideOutline(table_.clientArea());
     outline_->hide();
     hide();
 
@@ -146,8 +142,8 @@ void GuideOverlay::showGuide() {
         title_->setText(tr("Guided game"));
         text_->setText(tr("The guided game starts with the next game."));
     } else if (running) {
-        title_->setText(fromUtf8(guide.title()));
-        text_->setText(fromUtf8(guide.text()));
+        title_->setText(QString::fromStdString(guide.title()));
+        text_->setText(QString::fromStdString(guide.text()));
         next_->setText(guide.lastStep() ? tr("Done") : tr("Next"));
     } else {
         hide();

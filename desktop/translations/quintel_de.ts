@@ -473,6 +473,18 @@
         <source>Playing Quintel</source>
         <translation>Quintel spielen</translation>
     </message>
+    <message>
+        <source>The guided first game</source>
+        <translation>Das geführte erste Spiel</translation>
+    </message>
+    <message>
+        <source>At your first sign-in, and from Help, Play a guided first game at the table, you may play one game whose throws are always the same, in which a box beside each control says what it does as it becomes live. Skip, or Esc on the box, ends the guidance and the game goes on.</source>
+        <translation>Bei Ihrer ersten Anmeldung und über Hilfe, Ein geführtes erstes Spiel spielen am Tisch können Sie ein Spiel mit stets denselben Würfen spielen, in dem ein Kasten neben jedem Bedienelement sagt, was es tut, sobald es nutzbar wird. Überspringen oder Esc auf dem Kasten beendet die Führung, und das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
+        <translation>Das geführte Spiel wird wie jedes Spiel in Ihre Chronik geschrieben, zählt aber nicht in Ihrem Spielstand, Ihrem Profil oder der Aufzeichnung der Spiele.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -473,6 +473,18 @@
         <source>Playing Quintel</source>
         <translation>Jouer à Quintel</translation>
     </message>
+    <message>
+        <source>The guided first game</source>
+        <translation>La première partie guidée</translation>
+    </message>
+    <message>
+        <source>At your first sign-in, and from Help, Play a guided first game at the table, you may play one game whose throws are always the same, in which a box beside each control says what it does as it becomes live. Skip, or Esc on the box, ends the guidance and the game goes on.</source>
+        <translation>À votre première connexion, et par Aide, Jouer une première partie guidée à la table, vous pouvez jouer une partie aux lancers toujours les mêmes, où un encadré à côté de chaque commande dit ce qu’elle fait dès qu’elle devient utilisable. Passer, ou Échap sur l’encadré, arrête le guide et la partie continue.</translation>
+    </message>
+    <message>
+        <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
+        <translation>La partie guidée est écrite dans votre historique comme toute partie, mais elle ne compte ni dans votre score, ni dans votre profil, ni dans le registre des parties.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
