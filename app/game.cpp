@@ -4,6 +4,7 @@
 #include "model/counters.h"
 #include "opponent/engine_player.h"
 #include "records/player_files.h"
+#include "records/record_book.h"
 
 #include <cctype>
 #include <utility>
@@ -53,8 +54,8 @@ bool Game::signIn(const WelcomeChoice& choice) {
     if (auto message = profileLoadMessage(load)) {
         messages.inform(*message);
     }
-    firstSignIn = !load.found && !recordHoldsGamesOf(dataFolder, choice.name);
-    if (firstSignIn) {
+    // A player new to the game, with no profile and no game in the record, is offered the guide.
+    if (!load.found && !recordHoldsGamesOf(dataFolder, choice.name)) {
         guide.offer();
     } else {
         guide.end();

@@ -104,8 +104,6 @@ public:
 
     // The guided first game, offered at a player's first sign-in and from the table's Help menu.
     GuidedGame guide;
-    // Whether the sign-in found the player new: no profile file and no game in the record.
-    bool firstSignIn = false;
     // The game the guide plays starts now, or, when a game is under way, as the next game: the
     // random source seeded so that its throws are always the same. It is played and written to the
     // history as any game, but neither counted in the figures nor kept in the record, and what the

@@ -38,6 +38,7 @@ protected:
 TEST_F(GuidedFirstGame, ExplainsEachControlOnceAsItBecomesLiveAndCountsNothing) {
     signIn();
     ASSERT_EQ(game.guide.state(), GuidedGame::State::Offered);
+    const Profile profileBefore = game.profile;
     table.startGuidedGame();
     const std::string seededThrow = dice();
     EXPECT_EQ(game.guide.current(), GuideStep::Throw);
@@ -70,6 +71,7 @@ TEST_F(GuidedFirstGame, ExplainsEachControlOnceAsItBecomesLiveAndCountsNothing) 
     EXPECT_EQ(table.lblStatus.caption.find("Guided game"), std::string::npos);
     EXPECT_EQ(game.tally.played, 0);
     EXPECT_EQ(game.record.gamesKept(), 0);
+    EXPECT_EQ(game.profile, profileBefore);
     EXPECT_NE(fileBytes(historyPath(folder.path(), "Ann", 0)).find("66543"), std::string::npos);
 
     // Asked for again, the guided game throws what it threw before.
