@@ -38,9 +38,10 @@ inline constexpr std::size_t kGuideStepCount = 10;
 // A guided first game: one game whose throws are always the same (the random source seeded with
 // `kSeed`), in which each control of the table is explained once, when it becomes live. A step
 // stays until the player reads on (Next), or the table moves on so that it is no longer live, or
-// a step not yet explained becomes live. Steps the table passes by unexplained are left out. The
-// score comes last, once the guided game is decided, and after it the guide ends; what the table
-// has not shown by then stays unexplained. Skipping ends the guide at any moment.
+// a step not yet explained becomes live; then the first step in order that is live and not yet
+// explained comes, so a step the player hurried past comes the next time it is live. The score
+// comes last, once the guided game is decided, and after it the guide ends; what the table has not
+// shown by then stays unexplained. Skipping ends the guide at any moment.
 class GuidedGame {
 public:
     static constexpr std::uint64_t kSeed = 20261210;
