@@ -4,6 +4,7 @@
 #include "model/counters.h"
 #include "opponent/engine_player.h"
 #include "records/player_files.h"
+#include "records/record_book.h"
 
 #include <cctype>
 #include <utility>
@@ -52,6 +53,12 @@ bool Game::signIn(const WelcomeChoice& choice) {
     const ProfileLoad load = loadProfile(dataFolder, choice.name, profile.counts, profile.scores);
     if (auto message = profileLoadMessage(load)) {
         messages.inform(*message);
+    }
+    // A player new to the game, with no profile and no game in the record, is offered the guide.
+    if (!load.found && !recordHoldsGamesOf(dataFolder, choice.name)) {
+        guide.offer();
+    } else {
+        guide.end();
     }
     if (!load.found) {
         // A profile that starts from nothing: the Master starts the player afresh as well.
@@ -147,6 +154,10 @@ void Game::engineFault(const EngineFault& fault) {
 }
 
 void Game::startGame() {
+    if (guide.state() == GuidedGame::State::Accepted) {
+        startGuidedGame();
+        return;
+    }
     const bool playerStarts = firstTurnMode == 0 || firstTurnMode == 1;
     // Two seats: the whole part of a draw times two.
     const Seat starter = playerStarts || random.next() * 2 < 1 ? Seat::Human : Seat::Computer;
@@ -225,8 +236,64 @@ void Game::Recorder::gameDecided(const match::Match& /*match*/, const GameOutcom
     }
 }
 
+bool Game::mayStartGuidedGameNow() const {
+    return !match.inPlay() || (match.phase() == match::Phase::Opening && match.calls().empty() &&
+                               match.toMove() == Seat::Human);
+}
+
+void Game::startGuidedGame() {
+    if (!mayStartGuidedGameNow()) {
+        guide.accept();
+        return;
+    }
+    if (!guidedGameInPlay_) {
+        randomBeforeGuide_ = random;
+        profileBeforeGuide_ = profile;
+        // The Master's learning sits the guided game out.
+        if (seatLearning_ != nullptr) {
+            match.removeListener(*seatLearning_);
+            seatLearningPaused_ = true;
+        }
+    }
+    guidedGameInPlay_ = true;
+    random = RandomSource(GuidedGame::kSeed);
+    guide.begin();
+    match.startGame(Seat::Human);
+    runComputer();
+}
+
+void Game::guidedGameDecided() {
+    guidedGameInPlay_ = false;
+    guide.gameDecided();
+    profile = profileBeforeGuide_;
+    if (randomBeforeGuide_) {
+        random = *randomBeforeGuide_;
+        randomBeforeGuide_.reset();
+    }
+    // The match copied its listeners before telling them, so this one hears from the next game.
+    if (seatLearningPaused_ && seatLearning_ != nullptr) {
+        match.addListener(*seatLearning_);
+    }
+    seatLearningPaused_ = false;
+}
+
 void Game::gameDecided(const GameOutcome& outcome) {
     lastOutcome = outcome;
+    const bool coachUsed = formStart.coachUsedInMatch();
+    if (guidedGameInPlay_) {
+        guidedGameDecided();
+    } else {
+        countGame(outcome, coachUsed);
+    }
+    history.writeLine(logs.callLog);
+    history.writeLine(logs.fixLog);
+    if (coachUsed) {
+        history.writeLine(kCoachHistoryLine);
+    }
+    history.releaseLines();
+}
+
+void Game::countGame(const GameOutcome& outcome, bool coachUsed) {
     profileAfterLastGame_ = profile;
     countUp(tally.played);
     GameRecord game;
@@ -234,7 +301,6 @@ void Game::gameDecided(const GameOutcome& outcome) {
     game.fixAny = match.options().fixAny;
     game.fixPermanent = match.options().fixPermanent;
     game.opponent = opponentName;
-    const bool coachUsed = formStart.coachUsedInMatch();
     game.coachUsed = coachUsed;
     game.outcome = outcome;
     // A record that cannot keep the game says so once the player knows who won. A game lost by a
@@ -245,12 +311,6 @@ void Game::gameDecided(const GameOutcome& outcome) {
     if (outcome.winner == Seat::Human) {
         countUp(tally.won);
     }
-    history.writeLine(logs.callLog);
-    history.writeLine(logs.fixLog);
-    if (coachUsed) {
-        history.writeLine(kCoachHistoryLine);
-    }
-    history.releaseLines();
 }
 
 void Game::profileLoaded() {

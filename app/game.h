@@ -15,6 +15,7 @@
 #include "records/record_keeper.h"
 #include "solver/player_model.h"
 #include "table/form_start.h"
+#include "table/guided_game.h"
 
 #include <array>
 #include <filesystem>
@@ -105,6 +106,20 @@ public:
     // How the last decided game ended; empty until a game has been decided.
     std::optional<GameOutcome> lastOutcome;
 
+    // The guided first game, offered at a player's first sign-in and from the table's Help menu.
+    GuidedGame guide;
+    // The game the guide plays starts now, or, when a game is under way, as the next game: the
+    // random source seeded so that its throws are always the same. It is played and written to the
+    // history as any game, but neither counted in the figures nor kept in the record, and what the
+    // computer learnt of the player in it (the profile, the Master's model) is forgotten: a
+    // teaching game leaves the statistics as they were. The random source goes on afterwards from
+    // where it stood.
+    void startGuidedGame();
+    // A game may give way to the guided game: none is in play, or nothing has happened in it.
+    bool mayStartGuidedGameNow() const;
+    // The game in play is the guided one.
+    bool guidedGameInPlay() const { return guidedGameInPlay_; }
+
     // Shows the welcome screen: the program's start.
     void start();
 
@@ -117,7 +132,8 @@ public:
 
     // A decided game: it becomes the last outcome, is counted, kept in the player's record and
     // written to the history with its logs, and the profile as it stands now is what closing the
-    // table keeps. The table's events bring every decided game here.
+    // table keeps; the guided game is only written to the history. The table's events bring
+    // every decided game here.
     void gameDecided(const GameOutcome& outcome);
 
     // Ends a stay at the table after a decided game: the history closed and the profile saved.
@@ -164,6 +180,15 @@ private:
     void keepMasterModel(const solver::PlayerModel& model);
     void runComputer();
 
+    // The end of the guided game: the random source and the learning as they were before it.
+    void guidedGameDecided();
+    // A decided game of the player's statistics: the figures, the record and the profile kept.
+    void countGame(const GameOutcome& outcome, bool coachUsed);
+
+    bool guidedGameInPlay_ = false;
+    std::optional<RandomSource> randomBeforeGuide_;
+    Profile profileBeforeGuide_;
+    bool seatLearningPaused_ = false;
     ProfileLearning learning_{profile};
     match::MatchListener* seatLearning_ = nullptr;
     Recorder recorder_{*this};

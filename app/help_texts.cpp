@@ -122,6 +122,18 @@ HelpSection coachSection() {
              "history and in the record of games.")}};
 }
 
+HelpSection guidedGameSection() {
+    return {translated("HelpPage", "The guided first game"),
+            {translated("HelpPage",
+                        "At your first sign-in, and from Help, Play a guided first game at the "
+                        "table, you may play one game whose throws are always the same, in which a "
+                        "box beside each control says what it does as it becomes live. Skip, or "
+                        "Esc on the box, ends the guidance and the game goes on."),
+             translated("HelpPage", "The guided game is written to your history like any game, but "
+                                    "it is not counted in your figures, your profile or the record "
+                                    "of games.")}};
+}
+
 HelpSection statisticsSection() {
     return {
         translated("HelpPage", "Statistics"),
@@ -163,7 +175,7 @@ std::span<const KeyHelp> keyboardShortcuts() {
 HelpPage helpPage() {
     return {translated("HelpPage", "Playing Quintel"),
             {windowsSection(), turnSection(), computersSection(), coachSection(),
-             statisticsSection(), keysSection()}};
+             guidedGameSection(), statisticsSection(), keysSection()}};
 }
 
 HelpPage aboutPage() {

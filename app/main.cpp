@@ -2,6 +2,7 @@
 #include "app/game.h"
 #include "app/program_arguments.h"
 #include "desktop/desktop_feel.h"
+#include "desktop/guide_overlay.h"
 #include "desktop/info_windows.h"
 #include "desktop/last_sign_in.h"
 #include "desktop/qt_message_boxes.h"
@@ -99,6 +100,9 @@ int main(int argc, char* argv[]) {
         info.attach(*window);
         settingsMenu.attach(*window);
     }
+
+    // The guided first game, offered to a new player and from the table's Help menu.
+    quintel::GuideOverlay guide(game, windows);
 
     // Tumbling dice and the table's sounds, as the player and the desktop want them.
     quintel::TableEffects effects(game.formStart, game.match, windows.windowOf(game.formStart));

@@ -74,6 +74,12 @@ void InfoWindows::attach(ScreenWindow& window) {
                 QString::fromUtf8(kCoachKey.data(), static_cast<qsizetype>(kCoachKey.size()))));
             coach->setShortcutContext(Qt::WidgetShortcut);
             coach->setObjectName(QStringLiteral("coachAction"));
+            QAction* guide =
+                menu->addAction(tr("Play a guided first game"), &window, [this, &window] {
+                    game_.guide.offer();
+                    emit window.handled();
+                });
+            guide->setObjectName(QStringLiteral("guideAction"));
         }
         entry->setMenu(menu);
     }

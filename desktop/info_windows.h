@@ -29,7 +29,7 @@ public:
     ~InfoWindows() override;
 
     // Gives the window's menu bar its actions: Help becomes a menu of "Help", "Your profile" and
-    // "Statistics".
+    // "Statistics", on the table with the coach and "Play a guided first game" after them.
     void attach(ScreenWindow& window);
 
     void showRules();

@@ -399,4 +399,21 @@ std::optional<GameRecord> RecordBook::game(std::int64_t id) {
     return game;
 }
 
+bool recordHoldsGamesOf(const std::filesystem::path& dataFolder, std::string_view player) {
+    const std::filesystem::path path = RecordBook::pathIn(dataFolder);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return false;
+    }
+    try {
+        RecordBook book = RecordBook::forReading(path);
+        sqlite::Statement found =
+            book.database().prepare("SELECT 1 FROM games WHERE player = ? LIMIT 1");
+        found.bind(1, player);
+        return found.step();
+    } catch (const sqlite::Error&) {
+        return false;
+    }
+}
+
 } // namespace quintel

@@ -98,4 +98,8 @@ private:
     std::optional<FileStamp> immutableAt_; // read as immutable: the file as it was then
 };
 
+// Whether the record in `dataFolder` holds a game of `player`; false when there is no record, or
+// it cannot be read.
+bool recordHoldsGamesOf(const std::filesystem::path& dataFolder, std::string_view player);
+
 } // namespace quintel

@@ -7,6 +7,7 @@
 #include "match/match.h"
 #include "model/dice.h"
 #include "table/game_outcome.h"
+#include "table/guided_game.h"
 #include "table/status_texts.h"
 
 #include <array>
@@ -111,6 +112,15 @@ public:
     // The coach's line for the player's call of `call` now (the call dialog shows it).
     std::string coachCallLine(const FaceCounts& call) const;
 
+    // The guided first game (see GuidedGame): what the table shows it, and the guide's line at
+    // the head of the status line. Whoever presents the table follows the guide after each event.
+    TableMoment guideMoment() const;
+    void followGuide();
+    // The player accepts the guided game: it starts now, or as the next game.
+    void startGuidedGame();
+    // The guide is skipped, or its offer declined: the game in play goes on.
+    void endGuide();
+
     // Value of die i: the first character of its caption (0 when the caption is empty).
     int dieValue(int index) const;
     // The values of the five dice, in their places.
@@ -135,6 +145,9 @@ protected:
     bool otherKey(std::string_view key) override;
 
 private:
+    // The guide's line as it heads the status line; empty when none does.
+    std::string shownGuideLine_;
+    void showGuideLine(const std::string& line);
     bool coachUsedInMatch_ = false;
     std::string shownCoachLine_;
     // Puts the coach's line under the status line's text, or takes it away.

@@ -165,6 +165,93 @@
     </message>
 </context>
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Your dice</source>
+        <translation>Ihre Würfel</translation>
+    </message>
+    <message>
+        <source>The game threw your five dice for you. Only you can see them.</source>
+        <translation>Das Spiel hat Ihre fünf Würfel für Sie geworfen. Nur Sie sehen sie.</translation>
+    </message>
+    <message>
+        <source>The blue turn marker</source>
+        <translation>Die blaue Zugmarke</translation>
+    </message>
+    <message>
+        <source>The blue square beside a name shows whose turn it is.</source>
+        <translation>Das blaue Quadrat neben einem Namen zeigt, wer am Zug ist.</translation>
+    </message>
+    <message>
+        <source>The countdown</source>
+        <translation>Der Countdown</translation>
+    </message>
+    <message>
+        <source>The figure at the top counts down your turn, but it never ends it: take your time.</source>
+        <translation>Die Zahl oben zählt Ihren Zug herunter, beendet ihn aber nie: Lassen Sie sich Zeit.</translation>
+    </message>
+    <message>
+        <source>Call (C)</source>
+        <translation>Call (C)</translation>
+    </message>
+    <message>
+        <source>Call opens the call dialog: you announce a hand that beats the last call. It need not be true.</source>
+        <translation>Call öffnet den Ansagedialog: Sie sagen eine Hand an, die die letzte Ansage schlägt. Sie muss nicht stimmen.</translation>
+    </message>
+    <message>
+        <source>The call dialog</source>
+        <translation>Der Ansagedialog</translation>
+    </message>
+    <message>
+        <source>Choose the dice of your call and press OK. AI then trusts it or not; if not, the dice are shown and decide the game.</source>
+        <translation>Wählen Sie die Würfel Ihrer Ansage und drücken Sie OK. AI traut ihr dann oder nicht; wenn nicht, werden die Würfel aufgedeckt und entscheiden das Spiel.</translation>
+    </message>
+    <message>
+        <source>Trust (T) and XTrust (X)</source>
+        <translation>Trust (T) und XTrust (X)</translation>
+    </message>
+    <message>
+        <source>AI has called. Trust takes over its hidden dice, and you must call higher. XTrust shows the dice: a call they do not hold loses.</source>
+        <translation>AI hat angesagt. Trust übernimmt seine verdeckten Würfel, und Sie müssen höher ansagen. XTrust deckt die Würfel auf: Eine Ansage, die sie nicht enthalten, verliert.</translation>
+    </message>
+    <message>
+        <source>The logs</source>
+        <translation>Die Protokolle</translation>
+    </message>
+    <message>
+        <source>The left log lists the calls of the game, the right one the dice each caller kept.</source>
+        <translation>Das linke Protokoll listet die Ansagen des Spiels, das rechte die Würfel, die jeder Ansager behielt.</translation>
+    </message>
+    <message>
+        <source>Change (H) and Roll (R)</source>
+        <translation>Change (H) und Roll (R)</translation>
+    </message>
+    <message>
+        <source>Change lets you throw dice again: click a die (or press 1 to 5) to mark or keep it, then Roll throws the marked ones.</source>
+        <translation>Mit Change werfen Sie Würfel neu: Klicken Sie einen Würfel an (oder drücken Sie 1 bis 5), um ihn zu markieren oder zu behalten; Roll wirft dann die markierten.</translation>
+    </message>
+    <message>
+        <source>The coach (A)</source>
+        <translation>Der Trainer (A)</translation>
+    </message>
+    <message>
+        <source>Press A at any time: the coach shows each action&apos;s chance of winning under this line. A again hides it.</source>
+        <translation>Drücken Sie jederzeit A: Der Trainer zeigt unter dieser Zeile die Gewinnchance jeder Aktion. Erneut A blendet ihn aus.</translation>
+    </message>
+    <message>
+        <source>The score</source>
+        <translation>Der Spielstand</translation>
+    </message>
+    <message>
+        <source>Games won / games played since you signed in. The guided game is not counted.</source>
+        <translation>Gewonnene / gespielte Spiele seit der Anmeldung. Das geführte Spiel wird nicht gezählt.</translation>
+    </message>
+    <message>
+        <source>Guided game: %1.</source>
+        <translation>Geführtes Spiel: %1.</translation>
+    </message>
+</context>
+<context>
     <name>HandCounts</name>
     <message>
         <source>no</source>
@@ -459,6 +546,18 @@
     <message>
         <source>The Master starts as the Expert and learns how you play: your calls after a throw, your trust and doubt of each call, the dice you keep. It keeps what it learnt under your name for each set of rule options, until your profile starts again. Where it has seen you often enough it answers your habits instead of the equilibrium, but only as far as a player who knew its answers could win at most its risk more than against the Expert: 2 % of a game unless you choose otherwise in Help, Settings, The Master&apos;s risk. It risks less the less it has seen of you.</source>
         <translation>Master beginnt als Expert und lernt, wie Sie spielen: Ihre Ansagen nach einem Wurf, Ihr Vertrauen und Ihren Zweifel bei jeder Ansage, die Würfel, die Sie behalten. Was er gelernt hat, bewahrt er unter Ihrem Namen für jede Zusammenstellung von Regeloptionen auf, bis Ihr Profil neu beginnt. Wo er Sie oft genug gesehen hat, antwortet er auf Ihre Gewohnheiten statt mit dem Gleichgewicht, aber nur so weit, dass ein Spieler, der seine Antworten kennt, höchstens sein Risiko mehr gewinnen kann als gegen Expert: 2 % eines Spiels, sofern Sie unter Hilfe, Einstellungen, Das Risiko des Masters nichts anderes wählen. Je weniger er von Ihnen gesehen hat, desto weniger riskiert er.</translation>
+    </message>
+    <message>
+        <source>The guided first game</source>
+        <translation>Das geführte erste Spiel</translation>
+    </message>
+    <message>
+        <source>At your first sign-in, and from Help, Play a guided first game at the table, you may play one game whose throws are always the same, in which a box beside each control says what it does as it becomes live. Skip, or Esc on the box, ends the guidance and the game goes on.</source>
+        <translation>Bei Ihrer ersten Anmeldung und über Hilfe, Ein geführtes erstes Spiel spielen am Tisch können Sie ein Spiel mit stets denselben Würfen spielen, in dem ein Kasten neben jedem Bedienelement sagt, was es tut, sobald es nutzbar wird. Überspringen oder Esc auf dem Kasten beendet die Führung, und das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
+        <translation>Das geführte Spiel wird wie jedes Spiel in Ihre Chronik geschrieben, zählt aber nicht in Ihrem Spielstand, Ihrem Profil oder der Aufzeichnung der Spiele.</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1210,45 @@
     </message>
 </context>
 <context>
+    <name>quintel::GuideOverlay</name>
+    <message>
+        <source>Play it</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>End the guidance; the game goes on (Esc)</source>
+        <translation>Die Führung beenden; das Spiel geht weiter (Esc)</translation>
+    </message>
+    <message>
+        <source>Play a guided first game</source>
+        <translation>Ein geführtes erstes Spiel spielen</translation>
+    </message>
+    <message>
+        <source>The same throws every time, each control explained as it becomes live. It does not count in your statistics.</source>
+        <translation>Jedes Mal dieselben Würfe, jedes Bedienelement erklärt, sobald es nutzbar wird. Es zählt nicht in Ihrer Statistik.</translation>
+    </message>
+    <message>
+        <source>Guided game</source>
+        <translation>Geführtes Spiel</translation>
+    </message>
+    <message>
+        <source>The guided game starts with the next game.</source>
+        <translation>Das geführte Spiel beginnt mit dem nächsten Spiel.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>quintel::InfoWindows</name>
     <message>
         <source>Help</source>
@@ -1127,6 +1265,10 @@
     <message>
         <source>Coach</source>
         <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>Play a guided first game</source>
+        <translation>Ein geführtes erstes Spiel spielen</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,93 @@
     </message>
 </context>
 <context>
+    <name>Guide</name>
+    <message>
+        <source>Your dice</source>
+        <translation>Vos dés</translation>
+    </message>
+    <message>
+        <source>The game threw your five dice for you. Only you can see them.</source>
+        <translation>Le jeu a lancé vos cinq dés pour vous. Vous seul les voyez.</translation>
+    </message>
+    <message>
+        <source>The blue turn marker</source>
+        <translation>Le repère bleu du tour</translation>
+    </message>
+    <message>
+        <source>The blue square beside a name shows whose turn it is.</source>
+        <translation>Le carré bleu à côté d’un nom montre à qui c’est le tour.</translation>
+    </message>
+    <message>
+        <source>The countdown</source>
+        <translation>Le compte à rebours</translation>
+    </message>
+    <message>
+        <source>The figure at the top counts down your turn, but it never ends it: take your time.</source>
+        <translation>Le chiffre en haut décompte votre tour, mais ne le termine jamais : prenez votre temps.</translation>
+    </message>
+    <message>
+        <source>Call (C)</source>
+        <translation>Call (C)</translation>
+    </message>
+    <message>
+        <source>Call opens the call dialog: you announce a hand that beats the last call. It need not be true.</source>
+        <translation>Call ouvre la fenêtre d’annonce : vous annoncez une main qui bat la dernière annonce. Elle n’a pas besoin d’être vraie.</translation>
+    </message>
+    <message>
+        <source>The call dialog</source>
+        <translation>La fenêtre d’annonce</translation>
+    </message>
+    <message>
+        <source>Choose the dice of your call and press OK. AI then trusts it or not; if not, the dice are shown and decide the game.</source>
+        <translation>Choisissez les dés de votre annonce et appuyez sur OK. AI lui fait alors confiance ou non ; sinon, les dés sont montrés et décident de la partie.</translation>
+    </message>
+    <message>
+        <source>Trust (T) and XTrust (X)</source>
+        <translation>Trust (T) et XTrust (X)</translation>
+    </message>
+    <message>
+        <source>AI has called. Trust takes over its hidden dice, and you must call higher. XTrust shows the dice: a call they do not hold loses.</source>
+        <translation>AI a annoncé. Trust reprend ses dés cachés, et vous devez annoncer plus haut. XTrust montre les dés : une annonce qu’ils ne contiennent pas perd.</translation>
+    </message>
+    <message>
+        <source>The logs</source>
+        <translation>Les journaux</translation>
+    </message>
+    <message>
+        <source>The left log lists the calls of the game, the right one the dice each caller kept.</source>
+        <translation>Le journal de gauche liste les annonces de la partie, celui de droite les dés que chaque annonceur a gardés.</translation>
+    </message>
+    <message>
+        <source>Change (H) and Roll (R)</source>
+        <translation>Change (H) et Roll (R)</translation>
+    </message>
+    <message>
+        <source>Change lets you throw dice again: click a die (or press 1 to 5) to mark or keep it, then Roll throws the marked ones.</source>
+        <translation>Change vous permet de relancer des dés : cliquez sur un dé (ou appuyez sur 1 à 5) pour le marquer ou le garder, puis Roll lance les dés marqués.</translation>
+    </message>
+    <message>
+        <source>The coach (A)</source>
+        <translation>L’entraîneur (A)</translation>
+    </message>
+    <message>
+        <source>Press A at any time: the coach shows each action&apos;s chance of winning under this line. A again hides it.</source>
+        <translation>Appuyez sur A à tout moment : l’entraîneur montre sous cette ligne la chance de gagner de chaque action. A de nouveau le masque.</translation>
+    </message>
+    <message>
+        <source>The score</source>
+        <translation>Le score</translation>
+    </message>
+    <message>
+        <source>Games won / games played since you signed in. The guided game is not counted.</source>
+        <translation>Parties gagnées / jouées depuis votre connexion. La partie guidée n’est pas comptée.</translation>
+    </message>
+    <message>
+        <source>Guided game: %1.</source>
+        <translation>Partie guidée : %1.</translation>
+    </message>
+</context>
+<context>
     <name>HandCounts</name>
     <message>
         <source>no</source>
@@ -459,6 +546,18 @@
     <message>
         <source>The Master starts as the Expert and learns how you play: your calls after a throw, your trust and doubt of each call, the dice you keep. It keeps what it learnt under your name for each set of rule options, until your profile starts again. Where it has seen you often enough it answers your habits instead of the equilibrium, but only as far as a player who knew its answers could win at most its risk more than against the Expert: 2 % of a game unless you choose otherwise in Help, Settings, The Master&apos;s risk. It risks less the less it has seen of you.</source>
         <translation>Master commence comme Expert et apprend votre façon de jouer : vos annonces après un lancer, votre confiance et votre doute envers chaque annonce, les dés que vous gardez. Il conserve ce qu’il a appris sous votre nom pour chaque ensemble d’options de règles, jusqu’à ce que votre profil recommence. Là où il vous a vu assez souvent, il répond à vos habitudes plutôt que par l’équilibre, mais seulement dans la mesure où un joueur qui connaîtrait ses réponses ne pourrait gagner au plus que son risque de plus que contre Expert : 2 % d’une partie, sauf si vous choisissez autrement dans Aide, Réglages, Le risque de Master. Moins il vous a vu, moins il risque.</translation>
+    </message>
+    <message>
+        <source>The guided first game</source>
+        <translation>La première partie guidée</translation>
+    </message>
+    <message>
+        <source>At your first sign-in, and from Help, Play a guided first game at the table, you may play one game whose throws are always the same, in which a box beside each control says what it does as it becomes live. Skip, or Esc on the box, ends the guidance and the game goes on.</source>
+        <translation>À votre première connexion, et par Aide, Jouer une première partie guidée à la table, vous pouvez jouer une partie aux lancers toujours les mêmes, où un encadré à côté de chaque commande dit ce qu’elle fait dès qu’elle devient utilisable. Passer, ou Échap sur l’encadré, arrête le guide et la partie continue.</translation>
+    </message>
+    <message>
+        <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
+        <translation>La partie guidée est écrite dans votre historique comme toute partie, mais elle ne compte ni dans votre score, ni dans votre profil, ni dans le registre des parties.</translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1210,45 @@
     </message>
 </context>
 <context>
+    <name>quintel::GuideOverlay</name>
+    <message>
+        <source>Play it</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>End the guidance; the game goes on (Esc)</source>
+        <translation>Arrêter le guide ; la partie continue (Échap)</translation>
+    </message>
+    <message>
+        <source>Play a guided first game</source>
+        <translation>Jouer une première partie guidée</translation>
+    </message>
+    <message>
+        <source>The same throws every time, each control explained as it becomes live. It does not count in your statistics.</source>
+        <translation>Les mêmes lancers à chaque fois, chaque commande expliquée dès qu’elle devient utilisable. Elle ne compte pas dans vos statistiques.</translation>
+    </message>
+    <message>
+        <source>Guided game</source>
+        <translation>Partie guidée</translation>
+    </message>
+    <message>
+        <source>The guided game starts with the next game.</source>
+        <translation>La partie guidée commence avec la prochaine partie.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>quintel::InfoWindows</name>
     <message>
         <source>Help</source>
@@ -1127,6 +1265,10 @@
     <message>
         <source>Coach</source>
         <translation>Entraîneur</translation>
+    </message>
+    <message>
+        <source>Play a guided first game</source>
+        <translation>Jouer une première partie guidée</translation>
     </message>
 </context>
 <context>

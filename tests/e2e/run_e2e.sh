@@ -8,13 +8,14 @@
 # challenge), answer the closing questions with No to "Continue ? ", and check that the player's
 # history and profile files appear beside the program; then the reading windows, the statistics
 # and the review of the game just played. Then a short run at Qt's scale 2 for the
-# high-resolution look, opening the call dialog by its key. Then, under the openbox window
-# manager on a full HD screen (where the windows open at twice the design): a whole game with the
-# keyboard alone, the table resized to three times its design, closed from its frame, and opened
-# again at that size; then on a 1366 x 768 screen with the same settings, where every window must
-# fit whole. Between them, a game against the Expert with the coach shown (it reads the
-# solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER. With E2E_KEEP=1 in the
-# environment the work folder, with the programs' output and files, is left for a look.
+# high-resolution look, starting the guided first game and opening the call dialog by its key.
+# Then, under the openbox window manager on a full HD screen (where the windows open at twice the
+# design): a whole game with the keyboard alone, the table resized to three times its design,
+# closed from its frame, and opened again at that size; then on a 1366 x 768 screen with the same
+# settings, where every window must fit whole. Between them, a game against the Expert with the
+# coach shown (it reads the solved games of SOLVED_FOLDER). Screenshots go to RESULTS_FOLDER. With
+# E2E_KEEP=1 in the environment the work folder, with the programs' output and files, is left for
+# a look.
 set -euo pipefail
 
 binary=${1:?usage: run_e2e.sh QUINTEL_BINARY RESULTS_FOLDER}
@@ -379,6 +380,9 @@ scale_two() {
     printf '[preferences]\nlanguage=de\n' >"$work/scale2/config/Quintel/Quintel.conf"
     start_program 2
     sign_in "scale2-"
+    # A new player is offered the guided first game, with the focus: Space plays it.
+    xdotool key space
+    shoot "$table" scale2-guide.png
     # The table opens ready for keys: C opens the call dialog.
     open_call_dialog "scale2-" key
     xdotool key Escape
