@@ -65,5 +65,10 @@ expert_game() {
     xdotool key Down Down Down Return
     wait_for 10 "the statistics window" has_window "Statistics of $player" NORMAL
     shoot_aside "Statistics of $player" expert-dark-statistics.png
+    # The player's leaks, from the Statistics window.
+    xdotool windowfocus --sync "$(window_of "Statistics of $player" NORMAL)" key alt+l
+    wait_for 20 "the leaks window" has_window "Leaks of $player" NORMAL
+    sleep 1
+    shoot_aside "Leaks of $player" expert-dark-leaks.png
     stop_program
 }
