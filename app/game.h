@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/coach_source.h"
 #include "call/form_call.h"
 #include "match/match.h"
 #include "match/player.h"
@@ -71,6 +72,11 @@ public:
     match::Player* computer = nullptr;
     // The computers a sign-in chooses from; without them, `computer` stays as it was set.
     ComputerSeats* seats = nullptr;
+    // Where the coach's figures against the computer at the table come from.
+    CoachSource coach;
+    // The coach's figures as things stand; with `wait`, those against the computer at the table
+    // however long they take.
+    CoachSource::Figures coachFigures(bool wait = false);
 
     // The player's name.
     const std::string& playerName() const { return logs.names[0]; }

@@ -19,8 +19,9 @@ std::string callText(CallIndex call) {
 
 } // namespace
 
-ClassicOpponent::ClassicOpponent(RuleOptions options)
-    : policy_(options), candidates_(static_cast<std::size_t>(FiveDiceSets::get().setCount())) {
+ClassicOpponent::ClassicOpponent(RuleOptions options, std::optional<Profile> profile)
+    : policy_(options, std::move(profile)),
+      candidates_(static_cast<std::size_t>(FiveDiceSets::get().setCount())) {
     for (CallIndex call = 0; call < solver::callCount(); ++call) {
         certain_.push_back({call, 1.0});
     }

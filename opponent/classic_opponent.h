@@ -9,10 +9,11 @@
 
 namespace quintel {
 
-// The computer of the game, with an empty profile, as the best response sees it.
+// The computer of the game, with an empty profile or the player's `profile`, as the best response
+// sees it.
 class ClassicOpponent : public solver::OpponentModel {
 public:
-    explicit ClassicOpponent(RuleOptions options);
+    explicit ClassicOpponent(RuleOptions options, std::optional<Profile> profile = std::nullopt);
 
     bool trusts(solver::CallIndex call, const FaceCounts& playerFix) const override;
     FaceCounts keeps(solver::CallIndex call, const FaceCounts& dice,

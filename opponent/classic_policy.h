@@ -4,6 +4,7 @@
 #include "model/rule_options.h"
 #include "opponent/call_planning.h"
 #include "opponent/engine/engine.h"
+#include "records/player_files.h"
 
 #include <optional>
 #include <span>
@@ -61,11 +62,13 @@ CallChances bluffCandidateChances(std::string_view hold);
 CallChances bluffOutcomeChances(const CallChances& candidates, std::span<const int> last,
                                 int lastLevel, int bound);
 
-// The computer's play for a player it has not learnt anything about (an empty profile, which the
-// profile's correction never reaches), as functions of the position.
+// The computer's play as functions of the position, for a player it has not learnt anything about
+// (an empty profile, which the profile's correction never reaches) or for one it reads through
+// `profile`, which corrects its trust.
 class ClassicPolicy {
 public:
-    explicit ClassicPolicy(RuleOptions options) : options_(options) {}
+    explicit ClassicPolicy(RuleOptions options, std::optional<Profile> profile = std::nullopt)
+        : options_(options), profile_(std::move(profile)) {}
 
     RuleOptions options() const { return options_; }
 
@@ -86,6 +89,7 @@ public:
 
 private:
     RuleOptions options_;
+    std::optional<Profile> profile_;
     Form1 engine_;
 };
 

@@ -4,6 +4,7 @@
 #include "opponent/call_planning.h"
 #include "opponent/engine/engine.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -60,6 +61,23 @@ std::optional<double> profileCorrection(Likelihood winProbability, const Profile
     const double a = lowerShare.value_or(upperShare.value_or(0.0));
     const double b = upperShare.value_or(a);
     return 1.0 - (a + (b - a) * (upper - tenfold));
+}
+
+void dropUnusedBuckets(ProfileTable& counts, ProfileTable& scores) {
+    // A probability of at most 0.1 is never corrected, so the lowest pair is never read.
+    std::array<bool, kBuckets> read{};
+    for (std::size_t lower = 1; lower + 1 < kBuckets; ++lower) {
+        if (counts[lower] + counts[lower + 1] >= kProfileMinimum) {
+            read[lower] = true;
+            read[lower + 1] = true;
+        }
+    }
+    for (std::size_t bucket = 0; bucket < kBuckets; ++bucket) {
+        if (!read[bucket]) {
+            counts[bucket] = 0;
+            scores[bucket] = 0;
+        }
+    }
 }
 
 bool challengesCall(Likelihood callUp, Likelihood win, int callLevel) {

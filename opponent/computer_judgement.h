@@ -41,6 +41,10 @@ int profileBucket(double winProbability);
 std::optional<double> profileCorrection(Likelihood winProbability, const ProfileTable& counts,
                                         const ProfileTable& scores);
 
+// Clears the buckets that no correction reads: each lies only beside buckets with which it holds
+// fewer than the calls a correction needs. The corrections stay as they were.
+void dropUnusedBuckets(ProfileTable& counts, ProfileTable& scores);
+
 // Whether the computer challenges a call that it can beat with probability `callUp`, that is true
 // with probability `win`, and whose shape score is `callLevel`.
 bool challengesCall(Likelihood callUp, Likelihood win, int callLevel);

@@ -1,7 +1,9 @@
 #include "app/computer_seats.h"
+#include "opponent/classic_opponent.h"
 #include "opponent/coach_figures.h"
 #include "records/record_book.h"
 #include "solve_console.h"
+#include "solver/best_response.h"
 #include "testing/solved_data.h"
 #include "testing/table_fixture.h"
 
@@ -49,9 +51,11 @@ TEST_F(CoachTest, IsShownOnlyWhenAskedForAndOffWhenAStayStarts) {
     EXPECT_TRUE(table.coachShown);
     EXPECT_TRUE(table.lblStatus.caption.starts_with(status + "\nbest call "))
         << table.lblStatus.caption;
+    // A scripted computer is none of the game's: the coach has only the equilibrium for it.
     EXPECT_NE(table.lblStatus.tooltip.find("both seats playing its equilibrium"),
               std::string::npos);
-    EXPECT_NE(table.lblStatus.tooltip.find("classic computer"), std::string::npos);
+    EXPECT_NE(table.lblStatus.tooltip.find("against this computer the best action may differ"),
+              std::string::npos);
     table.toggleCoach();
     EXPECT_EQ(table.lblStatus.caption, status);
     EXPECT_EQ(table.lblStatus.tooltip, "");
@@ -100,6 +104,33 @@ TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
                                  std::to_string(std::lround(position.atOnce * 100)) + " %, "))
         << line;
     EXPECT_NE(line.find(" and throw "), std::string::npos) << line;
+}
+
+// Against the classic computer the figures are the best response's to its play, worked out in
+// the background while the equilibrium's stand in, and the hint says whom they are for.
+TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
+    signIn();
+    setDice("66543");
+    table.toggleCoach();
+    const std::string line = table.lblStatus.caption.substr(table.lblStatus.caption.find('\n') + 1);
+    EXPECT_TRUE(line.starts_with("computing… meanwhile the equilibrium's: best call ")) << line;
+    EXPECT_NE(table.lblStatus.tooltip.find("being worked out"), std::string::npos);
+
+    ASSERT_TRUE(game.coachFigures(true).figures);
+    table.toggleCoach();
+    table.toggleCoach();
+    const ClassicOpponent classic(game.match.options());
+    const solver::BestResponse best(classic, game.match.options());
+    const FaceCounts dice = countFaceDigits("66543");
+    const solver::CallIndex call = best.openingCall(dice);
+    const std::string shown = "best call " + diceDigits(solver::callDigits(call)) + " " +
+                              std::to_string(std::lround(best.callValue(call, {}, dice) * 100)) +
+                              " %";
+    EXPECT_TRUE(table.lblStatus.caption.ends_with("\n" + shown) ||
+                table.lblStatus.caption.find("\n" + shown + ", or ") != std::string::npos)
+        << table.lblStatus.caption;
+    EXPECT_NE(table.lblStatus.tooltip.find("your chance of winning against the Classic computer"),
+              std::string::npos);
 }
 
 TEST_F(CoachTest, ACallAtOnceIsAnsweredOnTheDiceThePlayerHandedOver) {
