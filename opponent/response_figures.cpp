@@ -8,7 +8,7 @@ namespace quintel {
 
 namespace {
 
-solver::CallIndex indexOf(const FaceCounts& call) {
+solver::CallIndex callPlaceOf(const FaceCounts& call) {
     return call == FaceCounts{} ? -1 : solver::callIndexOf(call);
 }
 
@@ -23,7 +23,7 @@ ResponseFigures::ResponseFigures(std::shared_ptr<const solver::OpponentModel> co
     : computer_(std::move(computer)), options_(options), best_(*computer_, options) {}
 
 AnswerChances ResponseFigures::answer(const ComputerCall& seen) const {
-    const solver::CallIndex call = indexOf(seen.call);
+    const solver::CallIndex call = callPlaceOf(seen.call);
     if (seen.atOnce && best_.byStage()) {
         // Called at once on the dice the player handed over: true or false for all to see.
         return {best_.positionValue(call, seen.kept, seen.locked),
@@ -34,7 +34,7 @@ AnswerChances ResponseFigures::answer(const ComputerCall& seen) const {
         return {best_.positionValue(call, seen.call, FaceCounts{}), 0.0};
     }
     const solver::BestResponse::Answers answers =
-        best_.answers(indexOf(seen.playerCall), seen.kept);
+        best_.answers(callPlaceOf(seen.playerCall), seen.kept);
     const auto at = static_cast<std::size_t>(call);
     const double made = answers.made[at];
     if (made <= 0) {
@@ -46,7 +46,7 @@ AnswerChances ResponseFigures::answer(const ComputerCall& seen) const {
 // A call the computer's play never makes there: the thrown dice weighed by their chance alone.
 AnswerChances ResponseFigures::answerUnknown(const ComputerCall& seen) const {
     const solver::FiveDiceSets& sets = solver::FiveDiceSets::get();
-    const solver::CallIndex call = indexOf(seen.call);
+    const solver::CallIndex call = callPlaceOf(seen.call);
     AnswerChances chances;
     for (const solver::FiveDiceSets::Outcome& outcome : sets.throwsAround(sets.setOf(seen.kept))) {
         const FaceCounts& dice = sets.counts(outcome.hand);
@@ -71,7 +71,7 @@ CoachFigures::Position ResponseFigures::position(const FaceCounts& call, const F
         if (!keepAllowed(range, kept)) {
             continue;
         }
-        if (const auto value = best_.keepValue(indexOf(call), kept)) {
+        if (const auto value = best_.keepValue(callPlaceOf(call), kept)) {
             position.keeps.push_back({kept, *value});
         }
     }
@@ -84,10 +84,10 @@ double ResponseFigures::callChance(const FaceCounts& lastCall, const FaceCounts&
                                    const FaceCounts& hand, const FaceCounts& call,
                                    bool threw) const {
     if (threw) {
-        return best_.callValuesAfterThrow(indexOf(lastCall), kept,
-                                          hand)[static_cast<std::size_t>(indexOf(call))];
+        return best_.callValuesAfterThrow(callPlaceOf(lastCall), kept,
+                                          hand)[static_cast<std::size_t>(callPlaceOf(call))];
     }
-    return best_.callValueAtOnce(indexOf(call), kept, hand);
+    return best_.callValueAtOnce(callPlaceOf(call), kept, hand);
 }
 
 std::vector<CoachFigures::RankedCall> ResponseFigures::rankedCalls(const FaceCounts& lastCall,
@@ -97,7 +97,7 @@ std::vector<CoachFigures::RankedCall> ResponseFigures::rankedCalls(const FaceCou
     if (!threw) {
         return CoachFigures::rankedCalls(lastCall, kept, hand, threw);
     }
-    const solver::CallIndex last = indexOf(lastCall);
+    const solver::CallIndex last = callPlaceOf(lastCall);
     const std::vector<double> values = best_.callValuesAfterThrow(last, kept, hand);
     std::vector<RankedCall> ranked;
     for (solver::CallIndex call = last + 1; call < solver::callCount(); ++call) {

@@ -60,8 +60,11 @@ std::optional<ArgumentError> readPlayers(const std::map<std::string_view, std::s
         config.computerName != "expert") {
         return ArgumentError{"the best response plays against classic or expert"};
     }
-    if (config.computerName == "best-response" || config.computerName == "coach") {
-        return ArgumentError{"the " + config.computerName + " plays the player's seat"};
+    if (config.computerName == "best-response") {
+        return ArgumentError{"the best response plays the player's seat"};
+    }
+    if (config.computerName == "coach") {
+        return ArgumentError{"the coach's follower plays the player's seat"};
     }
     if (config.human == "coach" && config.computerName != "classic" &&
         config.computerName != "expert" && config.computerName != "master") {
