@@ -77,6 +77,10 @@ CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOpt
     } else if (const auto* classic = dynamic_cast<const ClassicComputer*>(computer)) {
         found.opponent = CoachOpponent::Classic;
         const Profile profile = profileInForce(classic->profile());
+        if (auto alike = classicAlike(profile, options)) {
+            found.figures = std::move(alike);
+            return found;
+        }
         key = classicKey(profile, options);
         work = [profile, options] {
             return std::make_shared<const ResponseFigures>(
@@ -89,6 +93,10 @@ CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOpt
         found.figures = wait ? background_.waitFor(key, work) : background_.figures(key, work);
         if (found.figures) {
             found.problem.clear();
+            if (found.opponent == CoachOpponent::Classic) {
+                classicFigures_ = std::dynamic_pointer_cast<const ResponseFigures>(found.figures);
+                classicPlay_ = dynamic_cast<const ClassicOpponent*>(&classicFigures_->computer());
+            }
             return found;
         }
         if (!background_.problem().empty()) {
@@ -100,6 +108,15 @@ CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOpt
         found.figures = equilibrium(std::move(solved));
     }
     return found;
+}
+
+std::shared_ptr<const CoachFigures> CoachSource::classicAlike(const Profile& profile,
+                                                              RuleOptions options) const {
+    if (classicPlay_ == nullptr || classicPlay_->options() != options ||
+        !classicPlay_->trustsAlikeUnder(profile)) {
+        return nullptr;
+    }
+    return classicFigures_;
 }
 
 std::shared_ptr<const CoachFigures>

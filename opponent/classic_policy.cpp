@@ -143,16 +143,12 @@ CallChances bluffOutcomeChances(const CallChances& candidates, std::span<const i
 
 bool ClassicPolicy::trusts(const CallDigits& call, std::string_view playerFix) const {
     const std::string callString = diceDigits(call, EmptyPositions::Zero);
-    if (!profile_) {
-        return !judgeWithoutProfile(engine_, callString, playerFix, options_).challenge;
-    }
-    // As the computer at the table judges it with the profile.
-    const CallJudgement judged = judgeCall(engine_, callString, playerFix, options_);
-    Likelihood win = Likelihood::of(judged.win);
-    if (const auto corrected = profileCorrection(win, profile_->counts, profile_->scores)) {
-        win = Likelihood::fraction(*corrected);
-    }
-    return !challengesJudgedCall(judged, win);
+    return !judgeWithoutProfile(engine_, callString, playerFix, options_).challenge;
+}
+
+JudgedCall ClassicPolicy::judge(const CallDigits& call, std::string_view playerFix) const {
+    return judgedCall(
+        judgeCall(engine_, diceDigits(call, EmptyPositions::Zero), playerFix, options_));
 }
 
 std::string ClassicPolicy::hold(std::string_view call, std::string_view dice,

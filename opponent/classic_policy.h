@@ -3,8 +3,8 @@
 #include "model/call_list.h"
 #include "model/rule_options.h"
 #include "opponent/call_planning.h"
+#include "opponent/computer_judgement.h"
 #include "opponent/engine/engine.h"
-#include "records/player_files.h"
 
 #include <optional>
 #include <span>
@@ -62,19 +62,19 @@ CallChances bluffCandidateChances(std::string_view hold);
 CallChances bluffOutcomeChances(const CallChances& candidates, std::span<const int> last,
                                 int lastLevel, int bound);
 
-// The computer's play as functions of the position, for a player it has not learnt anything about
-// (an empty profile, which the profile's correction never reaches) or for one it reads through
-// `profile`, which corrects its trust.
+// The computer's play for a player it has not learnt anything about (an empty profile, which the
+// profile's correction never reaches), as functions of the position.
 class ClassicPolicy {
 public:
-    explicit ClassicPolicy(RuleOptions options, std::optional<Profile> profile = std::nullopt)
-        : options_(options), profile_(std::move(profile)) {}
+    explicit ClassicPolicy(RuleOptions options) : options_(options) {}
 
     RuleOptions options() const { return options_; }
 
     // Whether the computer trusts the player's `call` (canonical order, 0 = empty place), made
     // with the fixed dice `playerFix` (empty when the player called without throwing).
     bool trusts(const CallDigits& call, std::string_view playerFix) const;
+    // The engine's judgement of that call, which the profile then corrects.
+    JudgedCall judge(const CallDigits& call, std::string_view playerFix) const;
 
     // The dice the computer keeps of the player's `dice` after trusting `call`, the player's fixed
     // dice being `playerFix`.
@@ -89,7 +89,6 @@ public:
 
 private:
     RuleOptions options_;
-    std::optional<Profile> profile_;
     Form1 engine_;
 };
 

@@ -105,6 +105,10 @@ CallJudgement judgeCall(const Form1& engine, std::string_view callString,
 }
 
 bool challengesJudgedCall(const CallJudgement& judged, Likelihood win) {
+    return challengesJudged(judgedCall(judged), win);
+}
+
+JudgedCall judgedCall(const CallJudgement& judged) {
     CallDigits call{};
     for (std::size_t i = 0; i < judged.call.size() && i < call.size(); ++i) {
         call[i] = judged.call[i] - '0';
@@ -112,8 +116,18 @@ bool challengesJudgedCall(const CallJudgement& judged, Likelihood win) {
     const int level = shapeScore(arrangeDice(call));
     // Trusting five aces would leave the computer no call to make. The engine gives them no
     // chance to be beaten, so the rule challenges them too; this does not rest on that.
-    const bool unbeatable = !weakestCallBeating(call, level);
-    return unbeatable || challengesCall(Likelihood::of(judged.callUp), win, level);
+    return {judged.callUp, judged.win, level, !weakestCallBeating(call, level)};
+}
+
+bool challengesJudged(const JudgedCall& judged, Likelihood win) {
+    return judged.unbeatable || challengesCall(Likelihood::of(judged.callUp), win, judged.level);
+}
+
+Likelihood winAfterProfile(const JudgedCall& judged, const ProfileTable& counts,
+                           const ProfileTable& scores) {
+    const Likelihood win = Likelihood::of(judged.win);
+    const auto corrected = profileCorrection(win, counts, scores);
+    return corrected ? Likelihood::fraction(*corrected) : win;
 }
 
 Verdict judgeWithoutProfile(const Form1& engine, std::string_view callString,

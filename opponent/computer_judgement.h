@@ -66,6 +66,20 @@ CallJudgement judgeCall(const Form1& engine, std::string_view callString,
 // profile. A call nothing can beat (five aces) leaves no answer but the challenge.
 bool challengesJudgedCall(const CallJudgement& judged, Likelihood win);
 
+// What the challenge of a judged call rests on, without its texts.
+struct JudgedCall {
+    Chance callUp;
+    Chance win;
+    int level = 0;           // the call's shape score
+    bool unbeatable = false; // nothing beats the call
+};
+JudgedCall judgedCall(const CallJudgement& judged);
+// As challengesJudgedCall.
+bool challengesJudged(const JudgedCall& judged, Likelihood win);
+// The judged call's win probability after the profile of `counts` and `scores`.
+Likelihood winAfterProfile(const JudgedCall& judged, const ProfileTable& counts,
+                           const ProfileTable& scores);
+
 // The judgement of a call for a player without a profile: what the engine console's judge
 // answers.
 struct Verdict {

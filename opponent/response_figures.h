@@ -19,6 +19,8 @@ public:
 
     // The chance of winning a game that the player opens.
     double value() const override { return best_.value(); }
+    // The computer's play the figures answer.
+    const solver::OpponentModel& computer() const { return *computer_; }
 
     AnswerChances answer(const ComputerCall& seen) const override;
     Position position(const FaceCounts& call, const FaceCounts& hand,

@@ -106,20 +106,27 @@ TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
     EXPECT_NE(line.find(" and throw "), std::string::npos) << line;
 }
 
-// Against the classic computer the figures are the best response's to its play, worked out in
-// the background while the equilibrium's stand in, and the hint says whom they are for.
+// Against the classic computer the figures are the best response's to its play with the
+// player's profile, worked out in the background while the equilibrium's stand in, and kept while
+// the profile leaves its trust as it was; the hint says whom they are for.
 TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
     signIn();
+    // A profile that corrects every win probability the computer judges.
+    for (std::size_t bucket = 1; bucket < 10; ++bucket) {
+        game.profile.counts[bucket] = 50;
+        game.profile.scores[bucket] = 15;
+    }
     setDice("66543");
     table.toggleCoach();
     const std::string line = table.lblStatus.caption.substr(table.lblStatus.caption.find('\n') + 1);
     EXPECT_TRUE(line.starts_with("computing… meanwhile the equilibrium's: best call ")) << line;
     EXPECT_NE(table.lblStatus.tooltip.find("being worked out"), std::string::npos);
 
-    ASSERT_TRUE(game.coachFigures(true).figures);
+    const auto figures = game.coachFigures(true).figures;
+    ASSERT_TRUE(figures);
     table.toggleCoach();
     table.toggleCoach();
-    const ClassicOpponent classic(game.match.options());
+    const ClassicOpponent classic(game.match.options(), game.profile);
     const solver::BestResponse best(classic, game.match.options());
     const FaceCounts dice = countFaceDigits("66543");
     const solver::CallIndex call = best.openingCall(dice);
@@ -131,6 +138,12 @@ TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
         << table.lblStatus.caption;
     EXPECT_NE(table.lblStatus.tooltip.find("your chance of winning against the Classic computer"),
               std::string::npos);
+
+    // One more call in the profile moves its shares without changing what the computer trusts.
+    ++game.profile.counts[5];
+    const CoachSource::Figures again = game.coachFigures();
+    EXPECT_FALSE(again.standIn);
+    EXPECT_EQ(again.figures, figures);
 }
 
 TEST_F(CoachTest, ACallAtOnceIsAnsweredOnTheDiceThePlayerHandedOver) {
