@@ -130,6 +130,10 @@ void Game::keepMasterModel(const solver::PlayerModel& model) {
     }
 }
 
+CoachSource::Figures Game::coachFigures(bool wait) {
+    return coach.figures(computer, match.options(), seats, wait);
+}
+
 std::string Game::opponentTitle() const {
     if (opponentName == recordName(Opponent::Engine) && seats != nullptr) {
         return seats->engineName();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/coach_source.h"
 #include "call/form_call.h"
 #include "match/match.h"
 #include "match/player.h"
@@ -76,6 +77,11 @@ public:
     // The most the Master may give away to any player, as a share of a game; a Master seated from
     // the next sign-in on takes it (with 0 it plays an equilibrium, as the Expert does).
     double masterRisk = MasterComputer::kDefaultRisk;
+    // Where the coach's figures against the computer at the table come from.
+    CoachSource coach;
+    // The coach's figures as things stand; with `wait`, those against the computer at the table
+    // however long they take.
+    CoachSource::Figures coachFigures(bool wait = false);
 
     // The player's name.
     const std::string& playerName() const { return logs.names[0]; }

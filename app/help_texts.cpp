@@ -113,9 +113,11 @@ HelpSection coachSection() {
         {translated(
              "HelpPage",
              "At the table, press A or choose Coach in the Help menu: below the status line the "
-             "coach shows, for every action open to you now, your chance of winning the game if "
-             "both players play the solved game from here on. Against the classic computer the "
-             "best action may differ."),
+             "coach shows, for every action open to you now, your chance of winning the game "
+             "against the computer you face: against the Classic computer and the Master if you "
+             "answer their play as well as can be from here on, against the Expert if both "
+             "players play the solved game. When two actions show the same chance, either is as "
+             "good."),
          translated(
              "HelpPage",
              "The coach is off when you sign in. A game in which you used it is marked so in its "

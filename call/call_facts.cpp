@@ -33,7 +33,7 @@ CallFacts FormCall::callFacts() const {
 
 void FormCall::showStatus() {
     lblStatus.caption = callStatus(callFacts());
-    const FormStart& table = game().formStart;
+    FormStart& table = game().formStart;
     if (!table.coachShown) {
         lblStatus.tooltip.clear();
         return;
@@ -45,7 +45,7 @@ void FormCall::showStatus() {
     if (const std::string line = table.coachCallLine(composed); !line.empty()) {
         lblStatus.caption += "\n" + line;
     }
-    lblStatus.tooltip = std::string(kCoachHint);
+    lblStatus.tooltip = table.coachHint();
 }
 
 } // namespace quintel

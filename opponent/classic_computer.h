@@ -62,6 +62,8 @@ public:
     match::Action decide(const match::SeatView& view) override;
 
     const Statistics& statistics() const { return statistics_; }
+    // The profile it reads; none when it learns nothing about the player.
+    const Profile* profile() const { return profile_; }
 
 private:
     // What the engine worked out for a position, with the trace it wrote meanwhile: the engine is

@@ -2,6 +2,8 @@
 
 #include "opponent/classic_computer.h"
 
+#include <algorithm>
+
 namespace quintel {
 
 namespace {
@@ -19,16 +21,39 @@ std::string callText(CallIndex call) {
 
 } // namespace
 
-ClassicOpponent::ClassicOpponent(RuleOptions options)
-    : policy_(options), candidates_(static_cast<std::size_t>(FiveDiceSets::get().setCount())) {
+ClassicOpponent::ClassicOpponent(RuleOptions options, std::optional<Profile> profile)
+    : policy_(options), profile_(std::move(profile)),
+      judged_(static_cast<std::size_t>(solver::callCount() * FiveDiceSets::get().setCount())),
+      candidates_(static_cast<std::size_t>(FiveDiceSets::get().setCount())) {
     for (CallIndex call = 0; call < solver::callCount(); ++call) {
         certain_.push_back({call, 1.0});
     }
 }
 
+bool ClassicOpponent::trustsUnder(const JudgedCall& judged, const Profile* profile) const {
+    const Likelihood win = profile != nullptr
+                               ? winAfterProfile(judged, profile->counts, profile->scores)
+                               : Likelihood::of(judged.win);
+    return !challengesJudged(judged, win);
+}
+
 bool ClassicOpponent::trusts(CallIndex call, const FaceCounts& playerFix) const {
     const FiveDiceSets& sets = FiveDiceSets::get();
-    return policy_.trusts(solver::callDigits(call), sets.digits(sets.setOf(playerFix)));
+    const int fix = sets.setOf(playerFix);
+    auto& judged =
+        judged_[static_cast<std::size_t>(call) * static_cast<std::size_t>(sets.setCount()) +
+                static_cast<std::size_t>(fix)];
+    if (!judged) {
+        judged = policy_.judge(solver::callDigits(call), sets.digits(fix));
+    }
+    return trustsUnder(*judged, profile_ ? &*profile_ : nullptr);
+}
+
+bool ClassicOpponent::trustsAlikeUnder(const Profile& profile) const {
+    const Profile* own = profile_ ? &*profile_ : nullptr;
+    return std::ranges::all_of(judged_, [&](const std::optional<JudgedCall>& judged) {
+        return !judged || trustsUnder(*judged, own) == trustsUnder(*judged, &profile);
+    });
 }
 
 FaceCounts ClassicOpponent::keeps(CallIndex call, const FaceCounts& dice,

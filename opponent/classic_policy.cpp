@@ -146,6 +146,11 @@ bool ClassicPolicy::trusts(const CallDigits& call, std::string_view playerFix) c
     return !judgeWithoutProfile(engine_, callString, playerFix, options_).challenge;
 }
 
+JudgedCall ClassicPolicy::judge(const CallDigits& call, std::string_view playerFix) const {
+    return judgedCall(
+        judgeCall(engine_, diceDigits(call, EmptyPositions::Zero), playerFix, options_));
+}
+
 std::string ClassicPolicy::hold(std::string_view call, std::string_view dice,
                                 std::string_view playerFix) const {
     return chooseHold(engine_, call, dice, playerFix, options_);

@@ -3,6 +3,7 @@
 #include "model/call_list.h"
 #include "model/rule_options.h"
 #include "opponent/call_planning.h"
+#include "opponent/computer_judgement.h"
 #include "opponent/engine/engine.h"
 
 #include <optional>
@@ -72,6 +73,8 @@ public:
     // Whether the computer trusts the player's `call` (canonical order, 0 = empty place), made
     // with the fixed dice `playerFix` (empty when the player called without throwing).
     bool trusts(const CallDigits& call, std::string_view playerFix) const;
+    // The engine's judgement of that call, which the profile then corrects.
+    JudgedCall judge(const CallDigits& call, std::string_view playerFix) const;
 
     // The dice the computer keeps of the player's `dice` after trusting `call`, the player's fixed
     // dice being `playerFix`.

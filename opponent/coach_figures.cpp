@@ -1,5 +1,6 @@
 #include "opponent/coach_figures.h"
 
+#include "solver/response_positions.h"
 #include "solver/stage_game.h"
 
 #include <algorithm>
@@ -116,6 +117,74 @@ BestCall bestCall(const ExpertPolicy& policy, int lastCall, int kept, int hand, 
         }
     }
     return best;
+}
+
+std::vector<CoachFigures::RankedCall> CoachFigures::rankedCalls(const FaceCounts& lastCall,
+                                                                const FaceCounts& kept,
+                                                                const FaceCounts& hand,
+                                                                bool threw) const {
+    const bool opening = lastCall == FaceCounts{};
+    const solver::CallIndex last = opening ? -1 : solver::callIndexOf(lastCall);
+    std::vector<RankedCall> ranked;
+    for (solver::CallIndex call = last + 1; call < solver::callCount(); ++call) {
+        const FaceCounts& counts = solver::callCounts(call);
+        ranked.push_back({counts, callChance(lastCall, kept, hand, counts, threw)});
+    }
+    return sortedBest(std::move(ranked));
+}
+
+std::vector<CoachFigures::RankedCall> CoachFigures::sortedBest(std::vector<RankedCall> ranked) {
+    std::ranges::stable_sort(
+        ranked, [](const RankedCall& a, const RankedCall& b) { return a.chance > b.chance; });
+    return ranked;
+}
+
+std::vector<CoachFigures::RankedCall> EquilibriumFigures::rankedCalls(const FaceCounts& lastCall,
+                                                                      const FaceCounts& kept,
+                                                                      const FaceCounts& hand,
+                                                                      bool threw) const {
+    const int last = policy_.callOf(lastCall);
+    const int keptSet = policy_.setOf(kept);
+    const int handSet = policy_.setOf(hand);
+    // The stage's chances of trust are worked out once for all the calls.
+    const auto stage = trustAfter(policy_, last, keptSet, threw);
+    std::vector<RankedCall> ranked;
+    for (int call = last + 1; call < policy_.tables().callCount(); ++call) {
+        ranked.push_back(
+            {policy_.callCounts(call), chanceWith(policy_, stage, threw, keptSet, handSet, call)});
+    }
+    return sortedBest(std::move(ranked));
+}
+
+AnswerChances EquilibriumFigures::answer(const ComputerCall& seen) const {
+    const int call = policy_.callOf(seen.call);
+    if (seen.atOnce) {
+        return answerChancesAtOnce(policy_, policy_.setOf(seen.kept), policy_.setOf(seen.locked),
+                                   call);
+    }
+    return answerChances(policy_, policy_.callOf(seen.playerCall), policy_.setOf(seen.kept), call);
+}
+
+CoachFigures::Position EquilibriumFigures::position(const FaceCounts& call, const FaceCounts& hand,
+                                                    const FaceCounts& locked) const {
+    const PositionChances chances =
+        positionChances(policy_, policy_.callOf(call), policy_.setOf(hand), policy_.setOf(locked));
+    Position position;
+    if (chances.atOnceCall >= 0) {
+        position.atOnceCall = policy_.callCounts(chances.atOnceCall);
+    }
+    position.atOnce = chances.atOnce;
+    for (const KeepChance& keep : chances.keeps) {
+        position.keeps.push_back({policy_.counts(keep.kept), keep.chance});
+    }
+    return position;
+}
+
+double EquilibriumFigures::callChance(const FaceCounts& lastCall, const FaceCounts& kept,
+                                      const FaceCounts& hand, const FaceCounts& call,
+                                      bool threw) const {
+    return quintel::callChance(policy_, policy_.callOf(lastCall), policy_.setOf(kept),
+                               policy_.setOf(hand), policy_.callOf(call), threw);
 }
 
 } // namespace quintel

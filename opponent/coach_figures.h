@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/dice.h"
 #include "opponent/expert_policy.h"
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace quintel {
@@ -48,5 +51,77 @@ struct BestCall {
     double chance = 0;
 };
 BestCall bestCall(const ExpertPolicy& policy, int lastCall, int kept, int hand, bool threw);
+
+// What the coach reads: the player's chances of winning from the positions of a game, both seats
+// playing as the figures assume from there on. Dice and calls are face counts; a call of no dice
+// is no call (the computer opened, or nothing was called yet).
+class CoachFigures {
+public:
+    virtual ~CoachFigures() = default;
+
+    // The chance of winning a game that the player opens.
+    virtual double value() const = 0;
+
+    // The computer's `call` seen by the player: the call it trusted (`playerCall`), the dice
+    // fixed on the table (`locked`) and those it kept (`kept`): its whole hand when it called at
+    // once on the dice the player handed over.
+    struct ComputerCall {
+        FaceCounts playerCall{};
+        FaceCounts kept{};
+        FaceCounts locked{};
+        FaceCounts call{};
+        bool atOnce = false;
+    };
+    virtual AnswerChances answer(const ComputerCall& seen) const = 0;
+
+    struct Keep {
+        FaceCounts kept{};
+        double chance = 0;
+    };
+    struct Position {
+        std::optional<FaceCounts> atOnceCall; // nothing when no call beats the trusted one
+        double atOnce = 0;
+        std::vector<Keep> keeps; // every keep the rules allow, the most promising first
+    };
+    // Having trusted `call` and taken `hand` with `locked` dice.
+    virtual Position position(const FaceCounts& call, const FaceCounts& hand,
+                              const FaceCounts& locked) const = 0;
+
+    // The chance of calling `call` on `hand` after `lastCall`: after keeping `kept` and throwing
+    // when `threw`; otherwise at once, `kept` being the locked dice.
+    virtual double callChance(const FaceCounts& lastCall, const FaceCounts& kept,
+                              const FaceCounts& hand, const FaceCounts& call, bool threw) const = 0;
+
+    struct RankedCall {
+        FaceCounts call{};
+        double chance = 0;
+    };
+    // Every call that beats `lastCall` with its chance, the best first (the weaker of equals
+    // first).
+    virtual std::vector<RankedCall> rankedCalls(const FaceCounts& lastCall, const FaceCounts& kept,
+                                                const FaceCounts& hand, bool threw) const;
+
+protected:
+    static std::vector<RankedCall> sortedBest(std::vector<RankedCall> ranked);
+};
+
+// The solved game's figures: both seats playing its equilibrium.
+class EquilibriumFigures : public CoachFigures {
+public:
+    explicit EquilibriumFigures(ExpertPolicy policy) : policy_(std::move(policy)) {}
+
+    double value() const override { return policy_.game().openValue(); }
+
+    AnswerChances answer(const ComputerCall& seen) const override;
+    Position position(const FaceCounts& call, const FaceCounts& hand,
+                      const FaceCounts& locked) const override;
+    double callChance(const FaceCounts& lastCall, const FaceCounts& kept, const FaceCounts& hand,
+                      const FaceCounts& call, bool threw) const override;
+    std::vector<RankedCall> rankedCalls(const FaceCounts& lastCall, const FaceCounts& kept,
+                                        const FaceCounts& hand, bool threw) const override;
+
+private:
+    ExpertPolicy policy_;
+};
 
 } // namespace quintel

@@ -4,6 +4,7 @@
 #include "opponent/call_planning.h"
 #include "opponent/engine/engine.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -62,6 +63,23 @@ std::optional<double> profileCorrection(Likelihood winProbability, const Profile
     return 1.0 - (a + (b - a) * (upper - tenfold));
 }
 
+void dropUnusedBuckets(ProfileTable& counts, ProfileTable& scores) {
+    // A probability of at most 0.1 is never corrected, so the lowest pair is never read.
+    std::array<bool, kBuckets> read{};
+    for (std::size_t lower = 1; lower + 1 < kBuckets; ++lower) {
+        if (counts[lower] + counts[lower + 1] >= kProfileMinimum) {
+            read[lower] = true;
+            read[lower + 1] = true;
+        }
+    }
+    for (std::size_t bucket = 0; bucket < kBuckets; ++bucket) {
+        if (!read[bucket]) {
+            counts[bucket] = 0;
+            scores[bucket] = 0;
+        }
+    }
+}
+
 bool challengesCall(Likelihood callUp, Likelihood win, int callLevel) {
     const bool noEasyTrust = callUp.atMost(0, 1) || callLevel >= 21 || win.atMost(0, 1);
     const bool noStrongTrust = callUp.atMost(2, 5) || win.atMost(1, 10);
@@ -87,6 +105,10 @@ CallJudgement judgeCall(const Form1& engine, std::string_view callString,
 }
 
 bool challengesJudgedCall(const CallJudgement& judged, Likelihood win) {
+    return challengesJudged(judgedCall(judged), win);
+}
+
+JudgedCall judgedCall(const CallJudgement& judged) {
     CallDigits call{};
     for (std::size_t i = 0; i < judged.call.size() && i < call.size(); ++i) {
         call[i] = judged.call[i] - '0';
@@ -94,8 +116,18 @@ bool challengesJudgedCall(const CallJudgement& judged, Likelihood win) {
     const int level = shapeScore(arrangeDice(call));
     // Trusting five aces would leave the computer no call to make. The engine gives them no
     // chance to be beaten, so the rule challenges them too; this does not rest on that.
-    const bool unbeatable = !weakestCallBeating(call, level);
-    return unbeatable || challengesCall(Likelihood::of(judged.callUp), win, level);
+    return {judged.callUp, judged.win, level, !weakestCallBeating(call, level)};
+}
+
+bool challengesJudged(const JudgedCall& judged, Likelihood win) {
+    return judged.unbeatable || challengesCall(Likelihood::of(judged.callUp), win, judged.level);
+}
+
+Likelihood winAfterProfile(const JudgedCall& judged, const ProfileTable& counts,
+                           const ProfileTable& scores) {
+    const Likelihood win = Likelihood::of(judged.win);
+    const auto corrected = profileCorrection(win, counts, scores);
+    return corrected ? Likelihood::fraction(*corrected) : win;
 }
 
 Verdict judgeWithoutProfile(const Form1& engine, std::string_view callString,

@@ -41,6 +41,10 @@ int profileBucket(double winProbability);
 std::optional<double> profileCorrection(Likelihood winProbability, const ProfileTable& counts,
                                         const ProfileTable& scores);
 
+// Clears the buckets that no correction reads: each lies only beside buckets with which it holds
+// fewer than the calls a correction needs. The corrections stay as they were.
+void dropUnusedBuckets(ProfileTable& counts, ProfileTable& scores);
+
 // Whether the computer challenges a call that it can beat with probability `callUp`, that is true
 // with probability `win`, and whose shape score is `callLevel`.
 bool challengesCall(Likelihood callUp, Likelihood win, int callLevel);
@@ -61,6 +65,20 @@ CallJudgement judgeCall(const Form1& engine, std::string_view callString,
 // Whether the computer challenges the judged call, `win` being its win probability after the
 // profile. A call nothing can beat (five aces) leaves no answer but the challenge.
 bool challengesJudgedCall(const CallJudgement& judged, Likelihood win);
+
+// What the challenge of a judged call rests on, without its texts.
+struct JudgedCall {
+    Chance callUp;
+    Chance win;
+    int level = 0;           // the call's shape score
+    bool unbeatable = false; // nothing beats the call
+};
+JudgedCall judgedCall(const CallJudgement& judged);
+// As challengesJudgedCall.
+bool challengesJudged(const JudgedCall& judged, Likelihood win);
+// The judged call's win probability after the profile of `counts` and `scores`.
+Likelihood winAfterProfile(const JudgedCall& judged, const ProfileTable& counts,
+                           const ProfileTable& scores);
 
 // The judgement of a call for a player without a profile: what the engine console's judge
 // answers.

@@ -3,6 +3,7 @@
 #include "model/keep_rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -151,6 +152,7 @@ double BestResponse::keepOrCall(CallIndex last, int dice, int locked,
 void BestResponse::computeAnswers(CallIndex playerCall, int hold, Answers& into) const {
     into.challenge.assign(static_cast<std::size_t>(calls_), 0.0);
     into.trust.assign(static_cast<std::size_t>(calls_), 0.0);
+    into.made.assign(static_cast<std::size_t>(calls_), 0.0);
     const FaceCounts& kept = sets_.counts(hold);
     for (const FiveDiceSets::Outcome& outcome : sets_.throwsAround(hold)) {
         const FaceCounts& dice = sets_.counts(outcome.hand);
@@ -162,6 +164,7 @@ void BestResponse::computeAnswers(CallIndex playerCall, int hold, Answers& into)
             }
             const double chance = outcome.chance * answer.chance;
             const auto call = static_cast<std::size_t>(answer.call);
+            into.made[call] += chance;
             if (!holds(dice, answer.call)) {
                 into.challenge[call] += chance;
             }
@@ -251,6 +254,42 @@ double BestResponse::callValue(CallIndex call, const FaceCounts& fix,
                                const FaceCounts& dice) const {
     const int pair = sets_.pairOf(sets_.setOf(fix), sets_.setOf(dice));
     return callValues_[at(call, pair, sets_.pairCount())];
+}
+
+std::optional<double> BestResponse::keepValue(CallIndex last, const FaceCounts& kept) const {
+    const double value = keepValues_[at(last, sets_.setOf(kept), sets_.setCount())];
+    return std::isnan(value) ? std::nullopt : std::optional(value);
+}
+
+std::vector<double> BestResponse::callValuesAfterThrow(CallIndex last, const FaceCounts& kept,
+                                                       const FaceCounts& dice) const {
+    const int pair = sets_.pairOf(sets_.setOf(kept), sets_.setOf(dice));
+    std::vector<double> values(static_cast<std::size_t>(calls_), 0.0);
+    // A computer that answers by call alone judges a call by the kept dice only.
+    const std::vector<double> trust =
+        byStage_ ? stageTrust(last, sets_.setOf(kept)) : std::vector<double>{};
+    for (CallIndex call = last + 1; call < calls_; ++call) {
+        const std::size_t place = at(call, pair, sets_.pairCount());
+        double& value = values[static_cast<std::size_t>(call)];
+        if (!byStage_) {
+            value = callValues_[place];
+            continue;
+        }
+        const double challenged = holds(dice, call) ? 1.0 : 0.0;
+        value = challenged +
+                trust[static_cast<std::size_t>(call)] * (trustedValues_[place] - challenged);
+    }
+    return values;
+}
+
+double BestResponse::callValueAtOnce(CallIndex call, const FaceCounts& locked,
+                                     const FaceCounts& dice) const {
+    if (atOnceValues_.empty()) {
+        // Without a lock a call at once is answered as a call after a throw of all five dice.
+        return callValue(call, FaceCounts{}, dice);
+    }
+    const int pair = sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice));
+    return atOnceValues_[at(call, pair, sets_.pairCount())];
 }
 
 } // namespace quintel::solver

@@ -65,9 +65,20 @@ public:
     struct Answers {
         std::vector<double> challenge;
         std::vector<double> trust;
+        std::vector<double> made; // the chance of each call
         double value = 0.0;
     };
     Answers answers(CallIndex playerCall, const FaceCounts& hold) const;
+
+    // The chance of winning by keeping `kept` and throwing the others after trusting `last`;
+    // nothing for a keep the pass never reached.
+    std::optional<double> keepValue(CallIndex last, const FaceCounts& kept) const;
+    // The chance of winning by each call on `dice` after trusting `last`, keeping `kept` and
+    // throwing the others, by call (0 for the calls that do not beat `last`).
+    std::vector<double> callValuesAfterThrow(CallIndex last, const FaceCounts& kept,
+                                             const FaceCounts& dice) const;
+    // The chance of winning by calling `call` at once on `dice` taken over with `locked`.
+    double callValueAtOnce(CallIndex call, const FaceCounts& locked, const FaceCounts& dice) const;
 
 private:
     // The call above `last` with the most value for the pair, from values laid out [call][pair].

@@ -19,7 +19,7 @@
 
 namespace quintel {
 
-class ExpertPolicy;
+class CoachFigures;
 
 namespace solver {
 class SolvedGame;
@@ -96,9 +96,9 @@ public:
     void callMade(const match::Match& match, const match::CallRecord& made) override;
     void gameDecided(const match::Match& match, const GameOutcome& outcome) override;
 
-    // The coach: below the status line, the solved game's chance of winning of each action open
-    // to the player now. Shown only when asked for (its key or the Help menu), off when a stay
-    // starts.
+    // The coach: below the status line, the player's chance of winning of each action open to
+    // them now, against the computer at the table (CoachSource says how). Shown only when asked for
+    // (its key or the Help menu), off when a stay starts.
     bool coachShown = false;
     void toggleCoach();
 
@@ -108,9 +108,11 @@ public:
     // The coach was shown at some time during the match in play.
     bool coachUsedInMatch() const { return coachUsedInMatch_; }
     // The coach's line as things stand; empty when it has nothing to say.
-    std::string coachLine() const;
+    std::string coachLine();
     // The coach's line for the player's call of `call` now (the call dialog shows it).
-    std::string coachCallLine(const FaceCounts& call) const;
+    std::string coachCallLine(const FaceCounts& call);
+    // The coach's hover hint: what its chances are, and against which computer.
+    std::string coachHint();
 
     // The guided first game (see GuidedGame): what the table shows it, and the guide's line at
     // the head of the status line. Whoever presents the table follows the guide after each event.
@@ -152,11 +154,9 @@ private:
     std::string shownCoachLine_;
     // Puts the coach's line under the status line's text, or takes it away.
     void refreshCoach();
-    // The solved game the coach reads, for the options in play; nothing when there is none, and
-    // `refusal` the coach's line saying why.
-    std::optional<ExpertPolicy> coachPolicy(std::string& refusal) const;
-    // The last call on the table in the solved game's numbers; -1 before the first call.
-    int coachLastCall(const ExpertPolicy& policy) const;
+    // The figures the coach reads; nothing when there are none, and `refusal` the coach's line
+    // saying why. `prefix` opens a line of figures that stand in for the computer's own.
+    std::shared_ptr<const CoachFigures> coachFigures(std::string& refusal, std::string& prefix);
     // Shows the turn marker of the seat to move.
     void showTurn();
     void designNextGameBar();

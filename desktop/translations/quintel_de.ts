@@ -134,6 +134,97 @@
     </message>
 </context>
 <context>
+    <name>Coach</name>
+    <message>
+        <source>; either is as good against this opponent</source>
+        <translation>; gegen diesen Gegner ist beides gleich gut</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keinen</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>einen</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <source>throw all %1 %2</source>
+        <translation>alle %1 werfen %2</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2 %3</source>
+        <translation>%1 behalten und %2 werfen %3</translation>
+    </message>
+    <message>
+        <source>call at once %1</source>
+        <translation>sofort ansagen %1</translation>
+    </message>
+    <message>
+        <source>best call %1 %2</source>
+        <translation>beste Ansage %1 %2</translation>
+    </message>
+    <message>
+        <source>, or %1 %2</source>
+        <translation>, oder %1 %2</translation>
+    </message>
+    <message>
+        <source>The coach: the chances against this computer are being worked out; meanwhile each chance is the solved game&apos;s, both seats playing its equilibrium from here on</source>
+        <translation>Der Trainer: Die Wahrscheinlichkeiten gegen diesen Computer werden gerade berechnet; bis dahin ist jede Wahrscheinlichkeit die des gelösten Spiels, wenn beide Seiten von hier an sein Gleichgewicht spielen</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Classic computer, you playing as well as can be against its play from here on</source>
+        <translation>Der Trainer: Jede Wahrscheinlichkeit ist Ihre Gewinnwahrscheinlichkeit gegen den klassischen Computer, wenn Sie von hier an so gut wie möglich gegen sein Spiel spielen</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Expert, both seats playing the solved game&apos;s equilibrium from here on</source>
+        <translation>Der Trainer: Jede Wahrscheinlichkeit ist Ihre Gewinnwahrscheinlichkeit gegen Expert, wenn beide Seiten von hier an das Gleichgewicht des gelösten Spiels spielen</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Master as it plays now, you playing as well as can be against it from here on; it learns from each game</source>
+        <translation>Der Trainer: Jede Wahrscheinlichkeit ist Ihre Gewinnwahrscheinlichkeit gegen Master, wie er jetzt spielt, wenn Sie von hier an so gut wie möglich gegen ihn spielen; er lernt aus jedem Spiel</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is the solved game&apos;s, both seats playing its equilibrium from here on; against this computer the best action may differ</source>
+        <translation>Der Trainer: Jede Wahrscheinlichkeit ist die des gelösten Spiels, wenn beide Seiten von hier an sein Gleichgewicht spielen; gegen diesen Computer kann die beste Handlung eine andere sein</translation>
+    </message>
+    <message>
+        <source>computing… meanwhile the equilibrium&apos;s: </source>
+        <translation>wird berechnet … bis dahin die des Gleichgewichts: </translation>
+    </message>
+    <message>
+        <source>computing…</source>
+        <translation>wird berechnet …</translation>
+    </message>
+    <message>
+        <source>The coach has no solved game: %1</source>
+        <translation>Der Trainer hat kein gelöstes Spiel: %1</translation>
+    </message>
+    <message>
+        <source>this call %1</source>
+        <translation>diese Ansage %1</translation>
+    </message>
+    <message>
+        <source>Trust %1, do not trust %2</source>
+        <translation>Trauen %1, nicht trauen %2</translation>
+    </message>
+</context>
+<context>
     <name>GameReview</name>
     <message>
         <source>This time it trusted it.</source>
@@ -500,10 +591,6 @@
         <translation>Der Trainer</translation>
     </message>
     <message>
-        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game if both players play the solved game from here on. Against the classic computer the best action may differ.</source>
-        <translation>Drücken Sie am Tisch A oder wählen Sie Trainer im Menü Hilfe: Unter der Statuszeile zeigt der Trainer für jede Handlung, die Ihnen jetzt offensteht, Ihre Gewinnwahrscheinlichkeit, wenn beide Spieler von hier an das gelöste Spiel spielen. Gegen den klassischen Computer kann die beste Handlung eine andere sein.</translation>
-    </message>
-    <message>
         <source>The coach is off when you sign in. A game in which you used it is marked so in its history and in the record of games.</source>
         <translation>Der Trainer ist aus, wenn Sie sich anmelden. Ein Spiel, in dem Sie ihn benutzt haben, wird in seiner Chronik und in der Aufzeichnung der Spiele so gekennzeichnet.</translation>
     </message>
@@ -558,6 +645,10 @@
     <message>
         <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
         <translation>Das geführte Spiel wird wie jedes Spiel in Ihre Chronik geschrieben, zählt aber nicht in Ihrem Spielstand, Ihrem Profil oder der Aufzeichnung der Spiele.</translation>
+    </message>
+    <message>
+        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game against the computer you face: against the Classic computer and the Master if you answer their play as well as can be from here on, against the Expert if both players play the solved game. When two actions show the same chance, either is as good.</source>
+        <translation>Drücken Sie am Tisch A oder wählen Sie Trainer im Menü Hilfe: Unter der Statuszeile zeigt der Trainer für jede Handlung, die Ihnen jetzt offensteht, Ihre Gewinnwahrscheinlichkeit gegen den Computer, gegen den Sie spielen: gegen den klassischen Computer und Master, wenn Sie von hier an so gut wie möglich auf ihr Spiel antworten, gegen Expert, wenn beide Spieler das gelöste Spiel spielen. Zeigen zwei Handlungen dieselbe Wahrscheinlichkeit, ist jede so gut wie die andere.</translation>
     </message>
 </context>
 <context>

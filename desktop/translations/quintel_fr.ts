@@ -134,6 +134,97 @@
     </message>
 </context>
 <context>
+    <name>Coach</name>
+    <message>
+        <source>; either is as good against this opponent</source>
+        <translation> ; l’une vaut l’autre contre cet adversaire</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>throw all %1 %2</source>
+        <translation>relancer les %1 %2</translation>
+    </message>
+    <message>
+        <source>keep %1 and throw %2 %3</source>
+        <translation>garder %1 et relancer %2 %3</translation>
+    </message>
+    <message>
+        <source>call at once %1</source>
+        <translation>annoncer tout de suite %1</translation>
+    </message>
+    <message>
+        <source>best call %1 %2</source>
+        <translation>meilleure annonce %1 %2</translation>
+    </message>
+    <message>
+        <source>, or %1 %2</source>
+        <translation>, ou %1 %2</translation>
+    </message>
+    <message>
+        <source>The coach: the chances against this computer are being worked out; meanwhile each chance is the solved game&apos;s, both seats playing its equilibrium from here on</source>
+        <translation>L’entraîneur : les probabilités contre cet ordinateur sont en cours de calcul ; en attendant, chaque probabilité est celle du jeu résolu, les deux joueurs jouant son équilibre à partir d’ici</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Classic computer, you playing as well as can be against its play from here on</source>
+        <translation>L’entraîneur : chaque probabilité est votre probabilité de gagner contre l’ordinateur classique, si vous jouez à partir d’ici le mieux possible contre son jeu</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Expert, both seats playing the solved game&apos;s equilibrium from here on</source>
+        <translation>L’entraîneur : chaque probabilité est votre probabilité de gagner contre Expert, les deux joueurs jouant l’équilibre du jeu résolu à partir d’ici</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is your chance of winning against the Master as it plays now, you playing as well as can be against it from here on; it learns from each game</source>
+        <translation>L’entraîneur : chaque probabilité est votre probabilité de gagner contre Master tel qu’il joue maintenant, si vous jouez à partir d’ici le mieux possible contre lui ; il apprend de chaque partie</translation>
+    </message>
+    <message>
+        <source>The coach: each chance is the solved game&apos;s, both seats playing its equilibrium from here on; against this computer the best action may differ</source>
+        <translation>L’entraîneur : chaque probabilité est celle du jeu résolu, les deux joueurs jouant son équilibre à partir d’ici ; contre cet ordinateur, la meilleure action peut différer</translation>
+    </message>
+    <message>
+        <source>computing… meanwhile the equilibrium&apos;s: </source>
+        <translation>calcul en cours… en attendant, celles de l’équilibre : </translation>
+    </message>
+    <message>
+        <source>computing…</source>
+        <translation>calcul en cours…</translation>
+    </message>
+    <message>
+        <source>The coach has no solved game: %1</source>
+        <translation>L’entraîneur n’a pas de jeu résolu : %1</translation>
+    </message>
+    <message>
+        <source>this call %1</source>
+        <translation>cette annonce %1</translation>
+    </message>
+    <message>
+        <source>Trust %1, do not trust %2</source>
+        <translation>Faire confiance %1, ne pas faire confiance %2</translation>
+    </message>
+</context>
+<context>
     <name>GameReview</name>
     <message>
         <source>This time it trusted it.</source>
@@ -500,10 +591,6 @@
         <translation>L’entraîneur</translation>
     </message>
     <message>
-        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game if both players play the solved game from here on. Against the classic computer the best action may differ.</source>
-        <translation>À la table, appuyez sur A ou choisissez Entraîneur dans le menu Aide : sous la ligne d’état, l’entraîneur montre, pour chaque action qui vous est ouverte, votre probabilité de gagner la partie si les deux joueurs jouent le jeu résolu à partir d’ici. Contre l’ordinateur classique, la meilleure action peut différer.</translation>
-    </message>
-    <message>
         <source>The coach is off when you sign in. A game in which you used it is marked so in its history and in the record of games.</source>
         <translation>L’entraîneur est éteint quand vous vous connectez. Une partie où vous l’avez utilisé est marquée ainsi dans son historique et dans le registre des parties.</translation>
     </message>
@@ -558,6 +645,10 @@
     <message>
         <source>The guided game is written to your history like any game, but it is not counted in your figures, your profile or the record of games.</source>
         <translation>La partie guidée est écrite dans votre historique comme toute partie, mais elle ne compte ni dans votre score, ni dans votre profil, ni dans le registre des parties.</translation>
+    </message>
+    <message>
+        <source>At the table, press A or choose Coach in the Help menu: below the status line the coach shows, for every action open to you now, your chance of winning the game against the computer you face: against the Classic computer and the Master if you answer their play as well as can be from here on, against the Expert if both players play the solved game. When two actions show the same chance, either is as good.</source>
+        <translation>À la table, appuyez sur A ou choisissez Entraîneur dans le menu Aide : sous la ligne d’état, l’entraîneur montre, pour chaque action qui vous est ouverte, votre probabilité de gagner la partie contre l’ordinateur que vous affrontez : contre l’ordinateur classique et Master si vous répondez à leur jeu le mieux possible à partir d’ici, contre Expert si les deux joueurs jouent le jeu résolu. Quand deux actions montrent la même probabilité, l’une vaut l’autre.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,24 @@ TEST(ProfileCorrection, ABucketWithoutCallsTakesTheShareOfTheOther) {
     EXPECT_NEAR(*emptyLower, 0.5, 1e-12);
 }
 
+// The coach keeps its best response while the profile's corrections stay the same: dropping the
+// buckets no correction reads changes none, and leaves what one reads.
+TEST(ProfileCorrection, DroppingTheUnreadBucketsKeepsEveryCorrection) {
+    const ProfileTable counts = table({{0, 90}, {2, 10}, {3, 20}, {4, 25}, {7, 30}, {9, 5}});
+    const ProfileTable scores = table({{0, 9}, {2, 4}, {3, 5}, {4, 10}, {7, 3}, {9, 1}});
+    ProfileTable keptCounts = counts;
+    ProfileTable keptScores = scores;
+    dropUnusedBuckets(keptCounts, keptScores);
+    EXPECT_EQ(keptCounts, table({{3, 20}, {4, 25}}));
+    EXPECT_EQ(keptScores, table({{3, 5}, {4, 10}}));
+    for (int step = 0; step <= 100; ++step) {
+        const Likelihood win = of(step / 100.0);
+        EXPECT_EQ(profileCorrection(win, counts, scores),
+                  profileCorrection(win, keptCounts, keptScores))
+            << step;
+    }
+}
+
 TEST(CallJudgement, DropsTheZerosAndAsksTheEngineAsTheOptionsSay) {
     const Form1 engine;
     const CallJudgement open = judgeCall(engine, "65432", "", {});

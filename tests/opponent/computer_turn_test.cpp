@@ -1,6 +1,8 @@
 #include "opponent/classic_computer.h"
 
 #include "model/call_rules.h"
+#include "opponent/classic_opponent.h"
+#include "solver/response_positions.h"
 #include "testing/table_fixture.h"
 
 #include <algorithm>
@@ -190,6 +192,11 @@ TEST_F(ComputerTurnTest, CorrectsTheWinProbabilityWithAFullProfile) {
     // A corrected W of 0 is no call to trust, whatever P is.
     EXPECT_EQ(opponent.statistics().challenges, 1);
     EXPECT_EQ(game.profile.counts[2], 31);
+    // The computer as the coach's best response sees it reads the profile as the computer did.
+    const solver::CallIndex call = solver::callIndexOf(countFaceDigits("55332"));
+    const FaceCounts fix = countFaceDigits("5533");
+    EXPECT_FALSE(ClassicOpponent(game.match.options(), game.profile).trusts(call, fix));
+    EXPECT_TRUE(ClassicOpponent(game.match.options()).trusts(call, fix));
 }
 
 TEST_F(ComputerTurnTest, ChallengingAFalseCallWinsTheGame) {

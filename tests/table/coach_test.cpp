@@ -1,7 +1,9 @@
 #include "app/computer_seats.h"
+#include "opponent/classic_opponent.h"
 #include "opponent/coach_figures.h"
 #include "records/record_book.h"
 #include "solve_console.h"
+#include "solver/best_response.h"
 #include "testing/solved_data.h"
 #include "testing/table_fixture.h"
 
@@ -49,9 +51,11 @@ TEST_F(CoachTest, IsShownOnlyWhenAskedForAndOffWhenAStayStarts) {
     EXPECT_TRUE(table.coachShown);
     EXPECT_TRUE(table.lblStatus.caption.starts_with(status + "\nbest call "))
         << table.lblStatus.caption;
+    // A scripted computer is none of the game's: the coach has only the equilibrium for it.
     EXPECT_NE(table.lblStatus.tooltip.find("both seats playing its equilibrium"),
               std::string::npos);
-    EXPECT_NE(table.lblStatus.tooltip.find("classic computer"), std::string::npos);
+    EXPECT_NE(table.lblStatus.tooltip.find("against this computer the best action may differ"),
+              std::string::npos);
     table.toggleCoach();
     EXPECT_EQ(table.lblStatus.caption, status);
     EXPECT_EQ(table.lblStatus.tooltip, "");
@@ -100,6 +104,46 @@ TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
                                  std::to_string(std::lround(position.atOnce * 100)) + " %, "))
         << line;
     EXPECT_NE(line.find(" and throw "), std::string::npos) << line;
+}
+
+// Against the classic computer the figures are the best response's to its play with the
+// player's profile, worked out in the background while the equilibrium's stand in, and kept while
+// the profile leaves its trust as it was; the hint says whom they are for.
+TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
+    signIn();
+    // A profile that corrects every win probability the computer judges.
+    for (std::size_t bucket = 1; bucket < 10; ++bucket) {
+        game.profile.counts[bucket] = 50;
+        game.profile.scores[bucket] = 15;
+    }
+    setDice("66543");
+    table.toggleCoach();
+    const std::string line = table.lblStatus.caption.substr(table.lblStatus.caption.find('\n') + 1);
+    EXPECT_TRUE(line.starts_with("computing… meanwhile the equilibrium's: best call ")) << line;
+    EXPECT_NE(table.lblStatus.tooltip.find("being worked out"), std::string::npos);
+
+    const auto figures = game.coachFigures(true).figures;
+    ASSERT_TRUE(figures);
+    table.toggleCoach();
+    table.toggleCoach();
+    const ClassicOpponent classic(game.match.options(), game.profile);
+    const solver::BestResponse best(classic, game.match.options());
+    const FaceCounts dice = countFaceDigits("66543");
+    const solver::CallIndex call = best.openingCall(dice);
+    const std::string shown = "best call " + diceDigits(solver::callDigits(call)) + " " +
+                              std::to_string(std::lround(best.callValue(call, {}, dice) * 100)) +
+                              " %";
+    EXPECT_TRUE(table.lblStatus.caption.ends_with("\n" + shown) ||
+                table.lblStatus.caption.find("\n" + shown + ", or ") != std::string::npos)
+        << table.lblStatus.caption;
+    EXPECT_NE(table.lblStatus.tooltip.find("your chance of winning against the Classic computer"),
+              std::string::npos);
+
+    // One more call in the profile moves its shares without changing what the computer trusts.
+    ++game.profile.counts[5];
+    const CoachSource::Figures again = game.coachFigures();
+    EXPECT_FALSE(again.standIn);
+    EXPECT_EQ(again.figures, figures);
 }
 
 TEST_F(CoachTest, ACallAtOnceIsAnsweredOnTheDiceThePlayerHandedOver) {

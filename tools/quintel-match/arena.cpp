@@ -223,6 +223,11 @@ ArenaReport Arena::run() {
         solve::printLeaks(watch_->model(), leaks);
         report_.leaks = leaks.str();
     }
+    if (const auto* follower = dynamic_cast<const ScriptedPlayer*>(human_.get());
+        follower != nullptr && follower->coachGames() > 0) {
+        report_.coachPromised =
+            follower->coachPromised() / static_cast<double>(follower->coachGames());
+    }
     for (const match::Player* player : {game_.computer, human_.get()}) {
         if (const auto* classic = dynamic_cast<const ClassicComputer*>(player)) {
             report_.longestBluffSearch =
@@ -266,7 +271,10 @@ MessageAnswer Arena::show(std::string_view text, MessageButtons buttons) {
 
 std::unique_ptr<match::Player> Arena::scripted(std::string_view name, std::uint64_t seed,
                                                const solver::BestResponse* best) {
-    return std::make_unique<ScriptedPlayer>(*policyNamed(name), seed, best);
+    return std::make_unique<ScriptedPlayer>(*policyNamed(name), seed, best, [this] {
+        // The follower waits for the coach's figures against the computer at the table.
+        return game_.coachFigures(true).figures;
+    });
 }
 
 std::unique_ptr<match::Player> Arena::computerAtPlayersSeat(std::string_view name) {
@@ -295,8 +303,8 @@ std::unique_ptr<match::Player> Arena::engine(std::string_view name, match::SeatN
 }
 
 // The computer's seat is the game's: a computer is seated by the sign-in, as the player chooses
-// it, and writes its notes to the history. The best response reckons with a computer that has
-// learnt nothing about the player.
+// it, and writes its notes to the history. The best response and the coach's follower face a
+// classic computer that learns nothing about the player, so that its play stays the same.
 void Arena::seatPlayers() {
     const std::uint64_t humanSeed = config_.seed * 0x9E3779B97F4A7C15ULL + 1;
     if (config_.policy()) {
@@ -310,7 +318,8 @@ void Arena::seatPlayers() {
     }
     if (config_.computer != nullptr) {
         game_.computer = config_.computer;
-    } else if (players_.best && config_.computerName == "classic") {
+    } else if ((players_.best || config_.policy() == Policy::Coach) &&
+               config_.computerName == "classic") {
         computer_ = std::make_unique<ClassicComputer>(random_, game_, nullptr);
         game_.computer = computer_.get();
     } else if (config_.computerName.starts_with(kEnginePrefix)) {

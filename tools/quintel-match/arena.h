@@ -24,7 +24,8 @@ struct ArenaConfig {
     std::uint64_t seed = 1;
     RuleOptions options;
     // The players of the two seats: classic, expert, master (the computer's seat only), honest,
-    // bluffer, cautious, best-response or engine:COMMAND. The player's seat opens every game.
+    // bluffer, cautious, best-response, coach (the player's seat only: it follows the table's
+    // coach) or engine:COMMAND. The player's seat opens every game.
     std::string human = "honest";
     std::string computerName = "classic";
     std::filesystem::path dataFolder; // empty: a temporary folder, removed afterwards
@@ -80,6 +81,9 @@ struct ArenaReport {
     // they took to work out before the first game.
     std::optional<double> bestResponse;
     double tableSeconds = 0.0;
+    // The coach's follower: the mean over the games of the chance of winning that the coach's
+    // figures gave each at its start.
+    std::optional<double> coachPromised;
     // With `leaks`: what a perfect opponent wins against the player's seat and its three worst
     // leaks, as quintel-solve --leaks prints them.
     std::string leaks;

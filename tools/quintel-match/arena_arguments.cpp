@@ -13,7 +13,7 @@ namespace quintel::arena {
 namespace {
 
 constexpr std::string_view kPlayers =
-    "classic, expert, master, honest, bluffer, cautious, best-response or engine:COMMAND";
+    "classic, expert, master, honest, bluffer, cautious, best-response, coach or engine:COMMAND";
 
 template <typename Number> std::optional<Number> wholeNumber(std::string_view word, Number lowest) {
     Number value{};
@@ -39,8 +39,8 @@ ArgumentError bad(std::string_view name, std::string_view value, std::string_vie
 }
 
 bool isPlayer(std::string_view name) {
-    constexpr std::array<std::string_view, 7> named{"classic", "expert",   "master",       "honest",
-                                                    "bluffer", "cautious", "best-response"};
+    constexpr std::array<std::string_view, 8> named{
+        "classic", "expert", "master", "honest", "bluffer", "cautious", "best-response", "coach"};
     return std::ranges::find(named, name) != named.end() ||
            (name.starts_with("engine:") && name.size() > 7);
 }
@@ -72,6 +72,13 @@ std::optional<ArgumentError> readPlayers(const std::map<std::string_view, std::s
     }
     if (config.computerName == "best-response") {
         return ArgumentError{"the best response plays the player's seat"};
+    }
+    if (config.computerName == "coach") {
+        return ArgumentError{"the coach's follower plays the player's seat"};
+    }
+    if (config.human == "coach" && config.computerName != "classic" &&
+        config.computerName != "expert" && config.computerName != "master") {
+        return ArgumentError{"the coach's follower plays against classic, expert or master"};
     }
     return std::nullopt;
 }
@@ -190,7 +197,8 @@ std::string usage() {
            "the Master, which learns the player from nothing in the run, the computer's seat "
            "only),\n"
            "honest, bluffer or cautious (scripts), best-response (the exact best answer to the\n"
-           "computer, worked out first: seconds to a minute), or engine:COMMAND, an outside\n"
+           "computer, worked out first: seconds to a minute), coach (takes the action the table's\n"
+           "coach gives the best chance at every decision), or engine:COMMAND, an outside\n"
            "engine run by the shell that speaks the Quintel engine protocol "
            "(docs/engine-protocol.md)\n"
            "and gets MS milliseconds an answer (5000 by default).\n"

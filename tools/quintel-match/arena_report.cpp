@@ -38,6 +38,15 @@ std::string summaryLine(const ArenaConfig& config, const ArenaReport& report) {
                       human.high, *report.bestResponse, report.tableSeconds);
         best = text.data();
     }
+    if (report.coachPromised) {
+        const Interval human = wilsonInterval(report.humanWins, report.games);
+        std::array<char, 160> text{};
+        std::snprintf(text.data(), text.size(),
+                      ", human win rate %.5f (95 %% interval %.5f to %.5f), coach's figure %.5f",
+                      games > 0 ? static_cast<double>(report.humanWins) / games : 0.0, human.low,
+                      human.high, *report.coachPromised);
+        best += text.data();
+    }
     return "options " + std::string(optionWords(config.options)) + ", policy " + config.human +
            ", seed " + std::to_string(config.seed) + ": games " + std::to_string(report.games) +
            ", human wins " + std::to_string(report.humanWins) + ", computer wins " +

@@ -32,6 +32,13 @@ void add(ArenaReport& total, const ArenaReport& part) {
     }
     total.interrupted = total.interrupted || part.interrupted;
     total.recordFailed = total.recordFailed || part.recordFailed;
+    if (part.coachPromised) {
+        // A mean over the games of each part, weighed by them.
+        const auto before = static_cast<double>(total.games - part.games);
+        total.coachPromised = (total.coachPromised.value_or(0.0) * before +
+                               *part.coachPromised * static_cast<double>(part.games)) /
+                              static_cast<double>(total.games);
+    }
     if (part.bestResponse) {
         total.bestResponse = part.bestResponse;
         total.tableSeconds = std::max(total.tableSeconds, part.tableSeconds);

@@ -4,6 +4,7 @@
 #include "model/call_rules.h"
 #include "model/dice.h"
 #include "opponent/call_planning.h"
+#include "opponent/coach_figures.h"
 #include "opponent/engine/engine.h"
 #include "solver/best_response.h"
 
@@ -109,6 +110,9 @@ std::optional<Policy> policyNamed(std::string_view name) {
     if (name == "best-response") {
         return Policy::BestResponse;
     }
+    if (name == "coach") {
+        return Policy::Coach;
+    }
     return std::nullopt;
 }
 
@@ -122,6 +126,8 @@ std::string_view policyName(Policy policy) {
         return "cautious";
     case Policy::BestResponse:
         return "best-response";
+    case Policy::Coach:
+        return "coach";
     }
     return "";
 }
@@ -153,9 +159,17 @@ TableView ScriptedPlayer::tableView(const match::SeatView& view) {
 match::Action ScriptedPlayer::decide(const match::SeatView& view) {
     const TableView seen = tableView(view);
     if (view.phase == match::Phase::Answer) {
-        return trusts(seen) ? match::Action::trusting() : match::Action::doubting();
+        const bool trusted = policy_ == Policy::Coach ? coachTrusts(view) : trusts(seen);
+        return trusted ? match::Action::trusting() : match::Action::doubting();
     }
-    if (view.phase == match::Phase::Trusted && changes(seen)) {
+    const bool changing = view.phase == match::Phase::Trusted &&
+                          (policy_ == Policy::Coach ? coachChanges(view) : changes(seen));
+    if (policy_ == Policy::Coach && !changing) {
+        const auto made = match::Call::fromDigits(coachCall(view));
+        return made ? match::Action::calling(*made)
+                    : match::Action{match::ActionKind::Call, {}, {}};
+    }
+    if (changing) {
         const std::array<bool, 5> marked = marks(seen);
         std::array<bool, kDiceCount> kept{};
         for (std::size_t i = 0; i < kDiceCount; ++i) {
@@ -202,6 +216,8 @@ bool ScriptedPlayer::trusts(const TableView& view) {
     switch (policy_) {
     case Policy::BestResponse:
         return bestTrusts(view);
+    case Policy::Coach: // decides in coachTrusts
+        return true;
     case Policy::Honest:
         return chanceOf(view) >= 0.2;
     case Policy::Cautious:
@@ -234,7 +250,7 @@ bool ScriptedPlayer::changes(const TableView& view) {
 }
 
 std::array<bool, 5> ScriptedPlayer::marks(const TableView& view) {
-    if (policy_ == Policy::BestResponse) {
+    if (policy_ == Policy::BestResponse || policy_ == Policy::Coach) {
         return keepMarks(view, keeping_.value_or(FaceCounts{}));
     }
     if (policy_ != Policy::Bluffer) {
@@ -278,6 +294,56 @@ std::string ScriptedPlayer::bestCall(const TableView& view) {
 bool ScriptedPlayer::bestTrusts(const TableView& view) {
     return best_->trusts(ownCall_, countFaceDigits(view.computerKept),
                          solver::callIndexOf(countFaces(view.last)));
+}
+
+namespace {
+
+FaceCounts countsOf(const std::optional<match::Call>& call) {
+    return call ? call->counts() : FaceCounts{};
+}
+
+} // namespace
+
+bool ScriptedPlayer::coachTrusts(const match::SeatView& view) {
+    CoachFigures::ComputerCall seen;
+    seen.atOnce = view.callerDice.has_value();
+    seen.playerCall = countsOf(view.ownLastCall);
+    seen.locked = view.callerFixed.counts();
+    seen.kept = seen.atOnce ? view.callerDice->counts() : seen.locked;
+    seen.call = countsOf(view.lastCall);
+    const AnswerChances chances = coach_()->answer(seen);
+    return chances.trust > chances.notTrust;
+}
+
+bool ScriptedPlayer::coachChanges(const match::SeatView& view) {
+    const CoachFigures::Position position =
+        coach_()->position(countsOf(view.lastCall), view.dice->counts(), view.locked.counts());
+    keeping_.reset();
+    if (!position.keeps.empty() &&
+        (!position.atOnceCall || position.keeps.front().chance > position.atOnce)) {
+        keeping_ = position.keeps.front().kept;
+    }
+    return keeping_.has_value();
+}
+
+std::string ScriptedPlayer::coachCall(const match::SeatView& view) {
+    const auto figures = coach_();
+    const FaceCounts last = countsOf(view.lastCall);
+    const FaceCounts dice = view.dice->counts();
+    if (!view.lastCall) {
+        coachPromised_ += figures->value();
+        ++coachGames_;
+    }
+    const bool threw = !view.lastCall || keeping_.has_value();
+    // After a throw the dice kept are the table's: locked dice among them.
+    const FaceCounts kept = !view.lastCall ? FaceCounts{}
+                            : threw        ? view.kept.counts()
+                                           : view.locked.counts();
+    const auto ranked = figures->rankedCalls(last, kept, dice, threw);
+    keeping_.reset();
+    return ranked.empty()
+               ? std::string()
+               : diceDigits(solver::callDigits(solver::callIndexOf(ranked.front().call)));
 }
 
 std::optional<std::string> ScriptedPlayer::keptOnPurpose() const {

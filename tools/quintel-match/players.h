@@ -5,20 +5,28 @@
 #include "model/random_source.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+namespace quintel {
+class CoachFigures;
+}
 namespace quintel::solver {
 class BestResponse;
 }
 
 namespace quintel::arena {
 
-// BestResponse plays the computed best answer to the computer's play.
-enum class Policy { Honest, Bluffer, Cautious, BestResponse };
+// BestResponse plays the computed best answer to the computer's play; Coach takes at every
+// decision the action the table's coach gives the best chance.
+enum class Policy { Honest, Bluffer, Cautious, BestResponse, Coach };
+
+// The coach's figures as the table has them when the seat decides.
+using CoachFiguresSource = std::function<std::shared_ptr<const CoachFigures>()>;
 
 std::optional<Policy> policyNamed(std::string_view name);
 std::string_view policyName(Policy policy);
@@ -39,8 +47,10 @@ struct TableView {
 class ScriptedPlayer : public match::Player {
 public:
     // The best-response policy plays from `best`'s tables.
-    ScriptedPlayer(Policy policy, std::uint64_t seed, const solver::BestResponse* best = nullptr)
-        : policy_(policy), random_(seed), best_(best) {}
+    // The coach's follower reads `coach`.
+    ScriptedPlayer(Policy policy, std::uint64_t seed, const solver::BestResponse* best = nullptr,
+                   CoachFiguresSource coach = {})
+        : policy_(policy), random_(seed), best_(best), coach_(std::move(coach)) {}
 
     match::Action decide(const match::SeatView& view) override;
 
@@ -57,9 +67,17 @@ public:
     // chosen (only the best response chooses them as such).
     std::optional<std::string> keptOnPurpose() const;
 
+    // The coach's follower: the sum over the games it opened of the chance of winning that the
+    // coach's figures gave each at its start, and the number of those games.
+    double coachPromised() const { return coachPromised_; }
+    long long coachGames() const { return coachGames_; }
+
 private:
     std::string bestCall(const TableView& view);
     bool bestTrusts(const TableView& view);
+    std::string coachCall(const match::SeatView& view);
+    bool coachTrusts(const match::SeatView& view);
+    bool coachChanges(const match::SeatView& view);
 
     // The chance that the computer's call holds, given the dice it kept.
     double chanceOf(const TableView& view);
@@ -68,6 +86,9 @@ private:
     RandomSource random_;
     std::map<std::string, double> chances_;
     const solver::BestResponse* best_;
+    CoachFiguresSource coach_;
+    double coachPromised_ = 0;
+    long long coachGames_ = 0;
     int ownCall_ = -1;                  // the seat's last call, as a call's place
     std::optional<FaceCounts> keeping_; // the dice kept at this turn's throw
 };

@@ -108,10 +108,11 @@ TEST(ArenaArguments, NameAnyPlayerForEitherSeat) {
     EXPECT_EQ(with("expert"), "no error");
     EXPECT_EQ(with("master"), "no error");
     EXPECT_EQ(with("grand"), "bad --computer 'grand': classic, expert, master, honest, bluffer, "
-                             "cautious, best-response or engine:COMMAND");
+                             "cautious, best-response, coach or engine:COMMAND");
     EXPECT_EQ(with("engine:"), "bad --computer 'engine:': classic, expert, master, honest, "
-                               "bluffer, cautious, best-response or engine:COMMAND");
+                               "bluffer, cautious, best-response, coach or engine:COMMAND");
     EXPECT_EQ(with("best-response"), "the best response plays the player's seat");
+    EXPECT_EQ(with("coach"), "the coach's follower plays the player's seat");
     std::vector<std::string_view> expert = base;
     expert.insert(expert.end(), {"--computer", "expert", "--solved", "/some/folder"});
     const ParsedArguments parsed = parse(expert);
