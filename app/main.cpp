@@ -104,6 +104,17 @@ int main(int argc, char* argv[]) {
     // The guided first game, offered to a new player and from the table's Help menu.
     quintel::GuideOverlay guide(game, windows);
 
+    // The coach's figures against the computer take seconds in the background: the table shows
+    // them as soon as they are there, not at the player's next step.
+    QTimer coachWatch;
+    coachWatch.setInterval(400);
+    QObject::connect(&coachWatch, &QTimer::timeout, &windows, [&game, &windows] {
+        if (game.formStart.showWorkedOutCoach()) {
+            windows.refresh();
+        }
+    });
+    coachWatch.start();
+
     // Tumbling dice and the table's sounds, as the player and the desktop want them.
     quintel::TableEffects effects(game.formStart, game.match, windows.windowOf(game.formStart));
     QObject::connect(&windows, &quintel::Windows::refreshed, &effects,

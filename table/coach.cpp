@@ -130,6 +130,15 @@ void FormStart::refreshCoach() {
     lblStatus.tooltip = coachShown ? coachHint() : std::string();
 }
 
+bool FormStart::showWorkedOutCoach() {
+    if (!coachShown || !coachWaiting_) {
+        return false;
+    }
+    const std::string before = lblStatus.caption;
+    refreshCoach();
+    return lblStatus.caption != before;
+}
+
 std::string FormStart::coachHint() {
     const CoachSource::Figures found = game().coachFigures();
     if (found.standIn) {
@@ -161,6 +170,7 @@ std::string FormStart::coachHint() {
 std::shared_ptr<const CoachFigures> FormStart::coachFigures(std::string& refusal,
                                                             std::string& prefix) {
     const CoachSource::Figures found = game().coachFigures();
+    coachWaiting_ = found.standIn;
     if (found.standIn) {
         prefix = translated("Coach", "computing… meanwhile the equilibrium's: ");
     }

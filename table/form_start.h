@@ -113,6 +113,10 @@ public:
     std::string coachCallLine(const FaceCounts& call);
     // The coach's hover hint: what its chances are, and against which computer.
     std::string coachHint();
+    // Once the figures against the computer at hand are worked out, shows them in place of the
+    // stand-ins the coach shows meanwhile; whether the status line changed. A screen asks it now
+    // and then while the coach waits.
+    bool showWorkedOutCoach();
 
     // The guided first game (see GuidedGame): what the table shows it, and the guide's line at
     // the head of the status line. Whoever presents the table follows the guide after each event.
@@ -152,6 +156,8 @@ private:
     void showGuideLine(const std::string& line);
     bool coachUsedInMatch_ = false;
     std::string shownCoachLine_;
+    // The coach's line shows stand-ins while the figures against the computer are worked out.
+    bool coachWaiting_ = false;
     // Puts the coach's line under the status line's text, or takes it away.
     void refreshCoach();
     // The figures the coach reads; nothing when there are none, and `refusal` the coach's line

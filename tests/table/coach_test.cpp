@@ -124,8 +124,8 @@ TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
 
     const auto figures = game.coachFigures(true).figures;
     ASSERT_TRUE(figures);
-    table.toggleCoach();
-    table.toggleCoach();
+    EXPECT_TRUE(table.showWorkedOutCoach()) << "the worked-out figures replace the stand-ins";
+    EXPECT_FALSE(table.showWorkedOutCoach());
     const ClassicOpponent classic(game.match.options(), game.profile);
     const solver::BestResponse best(classic, game.match.options());
     const FaceCounts dice = countFaceDigits("66543");
