@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "model/translation.h"
 #include "opponent/coach_figures.h"
+#include "opponent/master_computer.h"
 #include "solver/response_positions.h"
 
 #include <algorithm>
@@ -203,6 +204,26 @@ std::string FormStart::coachCallLine(const FaceCounts& call) {
     return prefix + withArguments(translated("Coach", "this call %1"), {percent(chance)});
 }
 
+std::string FormStart::masterBeliefText(const CoachFigures::ComputerCall& seen) {
+    const auto* master = dynamic_cast<const MasterComputer*>(game().computer);
+    // The Master counts answers to calls made after a throw only: the player knows the dice of
+    // the others.
+    if (master == nullptr || seen.atOnce) {
+        return {};
+    }
+    const ExpertPolicy& policy = master->policy();
+    const int playerCall = policy.callOf(seen.playerCall);
+    const int kept = policy.setOf(seen.kept);
+    const int call = policy.callOf(seen.call);
+    if (playerCall < 0 || kept < 0 || call <= playerCall) {
+        return {};
+    }
+    const std::vector<double> trust = master->model().trustChances(playerCall, kept);
+    const double expected = trust.at(static_cast<std::size_t>(call - (playerCall + 1)));
+    return withArguments(translated("Coach", "; the Master expects you to trust it %1"),
+                         {percent(expected)});
+}
+
 std::string FormStart::coachLine() {
     const match::Match& table = game().match;
     std::string refusal;
@@ -227,7 +248,8 @@ std::string FormStart::coachLine() {
         return prefix +
                withArguments(translated("Coach", "Trust %1, do not trust %2"),
                              {percent(chances.trust), percent(chances.notTrust)}) +
-               (tie(chances.trust, chances.notTrust) ? tieText() : std::string());
+               (tie(chances.trust, chances.notTrust) ? tieText() : std::string()) +
+               masterBeliefText(seen);
     }
     if (!Call1.enabled && !Roll.visible) {
         return {};

@@ -6,6 +6,7 @@
 #include "match/action.h"
 #include "match/match.h"
 #include "model/dice.h"
+#include "opponent/coach_figures.h"
 #include "table/game_outcome.h"
 #include "table/guided_game.h"
 #include "table/status_texts.h"
@@ -18,8 +19,6 @@
 #include <vector>
 
 namespace quintel {
-
-class CoachFigures;
 
 namespace solver {
 class SolvedGame;
@@ -163,6 +162,9 @@ private:
     // The figures the coach reads; nothing when there are none, and `refusal` the coach's line
     // saying why. `prefix` opens a line of figures that stand in for the computer's own.
     std::shared_ptr<const CoachFigures> coachFigures(std::string& refusal, std::string& prefix);
+    // Against the Master, what it believes of the player's answer to the call `seen`: their
+    // chance of trusting it, as its model holds it now; empty against any other computer.
+    std::string masterBeliefText(const CoachFigures::ComputerCall& seen);
     // Shows the turn marker of the seat to move.
     void showTurn();
     void designNextGameBar();

@@ -223,6 +223,10 @@
         <source>Trust %1, do not trust %2</source>
         <translation>Trauen %1, nicht trauen %2</translation>
     </message>
+    <message>
+        <source>; the Master expects you to trust it %1</source>
+        <translation>; Master erwartet, dass Sie ihr zu %1 trauen</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>

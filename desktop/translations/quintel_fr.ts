@@ -223,6 +223,10 @@
         <source>Trust %1, do not trust %2</source>
         <translation>Faire confiance %1, ne pas faire confiance %2</translation>
     </message>
+    <message>
+        <source>; the Master expects you to trust it %1</source>
+        <translation>; Master s’attend à ce que vous lui fassiez confiance à %1</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>

@@ -1,6 +1,7 @@
 #include "app/computer_seats.h"
 #include "opponent/classic_opponent.h"
 #include "opponent/coach_figures.h"
+#include "opponent/master_computer.h"
 #include "records/record_book.h"
 #include "solve_console.h"
 #include "solver/best_response.h"
@@ -214,6 +215,31 @@ TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistoryAndTheRecord) {
     EXPECT_TRUE(games[1].coachUsed);
     EXPECT_FALSE(games[2].coachUsed);
     EXPECT_EQ(games[1].opponent, "classic");
+}
+
+// Against the Master the coach adds what the Master believes the player does with its call: the
+// chance of trust its model holds. The Master's own figures take a best response's pass.
+using CoachLong = CoachTest;
+TEST_F(CoachLong, AgainstTheMasterItSaysWhatTheMasterExpects) {
+    signInWithTheScriptedComputer();
+    reachAnswer("66543", "665", "66");
+    table.toggleCoach();
+    EXPECT_EQ(table.lblStatus.caption.find("the Master expects"), std::string::npos);
+
+    MasterComputer master(solved, random, game);
+    game.computer = &master;
+    table.toggleCoach();
+    table.toggleCoach();
+    const ExpertPolicy& policy = master.policy();
+    const int playerCall = policy.callOf(countFaceDigits("2"));
+    const int call = policy.callOf(countFaceDigits("665"));
+    const double trust = master.model().trustChances(
+        playerCall,
+        policy.setOf(countFaceDigits("66")))[static_cast<std::size_t>(call - playerCall - 1)];
+    const std::string expected =
+        "; the Master expects you to trust it " + std::to_string(std::lround(trust * 100)) + " %";
+    EXPECT_TRUE(table.lblStatus.caption.ends_with(expected)) << table.lblStatus.caption;
+    game.computer = &computer;
 }
 
 } // namespace
