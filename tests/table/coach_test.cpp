@@ -44,6 +44,9 @@ protected:
     std::shared_ptr<const solver::SolvedGame> solved;
 };
 
+// The checks that wait for a best response's pass.
+using CoachLong = CoachTest;
+
 TEST_F(CoachTest, IsShownOnlyWhenAskedForAndOffWhenAStayStarts) {
     signInWithTheScriptedComputer();
     EXPECT_FALSE(table.coachShown);
@@ -110,7 +113,8 @@ TEST_F(CoachTest, ItsChancesAreTheSolvedGamesAsTheQueryConsoleGivesThem) {
 // Against the classic computer the figures are the best response's to its play with the
 // player's profile, worked out in the background while the equilibrium's stand in, and kept while
 // the profile leaves its trust as it was; the hint says whom they are for.
-TEST_F(CoachTest, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
+// The best response's whole pass, worked out in the background: a long check, as the Master's is.
+TEST_F(CoachLong, AgainstTheClassicComputerItShowsTheBestResponsesChances) {
     signIn();
     // A profile that corrects every win probability the computer judges.
     for (std::size_t bucket = 1; bucket < 10; ++bucket) {
@@ -219,7 +223,6 @@ TEST_F(CoachTest, AGameWithTheCoachIsMarkedInTheHistoryAndTheRecord) {
 
 // Against the Master the coach adds what the Master believes the player does with its call: the
 // chance of trust its model holds. The Master's own figures take a best response's pass.
-using CoachLong = CoachTest;
 TEST_F(CoachLong, AgainstTheMasterItSaysWhatTheMasterExpects) {
     signInWithTheScriptedComputer();
     reachAnswer("66543", "665", "66");
