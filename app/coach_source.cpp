@@ -56,7 +56,7 @@ std::string masterKey(const MasterComputer& master, RuleOptions options) {
 CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOptions options,
                                           ComputerSeats* seats, bool wait) {
     Figures found;
-    BackgroundFigures::Work work;
+    BackgroundFigures::WorkMaker makeWork;
     std::string key;
     const auto* master = dynamic_cast<const MasterComputer*>(computer);
     std::shared_ptr<const solver::SolvedGame> solved;
@@ -68,11 +68,14 @@ CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOpt
     if (master != nullptr && solved) {
         found.opponent = CoachOpponent::Master;
         key = masterKey(*master, options);
-        work = [solved, options, risk = master->master().risk(),
-                model = std::make_shared<const solver::PlayerModel>(master->model())] {
-            auto frozen = std::make_shared<const FrozenMaster>(solved, model, risk);
-            return std::make_shared<const ResponseFigures>(
-                std::shared_ptr<const solver::OpponentModel>(frozen, &frozen->model), options);
+        // The model is copied only when a pass starts: it moves on as the Master learns.
+        makeWork = [solved, options, master]() -> BackgroundFigures::Work {
+            return [solved, options, risk = master->master().risk(),
+                    model = std::make_shared<const solver::PlayerModel>(master->model())] {
+                auto frozen = std::make_shared<const FrozenMaster>(solved, model, risk);
+                return std::make_shared<const ResponseFigures>(
+                    std::shared_ptr<const solver::OpponentModel>(frozen, &frozen->model), options);
+            };
         };
     } else if (const auto* classic = dynamic_cast<const ClassicComputer*>(computer)) {
         found.opponent = CoachOpponent::Classic;
@@ -82,15 +85,18 @@ CoachSource::Figures CoachSource::figures(const match::Player* computer, RuleOpt
             return found;
         }
         key = classicKey(profile, options);
-        work = [profile, options] {
-            return std::make_shared<const ResponseFigures>(
-                std::make_shared<const ClassicOpponent>(options, profile), options);
+        makeWork = [profile, options]() -> BackgroundFigures::Work {
+            return [profile, options] {
+                return std::make_shared<const ResponseFigures>(
+                    std::make_shared<const ClassicOpponent>(options, profile), options);
+            };
         };
     } else if (dynamic_cast<const ExpertComputer*>(computer) != nullptr) {
         found.opponent = CoachOpponent::Expert;
     }
-    if (work) {
-        found.figures = wait ? background_.waitFor(key, work) : background_.figures(key, work);
+    if (makeWork) {
+        found.figures =
+            wait ? background_.waitFor(key, makeWork) : background_.figures(key, makeWork);
         if (found.figures) {
             found.problem.clear();
             if (found.opponent == CoachOpponent::Classic) {

@@ -27,22 +27,22 @@ void BackgroundFigures::collect() {
 }
 
 std::shared_ptr<const CoachFigures> BackgroundFigures::figures(const std::string& key,
-                                                               const Work& work) {
+                                                               const WorkMaker& makeWork) {
     collect();
     if (readyKey_ == key && (ready_ || !problem_.empty())) {
         return ready_;
     }
     if (!running_.valid()) {
         runningKey_ = key;
-        running_ = std::async(std::launch::async, work);
+        running_ = std::async(std::launch::async, makeWork());
     }
     return nullptr;
 }
 
 std::shared_ptr<const CoachFigures> BackgroundFigures::waitFor(const std::string& key,
-                                                               const Work& work) {
+                                                               const WorkMaker& makeWork) {
     for (;;) {
-        if (auto found = figures(key, work); found || (readyKey_ == key && !problem_.empty())) {
+        if (auto found = figures(key, makeWork); found || (readyKey_ == key && !problem_.empty())) {
             return found;
         }
         running_.wait();

@@ -16,6 +16,9 @@ namespace quintel {
 class BackgroundFigures {
 public:
     using Work = std::function<std::shared_ptr<const CoachFigures>()>;
+    // Makes the work of a pass on the asking thread, only when a pass starts: what the work must
+    // own (a copy of what it answers) is copied then, not at every asking.
+    using WorkMaker = std::function<Work()>;
 
     BackgroundFigures() = default;
     BackgroundFigures(const BackgroundFigures&) = delete;
@@ -23,12 +26,12 @@ public:
     // Waits for a pass in progress: its work may read nothing of the caller's.
     ~BackgroundFigures();
 
-    // The figures of `key` once they are worked out; until then nothing, and `work` is started on
-    // its own thread unless a pass is in progress (a pass for another key is let finish first).
-    // `work` must own all it reads.
-    std::shared_ptr<const CoachFigures> figures(const std::string& key, const Work& work);
+    // The figures of `key` once they are worked out; until then nothing, and the work `makeWork`
+    // makes is started on its own thread unless a pass is in progress (a pass for another key is
+    // let finish first). The work must own all it reads.
+    std::shared_ptr<const CoachFigures> figures(const std::string& key, const WorkMaker& makeWork);
     // The same, waiting for them.
-    std::shared_ptr<const CoachFigures> waitFor(const std::string& key, const Work& work);
+    std::shared_ptr<const CoachFigures> waitFor(const std::string& key, const WorkMaker& makeWork);
     // Why the last pass failed, when it did; its figures stay nothing.
     const std::string& problem() const { return problem_; }
 
