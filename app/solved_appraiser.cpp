@@ -3,10 +3,10 @@
 #include "app/computer_seats.h"
 #include "model/dice.h"
 #include "opponent/coach_figures.h"
+#include "opponent/master_beliefs.h"
 #include "solver/player_model.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace quintel {
 
@@ -62,57 +62,12 @@ std::optional<SolvedChances> appraiseChallenge(const ExpertPolicy& policy, const
     return SolvedChances{chances.notTrust, std::max(chances.trust, chances.notTrust), std::nullopt};
 }
 
-// The chance the model gives the player of the call recorded at `index`, made after a throw, on
-// the dice that throw gave.
-std::optional<double> believedCall(const solver::PlayerModel& model, const ExpertPolicy& policy,
-                                   const GameRecord& game, std::size_t index) {
-    const RecordedCall& made = game.calls[index];
-    const int lastCall =
-        index == 0 ? -1 : policy.callOf(countFaceDigits(game.calls[index - 1].dice));
-    const int kept = policy.setOf(countFaceDigits(made.fixed));
-    const int thrown = policy.setOf(countFaceDigits(game.thrownBeforeCall[index]));
-    const int call = policy.callOf(countFaceDigits(made.dice));
-    if (kept < 0 || thrown < 0 || call <= lastCall || (index > 0 && lastCall < 0)) {
-        return std::nullopt;
-    }
-    const solver::DiceSets& sets = policy.tables().sets();
-    const auto types = sets.ofSize(policy.tables().variant().dice - sets.diceIn(kept));
-    const auto type = std::ranges::find(types, thrown);
-    if (type == types.end()) {
-        return std::nullopt;
-    }
-    const auto messages = static_cast<std::size_t>(policy.tables().callCount() - (lastCall + 1));
-    const std::vector<double> weights = model.callWeights(lastCall, kept);
-    const auto row =
-        weights.begin() +
-        static_cast<std::ptrdiff_t>(static_cast<std::size_t>(type - types.begin()) * messages);
-    const double ofType = std::accumulate(row, row + static_cast<std::ptrdiff_t>(messages), 0.0);
-    if (ofType <= 0) {
-        return std::nullopt;
-    }
-    return row[call - (lastCall + 1)] / ofType;
-}
-
-// The chance the model gives the player of not trusting the computer's call at `index`, made
-// after a throw.
-std::optional<double> believedChallenge(const solver::PlayerModel& model,
-                                        const ExpertPolicy& policy, const GameRecord& game,
-                                        std::size_t index) {
-    const int playerCall = policy.callOf(countFaceDigits(game.calls[index - 1].dice));
-    const int kept = policy.setOf(countFaceDigits(game.calls[index].fixed));
-    const int call = policy.callOf(countFaceDigits(game.calls[index].dice));
-    if (playerCall < 0 || kept < 0 || call <= playerCall) {
-        return std::nullopt;
-    }
-    const std::vector<double> trust = model.trustChances(playerCall, kept);
-    return 1.0 - trust.at(static_cast<std::size_t>(call - (playerCall + 1)));
-}
-
 } // namespace
 
 std::optional<double>
 SolvedAppraiser::masterBelief(const std::shared_ptr<const solver::SolvedGame>& solved,
-                              const GameRecord& game, const PlayerDecision& decision) const {
+                              const ExpertPolicy& policy, const GameRecord& game,
+                              const PlayerDecision& decision) const {
     const bool threw = !game.thrownBeforeCall[decision.call].empty();
     const bool challenge = decision.kind == PlayerDecision::Kind::Challenge;
     if (!withMaster_ || game.opponent != "master" || !threw || (challenge && decision.call == 0)) {
@@ -123,9 +78,17 @@ SolvedAppraiser::masterBelief(const std::shared_ptr<const solver::SolvedGame>& s
     if (!model) {
         return std::nullopt;
     }
-    const ExpertPolicy policy(solved);
-    return challenge ? believedChallenge(*model, policy, game, decision.call)
-                     : believedCall(*model, policy, game, decision.call);
+    const std::size_t index = decision.call;
+    const RecordedCall& made = game.calls[index];
+    const FaceCounts before =
+        index == 0 ? FaceCounts{} : countFaceDigits(game.calls[index - 1].dice);
+    if (challenge) {
+        const auto trust = believedTrust(*model, policy, before, countFaceDigits(made.fixed),
+                                         countFaceDigits(made.dice));
+        return trust ? std::optional<double>(1.0 - *trust) : std::nullopt;
+    }
+    return believedCall(*model, policy, before, countFaceDigits(made.fixed),
+                        countFaceDigits(game.thrownBeforeCall[index]), countFaceDigits(made.dice));
 }
 
 std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
@@ -143,7 +106,7 @@ std::optional<SolvedChances> SolvedAppraiser::appraise(const GameRecord& game,
                        ? appraiseCall(policy, game, decision.call)
                        : appraiseChallenge(policy, game, decision.call);
     if (chances) {
-        chances->masterBelief = masterBelief(solved, game, decision);
+        chances->masterBelief = masterBelief(solved, policy, game, decision);
     }
     return chances;
 }

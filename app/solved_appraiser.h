@@ -9,6 +9,7 @@
 namespace quintel {
 
 class ComputerSeats;
+class ExpertPolicy;
 namespace solver {
 class SolvedGame;
 }
@@ -30,7 +31,7 @@ public:
 
 private:
     std::optional<double> masterBelief(const std::shared_ptr<const solver::SolvedGame>& solved,
-                                       const GameRecord& game,
+                                       const ExpertPolicy& policy, const GameRecord& game,
                                        const PlayerDecision& decision) const;
 
     ComputerSeats* seats_;

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "model/translation.h"
 #include "opponent/coach_figures.h"
+#include "opponent/master_beliefs.h"
 #include "opponent/master_computer.h"
 #include "solver/response_positions.h"
 
@@ -211,17 +212,13 @@ std::string FormStart::masterBeliefText(const CoachFigures::ComputerCall& seen) 
     if (master == nullptr || seen.atOnce) {
         return {};
     }
-    const ExpertPolicy& policy = master->policy();
-    const int playerCall = policy.callOf(seen.playerCall);
-    const int kept = policy.setOf(seen.kept);
-    const int call = policy.callOf(seen.call);
-    if (playerCall < 0 || kept < 0 || call <= playerCall) {
+    const auto expected =
+        believedTrust(master->model(), master->policy(), seen.playerCall, seen.kept, seen.call);
+    if (!expected) {
         return {};
     }
-    const std::vector<double> trust = master->model().trustChances(playerCall, kept);
-    const double expected = trust.at(static_cast<std::size_t>(call - (playerCall + 1)));
     return withArguments(translated("Coach", "; the Master expects you to trust it %1"),
-                         {percent(expected)});
+                         {percent(*expected)});
 }
 
 std::string FormStart::coachLine() {
