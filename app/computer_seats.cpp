@@ -24,24 +24,6 @@ std::filesystem::path solvedDataFolder(const std::filesystem::path& programFolde
     return programFolder / "share" / "quintel" / "solved";
 }
 
-namespace {
-
-// What a solved game is instead of the game under `options`, or nothing when it is that game.
-std::optional<std::string> otherGame(const solver::SolvedGame& game, RuleOptions options) {
-    const solver::Variant variant = game.variant();
-    if (variant != solver::kRealGame) {
-        return "a game of " + std::to_string(variant.dice) + " dice of " +
-               std::to_string(variant.faces) + " faces, not of the game's 5 dice of 6 faces";
-    }
-    if (game.options() != options) {
-        return "the game under the options " + std::string(optionWords(game.options())) + ", not " +
-               std::string(optionWords(options));
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 std::string_view recordName(Opponent opponent) {
     switch (opponent) {
     case Opponent::Expert:
@@ -71,20 +53,8 @@ std::shared_ptr<const solver::SolvedGame> ComputerSeats::solvedGame(RuleOptions 
     if (kept) {
         return kept;
     }
-    const std::filesystem::path path = solvedFolder_ / solver::dataFileName(options);
     // Whatever the file holds, the sign-in goes on: with the classic computer if need be.
-    try {
-        solver::LoadedGame loaded = solver::readDataFile(path);
-        if (!loaded.game) {
-            problem = loaded.error;
-        } else if (const auto other = otherGame(*loaded.game, options)) {
-            problem = path.string() + " holds " + *other;
-        } else {
-            kept = std::make_shared<const solver::SolvedGame>(std::move(*loaded.game));
-        }
-    } catch (const std::exception& error) {
-        problem = path.string() + " cannot be read (" + error.what() + ")";
-    }
+    kept = solver::readRealGame(solvedFolder_, options, problem);
     return kept;
 }
 

@@ -5,7 +5,6 @@
 #include "solver/data_file.h"
 
 #include <algorithm>
-#include <exception>
 #include <system_error>
 
 namespace quintel {
@@ -15,24 +14,6 @@ namespace {
 std::size_t slotOf(bool fixAny, bool fixPermanent) {
     return static_cast<std::size_t>(
         std::ranges::find(kOptionSets, RuleOptions{fixAny, fixPermanent}) - kOptionSets.begin());
-}
-
-std::shared_ptr<const solver::SolvedGame> readSolved(const std::filesystem::path& path,
-                                                     RuleOptions options, std::string& problem) {
-    try {
-        solver::LoadedGame loaded = solver::readDataFile(path);
-        if (!loaded.game) {
-            problem = loaded.error;
-        } else if (loaded.game->options() != options ||
-                   loaded.game->variant() != solver::kRealGame) {
-            problem = path.string() + " holds another game";
-        } else {
-            return std::make_shared<const solver::SolvedGame>(std::move(*loaded.game));
-        }
-    } catch (const std::exception& error) {
-        problem = path.string() + " cannot be read (" + error.what() + ")";
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -58,7 +39,7 @@ RecordLeaks findRecordLeaks(const std::filesystem::path& dataFolder, const std::
                             const std::atomic<bool>& stop) {
     RecordLeaks found;
     found.options = options;
-    auto game = readSolved(solvedFolder / solver::dataFileName(options), options, found.problem);
+    auto game = solver::readRealGame(solvedFolder, options, found.problem);
     if (!game || stop) {
         return found;
     }

@@ -484,6 +484,42 @@ std::filesystem::path dataFileName(RuleOptions options) {
     return std::string(optionWords(options)) + ".qsolved";
 }
 
+namespace {
+
+// What a solved game is instead of the game under `options`, or nothing when it is that game.
+std::optional<std::string> otherGame(const SolvedGame& game, RuleOptions options) {
+    const Variant variant = game.variant();
+    if (variant != kRealGame) {
+        return "a game of " + std::to_string(variant.dice) + " dice of " +
+               std::to_string(variant.faces) + " faces, not of the game's 5 dice of 6 faces";
+    }
+    if (game.options() != options) {
+        return "the game under the options " + std::string(optionWords(game.options())) + ", not " +
+               std::string(optionWords(options));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::shared_ptr<const SolvedGame> readRealGame(const std::filesystem::path& folder,
+                                               RuleOptions options, std::string& problem) {
+    const std::filesystem::path path = folder / dataFileName(options);
+    try {
+        LoadedGame loaded = readDataFile(path);
+        if (!loaded.game) {
+            problem = loaded.error;
+        } else if (const auto other = otherGame(*loaded.game, options)) {
+            problem = path.string() + " holds " + *other;
+        } else {
+            return std::make_shared<const SolvedGame>(std::move(*loaded.game));
+        }
+    } catch (const std::exception& error) {
+        problem = path.string() + " cannot be read (" + error.what() + ")";
+    }
+    return nullptr;
+}
+
 std::string dataFileBytes(const SolvedGame& game, double tolerance, std::string_view command) {
     const std::string payload = payloadOf(game.parts());
     uLongf packedSize = compressBound(static_cast<uLong>(payload.size()));

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,5 +73,10 @@ LoadedGame readDataBytes(std::string_view bytes, std::string_view name);
 
 // The file name of an option set's data in a data folder: "none.qsolved" and so on.
 std::filesystem::path dataFileName(RuleOptions options);
+
+// The solved game of the five dice of six faces under `options`, from its file in `folder`;
+// nothing, with `problem` saying why, when the file cannot be read or holds another game.
+std::shared_ptr<const SolvedGame> readRealGame(const std::filesystem::path& folder,
+                                               RuleOptions options, std::string& problem);
 
 } // namespace quintel::solver
