@@ -250,16 +250,14 @@ void Game::startGuidedGame() {
         guide.accept();
         return;
     }
-    if (!guidedGameInPlay_) {
-        randomBeforeGuide_ = random;
-        profileBeforeGuide_ = profile;
+    if (!beforeGuide_) {
+        beforeGuide_ = BeforeGuide{random, profile};
         // The Master's learning sits the guided game out.
         if (seatLearning_ != nullptr) {
             match.removeListener(*seatLearning_);
-            seatLearningPaused_ = true;
+            beforeGuide_->learningPaused = true;
         }
     }
-    guidedGameInPlay_ = true;
     random = RandomSource(GuidedGame::kSeed);
     guide.begin();
     match.startGame(Seat::Human);
@@ -267,24 +265,20 @@ void Game::startGuidedGame() {
 }
 
 void Game::guidedGameDecided() {
-    guidedGameInPlay_ = false;
     guide.gameDecided();
-    profile = profileBeforeGuide_;
-    if (randomBeforeGuide_) {
-        random = *randomBeforeGuide_;
-        randomBeforeGuide_.reset();
-    }
+    profile = beforeGuide_->profile;
+    random = beforeGuide_->random;
     // The match copied its listeners before telling them, so this one hears from the next game.
-    if (seatLearningPaused_ && seatLearning_ != nullptr) {
+    if (beforeGuide_->learningPaused && seatLearning_ != nullptr) {
         match.addListener(*seatLearning_);
     }
-    seatLearningPaused_ = false;
+    beforeGuide_.reset();
 }
 
 void Game::gameDecided(const GameOutcome& outcome) {
     lastOutcome = outcome;
     const bool coachUsed = formStart.coachUsedInMatch();
-    if (guidedGameInPlay_) {
+    if (guidedGameInPlay()) {
         guidedGameDecided();
     } else {
         countGame(outcome, coachUsed);

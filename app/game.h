@@ -124,7 +124,7 @@ public:
     // A game may give way to the guided game: none is in play, or nothing has happened in it.
     bool mayStartGuidedGameNow() const;
     // The game in play is the guided one.
-    bool guidedGameInPlay() const { return guidedGameInPlay_; }
+    bool guidedGameInPlay() const { return beforeGuide_.has_value(); }
 
     // Shows the welcome screen: the program's start.
     void start();
@@ -191,10 +191,13 @@ private:
     // A decided game of the player's statistics: the figures, the record and the profile kept.
     void countGame(const GameOutcome& outcome, bool coachUsed);
 
-    bool guidedGameInPlay_ = false;
-    std::optional<RandomSource> randomBeforeGuide_;
-    Profile profileBeforeGuide_;
-    bool seatLearningPaused_ = false;
+    // What the guided game in play sets aside until it is decided; nothing when none is in play.
+    struct BeforeGuide {
+        RandomSource random;
+        Profile profile;
+        bool learningPaused = false; // the Master's learning was taken off the table
+    };
+    std::optional<BeforeGuide> beforeGuide_;
     ProfileLearning learning_{profile};
     match::MatchListener* seatLearning_ = nullptr;
     Recorder recorder_{*this};
