@@ -1,9 +1,10 @@
 // The Master's bound held against the whole game on a reduced variant: its strategy written out
 // as a realization plan of the whole game's sequence form (testing/whole_game, which shares
 // nothing with the stage solver, the backward pass or the best response), and the opener's best
-// reply to it found there.
+// reply to it found there; and the Master held against the restricted Nash response found there.
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
+#include "testing/whole_game/restricted_response.h"
 #include "testing/whole_game_lp.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,40 @@ TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
         largest = std::max(largest, best);
     }
     EXPECT_GT(largest, value + 1e-4); // it does take risks
+}
+
+// The restricted Nash response, one linear programme over the whole game, takes from a known
+// player the most that any strategy within a bound on its exploitability can take: the yardstick
+// of the Master. It is the best answer to the player when unbounded and an equilibrium at the
+// game's value, and the Master, learning the player from its games, takes no more than it within
+// the Master's own exploitability.
+TEST_P(MasterOnAVariant, TakesNoMoreThanTheRestrictedNashResponse) {
+    const RuleOptions options = GetParam();
+    const auto game = std::make_shared<const SolvedGame>(
+        SolvedGame::solve({2, 2}, options, {.tolerance = 1e-12, .smallestChanceShare = 0}));
+    const wholegame::LabelledGame whole = wholegame::labelledOpeningGame({2, 2}, options);
+    const double value = game->openValue();
+    const wholegame::RealizationPlan player = randomCallerPlan(whole);
+
+    const auto unbounded = wholegame::restrictedResponse(whole.form, player, 1.0);
+    EXPECT_NEAR(unbounded.againstPlan, wholegame::firstGuarantee(whole.form, player), 1e-9);
+    const MasterPolicy expert(game, std::make_shared<const PlayerModel>(game), {.risk = 0});
+    const auto safe = wholegame::restrictedResponse(whole.form, player, value + 1e-9);
+    EXPECT_NEAR(safe.bestAnswer, value, 1e-7);
+    EXPECT_LE(safe.againstPlan, playerWins(whole.form, player, masterPlan(whole, expert)) + 1e-9);
+
+    const auto model = randomCaller(game);
+    for (const double risk : {0.02, 0.1}) {
+        const MasterPolicy master(game, model, {.risk = risk});
+        const wholegame::RealizationPlan plan = masterPlan(whole, master);
+        const double exploitability = wholegame::secondConcession(whole.form, plan) - value;
+        const auto within =
+            wholegame::restrictedResponse(whole.form, player, value + exploitability + 1e-9);
+        EXPECT_LE(within.bestAnswer, value + exploitability + 1e-7) << "risk " << risk;
+        EXPECT_LE(within.againstPlan, playerWins(whole.form, player, plan) + 1e-9)
+            << "risk " << risk;
+        EXPECT_LT(within.againstPlan, safe.againstPlan) << "risk " << risk;
+    }
 }
 
 } // namespace
