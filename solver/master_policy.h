@@ -42,7 +42,7 @@ namespace quintel::solver {
 //                                             // kept `kept` and threw `thrown`
 // and as the Expert for the rest. A seat that learns counts each game in its PlayerModel and
 // makes a new MasterPolicy from it (cheap: each stage's answer is worked out when first asked,
-// some 15 ms for the largest, and kept). One thread at a time.
+// some tens of milliseconds for the largest, and kept). One thread at a time.
 class MasterPolicy {
 public:
     struct Settings {

@@ -9,8 +9,8 @@ namespace quintel::solver {
 
 // A stage's answer to a belief about the other seat that risks at most `allowance`: what a best
 // reply may win in the stage above the equilibrium, the positions after the stage at their
-// solved values (the stage's `value`). Each is a safe best response in two steps, at the cost of
-// a few passes over the stage's payoffs:
+// solved values (the stage's `value`). The chances of trust are a safe best response in two
+// steps, at the cost of a few passes over the stage's payoffs:
 //  - first, where the equilibrium leaves a choice that costs nothing, the belief makes it;
 //  - then the answer moves on the straight way towards the best reply to the belief, as far as
 //    the allowance lets. A best reply's gain is convex along the way, so the point is found by
@@ -26,7 +26,13 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
                               const StageStrategy& equilibrium, double value, double allowance);
 
 // The mover's calls, against the belief `trust` about the responder's chance of trust per
-// message: each type's best reply is its best call against that trust.
+// message. Not a straight line here: one linear programme finds the mixed calls that win most
+// against that trust while the responder's best answers leave the mover at least `value` minus
+// the allowance. Each type is offered its equilibrium calls and its few best calls against the
+// belief, which keeps the programme to some tens of milliseconds in the largest stage; the bound
+// holds whatever is offered. With no allowance the answer is still an equilibrium's, the one of
+// those offered that does best against the belief, and it often does better than the Expert's.
+// When the simplex gives up the answer is the equilibrium's.
 StageStrategy safeCalls(const StageGame& game, std::span<const double> trust,
                         const StageStrategy& equilibrium, double value, double allowance);
 

@@ -218,5 +218,27 @@ TEST_P(MasterOnAVariant, TakesNoMoreThanTheRestrictedNashResponse) {
     }
 }
 
+// On one die of five faces, where the game runs deeper, the Master takes from the player it saw
+// at least half of what the restricted Nash response takes within the Master's own
+// exploitability: its calls are the stage's own restricted response, and a straight line towards
+// the best reply to its belief took less than a third.
+TEST(MasterOnOneDieOfFiveFaces, TakesHalfOfWhatTheRestrictedNashResponseTakes) {
+    const RuleOptions options{};
+    const auto game = std::make_shared<const SolvedGame>(
+        SolvedGame::solve({5, 1}, options, {.tolerance = 1e-12, .smallestChanceShare = 0}));
+    const wholegame::LabelledGame whole = wholegame::labelledOpeningGame({5, 1}, options);
+    const wholegame::RealizationPlan player = randomCallerPlan(whole);
+    const MasterPolicy expert(game, std::make_shared<const PlayerModel>(game), {.risk = 0});
+    const double againstExpert = playerWins(whole.form, player, masterPlan(whole, expert));
+
+    const MasterPolicy master(game, randomCaller(game), {.risk = 0.02});
+    const wholegame::RealizationPlan plan = masterPlan(whole, master);
+    const double best = wholegame::secondConcession(whole.form, plan);
+    EXPECT_LE(best, game->openValue() + 0.02 + 1e-9);
+    const auto within = wholegame::restrictedResponse(whole.form, player, best + 1e-9);
+    const double masterTakes = againstExpert - playerWins(whole.form, player, plan);
+    EXPECT_GE(masterTakes, 0.5 * (againstExpert - within.againstPlan));
+}
+
 } // namespace
 } // namespace quintel::solver
