@@ -28,50 +28,60 @@ struct Entries {
     int count() const { return static_cast<int>(values.size()) - 1; }
 };
 
-// Columns: the first seat's sequences, then the second seat's root payoff, then one payoff per
-// information set of the second seat. Rows: the first seat's plan constraints (the empty sequence
-// is played, each set passes on what reaches it), then for each sequence of the second seat that
-// it cannot lower the first seat's payoff below the payoffs named.
+// Columns: the planning seat's sequences, then the other seat's root payoff, then one payoff per
+// information set of the other seat. Rows: the planning seat's plan constraints (the empty
+// sequence is played, each set passes on what reaches it), then for each sequence of the other
+// seat that its payoffs bound what that sequence earns against the plan (the duals of the other
+// seat's own plan constraints, so that the programme holds the other seat's best answer).
 class Layout {
 public:
-    explicit Layout(const SequenceForm& form) : form_(form) {}
+    Layout(const SequenceForm& form, int planSeat)
+        : form_(form), planSeat_(planSeat), otherSeat_(1 - planSeat) {}
 
+    int planSeat() const { return planSeat_; }
+    int otherSeat() const { return otherSeat_; }
     int sequenceColumn(int sequence) const { return 1 + sequence; }
-    int rootPayoffColumn() const { return 1 + form_.sequenceCount(0); }
+    int rootPayoffColumn() const { return 1 + form_.sequenceCount(planSeat_); }
     int setPayoffColumn(int infoset) const { return rootPayoffColumn() + 1 + infoset; }
-    int columns() const { return setPayoffColumn(form_.infosetCount(1)) - 1; }
+    int columns() const { return setPayoffColumn(form_.infosetCount(otherSeat_)) - 1; }
 
     int planRow(int infosetOrRoot) const { return 2 + infosetOrRoot; }
     int rootPlanRow() const { return 1; }
-    int answerRow(int sequence) const { return planRow(form_.infosetCount(0)) + sequence; }
-    int rows() const { return answerRow(form_.sequenceCount(1)) - 1; }
+    int answerRow(int sequence) const { return planRow(form_.infosetCount(planSeat_)) + sequence; }
+    int rows() const { return answerRow(form_.sequenceCount(otherSeat_)) - 1; }
 
 private:
     const SequenceForm& form_;
+    int planSeat_;
+    int otherSeat_;
 };
 
 Entries constraintEntries(const SequenceForm& form, const Layout& layout) {
+    const int plan = layout.planSeat();
+    const int other = layout.otherSeat();
     Entries entries;
     entries.add(layout.rootPlanRow(), layout.sequenceColumn(SequenceForm::kEmptySequence), 1);
-    for (int sequence = 1; sequence < form.sequenceCount(0); ++sequence) {
-        entries.add(layout.planRow(form.infosetOf(0, sequence)), layout.sequenceColumn(sequence),
+    for (int sequence = 1; sequence < form.sequenceCount(plan); ++sequence) {
+        entries.add(layout.planRow(form.infosetOf(plan, sequence)), layout.sequenceColumn(sequence),
                     1);
     }
-    for (int infoset = 0; infoset < form.infosetCount(0); ++infoset) {
-        entries.add(layout.planRow(infoset), layout.sequenceColumn(form.parentOf(0, infoset)), -1);
-    }
-    entries.add(layout.answerRow(SequenceForm::kEmptySequence), layout.rootPayoffColumn(), 1);
-    for (int sequence = 1; sequence < form.sequenceCount(1); ++sequence) {
-        entries.add(layout.answerRow(sequence), layout.setPayoffColumn(form.infosetOf(1, sequence)),
-                    1);
-    }
-    for (int infoset = 0; infoset < form.infosetCount(1); ++infoset) {
-        entries.add(layout.answerRow(form.parentOf(1, infoset)), layout.setPayoffColumn(infoset),
+    for (int infoset = 0; infoset < form.infosetCount(plan); ++infoset) {
+        entries.add(layout.planRow(infoset), layout.sequenceColumn(form.parentOf(plan, infoset)),
                     -1);
     }
+    entries.add(layout.answerRow(SequenceForm::kEmptySequence), layout.rootPayoffColumn(), 1);
+    for (int sequence = 1; sequence < form.sequenceCount(other); ++sequence) {
+        entries.add(layout.answerRow(sequence),
+                    layout.setPayoffColumn(form.infosetOf(other, sequence)), 1);
+    }
+    for (int infoset = 0; infoset < form.infosetCount(other); ++infoset) {
+        entries.add(layout.answerRow(form.parentOf(other, infoset)),
+                    layout.setPayoffColumn(infoset), -1);
+    }
     for (const auto& payoff : form.mergedPayoffs()) {
-        entries.add(layout.answerRow(payoff.second), layout.sequenceColumn(payoff.first),
-                    -payoff.weight);
+        const int own = plan == 0 ? payoff.first : payoff.second;
+        const int answer = plan == 0 ? payoff.second : payoff.first;
+        entries.add(layout.answerRow(answer), layout.sequenceColumn(own), -payoff.weight);
     }
     return entries;
 }
@@ -119,7 +129,7 @@ void solve(glp_prob* problem, Arithmetic arithmetic) {
 
 LpSolution solveSequenceForm(const SequenceForm& form, Arithmetic arithmetic) {
     glp_term_out(GLP_OFF);
-    const Layout layout(form);
+    const Layout layout(form, 0);
     LpSolution solution;
     Problem problem = buildProblem(form, layout, solution.size);
     solve(problem.get(), arithmetic);
@@ -131,6 +141,48 @@ LpSolution solveSequenceForm(const SequenceForm& form, Arithmetic arithmetic) {
         solution.second.push_back(glp_get_row_dual(problem.get(), layout.answerRow(sequence)));
     }
     return solution;
+}
+
+RestrictedResponse restrictedResponse(const SequenceForm& form, const RealizationPlan& firstPlan,
+                                      double bound) {
+    glp_term_out(GLP_OFF);
+    const Layout layout(form, 1);
+    Problem problem(glp_create_prob());
+    glp_set_obj_dir(problem.get(), GLP_MIN);
+    glp_add_rows(problem.get(), layout.rows());
+    glp_add_cols(problem.get(), layout.columns());
+    glp_set_row_bnds(problem.get(), layout.rootPlanRow(), GLP_FX, 1, 1);
+    for (int infoset = 0; infoset < form.infosetCount(1); ++infoset) {
+        glp_set_row_bnds(problem.get(), layout.planRow(infoset), GLP_FX, 0, 0);
+    }
+    for (int sequence = 0; sequence < form.sequenceCount(0); ++sequence) {
+        glp_set_row_bnds(problem.get(), layout.answerRow(sequence), GLP_LO, 0, 0);
+    }
+    for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
+        glp_set_col_bnds(problem.get(), layout.sequenceColumn(sequence), GLP_LO, 0, 0);
+    }
+    for (int column = layout.rootPayoffColumn() + 1; column <= layout.columns(); ++column) {
+        glp_set_col_bnds(problem.get(), column, GLP_FR, 0, 0);
+    }
+    glp_set_col_bnds(problem.get(), layout.rootPayoffColumn(), GLP_UP, 0, bound);
+    std::vector<double> harm(at(form.sequenceCount(1)), 0.0);
+    for (const auto& payoff : form.mergedPayoffs()) {
+        harm[at(payoff.second)] += payoff.weight * firstPlan[at(payoff.first)];
+    }
+    for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
+        glp_set_obj_coef(problem.get(), layout.sequenceColumn(sequence), harm[at(sequence)]);
+    }
+    Entries entries = constraintEntries(form, layout);
+    glp_load_matrix(problem.get(), entries.count(), entries.rows.data(), entries.columns.data(),
+                    entries.values.data());
+    solve(problem.get(), Arithmetic::Floating);
+    RestrictedResponse response;
+    response.againstPlan = glp_get_obj_val(problem.get());
+    for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
+        response.second.push_back(glp_get_col_prim(problem.get(), layout.sequenceColumn(sequence)));
+    }
+    response.bestAnswer = secondConcession(form, response.second);
+    return response;
 }
 
 } // namespace quintel::wholegame

@@ -4,7 +4,7 @@
 // reply to it found there; and the Master held against the restricted Nash response found there.
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
-#include "testing/whole_game/restricted_response.h"
+#include "testing/whole_game/sequence_form_lp.h"
 #include "testing/whole_game_lp.h"
 
 #include <gtest/gtest.h>
