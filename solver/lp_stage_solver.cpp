@@ -1,9 +1,8 @@
 #include "solver/lp_stage_solver.h"
 
+#include "solver/glpk_problem.h"
 #include "solver/stage_payoffs.h"
 #include "solver/support_solve.h"
-
-#include <glpk.h>
 
 #include <algorithm>
 #include <array>
@@ -22,11 +21,6 @@ constexpr double kSupportZero = 1e-9;
 constexpr int kMostRounds = 1000;
 // Rows that no longer bind are dropped when there are this many times more rows than columns.
 constexpr int kRowsPerColumn = 3;
-
-struct ProblemDeleter {
-    void operator()(glp_prob* problem) const { glp_delete_prob(problem); }
-};
-using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
 
 StageSolution checked(const StageGame& game, StageStrategy strategy, long rounds) {
     StageSolution solution;
@@ -51,12 +45,7 @@ public:
           problem_(glp_create_prob()) {
         glp_set_obj_dir(problem_.get(), GLP_MIN);
         glp_add_cols(problem_.get(), types_);
-        double largest = 0;
-        for (int t = 0; t < types_; ++t) {
-            largest = std::max(largest, game.chance(t));
-        }
-        // The chances of a type of five thrown dice are down to 1/7776; scaled, the objective's
-        // coefficients are of the size of the rows'.
+        const double largest = game.largestChance();
         for (int t = 0; t < types_; ++t) {
             glp_set_col_bnds(problem_.get(), t + 1, GLP_FR, 0, 0);
             glp_set_obj_coef(problem_.get(), t + 1, game.chance(t) / largest);
@@ -213,7 +202,7 @@ private:
     std::vector<int> columnOfCall_;
     std::vector<Row> rows_{Row{}}; // by GLPK row number, from 1
     std::vector<std::vector<int>> rowsOfType_;
-    Problem problem_;
+    GlpkProblem problem_;
     glp_smcp settings_{};
 };
 

@@ -1,13 +1,11 @@
 #include "solver/safe_response.h"
 #include "model/index.h"
 
+#include "solver/glpk_problem.h"
 #include "solver/stage_payoffs.h"
-
-#include <glpk.h>
 
 #include <algorithm>
 #include <map>
-#include <memory>
 
 namespace quintel::solver {
 
@@ -24,17 +22,6 @@ constexpr int kMostSimplexSteps = 4000;
 constexpr int kBelievedCalls = 4;
 // Chances the simplex leaves this close to 0 are none.
 constexpr double kNoChance = 1e-12;
-
-struct ProblemDeleter {
-    void operator()(glp_prob* problem) const { glp_delete_prob(problem); }
-};
-using Problem = std::unique_ptr<glp_prob, ProblemDeleter>;
-
-Problem newProblem(int direction) {
-    Problem problem(glp_create_prob());
-    glp_set_obj_dir(problem.get(), direction);
-    return problem;
-}
 
 // The simplex with a cap on its steps, so that a degenerate programme gives up (and the stage keeps
 // the equilibrium's answer) rather than holding up a turn; the cap, not a clock, keeps play
@@ -56,14 +43,6 @@ void setRow(glp_prob* problem, int row, std::vector<int> columns, std::vector<do
     factors.insert(factors.begin(), 0);
     glp_set_mat_row(problem, row, static_cast<int>(columns.size()) - 1, columns.data(),
                     factors.data());
-}
-
-double largestChance(const StageGame& game) {
-    double largest = 0;
-    for (int t = 0; t < game.typeCount(); ++t) {
-        largest = std::max(largest, game.chance(t));
-    }
-    return largest;
 }
 
 // The largest step in [0, 1] that `fits`, for a property that holds at 0 and, the risk being
@@ -133,7 +112,7 @@ StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
                               double floor) {
     const int types = payoffs.types;
     const int messages = payoffs.messages;
-    const double largest = largestChance(game);
+    const double largest = game.largestChance();
     struct Offer {
         int type;
         int message;
@@ -160,7 +139,8 @@ StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
             offers.push_back({t, m});
         }
     }
-    Problem problem = newProblem(GLP_MAX);
+    GlpkProblem problem(glp_create_prob());
+    glp_set_obj_dir(problem.get(), GLP_MAX);
     const int offerCount = static_cast<int>(offers.size());
     // Columns: each offer's chance, then each message's worst answer w(m).
     glp_add_cols(problem.get(), offerCount + messages);

@@ -17,6 +17,10 @@ StageGame::StageGame(const GameTables& tables, int lastCall, int kept,
     }
 }
 
+double StageGame::largestChance() const {
+    return chances_.empty() ? 0.0 : *std::ranges::max_element(chances_);
+}
+
 std::span<const MixedCall> StageStrategy::callsOf(int type) const {
     const auto t = static_cast<std::size_t>(type);
     return std::span(calls).subspan(static_cast<std::size_t>(typeStart[t]),

@@ -29,6 +29,9 @@ public:
     // DiceSets index of a type's thrown dice, its chance, and the dice after the throw.
     int thrown(int type) const { return thrown_[static_cast<std::size_t>(type)]; }
     double chance(int type) const { return chances_[static_cast<std::size_t>(type)]; }
+    // The chances of a type of five thrown dice are down to 1/7776: a programme divides them by
+    // the largest, so that its coefficients are of the size of its other rows'.
+    double largestChance() const;
     int handAfter(int type) const {
         return tables_->holding(holdings_[static_cast<std::size_t>(type)]).hand;
     }
