@@ -86,25 +86,28 @@ Entries constraintEntries(const SequenceForm& form, const Layout& layout) {
     return entries;
 }
 
+// The plan's constraints and the other seat's best answer to it; the caller sets the direction and
+// the objective. The payoffs are the first seat's, so the rows bound what the second seat's
+// answers leave the first from above, and what the first seat's answers earn from below.
 Problem buildProblem(const SequenceForm& form, const Layout& layout, LpSize& size) {
+    const int plan = layout.planSeat();
     Problem problem(glp_create_prob());
-    glp_set_obj_dir(problem.get(), GLP_MAX);
     glp_add_rows(problem.get(), layout.rows());
     glp_add_cols(problem.get(), layout.columns());
     glp_set_row_bnds(problem.get(), layout.rootPlanRow(), GLP_FX, 1, 1);
-    for (int infoset = 0; infoset < form.infosetCount(0); ++infoset) {
+    for (int infoset = 0; infoset < form.infosetCount(plan); ++infoset) {
         glp_set_row_bnds(problem.get(), layout.planRow(infoset), GLP_FX, 0, 0);
     }
-    for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
-        glp_set_row_bnds(problem.get(), layout.answerRow(sequence), GLP_UP, 0, 0);
+    const int answerBound = plan == 0 ? GLP_UP : GLP_LO;
+    for (int sequence = 0; sequence < form.sequenceCount(layout.otherSeat()); ++sequence) {
+        glp_set_row_bnds(problem.get(), layout.answerRow(sequence), answerBound, 0, 0);
     }
-    for (int sequence = 0; sequence < form.sequenceCount(0); ++sequence) {
+    for (int sequence = 0; sequence < form.sequenceCount(plan); ++sequence) {
         glp_set_col_bnds(problem.get(), layout.sequenceColumn(sequence), GLP_LO, 0, 0);
     }
     for (int column = layout.rootPayoffColumn(); column <= layout.columns(); ++column) {
         glp_set_col_bnds(problem.get(), column, GLP_FR, 0, 0);
     }
-    glp_set_obj_coef(problem.get(), layout.rootPayoffColumn(), 1);
     Entries entries = constraintEntries(form, layout);
     glp_load_matrix(problem.get(), entries.count(), entries.rows.data(), entries.columns.data(),
                     entries.values.data());
@@ -132,6 +135,8 @@ LpSolution solveSequenceForm(const SequenceForm& form, Arithmetic arithmetic) {
     const Layout layout(form, 0);
     LpSolution solution;
     Problem problem = buildProblem(form, layout, solution.size);
+    glp_set_obj_dir(problem.get(), GLP_MAX);
+    glp_set_obj_coef(problem.get(), layout.rootPayoffColumn(), 1);
     solve(problem.get(), arithmetic);
     solution.value = glp_get_obj_val(problem.get());
     for (int sequence = 0; sequence < form.sequenceCount(0); ++sequence) {
@@ -147,23 +152,9 @@ RestrictedResponse restrictedResponse(const SequenceForm& form, const Realizatio
                                       double bound) {
     glp_term_out(GLP_OFF);
     const Layout layout(form, 1);
-    Problem problem(glp_create_prob());
+    LpSize size;
+    Problem problem = buildProblem(form, layout, size);
     glp_set_obj_dir(problem.get(), GLP_MIN);
-    glp_add_rows(problem.get(), layout.rows());
-    glp_add_cols(problem.get(), layout.columns());
-    glp_set_row_bnds(problem.get(), layout.rootPlanRow(), GLP_FX, 1, 1);
-    for (int infoset = 0; infoset < form.infosetCount(1); ++infoset) {
-        glp_set_row_bnds(problem.get(), layout.planRow(infoset), GLP_FX, 0, 0);
-    }
-    for (int sequence = 0; sequence < form.sequenceCount(0); ++sequence) {
-        glp_set_row_bnds(problem.get(), layout.answerRow(sequence), GLP_LO, 0, 0);
-    }
-    for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
-        glp_set_col_bnds(problem.get(), layout.sequenceColumn(sequence), GLP_LO, 0, 0);
-    }
-    for (int column = layout.rootPayoffColumn() + 1; column <= layout.columns(); ++column) {
-        glp_set_col_bnds(problem.get(), column, GLP_FR, 0, 0);
-    }
     glp_set_col_bnds(problem.get(), layout.rootPayoffColumn(), GLP_UP, 0, bound);
     std::vector<double> harm(at(form.sequenceCount(1)), 0.0);
     for (const auto& payoff : form.mergedPayoffs()) {
@@ -172,9 +163,6 @@ RestrictedResponse restrictedResponse(const SequenceForm& form, const Realizatio
     for (int sequence = 0; sequence < form.sequenceCount(1); ++sequence) {
         glp_set_obj_coef(problem.get(), layout.sequenceColumn(sequence), harm[at(sequence)]);
     }
-    Entries entries = constraintEntries(form, layout);
-    glp_load_matrix(problem.get(), entries.count(), entries.rows.data(), entries.columns.data(),
-                    entries.values.data());
     solve(problem.get(), Arithmetic::Floating);
     RestrictedResponse response;
     response.againstPlan = glp_get_obj_val(problem.get());
