@@ -1,11 +1,13 @@
 #pragma once
 
 #include "opponent/expert_computer.h"
+#include "solver/master_gifts.h"
 #include "solver/master_policy.h"
 #include "solver/player_model.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quintel {
 
@@ -29,6 +31,8 @@ public:
     // std::invalid_argument, counting nothing, when the observations name no situation.
     void learn(const solver::PlayerObservations& game);
 
+    match::Action decide(const match::SeatView& view) override;
+
 private:
     std::optional<double> ownTrust(int lastCall, int kept, int call) override;
     std::span<const solver::MixedCall> callsAfterThrow(int lastCall, int kept, int thrown) override;
@@ -37,6 +41,9 @@ private:
     std::shared_ptr<solver::PlayerModel> model_;
     double risk_;
     std::optional<solver::MasterPolicy> master_;
+    // What the player has given away in the game at hand, and the calls handed out from it.
+    std::optional<solver::MasterGifts> gifts_;
+    std::vector<solver::MixedCall> calls_;
 };
 
 } // namespace quintel

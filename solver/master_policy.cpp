@@ -10,6 +10,12 @@ MasterPolicy::MasterPolicy(std::shared_ptr<const SolvedGame> game,
                            std::shared_ptr<const PlayerModel> model, Settings settings)
     : game_(std::move(game)), model_(std::move(model)), settings_(settings) {}
 
+bool MasterPolicy::answers(bool sawStage, double gift) const {
+    // A gift lets it answer a stage it has not seen from what it saw elsewhere; a model of nobody
+    // leaves it the Expert.
+    return sawStage || (gift > 0 && model_->games() > 0);
+}
+
 double MasterPolicy::allowance(int lastCall) const {
     const auto visits = model_->visitsByLevel()[static_cast<std::size_t>(lastCall + 1)];
     return settings_.risk * visits / (static_cast<double>(model_->visits()) + kConfidentVisits);
@@ -20,19 +26,23 @@ const std::vector<double>& MasterPolicy::stageTrust(int lastCall, int kept) cons
     if (known != trust_.end()) {
         return known->second;
     }
+    return trust_.emplace(std::pair{lastCall, kept}, stageTrust(lastCall, kept, 0.0)).first->second;
+}
+
+std::vector<double> MasterPolicy::stageTrust(int lastCall, int kept, double gift) const {
     const GameTables& tables = game_->tables();
     const StageGame stage(tables, lastCall, kept, game_->positionValues());
     const auto solved = game_->anyStage(lastCall, kept).value();
     std::vector<double> messages = fullTrust(stage, *solved.strategy);
-    if (model_->sawCallsIn(lastCall, kept)) {
+    if (answers(model_->sawCallsIn(lastCall, kept), gift)) {
         messages = safeTrust(stage, model_->callWeights(lastCall, kept), *solved.strategy,
-                             solved.value, allowance(lastCall));
+                             solved.value, allowance(lastCall) + gift);
         ++answered_;
     }
     std::vector<double> trust(static_cast<std::size_t>(tables.callCount()), 0.0);
     std::ranges::copy(messages, trust.begin() + stage.firstCall());
     trust.back() = 0.0; // trusting the strongest call would leave nothing to call
-    return trust_.emplace(std::pair{lastCall, kept}, std::move(trust)).first->second;
+    return trust;
 }
 
 const StageStrategy& MasterPolicy::stageCalls(int lastCall, int kept) const {
@@ -40,15 +50,18 @@ const StageStrategy& MasterPolicy::stageCalls(int lastCall, int kept) const {
     if (known != calls_.end()) {
         return known->second;
     }
+    return calls_.emplace(std::pair{lastCall, kept}, stageCalls(lastCall, kept, 0.0)).first->second;
+}
+
+StageStrategy MasterPolicy::stageCalls(int lastCall, int kept, double gift) const {
     const auto solved = game_->anyStage(lastCall, kept).value();
-    StageStrategy strategy = *solved.strategy;
-    if (model_->sawAnswersIn(lastCall, kept)) {
-        const StageGame stage(game_->tables(), lastCall, kept, game_->positionValues());
-        strategy = safeCalls(stage, model_->trustChances(lastCall, kept), strategy, solved.value,
-                             allowance(lastCall));
-        ++answered_;
+    if (!answers(model_->sawAnswersIn(lastCall, kept), gift)) {
+        return *solved.strategy;
     }
-    return calls_.emplace(std::pair{lastCall, kept}, std::move(strategy)).first->second;
+    ++answered_;
+    const StageGame stage(game_->tables(), lastCall, kept, game_->positionValues());
+    return safeCalls(stage, model_->trustChances(lastCall, kept), *solved.strategy, solved.value,
+                     allowance(lastCall) + gift);
 }
 
 std::span<const MixedCall> MasterPolicy::callsOf(int lastCall, int kept, int thrown) const {

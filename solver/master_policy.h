@@ -64,16 +64,25 @@ public:
     // for the strongest call), after the player trusted `lastCall`, kept `kept` and threw.
     const std::vector<double>& stageTrust(int lastCall, int kept) const;
 
+    // The same with `gift` added to the stage's allowance: what the player gave away earlier in
+    // the game (MasterGifts). Worked out afresh each time.
+    std::vector<double> stageTrust(int lastCall, int kept, double gift) const;
+
     // The Master's mixed calls after trusting the player's `lastCall`, keeping `kept` and throwing
     // `thrown` (a DiceSets index); empty when no call beats `lastCall`.
     std::span<const MixedCall> callsOf(int lastCall, int kept, int thrown) const;
     // The same for every type of the stage.
     const StageStrategy& stageCalls(int lastCall, int kept) const;
+    // With `gift` added to the stage's allowance, worked out afresh.
+    StageStrategy stageCalls(int lastCall, int kept, double gift) const;
 
     // How many stages the Master has answered differently from the Expert so far.
     std::size_t stagesAnswered() const { return answered_; }
 
 private:
+    // Whether a stage is answered otherwise than by the Expert.
+    bool answers(bool sawStage, double gift) const;
+
     std::shared_ptr<const SolvedGame> game_;
     std::shared_ptr<const PlayerModel> model_;
     Settings settings_;

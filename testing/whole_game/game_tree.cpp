@@ -97,6 +97,9 @@ private:
         const std::vector<int> announced = arranged(allowed);
         const std::vector<ThrowOutcome> dice = arranged(outcomes);
         Decision known;
+        if (labelled_) {
+            known.turns = turns_;
+        }
         known.opening = last < 0;
         known.lastCall = last < 0 ? Counts{} : calls_[at(last)];
         known.kept = locked;
@@ -144,7 +147,9 @@ private:
                 }
                 if (!stronger.empty()) {
                     played[at(answerer)] = trust;
+                    turns_.push_back({calls_[at(calledIndex)], locked, threw, outcome.dice});
                     trusted(answerer, calledIndex, outcome.dice, locked, played, outcome.chance);
+                    turns_.pop_back();
                 }
             }
         }
@@ -180,6 +185,7 @@ private:
         }
         if (labelled_) {
             Decision decision;
+            decision.turns = turns_;
             decision.kind = Decision::Kind::Change;
             decision.lastCall = calls_[at(last)];
             decision.dice = dice;
@@ -214,6 +220,7 @@ private:
     SequenceForm form_;
     bool labelled_ = false;
     std::array<std::vector<Decision>, 2> decisions_;
+    std::vector<Decision::Turn> turns_; // on the way to the point being built
 };
 
 } // namespace

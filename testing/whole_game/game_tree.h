@@ -66,6 +66,15 @@ struct Decision {
         Counts kept{};
     };
     std::vector<Choice> choices; // Change: in the order of the set's sequences
+    // The calls trusted so far in the game, the first the opening's, and so the seats' turns in
+    // order: what both seats know of the game before this decision.
+    struct Turn {
+        Counts call{};
+        Counts kept{}; // the dice kept before the throw, or the locked dice of a call at once
+        bool threw = true;
+        Counts dice{}; // the dice handed over with the call
+    };
+    std::vector<Turn> turns;
 };
 
 struct LabelledGame {

@@ -2,6 +2,7 @@
 // as a realization plan of the whole game's sequence form (testing/whole_game, which shares
 // nothing with the stage solver, the backward pass or the best response), and the opener's best
 // reply to it found there; and the Master held against the restricted Nash response found there.
+#include "solver/master_gifts.h"
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
 #include "testing/whole_game/sequence_form_lp.h"
@@ -10,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quintel::solver {
@@ -78,9 +81,58 @@ double masterAction(const MasterPolicy& master, const Decision& decision, std::s
     return 0;
 }
 
+// The same for the Master that also risks what the player gave away earlier in the game: its
+// gifts replayed from the turns the seat knows, as the seat tells them while it plays.
+double giftedMasterAction(const MasterPolicy& master, const Decision& decision, std::size_t index) {
+    const GameTables& tables = master.game().tables();
+    MasterGifts gifts(master);
+    auto keptIfThrown = [&](bool threw, const Counts& kept) {
+        return threw ? std::optional(setNumber(tables, kept)) : std::nullopt;
+    };
+    int last = -1;
+    for (std::size_t turn = 0; turn < decision.turns.size(); ++turn) {
+        const Decision::Turn& made = decision.turns[turn];
+        const int kept = setNumber(tables, made.kept);
+        const int call = callNumber(tables, made.call);
+        if (turn % 2 == 0) { // the player's call, which the Master trusted
+            if (turn > 0) {
+                gifts.playerTrusted(last, keptIfThrown(made.threw, made.kept));
+            }
+            if (made.threw) {
+                gifts.answer(last, kept, call);
+            }
+            gifts.tookOver(setNumber(tables, made.dice));
+        } else if (made.threw) { // the Master's call, which the player trusted
+            gifts.calls(last, kept, setNumber(tables, without(made.dice, made.kept)));
+        }
+        last = call;
+    }
+    const int kept = setNumber(tables, decision.kept);
+    if (decision.kind == Decision::Kind::Answer && decision.threw) {
+        if (!decision.opening) {
+            gifts.playerTrusted(last, keptIfThrown(decision.threw, decision.kept));
+        }
+        const double trust = gifts.answer(
+            last, kept,
+            callNumber(tables,
+                       decision.call))[static_cast<std::size_t>(callNumber(tables, decision.call))];
+        return index == 0 ? 1 - trust : trust;
+    }
+    if (decision.kind == Decision::Kind::Call && decision.threw) {
+        const auto calls =
+            gifts.calls(last, kept, setNumber(tables, without(decision.dice, decision.kept)));
+        const auto made =
+            std::ranges::find(calls, callNumber(tables, decision.calls[index]), &MixedCall::call);
+        return made == calls.end() ? 0.0 : made->chance;
+    }
+    return masterAction(master, decision, index);
+}
+
 // The Master's strategy, seat 1 of the whole game, as a realization plan.
+using ActionChance = double (*)(const MasterPolicy&, const Decision&, std::size_t);
 wholegame::RealizationPlan masterPlan(const wholegame::LabelledGame& whole,
-                                      const MasterPolicy& master) {
+                                      const MasterPolicy& master,
+                                      ActionChance action = masterAction) {
     const wholegame::SequenceForm& form = whole.form;
     wholegame::RealizationPlan plan(static_cast<std::size_t>(form.sequenceCount(1)), 0.0);
     plan[0] = 1;
@@ -93,7 +145,7 @@ wholegame::RealizationPlan masterPlan(const wholegame::LabelledGame& whole,
         const Decision& decision = whole.decisions[1][static_cast<std::size_t>(infoset)];
         plan[static_cast<std::size_t>(sequence)] =
             plan[static_cast<std::size_t>(form.parentOf(1, infoset))] *
-            masterAction(master, decision, static_cast<std::size_t>(sequence - first));
+            action(master, decision, static_cast<std::size_t>(sequence - first));
     }
     return plan;
 }
@@ -184,6 +236,22 @@ TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
     EXPECT_GT(largest, value + 1e-4); // it does take risks
 }
 
+// Risking on top what the player gave away earlier in the game, the best reply still wins at
+// most the risk above the game's value: a gift is risked once, and the player paid for it first.
+TEST_P(MasterOnAVariant, RisksWhatThePlayerGaveAwayAndStaysWithinTheRisk) {
+    const RuleOptions options = GetParam();
+    const auto game = std::make_shared<const SolvedGame>(
+        SolvedGame::solve({2, 2}, options, {.tolerance = 1e-12, .smallestChanceShare = 0}));
+    const wholegame::LabelledGame whole = wholegame::labelledOpeningGame({2, 2}, options);
+    const auto model = randomCaller(game);
+    for (const double risk : {0.0, 0.02, 0.1}) {
+        const MasterPolicy master(game, model, {.risk = risk});
+        const wholegame::RealizationPlan gifted = masterPlan(whole, master, giftedMasterAction);
+        EXPECT_LE(wholegame::secondConcession(whole.form, gifted), game->openValue() + risk + 1e-9)
+            << "risk " << risk;
+    }
+}
+
 // The restricted Nash response, one linear programme over the whole game, takes from a known
 // player the most that any strategy within a bound on its exploitability can take: the yardstick
 // of the Master. It is the best answer to the player when unbounded and an equilibrium at the
@@ -238,6 +306,13 @@ TEST(MasterOnOneDieOfFiveFaces, TakesHalfOfWhatTheRestrictedNashResponseTakes) {
     const auto within = wholegame::restrictedResponse(whole.form, player, best + 1e-9);
     const double masterTakes = againstExpert - playerWins(whole.form, player, plan);
     EXPECT_GE(masterTakes, 0.5 * (againstExpert - within.againstPlan));
+
+    // Here the game runs deep enough for the gifts to change its play, not its bound.
+    const wholegame::RealizationPlan gifted = masterPlan(whole, master, giftedMasterAction);
+    EXPECT_LE(wholegame::secondConcession(whole.form, gifted), game->openValue() + 0.02 + 1e-9);
+    EXPECT_GT(
+        std::abs(playerWins(whole.form, player, gifted) - playerWins(whole.form, player, plan)),
+        1e-3);
 }
 
 } // namespace

@@ -1,0 +1,123 @@
+#include "solver/master_gifts.h"
+#include "model/index.h"
+
+#include "solver/stage_payoffs.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quintel::solver {
+
+namespace {
+
+// The type of a stage that threw `thrown`; -1 when the dice are not a throw of the stage.
+int typeOf(const StageGame& stage, int thrown) {
+    for (int t = 0; t < stage.typeCount(); ++t) {
+        if (stage.thrown(t) == thrown) {
+            return t;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+void MasterGifts::receive(double gift) {
+    // Rounding may leave a best decision a hair below itself.
+    pending_ += std::max(0.0, gift);
+}
+
+std::vector<double> MasterGifts::answer(int lastCall, int kept, int call) {
+    std::vector<double> trust = master_->stageTrust(lastCall, kept, pending_);
+    pending_ = 0;
+    answered_ = Answered{lastCall, kept, call, trust};
+    called_.reset();
+    return trust;
+}
+
+void MasterGifts::tookOver(int hand) {
+    if (!answered_) {
+        return;
+    }
+    const Answered made = *std::exchange(answered_, std::nullopt);
+    const SolvedGame& game = master_->game();
+    const DiceSets& sets = game.tables().sets();
+    FaceCounts thrown = sets.counts(hand);
+    for (std::size_t face = 0; face < thrown.size(); ++face) {
+        thrown[face] -= sets.counts(made.kept)[face];
+    }
+    const StageGame stage(game.tables(), made.lastCall, made.kept, game.positionValues());
+    const int type = typeOf(stage, sets.indexOf(thrown));
+    const int message = made.call - stage.firstCall();
+    if (type < 0 || message < 0 || message >= stage.messageCount()) {
+        return;
+    }
+    const Payoffs payoffs(stage);
+    const std::span<const double> trust =
+        std::span<const double>(made.trust).subspan(at(stage.firstCall()));
+    double best = 0;
+    for (int m = 0; m < payoffs.messages; ++m) {
+        best = std::max(best, payoffs.payoff(type, m, trust[at(m)]));
+    }
+    receive(best - payoffs.payoff(type, message, trust[at(message)]));
+}
+
+std::vector<MixedCall> MasterGifts::calls(int lastCall, int kept, int thrown) {
+    StageStrategy strategy = master_->stageCalls(lastCall, kept, pending_);
+    pending_ = 0;
+    const DiceSets& sets = master_->game().tables().sets();
+    const auto types = sets.ofSize(master_->game().variant().dice - sets.diceIn(kept));
+    const auto type = std::ranges::find(types, thrown);
+    std::vector<MixedCall> made;
+    if (type != types.end()) {
+        const auto own = strategy.callsOf(static_cast<int>(type - types.begin()));
+        made.assign(own.begin(), own.end());
+    }
+    answered_.reset();
+    called_ = Called{lastCall, kept, thrown, std::move(strategy)};
+    return made;
+}
+
+void MasterGifts::playerTrusted(int call, std::optional<int> kept) {
+    if (!called_) {
+        return;
+    }
+    const Called made = *std::exchange(called_, std::nullopt);
+    const SolvedGame& game = master_->game();
+    const StageGame stage(game.tables(), made.lastCall, made.kept, game.positionValues());
+    const int message = call - stage.firstCall();
+    if (message < 0 || message >= stage.messageCount()) {
+        return;
+    }
+    // The player's answer, given the call: what a challenge and what trust win them, summed over
+    // the Master's throws that make the call.
+    double callChance = 0;
+    double challenged = 0;
+    double trusted = 0;
+    for (int t = 0; t < stage.typeCount(); ++t) {
+        const auto own = made.strategy.callsOf(t);
+        const auto found = std::ranges::find(own, call, &MixedCall::call);
+        if (found == own.end()) {
+            continue;
+        }
+        const double weight = stage.chance(t) * found->chance;
+        callChance += weight;
+        challenged += weight * (1 - stage.challengePayoff(t, message));
+        trusted += weight * (1 - stage.trustPayoff(t, message));
+    }
+    if (callChance > 0) {
+        receive((std::max(challenged, trusted) - trusted) / callChance);
+    }
+    if (!kept) {
+        return;
+    }
+    // The player's position: the Master's dice after its throw, its kept dice locked.
+    const int holding = game.tables().holdingAfterThrow(made.kept, made.thrown);
+    const auto next = game.anyStage(call, *kept);
+    if (next) {
+        const auto calls = static_cast<std::size_t>(game.tables().callCount());
+        receive(game.positionValues()[at(holding) * calls + at(call)] - next->value);
+    }
+}
+
+} // namespace quintel::solver
