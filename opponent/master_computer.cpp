@@ -22,28 +22,28 @@ void MasterComputer::learn(const solver::PlayerObservations& game) {
 match::Action MasterComputer::decide(const match::SeatView& view) {
     const bool opening = view.phase == match::Phase::Opening ||
                          (view.phase == match::Phase::Answer && view.calls.size() == 1);
-    if (opening || !gifts_) {
-        gifts_.emplace(*master_);
+    if (opening || !budget_) {
+        budget_.emplace(*master_);
     }
     if (view.phase == match::Phase::Answer && !opening && view.ownLastCall) {
         const ExpertPolicy& expert = policy();
-        gifts_->playerTrusted(expert.callOf(view.ownLastCall->counts()),
-                              view.callerThrew
-                                  ? std::optional(expert.setOf(view.callerFixed.counts()))
-                                  : std::nullopt);
+        budget_->playerTrusted(expert.callOf(view.ownLastCall->counts()),
+                               view.callerThrew
+                                   ? std::optional(expert.setOf(view.callerFixed.counts()))
+                                   : std::nullopt);
     } else if (view.phase == match::Phase::Trusted && view.dice) {
-        gifts_->tookOver(policy().setOf(view.dice->counts()));
+        budget_->tookOver(policy().setOf(view.dice->counts()));
     }
     return ExpertComputer::decide(view);
 }
 
 std::optional<double> MasterComputer::ownTrust(int lastCall, int kept, int call) {
-    return gifts_->answer(lastCall, kept, call)[static_cast<std::size_t>(call)];
+    return budget_->answer(lastCall, kept, call)[static_cast<std::size_t>(call)];
 }
 
 std::span<const solver::MixedCall> MasterComputer::callsAfterThrow(int lastCall, int kept,
                                                                    int thrown) {
-    calls_ = gifts_->calls(lastCall, kept, thrown);
+    calls_ = budget_->calls(lastCall, kept, thrown);
     return calls_;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "opponent/expert_computer.h"
-#include "solver/master_gifts.h"
+#include "solver/master_budget.h"
 #include "solver/master_policy.h"
 #include "solver/player_model.h"
 
@@ -41,8 +41,8 @@ private:
     std::shared_ptr<solver::PlayerModel> model_;
     double risk_;
     std::optional<solver::MasterPolicy> master_;
-    // What the player has given away in the game at hand, and the calls handed out from it.
-    std::optional<solver::MasterGifts> gifts_;
+    // What it may still risk in the game at hand, and the calls handed out from it.
+    std::optional<solver::MasterBudget> budget_;
     std::vector<solver::MixedCall> calls_;
 };
 

@@ -10,10 +10,9 @@ MasterPolicy::MasterPolicy(std::shared_ptr<const SolvedGame> game,
                            std::shared_ptr<const PlayerModel> model, Settings settings)
     : game_(std::move(game)), model_(std::move(model)), settings_(settings) {}
 
-bool MasterPolicy::answers(bool sawStage, double gift) const {
-    // A gift lets it answer a stage it has not seen from what it saw elsewhere; a model of nobody
-    // leaves it the Expert.
-    return sawStage || (gift > 0 && model_->games() > 0);
+double MasterPolicy::budget() const {
+    return settings_.risk * static_cast<double>(model_->visits()) /
+           (static_cast<double>(model_->visits()) + kConfidentVisits);
 }
 
 double MasterPolicy::allowance(int lastCall) const {
@@ -26,17 +25,28 @@ const std::vector<double>& MasterPolicy::stageTrust(int lastCall, int kept) cons
     if (known != trust_.end()) {
         return known->second;
     }
-    return trust_.emplace(std::pair{lastCall, kept}, stageTrust(lastCall, kept, 0.0)).first->second;
+    return trust_
+        .emplace(std::pair{lastCall, kept}, trustWithin(lastCall, kept, allowance(lastCall), false))
+        .first->second;
 }
 
-std::vector<double> MasterPolicy::stageTrust(int lastCall, int kept, double gift) const {
+std::vector<double> MasterPolicy::stageTrust(int lastCall, int kept, double allowance) const {
+    return trustWithin(lastCall, kept, allowance, allowance > 0 && model_->games() > 0);
+}
+
+StageStrategy MasterPolicy::stageCalls(int lastCall, int kept, double allowance) const {
+    return callsWithin(lastCall, kept, allowance, allowance > 0 && model_->games() > 0);
+}
+
+std::vector<double> MasterPolicy::trustWithin(int lastCall, int kept, double allowance,
+                                              bool unseenToo) const {
     const GameTables& tables = game_->tables();
     const StageGame stage(tables, lastCall, kept, game_->positionValues());
     const auto solved = game_->anyStage(lastCall, kept).value();
     std::vector<double> messages = fullTrust(stage, *solved.strategy);
-    if (answers(model_->sawCallsIn(lastCall, kept), gift)) {
+    if (unseenToo || model_->sawCallsIn(lastCall, kept)) {
         messages = safeTrust(stage, model_->callWeights(lastCall, kept), *solved.strategy,
-                             solved.value, allowance(lastCall) + gift);
+                             solved.value, allowance);
         ++answered_;
     }
     std::vector<double> trust(static_cast<std::size_t>(tables.callCount()), 0.0);
@@ -50,18 +60,21 @@ const StageStrategy& MasterPolicy::stageCalls(int lastCall, int kept) const {
     if (known != calls_.end()) {
         return known->second;
     }
-    return calls_.emplace(std::pair{lastCall, kept}, stageCalls(lastCall, kept, 0.0)).first->second;
+    return calls_
+        .emplace(std::pair{lastCall, kept}, callsWithin(lastCall, kept, allowance(lastCall), false))
+        .first->second;
 }
 
-StageStrategy MasterPolicy::stageCalls(int lastCall, int kept, double gift) const {
+StageStrategy MasterPolicy::callsWithin(int lastCall, int kept, double allowance,
+                                        bool unseenToo) const {
     const auto solved = game_->anyStage(lastCall, kept).value();
-    if (!answers(model_->sawAnswersIn(lastCall, kept), gift)) {
+    if (!unseenToo && !model_->sawAnswersIn(lastCall, kept)) {
         return *solved.strategy;
     }
     ++answered_;
     const StageGame stage(game_->tables(), lastCall, kept, game_->positionValues());
     return safeCalls(stage, model_->trustChances(lastCall, kept), *solved.strategy, solved.value,
-                     allowance(lastCall) + gift);
+                     allowance);
 }
 
 std::span<const MixedCall> MasterPolicy::callsOf(int lastCall, int kept, int thrown) const {

@@ -20,18 +20,23 @@ namespace quintel::solver {
 // stages it has not seen the player in, the choice between calling at once and keeping, and the
 // answer to a call made at once on dice it handed over.
 //
-// The bound. Let the allowance of a stage be what a best reply may win there above the
-// equilibrium, the positions after it at their solved values. A player's gain over the game's
-// value against the Master is at most the sum, over the stages the game passes through, of the
-// chance of reaching each times its allowance (the equilibrium's values telescope along the way).
-// The last calls rise through every game, so a game passes through at most one stage of each last
-// call. The Master shares the risk R out over the last calls, in proportion to how often it saw
-// the player in stages of each, and lets each stage of that last call use its share:
+// The bound. Let the risk of a stage be what a best reply may win there above the equilibrium,
+// the positions after it at their solved values. A player's gain over the game's value against
+// the Master is at most the sum, over the stages the game passes through, of the chance of
+// reaching each times its risk (the equilibrium's values telescope along the way). The Master
+// at a table (MasterBudget) gives a game a budget of R times its confidence,
+// visits / (visits + kConfidentVisits), lets each stage risk what is left, and adds what the
+// player gives away on the way, so the best player wins at most R more than the game's value
+// against a Master whose model is frozen, and the less the Master has seen, the less it risks.
+//
+// The stages on their own, as the coach and `quintel-solve --against master` weigh the Master's
+// play, share R out over the last calls instead, in proportion to how often it saw the player in
+// stages of each: the last calls rise through every game, so a game passes through at most one
+// stage of each, and each stage of last call c risks at most
 //
 //   allowance(c) = R * visits(c) / (visits + kConfidentVisits),
 //
-// whose sum over c is below R. So the best player wins at most R more than the game's value
-// against a Master whose model is frozen, and the less the Master has seen, the less it risks.
+// whose sum over c is below R.
 //
 // For a seat, with the solved game's numbers (ExpertPolicy names them from the table's dice):
 //   MasterPolicy master(game, model, {.risk = 0.02});
@@ -59,29 +64,32 @@ public:
 
     // What a best reply may win above the equilibrium in a stage of this last call.
     double allowance(int lastCall) const;
+    // What a game may risk in all: the sum of the allowances of every last call.
+    double budget() const;
 
     // The chance of trust of every call, by call (0 for calls that do not beat the last one and
     // for the strongest call), after the player trusted `lastCall`, kept `kept` and threw.
     const std::vector<double>& stageTrust(int lastCall, int kept) const;
 
-    // The same with `gift` added to the stage's allowance: what the player gave away earlier in
-    // the game (MasterGifts). Worked out afresh each time.
-    std::vector<double> stageTrust(int lastCall, int kept, double gift) const;
+    // The same risking at most `allowance` (MasterBudget), worked out afresh each time; once the
+    // model has seen a game, stages it has not seen the player in are answered too, from what it
+    // saw elsewhere.
+    std::vector<double> stageTrust(int lastCall, int kept, double allowance) const;
 
     // The Master's mixed calls after trusting the player's `lastCall`, keeping `kept` and throwing
     // `thrown` (a DiceSets index); empty when no call beats `lastCall`.
     std::span<const MixedCall> callsOf(int lastCall, int kept, int thrown) const;
     // The same for every type of the stage.
     const StageStrategy& stageCalls(int lastCall, int kept) const;
-    // With `gift` added to the stage's allowance, worked out afresh.
-    StageStrategy stageCalls(int lastCall, int kept, double gift) const;
+    // The same risking at most `allowance`, as stageTrust does.
+    StageStrategy stageCalls(int lastCall, int kept, double allowance) const;
 
     // How many stages the Master has answered differently from the Expert so far.
     std::size_t stagesAnswered() const { return answered_; }
 
 private:
-    // Whether a stage is answered otherwise than by the Expert.
-    bool answers(bool sawStage, double gift) const;
+    std::vector<double> trustWithin(int lastCall, int kept, double allowance, bool unseenToo) const;
+    StageStrategy callsWithin(int lastCall, int kept, double allowance, bool unseenToo) const;
 
     std::shared_ptr<const SolvedGame> game_;
     std::shared_ptr<const PlayerModel> model_;

@@ -2,7 +2,7 @@
 // as a realization plan of the whole game's sequence form (testing/whole_game, which shares
 // nothing with the stage solver, the backward pass or the best response), and the opener's best
 // reply to it found there; and the Master held against the restricted Nash response found there.
-#include "solver/master_gifts.h"
+#include "solver/master_budget.h"
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
 #include "testing/whole_game/sequence_form_lp.h"
@@ -81,11 +81,12 @@ double masterAction(const MasterPolicy& master, const Decision& decision, std::s
     return 0;
 }
 
-// The same for the Master that also risks what the player gave away earlier in the game: its
-// gifts replayed from the turns the seat knows, as the seat tells them while it plays.
-double giftedMasterAction(const MasterPolicy& master, const Decision& decision, std::size_t index) {
+// The same for the Master at a table, which risks a game's budget and what the player gives away
+// on the way: its budget replayed from the turns the seat knows, as the seat tells them while it
+// plays.
+double tableMasterAction(const MasterPolicy& master, const Decision& decision, std::size_t index) {
     const GameTables& tables = master.game().tables();
-    MasterGifts gifts(master);
+    MasterBudget budget(master);
     auto keptIfThrown = [&](bool threw, const Counts& kept) {
         return threw ? std::optional(setNumber(tables, kept)) : std::nullopt;
     };
@@ -96,23 +97,23 @@ double giftedMasterAction(const MasterPolicy& master, const Decision& decision, 
         const int call = callNumber(tables, made.call);
         if (turn % 2 == 0) { // the player's call, which the Master trusted
             if (turn > 0) {
-                gifts.playerTrusted(last, keptIfThrown(made.threw, made.kept));
+                budget.playerTrusted(last, keptIfThrown(made.threw, made.kept));
             }
             if (made.threw) {
-                gifts.answer(last, kept, call);
+                budget.answer(last, kept, call);
             }
-            gifts.tookOver(setNumber(tables, made.dice));
+            budget.tookOver(setNumber(tables, made.dice));
         } else if (made.threw) { // the Master's call, which the player trusted
-            gifts.calls(last, kept, setNumber(tables, without(made.dice, made.kept)));
+            budget.calls(last, kept, setNumber(tables, without(made.dice, made.kept)));
         }
         last = call;
     }
     const int kept = setNumber(tables, decision.kept);
     if (decision.kind == Decision::Kind::Answer && decision.threw) {
         if (!decision.opening) {
-            gifts.playerTrusted(last, keptIfThrown(decision.threw, decision.kept));
+            budget.playerTrusted(last, keptIfThrown(decision.threw, decision.kept));
         }
-        const double trust = gifts.answer(
+        const double trust = budget.answer(
             last, kept,
             callNumber(tables,
                        decision.call))[static_cast<std::size_t>(callNumber(tables, decision.call))];
@@ -120,7 +121,7 @@ double giftedMasterAction(const MasterPolicy& master, const Decision& decision, 
     }
     if (decision.kind == Decision::Kind::Call && decision.threw) {
         const auto calls =
-            gifts.calls(last, kept, setNumber(tables, without(decision.dice, decision.kept)));
+            budget.calls(last, kept, setNumber(tables, without(decision.dice, decision.kept)));
         const auto made =
             std::ranges::find(calls, callNumber(tables, decision.calls[index]), &MixedCall::call);
         return made == calls.end() ? 0.0 : made->chance;
@@ -236,9 +237,10 @@ TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
     EXPECT_GT(largest, value + 1e-4); // it does take risks
 }
 
-// Risking on top what the player gave away earlier in the game, the best reply still wins at
-// most the risk above the game's value: a gift is risked once, and the player paid for it first.
-TEST_P(MasterOnAVariant, RisksWhatThePlayerGaveAwayAndStaysWithinTheRisk) {
+// Risking a game's budget as it goes and what the player gives away on the way, the Master still
+// lets the best reply win at most the risk above the game's value: a gift is risked once, and the
+// player paid for it first.
+TEST_P(MasterOnAVariant, AtATableRisksItsBudgetAndWhatItIsGivenAndStaysWithinTheRisk) {
     const RuleOptions options = GetParam();
     const auto game = std::make_shared<const SolvedGame>(
         SolvedGame::solve({2, 2}, options, {.tolerance = 1e-12, .smallestChanceShare = 0}));
@@ -246,8 +248,8 @@ TEST_P(MasterOnAVariant, RisksWhatThePlayerGaveAwayAndStaysWithinTheRisk) {
     const auto model = randomCaller(game);
     for (const double risk : {0.0, 0.02, 0.1}) {
         const MasterPolicy master(game, model, {.risk = risk});
-        const wholegame::RealizationPlan gifted = masterPlan(whole, master, giftedMasterAction);
-        EXPECT_LE(wholegame::secondConcession(whole.form, gifted), game->openValue() + risk + 1e-9)
+        const wholegame::RealizationPlan atTable = masterPlan(whole, master, tableMasterAction);
+        EXPECT_LE(wholegame::secondConcession(whole.form, atTable), game->openValue() + risk + 1e-9)
             << "risk " << risk;
     }
 }
@@ -307,11 +309,12 @@ TEST(MasterOnOneDieOfFiveFaces, TakesHalfOfWhatTheRestrictedNashResponseTakes) {
     const double masterTakes = againstExpert - playerWins(whole.form, player, plan);
     EXPECT_GE(masterTakes, 0.5 * (againstExpert - within.againstPlan));
 
-    // Here the game runs deep enough for the gifts to change its play, not its bound.
-    const wholegame::RealizationPlan gifted = masterPlan(whole, master, giftedMasterAction);
-    EXPECT_LE(wholegame::secondConcession(whole.form, gifted), game->openValue() + 0.02 + 1e-9);
+    // At a table it risks the game's budget where it goes, and what it is given: other play, the
+    // same bound.
+    const wholegame::RealizationPlan atTable = masterPlan(whole, master, tableMasterAction);
+    EXPECT_LE(wholegame::secondConcession(whole.form, atTable), game->openValue() + 0.02 + 1e-9);
     EXPECT_GT(
-        std::abs(playerWins(whole.form, player, gifted) - playerWins(whole.form, player, plan)),
+        std::abs(playerWins(whole.form, player, atTable) - playerWins(whole.form, player, plan)),
         1e-3);
 }
 

@@ -1,4 +1,4 @@
-#include "solver/master_gifts.h"
+#include "solver/master_budget.h"
 #include "model/index.h"
 
 #include "solver/stage_payoffs.h"
@@ -22,20 +22,29 @@ int typeOf(const StageGame& stage, int thrown) {
 
 } // namespace
 
-void MasterGifts::receive(double gift) {
+void MasterBudget::spend(double risked) {
+    pending_ = std::max(0.0, pending_ - std::max(0.0, risked));
+}
+
+void MasterBudget::receive(double gift) {
     // Rounding may leave a best decision a hair below itself.
     pending_ += std::max(0.0, gift);
 }
 
-std::vector<double> MasterGifts::answer(int lastCall, int kept, int call) {
+std::vector<double> MasterBudget::answer(int lastCall, int kept, int call) {
     std::vector<double> trust = master_->stageTrust(lastCall, kept, pending_);
-    pending_ = 0;
+    const SolvedGame& game = master_->game();
+    const StageGame stage(game.tables(), lastCall, kept, game.positionValues());
+    const double risked =
+        moverBestReply(stage, std::span<const double>(trust).subspan(at(stage.firstCall()))) -
+        game.anyStage(lastCall, kept)->value;
+    spend(risked);
     answered_ = Answered{lastCall, kept, call, trust};
     called_.reset();
     return trust;
 }
 
-void MasterGifts::tookOver(int hand) {
+void MasterBudget::tookOver(int hand) {
     if (!answered_) {
         return;
     }
@@ -62,9 +71,13 @@ void MasterGifts::tookOver(int hand) {
     receive(best - payoffs.payoff(type, message, trust[at(message)]));
 }
 
-std::vector<MixedCall> MasterGifts::calls(int lastCall, int kept, int thrown) {
+std::vector<MixedCall> MasterBudget::calls(int lastCall, int kept, int thrown) {
     StageStrategy strategy = master_->stageCalls(lastCall, kept, pending_);
-    pending_ = 0;
+    {
+        const SolvedGame& game = master_->game();
+        const StageGame stage(game.tables(), lastCall, kept, game.positionValues());
+        spend(game.anyStage(lastCall, kept)->value - responderBestReply(stage, strategy));
+    }
     const DiceSets& sets = master_->game().tables().sets();
     const auto types = sets.ofSize(master_->game().variant().dice - sets.diceIn(kept));
     const auto type = std::ranges::find(types, thrown);
@@ -78,7 +91,7 @@ std::vector<MixedCall> MasterGifts::calls(int lastCall, int kept, int thrown) {
     return made;
 }
 
-void MasterGifts::playerTrusted(int call, std::optional<int> kept) {
+void MasterBudget::playerTrusted(int call, std::optional<int> kept) {
     if (!called_) {
         return;
     }

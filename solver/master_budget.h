@@ -7,9 +7,13 @@
 
 namespace quintel::solver {
 
-// What the player has given away so far in one game against the Master, which the Master may
-// risk in its next stage on top of the stage's own allowance (safe exploitation in the manner of
-// Ganzfried and Sandholm: risk only what the other seat has already handed over).
+// What the Master may still risk in one game against the player: the budget of the game, less
+// what its stages have risked so far, plus what the player has given away (safe exploitation in
+// the manner of Ganzfried and Sandholm: risk only what you have been handed, beyond what you may
+// lose anyway). The budget is the risk R times the Master's confidence in its model,
+// visits / (visits + kConfidentVisits); each stage may risk all that is left, and risks what a
+// best reply there may win above the stage's value, the positions after it at their solved
+// values.
 //
 // A gift is what a decision of the player's loses against the best one, with the Master's answer
 // in force and the positions after it at their solved values:
@@ -19,29 +23,30 @@ namespace quintel::solver {
 //  - trusting a call of the Master's: what the better answer wins, given the call and the Master's
 //    mixed calls in the stage, less what trust wins;
 //  - the dice kept after that: the position's solved value less the stage's the keep leads to.
-// Why the bound holds: in a stage that risks an allowance a, the player wins on average at most a
-// above the stage's value less what they give away there; a keep wins the difference of the two
-// values less its gift. Each gift is risked once, in the next stage, so the gifts risked in a game
-// never exceed the gifts received, and over the game the player wins no more above its value than
-// the stages' own allowances, at most R.
+// Why the bound holds: in a stage that risks r, the player wins on average at most r above the
+// stage's value, less what they give away there; a keep wins the difference of the two values,
+// less its gift. A stage risks only what is left, so over a game the stages risk at most the
+// budget and the gifts, and the player wins no more above the game's value than the budget, at
+// most R, whatever they do.
 //
 // The seat tells it each step of the game in order; one per game.
-class MasterGifts {
+class MasterBudget {
 public:
-    explicit MasterGifts(const MasterPolicy& master) : master_(&master) {}
+    explicit MasterBudget(const MasterPolicy& master)
+        : master_(&master), pending_(master.budget()) {}
 
-    // What the next stage may risk beyond its allowance.
+    // What the next stage may risk.
     double pending() const { return pending_; }
 
-    // The Master's chances of trust for the player's call in stage (lastCall, kept), by call, with
-    // what was given so far added to the stage's allowance.
+    // The Master's chances of trust for the player's call in stage (lastCall, kept), by call,
+    // risking at most what is left.
     std::vector<double> answer(int lastCall, int kept, int call);
     // It trusted and took over `hand` (DiceSets index): the call just answered, with the dice it
     // was made on.
     void tookOver(int hand);
 
-    // The Master's calls after trusting `lastCall`, keeping `kept` and throwing `thrown`, with what
-    // was given so far added to the stage's allowance.
+    // The Master's calls after trusting `lastCall`, keeping `kept` and throwing `thrown`, risking
+    // at most what is left.
     std::vector<MixedCall> calls(int lastCall, int kept, int thrown);
     // The player trusted the Master's call `call` made after a throw, then kept `kept` and threw
     // (nothing when they called at once).
@@ -61,6 +66,8 @@ private:
         StageStrategy strategy;
     };
     void receive(double gift);
+    // A stage risked this much of what was pending.
+    void spend(double risked);
 
     const MasterPolicy* master_;
     double pending_ = 0;
