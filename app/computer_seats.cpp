@@ -93,8 +93,9 @@ ComputerSeats::Seated ComputerSeats::seatSolved(Opponent chosen,
         return {seated_.get(), Opponent::Expert, {}};
     }
     auto model = context.masterModel ? context.masterModel(game) : nullptr;
-    auto master = std::make_unique<MasterComputer>(std::move(game), context.random, context.notes,
-                                                   std::move(model), context.masterRisk);
+    auto master =
+        std::make_unique<MasterComputer>(std::move(game), context.random, context.notes,
+                                         std::move(model), context.masterRisk, context.masterWaits);
     learning_ = std::make_unique<MasterLearning>(*master, context.masterLearnt);
     seated_ = std::move(master);
     return {seated_.get(), Opponent::Master, {}, learning_.get()};

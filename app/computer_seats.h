@@ -56,6 +56,8 @@ public:
             masterModel = {};
         MasterLearning::Learnt masterLearnt = {};
         double masterRisk = MasterComputer::kDefaultRisk;
+        // The Master waits for its passes over the belief (MasterComputer): seeded runs.
+        bool masterWaits = false;
     };
     struct Seated {
         match::Player* computer = nullptr;

@@ -98,7 +98,8 @@ Opponent Game::seatComputer(Opponent chosen) {
          [this](std::shared_ptr<const solver::SolvedGame> game) {
              return masterModel(std::move(game));
          },
-         [this](const solver::PlayerModel& model) { keepMasterModel(model); }, masterRisk});
+         [this](const solver::PlayerModel& model) { keepMasterModel(model); }, masterRisk,
+         masterWaits});
     if (!seated.problem.empty()) {
         messages.inform(seated.problem);
     }

@@ -77,6 +77,9 @@ public:
     // The most the Master may give away to any player, as a share of a game; a Master seated from
     // the next sign-in on takes it (with 0 it plays an equilibrium, as the Expert does).
     double masterRisk = MasterComputer::kDefaultRisk;
+    // The Master waits for its passes over the belief, so that a seeded run plays the same on any
+    // machine; at the screens it never holds up play.
+    bool masterWaits = false;
     // Where the coach's figures against the computer at the table come from.
     CoachSource coach;
     // The coach's figures as things stand; with `wait`, those against the computer at the table

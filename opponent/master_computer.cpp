@@ -1,22 +1,44 @@
 #include "opponent/master_computer.h"
 
+#include <chrono>
 #include <utility>
 
 namespace quintel {
 
 MasterComputer::MasterComputer(std::shared_ptr<const solver::SolvedGame> game, RandomSource& random,
                                match::SeatNotes& notes, std::shared_ptr<solver::PlayerModel> model,
-                               double risk)
+                               double risk, bool waitForBelief)
     : ExpertComputer(game, random, notes, "MASTER AI"), game_(std::move(game)),
-      model_(model ? std::move(model) : std::make_shared<solver::PlayerModel>(game_)), risk_(risk) {
+      model_(model ? std::move(model) : std::make_shared<solver::PlayerModel>(game_)), risk_(risk),
+      waitForBelief_(waitForBelief) {
     master_.emplace(game_, model_, solver::MasterPolicy::Settings{risk_});
+    if (model_->games() > 0) {
+        startBelieving(); // a model kept from earlier play: taken up after the next game
+    }
 }
 
 void MasterComputer::learn(const solver::PlayerObservations& game) {
     model_->add(game);
+    // A pass started after an earlier game is taken up once it is done, or at once, waiting for
+    // it, when seeded play must not depend on how fast the machine is.
+    if (believing_.valid() && (waitForBelief_ || believing_.wait_for(std::chrono::seconds(0)) ==
+                                                     std::future_status::ready)) {
+        believed_ = std::make_shared<const solver::BelievedValues>(believing_.get());
+    }
+    const auto games = model_->games();
+    if (!believing_.valid() &&
+        (games == kFirstBelief || games == 2 * kFirstBelief || games % kBeliefEvery == 0)) {
+        startBelieving();
+    }
     // The answers worked out so far were for the model before this game; a new policy works each
     // stage out again when it is next met.
-    master_.emplace(game_, model_, solver::MasterPolicy::Settings{risk_});
+    master_.emplace(game_, model_, solver::MasterPolicy::Settings{risk_}, believed_);
+}
+
+void MasterComputer::startBelieving() {
+    // A pass takes some seconds: it works on a copy of the model while play goes on.
+    believing_ =
+        std::async(std::launch::async, [model = *model_] { return solver::believedValues(model); });
 }
 
 match::Action MasterComputer::decide(const match::SeatView& view) {

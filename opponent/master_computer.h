@@ -5,6 +5,7 @@
 #include "solver/master_policy.h"
 #include "solver/player_model.h"
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,11 +19,18 @@ namespace quintel {
 class MasterComputer : public ExpertComputer {
 public:
     static constexpr double kDefaultRisk = 0.02;
+    // After how many games it first weighs positions by what they are worth against the player as
+    // believed (solver::BelievedValues), and again after twice as many and every kBeliefEvery.
+    static constexpr long long kFirstBelief = 25;
+    static constexpr long long kBeliefEvery = 100;
 
-    // Starts from `model` (a model of nobody when null) and learns on from there.
+    // Starts from `model` (a model of nobody when null) and learns on from there. Each pass that
+    // weighs positions by the belief runs in the background and is taken up after the next game
+    // where it is done; with `waitForBelief`, after the next game whatever it takes, so that a
+    // seeded run plays the same on any machine.
     MasterComputer(std::shared_ptr<const solver::SolvedGame> game, RandomSource& random,
                    match::SeatNotes& notes, std::shared_ptr<solver::PlayerModel> model = nullptr,
-                   double risk = kDefaultRisk);
+                   double risk = kDefaultRisk, bool waitForBelief = false);
 
     const solver::PlayerModel& model() const { return *model_; }
     const solver::MasterPolicy& master() const { return *master_; }
@@ -34,12 +42,18 @@ public:
     match::Action decide(const match::SeatView& view) override;
 
 private:
+    void startBelieving();
     std::optional<double> ownTrust(int lastCall, int kept, int call) override;
     std::span<const solver::MixedCall> callsAfterThrow(int lastCall, int kept, int thrown) override;
 
     std::shared_ptr<const solver::SolvedGame> game_;
     std::shared_ptr<solver::PlayerModel> model_;
     double risk_;
+    bool waitForBelief_;
+    // What the positions are worth against the player as the model believed them a few games
+    // ago, and the pass working them out anew in the background.
+    std::shared_ptr<const solver::BelievedValues> believed_;
+    std::future<solver::BelievedValues> believing_;
     std::optional<solver::MasterPolicy> master_;
     // What it may still risk in the game at hand, and the calls handed out from it.
     std::optional<solver::MasterBudget> budget_;

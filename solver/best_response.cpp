@@ -250,6 +250,12 @@ double BestResponse::positionValue(CallIndex last, const FaceCounts& dice,
     return positionValues_[at(last, pair, sets_.pairCount())];
 }
 
+double BestResponse::valueWhenTrusted(CallIndex last, const FaceCounts& dice,
+                                      const FaceCounts& locked) const {
+    const int pair = sets_.pairOf(sets_.setOf(locked), sets_.setOf(dice));
+    return trustedValues_.at(at(last, pair, sets_.pairCount()));
+}
+
 double BestResponse::callValue(CallIndex call, const FaceCounts& fix,
                                const FaceCounts& dice) const {
     const int pair = sets_.pairOf(sets_.setOf(fix), sets_.setOf(dice));

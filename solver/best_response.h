@@ -56,6 +56,10 @@ public:
     // hold.
     double positionValue(CallIndex last, const FaceCounts& dice, const FaceCounts& locked) const;
 
+    // For a computer that answers by stage: the chance of winning once the computer trusted the
+    // player's `last` and took over `dice`, the player's hold `locked`.
+    double valueWhenTrusted(CallIndex last, const FaceCounts& dice, const FaceCounts& locked) const;
+
     // The chance of winning by calling `call` on `dice` with `fix` kept.
     double callValue(CallIndex call, const FaceCounts& fix, const FaceCounts& dice) const;
 

@@ -3,12 +3,15 @@
 #include "solver/safe_response.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quintel::solver {
 
 MasterPolicy::MasterPolicy(std::shared_ptr<const SolvedGame> game,
-                           std::shared_ptr<const PlayerModel> model, Settings settings)
-    : game_(std::move(game)), model_(std::move(model)), settings_(settings) {}
+                           std::shared_ptr<const PlayerModel> model, Settings settings,
+                           std::shared_ptr<const BelievedValues> believed)
+    : game_(std::move(game)), model_(std::move(model)), settings_(settings),
+      believed_(std::move(believed)) {}
 
 double MasterPolicy::budget() const {
     return settings_.risk * static_cast<double>(model_->visits()) /
@@ -45,8 +48,12 @@ std::vector<double> MasterPolicy::trustWithin(int lastCall, int kept, double all
     const auto solved = game_->anyStage(lastCall, kept).value();
     std::vector<double> messages = fullTrust(stage, *solved.strategy);
     if (unseenToo || model_->sawCallsIn(lastCall, kept)) {
+        std::optional<StageGame> believed;
+        if (believed_) {
+            believed.emplace(tables, lastCall, kept, believed_->computerMoving);
+        }
         messages = safeTrust(stage, model_->callWeights(lastCall, kept), *solved.strategy,
-                             solved.value, allowance);
+                             solved.value, allowance, believed ? &*believed : nullptr);
         ++answered_;
     }
     std::vector<double> trust(static_cast<std::size_t>(tables.callCount()), 0.0);
@@ -73,8 +80,12 @@ StageStrategy MasterPolicy::callsWithin(int lastCall, int kept, double allowance
     }
     ++answered_;
     const StageGame stage(game_->tables(), lastCall, kept, game_->positionValues());
+    std::optional<StageGame> believed;
+    if (believed_) {
+        believed.emplace(game_->tables(), lastCall, kept, believed_->playerMoving);
+    }
     return safeCalls(stage, model_->trustChances(lastCall, kept), *solved.strategy, solved.value,
-                     allowance);
+                     allowance, believed ? &*believed : nullptr);
 }
 
 std::span<const MixedCall> MasterPolicy::callsOf(int lastCall, int kept, int thrown) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/believed_values.h"
 #include "solver/player_model.h"
 #include "solver/solved_game.h"
 
@@ -55,8 +56,11 @@ public:
     };
     static constexpr double kConfidentVisits = 30;
 
+    // `believed`, when given, weighs each stage's choices by what the positions after it are
+    // worth against the player as believed, where the solved values stand in otherwise; the risk
+    // is weighed by the solved values either way.
     MasterPolicy(std::shared_ptr<const SolvedGame> game, std::shared_ptr<const PlayerModel> model,
-                 Settings settings);
+                 Settings settings, std::shared_ptr<const BelievedValues> believed = nullptr);
 
     const SolvedGame& game() const { return *game_; }
     const PlayerModel& model() const { return *model_; }
@@ -94,6 +98,7 @@ private:
     std::shared_ptr<const SolvedGame> game_;
     std::shared_ptr<const PlayerModel> model_;
     Settings settings_;
+    std::shared_ptr<const BelievedValues> believed_;
     mutable std::map<std::pair<int, int>, std::vector<double>> trust_;
     mutable std::map<std::pair<int, int>, StageStrategy> calls_;
     mutable std::size_t answered_ = 0;

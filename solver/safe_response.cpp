@@ -12,7 +12,7 @@ namespace quintel::solver {
 namespace {
 
 // What a best reply may gain beyond the allowance by the rounding of the sums.
-constexpr double kRounding = 1e-12;
+constexpr double kSumRounding = 1e-12;
 constexpr int kHalvings = 50;
 // What the simplex's answer may lose beyond the allowance by its rounding.
 constexpr double kSimplexRounding = 1e-9;
@@ -108,8 +108,8 @@ StageStrategy mixed(const StageStrategy& from, const StageStrategy& to, double s
 // Each type is offered its equilibrium calls and its best few against the belief, which keeps
 // the programme small; the bound holds whatever calls are offered. Empty when the simplex fails.
 StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
-                              std::span<const double> trust, const StageStrategy& equilibrium,
-                              double floor) {
+                              const Payoffs& believed, std::span<const double> trust,
+                              const StageStrategy& equilibrium, double floor) {
     const int types = payoffs.types;
     const int messages = payoffs.messages;
     const double largest = game.largestChance();
@@ -129,7 +129,7 @@ StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
         }
         const auto count = std::min<std::ptrdiff_t>(kBelievedCalls, messages);
         std::ranges::partial_sort(byPayoff, byPayoff.begin() + count, [&](int a, int b) {
-            return payoffs.payoff(t, a, trust[at(a)]) > payoffs.payoff(t, b, trust[at(b)]);
+            return believed.payoff(t, a, trust[at(a)]) > believed.payoff(t, b, trust[at(b)]);
         });
         offered.insert(offered.end(), byPayoff.begin(), byPayoff.begin() + count);
         std::ranges::sort(offered);
@@ -152,7 +152,7 @@ StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
         const auto [t, m] = offers[at(i)];
         const double chance = game.chance(t) / largest;
         glp_set_col_bnds(problem.get(), i + 1, GLP_LO, 0, 0);
-        glp_set_obj_coef(problem.get(), i + 1, chance * payoffs.payoff(t, m, trust[at(m)]));
+        glp_set_obj_coef(problem.get(), i + 1, chance * believed.payoff(t, m, trust[at(m)]));
         typeColumns[at(t)].push_back(i + 1);
         answerColumns[at(m)].push_back(i + 1);
         challengeFactors[at(m)].push_back(-chance * payoffs.challenge[payoffs.at(t, m)]);
@@ -208,15 +208,17 @@ StageStrategy restrictedCalls(const StageGame& game, const Payoffs& payoffs,
 } // namespace
 
 std::vector<double> safeTrust(const StageGame& game, std::span<const double> weights,
-                              const StageStrategy& equilibrium, double value, double allowance) {
+                              const StageStrategy& equilibrium, double value, double allowance,
+                              const StageGame* believedStage) {
     if (game.messageCount() == 0) {
         return {};
     }
     const Payoffs payoffs(game);
+    const Payoffs believed(believedStage != nullptr ? *believedStage : game);
     std::vector<double> believedGain(at(payoffs.messages), 0.0);
     for (int t = 0; t < payoffs.types; ++t) {
         for (int m = 0; m < payoffs.messages; ++m) {
-            believedGain[at(m)] += weights[payoffs.at(t, m)] * payoffs.trustGain[payoffs.at(t, m)];
+            believedGain[at(m)] += weights[payoffs.at(t, m)] * believed.trustGain[payoffs.at(t, m)];
         }
     }
     const std::vector<double> start = fullTrust(game, equilibrium, believedGain);
@@ -231,7 +233,7 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
         }
         return std::span<const double>(trust);
     };
-    const double ceiling = value + allowance + kRounding;
+    const double ceiling = value + allowance + kSumRounding;
     const double step =
         largestStep([&](double s) { return moverBest(payoffs, game, along(s)) <= ceiling; });
     along(step);
@@ -239,13 +241,15 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
 }
 
 StageStrategy safeCalls(const StageGame& game, std::span<const double> trust,
-                        const StageStrategy& equilibrium, double value, double allowance) {
+                        const StageStrategy& equilibrium, double value, double allowance,
+                        const StageGame* believedStage) {
     if (game.messageCount() == 0) {
         return equilibrium;
     }
     const Payoffs payoffs(game);
+    const Payoffs believed(believedStage != nullptr ? *believedStage : game);
     const StageStrategy best =
-        restrictedCalls(game, payoffs, trust, equilibrium, value - allowance);
+        restrictedCalls(game, payoffs, believed, trust, equilibrium, value - allowance);
     if (best.calls.empty()) {
         return equilibrium;
     }

@@ -23,7 +23,8 @@ namespace quintel::solver {
 // does the believed caller most harm (fullTrust with the belief); the best reply trusts a call
 // when the believed callers gain less by trust than by a challenge.
 std::vector<double> safeTrust(const StageGame& game, std::span<const double> weights,
-                              const StageStrategy& equilibrium, double value, double allowance);
+                              const StageStrategy& equilibrium, double value, double allowance,
+                              const StageGame* believedStage = nullptr);
 
 // The mover's calls, against the belief `trust` about the responder's chance of trust per
 // message. Not a straight line here: one linear programme finds the mixed calls that win most
@@ -34,6 +35,7 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
 // those offered that does best against the belief, and it often does better than the Expert's.
 // When the simplex gives up the answer is the equilibrium's.
 StageStrategy safeCalls(const StageGame& game, std::span<const double> trust,
-                        const StageStrategy& equilibrium, double value, double allowance);
+                        const StageStrategy& equilibrium, double value, double allowance,
+                        const StageGame* believedStage = nullptr);
 
 } // namespace quintel::solver

@@ -338,6 +338,7 @@ void Arena::signIn() {
                               : config_.computerName == "master" ? Opponent::Master
                                                                  : Opponent::Classic;
     game_.masterRisk = config_.masterRisk;
+    game_.masterWaits = true;
     if (config_.throughScreens) {
         screens_.emplace(game_);
         screens_->signIn({std::string(kPlayerName), config_.options.fixAny,
