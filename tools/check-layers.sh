@@ -21,23 +21,25 @@ set -euo pipefail
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 cd "$root"
 
+# Sets `layer` to the layer of a file (a variable, not a subshell: the check runs it for every
+# include of every file).
 layer_of() {
     case $1 in
-    app/main.cpp) echo main ;;
-    model/*) echo model ;;
-    match/*) echo match ;;
-    forms/*) echo forms ;;
-    opponent/engine/*) echo engine ;;
-    solver/*) echo solver ;;
+    app/main.cpp) layer=main ;;
+    model/*) layer=model ;;
+    match/*) layer=match ;;
+    forms/*) layer=forms ;;
+    opponent/engine/*) layer=engine ;;
+    solver/*) layer=solver ;;
     table/* | call/* | records/form_welcome.* | records/welcome_accessible.cpp | app/game.* | \
-        app/game_screen.h) echo screens ;;
-    records/* | opponent/* | app/*) echo game ;;
-    desktop/*) echo desktop ;;
-    testing/*) echo testing ;;
-    tools/*) echo tools ;;
-    bench/*) echo bench ;;
-    tests/* | fuzz/*) echo tests ;;
-    *) echo none ;;
+        app/game_screen.h) layer=screens ;;
+    records/* | opponent/* | app/*) layer=game ;;
+    desktop/*) layer=desktop ;;
+    testing/*) layer=testing ;;
+    tools/*) layer=tools ;;
+    bench/*) layer=bench ;;
+    tests/* | fuzz/*) layer=tests ;;
+    *) layer=none ;;
     esac
 }
 
@@ -71,13 +73,20 @@ source_files() {
     fi
 }
 
-# The project file a quoted include names: next to the including file, from the top folder, or
-# from a tool's folder (the tools' libraries export their folders); empty when there is none.
+# Sets `target` to the project file a quoted include names: next to the including file, from the
+# top folder, or from a tool's folder (the tools' libraries export their folders); empty when there
+# is none.
 resolve() {
-    local file=$1 name=$2 candidate
-    for candidate in "$(dirname "$file")/$name" "$name" tools/*/"$name"; do
+    local file=$1 name=$2 candidate folder=.
+    [[ $file == */* ]] && folder=${file%/*}
+    target=
+    for candidate in "$folder/$name" "$name" tools/*/"$name"; do
         if [ -f "$candidate" ]; then
-            realpath --relative-to=. "$candidate"
+            if [[ $candidate == *..* ]]; then
+                target=$(realpath --relative-to=. "$candidate")
+            else
+                target=${candidate#./}
+            fi
             return
         fi
     done
@@ -90,41 +99,57 @@ fault() {
 }
 
 include_pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^>"]*)[>"]'
+declare -A usable_of
+check_include() { # file, line number, line
+    local file=$1 where="$1:$2" line=$3 quote name usable target_layer
+    [[ $line =~ $include_pattern ]] || return 0
+    quote=${BASH_REMATCH[1]} name=${BASH_REMATCH[2]}
+    layer_of "$file"
+    usable=${usable_of[$layer]}
+    if [ "$quote" = '<' ]; then
+        if [[ $name == Q* ]] && [[ " main desktop tests " != *" $layer "* ]]; then
+            fault "$where" "includes the Qt header <$name>; only desktop/ and app/main.cpp use Qt"
+        elif [ "$layer" = solver ] && [[ " zlib.h glpk.h " == *" $name "* ]]; then
+            return 0 # the solver's data files are compressed with zlib, its stages solved by GLPK
+        elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model match forms engine solver " == *" $layer "* ]]; then
+            fault "$where" "includes <$name>; $layer may use only the C++ standard library"
+        fi
+        return 0
+    fi
+    resolve "$file" "$name"
+    if [ -z "$target" ]; then
+        fault "$where" "includes \"$name\", which is no file of the project"
+        return 0
+    fi
+    local own=$layer
+    layer_of "$target"
+    target_layer=$layer
+    if [[ $usable != *" $target_layer "* ]]; then
+        fault "$where" "includes \"$name\" ($target_layer); $own may use only ${usable:1:-1}"
+    fi
+}
+
+for known in model match forms engine solver game screens desktop main testing tools bench tests; do
+    usable_of[$known]=" $(usable_layers "$known") "
+done
+files=()
 while IFS= read -r file; do
     [ -f "$file" ] || continue
-    layer=$(layer_of "$file")
+    layer_of "$file"
     if [ "$layer" = none ]; then
         fault "$file" "lies in no layer's folder"
         continue
     fi
-    usable=" $(usable_layers "$layer") "
-    number=0
-    while IFS= read -r line || [ -n "$line" ]; do
-        number=$((number + 1))
-        [[ $line =~ $include_pattern ]] || continue
-        quote=${BASH_REMATCH[1]} name=${BASH_REMATCH[2]}
-        where="$file:$number"
-        if [ "$quote" = '<' ]; then
-            if [[ $name == Q* ]] && [[ " main desktop tests " != *" $layer "* ]]; then
-                fault "$where" "includes the Qt header <$name>; only desktop/ and app/main.cpp use Qt"
-            elif [ "$layer" = solver ] && [[ " zlib.h glpk.h " == *" $name "* ]]; then
-                continue # the solver's data files are compressed with zlib, its stages solved by GLPK
-            elif [[ ! $name =~ ^[a-z_]+$ ]] && [[ " model match forms engine solver " == *" $layer "* ]]; then
-                fault "$where" "includes <$name>; $layer may use only the C++ standard library"
-            fi
-            continue
-        fi
-        target=$(resolve "$file" "$name")
-        if [ -z "$target" ]; then
-            fault "$where" "includes \"$name\", which is no file of the project"
-            continue
-        fi
-        target_layer=$(layer_of "$target")
-        if [[ $usable != *" $target_layer "* ]]; then
-            fault "$where" "includes \"$name\" ($target_layer); $layer may use only $(usable_layers "$layer")"
-        fi
-    done <"$file"
+    files+=("$file")
 done < <(source_files)
+# One grep finds every include line of every file, with its file and line number.
+if [ ${#files[@]} -gt 0 ]; then
+    while IFS= read -r found; do
+        file=${found%%:*}
+        rest=${found#*:}
+        check_include "$file" "${rest%%:*}" "${rest#*:}"
+    done < <(grep -nH -E '^[[:space:]]*#[[:space:]]*include' -- "${files[@]}" || true)
+fi
 
 if [ "$faults" -gt 0 ]; then
     echo "$faults include(s) across the layers" >&2
