@@ -12,9 +12,6 @@ MasterComputer::MasterComputer(std::shared_ptr<const solver::SolvedGame> game, R
       model_(model ? std::move(model) : std::make_shared<solver::PlayerModel>(game_)), risk_(risk),
       waitForBelief_(waitForBelief) {
     master_.emplace(game_, model_, solver::MasterPolicy::Settings{risk_});
-    if (model_->games() > 0) {
-        startBelieving(); // a model kept from earlier play: taken up after the next game
-    }
 }
 
 void MasterComputer::learn(const solver::PlayerObservations& game) {
@@ -26,8 +23,9 @@ void MasterComputer::learn(const solver::PlayerObservations& game) {
         believed_ = std::make_shared<const solver::BelievedValues>(believing_.get());
     }
     const auto games = model_->games();
-    if (!believing_.valid() &&
-        (games == kFirstBelief || games == 2 * kFirstBelief || games % kBeliefEvery == 0)) {
+    // A model kept from earlier play is weighed after the first game at the table.
+    if (!believing_.valid() && (games == kFirstBelief || games % kBeliefEvery == 0 ||
+                                (!believed_ && games > kFirstBelief))) {
         startBelieving();
     }
     // The answers worked out so far were for the model before this game; a new policy works each

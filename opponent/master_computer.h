@@ -20,8 +20,8 @@ class MasterComputer : public ExpertComputer {
 public:
     static constexpr double kDefaultRisk = 0.02;
     // After how many games it first weighs positions by what they are worth against the player as
-    // believed (solver::BelievedValues), and again after twice as many and every kBeliefEvery.
-    static constexpr long long kFirstBelief = 25;
+    // believed (solver::BelievedValues), and again every kBeliefEvery.
+    static constexpr long long kFirstBelief = 50;
     static constexpr long long kBeliefEvery = 100;
 
     // Starts from `model` (a model of nobody when null) and learns on from there. Each pass that
