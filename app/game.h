@@ -75,7 +75,7 @@ public:
     // The computers a sign-in chooses from; without them, `computer` stays as it was set.
     ComputerSeats* seats = nullptr;
     // The most the Master may give away to any player, as a share of a game; a Master seated from
-    // the next sign-in on takes it (with 0 it plays an equilibrium, as the Expert does).
+    // the next sign-in on takes it (with 0 it risks only what the player gives away in a game).
     double masterRisk = MasterComputer::kDefaultRisk;
     // The Master waits for its passes over the belief, so that a seeded run plays the same on any
     // machine; at the screens it never holds up play.

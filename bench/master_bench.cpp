@@ -3,6 +3,7 @@
 // calls at random and trusts half the calls).
 #include "opponent/master_computer.h"
 #include "records/model_from_record.h"
+#include "solver/master_budget.h"
 #include "solver/master_policy.h"
 #include "testing/scripted_observations.h"
 #include "testing/solved_data.h"
@@ -25,6 +26,7 @@ struct Seen {
     std::shared_ptr<const SolvedGame> game;
     std::vector<PlayerObservations> games;
     std::shared_ptr<const PlayerModel> model;
+    std::shared_ptr<const BelievedValues> believed;
 };
 
 const Seen* seen() {
@@ -33,7 +35,7 @@ const Seen* seen() {
         if (!game) {
             return std::nullopt;
         }
-        Seen found{game, {}, nullptr};
+        Seen found{game, {}, nullptr, nullptr};
         auto model = std::make_shared<PlayerModel>(game);
         std::mt19937 random(12);
         for (int i = 0; i < 1000; ++i) {
@@ -41,14 +43,16 @@ const Seen* seen() {
             model->add(found.games.back());
         }
         found.model = model;
+        found.believed = std::make_shared<const BelievedValues>(believedValues(*model));
         return found;
     }();
     return made ? &*made : nullptr;
 }
 
-// One decision of the Master that has seen the player there, nothing kept from before: its
-// chances of trust after the player's opening call (the largest stage: 252 throws, 461 calls),
-// or its calls after trusting a call (the stage of its own after it, seen most often).
+// One decision of the Master at a table that has seen the player there, nothing kept from before,
+// with a game's whole budget to risk and the positions weighed by the belief: its chances of trust
+// after the player's opening call (the largest stage: 252 throws, 461 calls), or its calls after
+// trusting a call (the stage of its own after it, seen most often).
 void MasterDecision(benchmark::State& state) {
     const Seen* found = seen();
     if (found == nullptr) {
@@ -64,11 +68,12 @@ void MasterDecision(benchmark::State& state) {
     }
     state.SetLabel(state.range(0) == 0 ? "trust at the opening" : "calls after trusting");
     for (auto _ : state) {
-        const MasterPolicy master(found->game, found->model, {});
+        const MasterPolicy master(found->game, found->model, {}, found->believed);
+        MasterBudget budget(master);
         if (state.range(0) == 0) {
-            benchmark::DoNotOptimize(master.stageTrust(stage.lastCall, stage.kept).data());
+            benchmark::DoNotOptimize(budget.answer(stage.lastCall, stage.kept, 0).data());
         } else {
-            benchmark::DoNotOptimize(master.stageCalls(stage.lastCall, stage.kept).calls.data());
+            benchmark::DoNotOptimize(budget.calls(stage.lastCall, stage.kept, 0).data());
         }
         if (master.stagesAnswered() != 1) {
             state.SkipWithError("the Master did not answer the stage from its model");

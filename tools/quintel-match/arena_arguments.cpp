@@ -208,8 +208,9 @@ std::string usage() {
            "solved games of --solved DIR (by default the source tree's). --jobs N plays N shares\n"
            "of the games side by side, share k with seed S + k. --games-out writes each game in\n"
            "a line. --master-risk R is the most the Master may give away to any player, as a\n"
-           "share of a game (0.02 by default; with 0 it plays an equilibrium, as the Expert\n"
-           "does). --leaks prints, after the summary, what a perfect opponent would win against\n"
+           "share of a game (0.02 by default); each game it risks R times its confidence in its\n"
+           "model, and what the player gives away in the game (with 0, only that). --leaks prints, "
+           "after the summary, what a perfect opponent would win against\n"
            "the player's seat from what the computer saw of it, and its three worst leaks.\n"
            "Exits with 1 when a game breaks a rule of play or a player's file cannot be\n"
            "written, 2 on bad arguments.\n";
