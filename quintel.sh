@@ -75,16 +75,16 @@ test)
     mkdir -p test-results
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" \
         --output-junit ../test-results/tests.xml)
-    # The core and its tests once more with the second compiler, Debian's clang 16, under
-    # AddressSanitizer, UndefinedBehaviorSanitizer and the standard library's assertions; the
-    # fuzzers come from the same build. It is optimised a little (-O1, assertions kept, line tables
-    # for the sanitizers' reports), and the checks that repeat one computation thousands of times
-    # (label long: seeded turns against their exact distribution, the best response's exhaustive
-    # passes, the two stage solvers against each other) run in the first build only: under the
-    # sanitizers they take minutes and exercise no code the other tests do not.
+    # The core once more with the second compiler, Debian's clang 16, under AddressSanitizer,
+    # UndefinedBehaviorSanitizer and the standard library's assertions, with the tests of what
+    # reads outside input (texts, files, stored solves, engines' lines) and the engine protocol's;
+    # the fuzzers come from the same build. It is optimised a little (-O1, assertions kept, line
+    # tables for the sanitizers' reports); the checks that repeat one computation thousands of
+    # times (label long) and the tests of the game's own computations run in the first build only.
     build build-clang -DCMAKE_CXX_COMPILER=clang++-16 -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS_DEBUG="-gline-tables-only -O1" -DQUINTEL_FUZZ=ON \
-        -DQUINTEL_WITH_TESTS=ON -DQUINTEL_WERROR=ON -DQUINTEL_WITH_UI=OFF -DQUINTEL_WITH_BENCH=OFF
+        -DQUINTEL_WITH_TESTS=ON -DQUINTEL_HOSTILE_INPUT_TESTS=ON -DQUINTEL_WERROR=ON \
+        -DQUINTEL_WITH_UI=OFF -DQUINTEL_WITH_BENCH=OFF
     (cd build-clang && ctest --output-on-failure --parallel "$(nproc)" -L core -LE long)
     fuzz
     ;;
