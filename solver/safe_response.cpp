@@ -2,6 +2,7 @@
 #include "model/index.h"
 
 #include "solver/glpk_problem.h"
+#include "solver/restricted_trust.h"
 #include "solver/stage_payoffs.h"
 
 #include <algorithm>
@@ -226,6 +227,16 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
     for (std::size_t m = 0; m < best.size(); ++m) {
         best[m] = believedGain[m] > 0 ? 0.0 : believedGain[m] < 0 ? 1.0 : start[m];
     }
+    const double ceiling = value + allowance + kSumRounding;
+    if (allowance > 0) {
+        // The programme's answer, less the simplex's rounding: the risk is convex along the way
+        // from the equilibrium's answer to it, as on the way to the best reply.
+        const std::vector<double> restricted =
+            restrictedTrust(game, believedGain, start, value + allowance);
+        if (!restricted.empty()) {
+            best = restricted;
+        }
+    }
     std::vector<double> trust(start.size());
     auto along = [&](double step) {
         for (std::size_t m = 0; m < trust.size(); ++m) {
@@ -233,7 +244,6 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
         }
         return std::span<const double>(trust);
     };
-    const double ceiling = value + allowance + kSumRounding;
     const double step =
         largestStep([&](double s) { return moverBest(payoffs, game, along(s)) <= ceiling; });
     along(step);

@@ -12,9 +12,11 @@ namespace quintel::solver {
 // solved values (the stage's `value`). The chances of trust are a safe best response in two
 // steps, at the cost of a few passes over the stage's payoffs:
 //  - first, where the equilibrium leaves a choice that costs nothing, the belief makes it;
-//  - then the answer moves on the straight way towards the best reply to the belief, as far as
-//    the allowance lets. A best reply's gain is convex along the way, so the point is found by
-//    halving the step.
+//  - then, of the chances of trust between that answer and the best reply to the belief, the
+//    programme of restricted_trust.h finds those that hurt the believed caller most while a best
+//    reply wins at most the allowance above the value; the answer is that, or the farthest point
+//    towards it the exact check allows (a best reply's gain is convex along the way, so the point
+//    is found by halving the step).
 // With an allowance of 0 it is an equilibrium answer, the one the first step chose.
 
 // The responder's chance of trust for every message, against the belief `weights` about the

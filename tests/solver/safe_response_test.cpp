@@ -46,9 +46,11 @@ double believedPayoff(const StageGame& game, const std::vector<double>& weights,
     return total;
 }
 
-// The responder's programme with every row from the start, in the test's own words.
+// The responder's programme with every row from the start, in the test's own words, each chance
+// of trust within [low, high] (within [0, 1] when not given).
 double denseSafeTrustOptimum(const StageGame& game, const std::vector<double>& weights,
-                             double ceiling) {
+                             double ceiling, const std::vector<double>& low = {},
+                             const std::vector<double>& high = {}) {
     const int types = game.typeCount();
     const int messages = game.messageCount();
     glp_prob* lp = glp_create_prob();
@@ -65,7 +67,10 @@ double denseSafeTrustOptimum(const StageGame& game, const std::vector<double>& w
             coefficient += w * (game.trustPayoff(t, m) - game.challengePayoff(t, m));
             constant += w * game.challengePayoff(t, m);
         }
-        glp_set_col_bnds(lp, types + m + 1, GLP_DB, 0, 1);
+        const auto at = static_cast<std::size_t>(m);
+        const double from = low.empty() ? 0.0 : low[at];
+        const double to = high.empty() ? 1.0 : high[at];
+        glp_set_col_bnds(lp, types + m + 1, from < to ? GLP_DB : GLP_FX, from, to);
         glp_set_obj_coef(lp, types + m + 1, coefficient);
     }
     glp_add_rows(lp, types * messages + 1);
@@ -93,6 +98,30 @@ double denseSafeTrustOptimum(const StageGame& game, const std::vector<double>& w
     return optimum;
 }
 
+// The chances of trust between the equilibrium's answer the belief picks and the best reply to
+// the belief.
+struct Box {
+    std::vector<double> low;
+    std::vector<double> high;
+};
+Box boxTowardsBest(const StageGame& game, const std::vector<double>& belief,
+                   const StageStrategy& equilibrium) {
+    std::vector<double> gain(static_cast<std::size_t>(game.messageCount()), 0.0);
+    for (int t = 0; t < game.typeCount(); ++t) {
+        for (int m = 0; m < game.messageCount(); ++m) {
+            gain[static_cast<std::size_t>(m)] +=
+                belief[static_cast<std::size_t>(t * game.messageCount() + m)] *
+                (game.trustPayoff(t, m) - game.challengePayoff(t, m));
+        }
+    }
+    const std::vector<double> start = fullTrust(game, equilibrium, gain);
+    Box box{start, start};
+    for (std::size_t m = 0; m < gain.size(); ++m) {
+        (gain[m] > 0 ? box.low[m] : box.high[m]) = gain[m] > 0 ? 0.0 : gain[m] < 0 ? 1.0 : start[m];
+    }
+    return box;
+}
+
 // The responder risks no more than it is allowed and uses what it is allowed: at no risk it is an
 // equilibrium answer that does at least as well against the belief as the Expert's own, the more
 // it may risk the better it does, never better than the whole programme written out allows, and
@@ -107,6 +136,7 @@ TEST(SafeTrust, RisksItsAllowanceForABetterAnswerToTheBelief) {
             const double value = solved.check.value();
             const std::vector<double> belief = randomWeights(game, seed);
             double last = believedPayoff(game, belief, fullTrust(game, solved.strategy));
+            const Box towardsBest = boxTowardsBest(game, belief, solved.strategy);
             for (const double allowance : {0.0, 0.01, 0.05}) {
                 const std::vector<double> trust =
                     safeTrust(game, belief, solved.strategy, value, allowance);
@@ -116,6 +146,13 @@ TEST(SafeTrust, RisksItsAllowanceForABetterAnswerToTheBelief) {
                 const double harm = believedPayoff(game, belief, trust);
                 EXPECT_LE(harm, last + 1e-12) << "allowance " << allowance;
                 EXPECT_GE(harm, denseSafeTrustOptimum(game, belief, value + allowance) - 1e-9)
+                    << "seed " << seed << " last call " << lastCall << " allowance " << allowance;
+                // Between the equilibrium's answer and the believed best reply it finds the
+                // best there is.
+                EXPECT_NEAR(harm,
+                            denseSafeTrustOptimum(game, belief, value + allowance, towardsBest.low,
+                                                  towardsBest.high),
+                            1e-8)
                     << "seed " << seed << " last call " << lastCall << " allowance " << allowance;
                 last = harm;
             }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "solver/stage_game.h"
+
+#include <span>
+#include <vector>
+
+namespace quintel::solver {
+
+// The responder's chances of trust that hurt a believed caller most while no caller wins more
+// than `ceiling`:
+//
+//   minimise  sum over m of believedGain(m) x(m)
+//   subject to u(t) >= challenge(t, m) + x(m) trustGain(t, m)   for every type t and message m,
+//              sum over t of p(t) u(t) <= ceiling,
+//
+// each x(m) between `start` (an equilibrium's answer, which keeps the ceiling) and the believed
+// best reply's end, 0 or 1. A type's rows are added as it needs them, from its best calls, so the
+// programme stays some hundreds of rows where all of them would be tens of thousands. Empty when
+// the simplex fails; the caller checks the ceiling on what it gets, the programme's rounding
+// being its own.
+std::vector<double> restrictedTrust(const StageGame& game, std::span<const double> believedGain,
+                                    std::span<const double> start, double ceiling);
+
+} // namespace quintel::solver
