@@ -70,13 +70,11 @@ std::span<const solver::MixedCall> ExpertPolicy::callsOf(int lastCall, int kept,
     if (!solved) {
         return {};
     }
-    const solver::DiceSets& sets = tables().sets();
-    const auto types = sets.ofSize(tables().variant().dice - sets.diceIn(kept));
-    const auto type = std::ranges::find(types, thrown);
-    if (type == types.end()) {
+    const auto type = tables().throwType(kept, thrown);
+    if (!type) {
         return {};
     }
-    return solved->strategy->callsOf(static_cast<int>(type - types.begin()));
+    return solved->strategy->callsOf(*type);
 }
 
 int ExpertPolicy::sampleCall(std::span<const solver::MixedCall> calls, double r) {

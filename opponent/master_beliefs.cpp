@@ -30,17 +30,14 @@ std::optional<double> believedCall(const solver::PlayerModel& model, const Exper
         return std::nullopt;
     }
     // The belief is by the stage's types, the throws of the dice not kept.
-    const solver::DiceSets& sets = policy.tables().sets();
-    const auto types = sets.ofSize(policy.tables().variant().dice - sets.diceIn(keptSet));
-    const auto type = std::ranges::find(types, thrownSet);
-    if (type == types.end()) {
+    const auto type = policy.tables().throwType(keptSet, thrownSet);
+    if (!type) {
         return std::nullopt;
     }
     const auto messages = static_cast<std::size_t>(policy.tables().callCount() - (last + 1));
     const std::vector<double> weights = model.callWeights(last, keptSet);
     const auto row =
-        weights.begin() +
-        static_cast<std::ptrdiff_t>(static_cast<std::size_t>(type - types.begin()) * messages);
+        weights.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(*type) * messages);
     const double ofType = std::accumulate(row, row + static_cast<std::ptrdiff_t>(messages), 0.0);
     if (ofType <= 0) {
         return std::nullopt;

@@ -8,20 +8,6 @@
 
 namespace quintel::solver {
 
-namespace {
-
-// The type of a stage that threw `thrown`; -1 when the dice are not a throw of the stage.
-int typeOf(const StageGame& stage, int thrown) {
-    for (int t = 0; t < stage.typeCount(); ++t) {
-        if (stage.thrown(t) == thrown) {
-            return t;
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
 void MasterBudget::spend(double risked) {
     pending_ = std::max(0.0, pending_ - std::max(0.0, risked));
 }
@@ -56,9 +42,9 @@ void MasterBudget::tookOver(int hand) {
         thrown[face] -= sets.counts(made.kept)[face];
     }
     const StageGame stage(game.tables(), made.lastCall, made.kept, game.positionValues());
-    const int type = typeOf(stage, sets.indexOf(thrown));
+    const auto type = game.tables().throwType(made.kept, sets.indexOf(thrown));
     const int message = made.call - stage.firstCall();
-    if (type < 0 || message < 0 || message >= stage.messageCount()) {
+    if (!type || message < 0 || message >= stage.messageCount()) {
         return;
     }
     const Payoffs payoffs(stage);
@@ -66,9 +52,9 @@ void MasterBudget::tookOver(int hand) {
         std::span<const double>(made.trust).subspan(at(stage.firstCall()));
     double best = 0;
     for (int m = 0; m < payoffs.messages; ++m) {
-        best = std::max(best, payoffs.payoff(type, m, trust[at(m)]));
+        best = std::max(best, payoffs.payoff(*type, m, trust[at(m)]));
     }
-    receive(best - payoffs.payoff(type, message, trust[at(message)]));
+    receive(best - payoffs.payoff(*type, message, trust[at(message)]));
 }
 
 std::vector<MixedCall> MasterBudget::calls(int lastCall, int kept, int thrown) {
@@ -78,12 +64,9 @@ std::vector<MixedCall> MasterBudget::calls(int lastCall, int kept, int thrown) {
         const StageGame stage(game.tables(), lastCall, kept, game.positionValues());
         spend(game.anyStage(lastCall, kept)->value - responderBestReply(stage, strategy));
     }
-    const DiceSets& sets = master_->game().tables().sets();
-    const auto types = sets.ofSize(master_->game().variant().dice - sets.diceIn(kept));
-    const auto type = std::ranges::find(types, thrown);
     std::vector<MixedCall> made;
-    if (type != types.end()) {
-        const auto own = strategy.callsOf(static_cast<int>(type - types.begin()));
+    if (const auto type = master_->game().tables().throwType(kept, thrown)) {
+        const auto own = strategy.callsOf(*type);
         made.assign(own.begin(), own.end());
     }
     answered_.reset();

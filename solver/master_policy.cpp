@@ -89,13 +89,11 @@ StageStrategy MasterPolicy::callsWithin(int lastCall, int kept, double allowance
 }
 
 std::span<const MixedCall> MasterPolicy::callsOf(int lastCall, int kept, int thrown) const {
-    const DiceSets& sets = game_->tables().sets();
-    const auto types = sets.ofSize(game_->variant().dice - sets.diceIn(kept));
-    const auto type = std::ranges::find(types, thrown);
-    if (type == types.end()) {
+    const auto type = game_->tables().throwType(kept, thrown);
+    if (!type) {
         return {};
     }
-    return stageCalls(lastCall, kept).callsOf(static_cast<int>(type - types.begin()));
+    return stageCalls(lastCall, kept).callsOf(*type);
 }
 
 } // namespace quintel::solver

@@ -95,9 +95,7 @@ std::span<const CallChance> ModelledPlayer::calls(CallIndex call, const FaceCoun
     for (std::size_t face = 1; face < thrown.size(); ++face) {
         thrown[face] = dice[face] - hold[face];
     }
-    const DiceSets& sets = tables.sets();
-    const auto types = sets.ofSize(tables.variant().dice - sets.diceIn(kept));
-    const auto type = std::ranges::find(types, sets.indexOf(thrown)) - types.begin();
+    const auto type = tables.throwType(kept, tables.sets().indexOf(thrown)).value();
     return known->second[static_cast<std::size_t>(type)];
 }
 

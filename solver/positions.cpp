@@ -90,4 +90,13 @@ int GameTables::holdingAfterThrow(int kept, int thrown) const {
     return holdingIndex(hand, kept);
 }
 
+std::optional<int> GameTables::throwType(int kept, int thrown) const {
+    const auto types = sets_.ofSize(variant().dice - sets_.diceIn(kept));
+    const auto type = std::ranges::find(types, thrown);
+    if (type == types.end()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(type - types.begin());
+}
+
 } // namespace quintel::solver

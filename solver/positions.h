@@ -4,6 +4,7 @@
 #include "solver/variant.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
 
     // The holding after keeping `kept` and throwing `thrown`.
     int holdingAfterThrow(int kept, int thrown) const;
+    // The type `thrown` is in a stage that kept `kept`: its place among the throws of the other
+    // dice, as StageGame numbers them; none when it is not such a throw.
+    std::optional<int> throwType(int kept, int thrown) const;
 
 private:
     DiceSets sets_;
