@@ -16,7 +16,7 @@ namespace quintel::solver {
 //
 // each x(m) between `start` (an equilibrium's answer, which keeps the ceiling) and the believed
 // best reply's end, 0 or 1. A type's rows are added as it needs them, from its best calls, so the
-// programme stays some hundreds of rows where all of them would be tens of thousands. Empty when
+// programme holds a small part of the rows written out (116,000 in the largest stage). Empty when
 // the simplex fails; the caller checks the ceiling on what it gets, the programme's rounding
 // being its own.
 std::vector<double> restrictedTrust(const StageGame& game, std::span<const double> believedGain,
