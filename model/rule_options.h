@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -11,6 +12,11 @@ struct RuleOptions {
     bool fixPermanent = false; // dice fixed earlier must stay kept
     bool operator==(const RuleOptions&) const = default;
 };
+
+// The four option sets, in the order the program tells them: none, Fix Any, Fix Permanent, both.
+inline constexpr std::array<RuleOptions, 4> kOptionSets{
+    RuleOptions{false, false}, RuleOptions{true, false}, RuleOptions{false, true},
+    RuleOptions{true, true}};
 
 // The tools name the four option sets by one word each.
 inline constexpr std::string_view kOptionWordChoices = "none, any, perm or both";

@@ -17,11 +17,6 @@ namespace quintel {
 // them is still mostly the best play it starts from: its figures would show chance, not habits.
 inline constexpr long long kGamesForLeaks = 20;
 
-// The option sets in the order the leaks are told: none, Fix Any, Fix Permanent, both.
-inline constexpr std::array<RuleOptions, 4> kOptionSets{
-    RuleOptions{false, false}, RuleOptions{true, false}, RuleOptions{false, true},
-    RuleOptions{true, true}};
-
 // The player's games in the record of `dataFolder` under each option set of kOptionSets, all of
 // them (whether or not they can be read as a model reads them); none without a record. Throws what
 // RecordBook throws.

@@ -19,24 +19,18 @@ class TrustProgramme {
 public:
     TrustProgramme(const StageGame& game, const Payoffs& payoffs,
                    std::span<const double> believedGain, std::span<const double> start,
-                   double ceiling)
+                   std::span<const double> best, double ceiling)
         : payoffs_(&payoffs), problem_(glp_create_prob()) {
         const int messages = payoffs.messages;
         const double largest = game.largestChance();
         glp_set_obj_dir(problem_.get(), GLP_MIN);
         glp_add_cols(problem_.get(), messages + payoffs.types);
         for (int m = 0; m < messages; ++m) {
-            const double gain = believedGain[at(m)];
-            const double from = start[at(m)];
+            const double low = std::min(start[at(m)], best[at(m)]);
+            const double high = std::max(start[at(m)], best[at(m)]);
             const int column = m + 1;
-            if (gain > 0 && from > 0) {
-                glp_set_col_bnds(problem_.get(), column, GLP_DB, 0, from);
-            } else if (gain < 0 && from < 1) {
-                glp_set_col_bnds(problem_.get(), column, GLP_DB, from, 1);
-            } else {
-                glp_set_col_bnds(problem_.get(), column, GLP_FX, from, from);
-            }
-            glp_set_obj_coef(problem_.get(), column, gain);
+            glp_set_col_bnds(problem_.get(), column, low < high ? GLP_DB : GLP_FX, low, high);
+            glp_set_obj_coef(problem_.get(), column, believedGain[at(m)]);
         }
         std::vector<int> columns{0};
         std::vector<double> factors{0};
@@ -107,22 +101,20 @@ private:
 
 } // namespace
 
-std::vector<double> restrictedTrust(const StageGame& game, std::span<const double> believedGain,
-                                    std::span<const double> start, double ceiling) {
-    const Payoffs payoffs(game);
-    TrustProgramme programme(game, payoffs, believedGain, start, ceiling);
-    std::vector<double> best(start.begin(), start.end());
-    for (std::size_t m = 0; m < best.size(); ++m) {
-        best[m] = believedGain[m] > 0 ? 0.0 : believedGain[m] < 0 ? 1.0 : start[m];
-    }
+std::vector<double> restrictedTrust(const StageGame& game, const Payoffs& payoffs,
+                                    std::span<const double> believedGain,
+                                    std::span<const double> start, std::span<const double> best,
+                                    double ceiling) {
+    TrustProgramme programme(game, payoffs, believedGain, start, best, ceiling);
     programme.addRows(start, true);
     programme.addRows(best, true);
     for (int round = 0; round < kMostTrustRounds; ++round) {
         if (!programme.solve()) {
             return {};
         }
-        if (programme.addRows(programme.trust(), false) == 0) {
-            return programme.trust();
+        std::vector<double> trust = programme.trust();
+        if (programme.addRows(trust, false) == 0) {
+            return trust;
         }
     }
     return {};

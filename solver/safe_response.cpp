@@ -232,7 +232,7 @@ std::vector<double> safeTrust(const StageGame& game, std::span<const double> wei
         // The programme's answer, less the simplex's rounding: the risk is convex along the way
         // from the equilibrium's answer to it, as on the way to the best reply.
         const std::vector<double> restricted =
-            restrictedTrust(game, believedGain, start, value + allowance);
+            restrictedTrust(game, payoffs, believedGain, start, best, value + allowance);
         if (!restricted.empty()) {
             best = restricted;
         }

@@ -249,8 +249,7 @@ TEST_F(ExpertPermanentTest, ACallAtOnceLeavesTheLockedDiceAsTheyWere) {
 // the computer as a fault: seeded games under every option set, by two scripts, find none.
 TEST(ExpertSeat, AlwaysMakesALegalCallAndKeepsOnlyWhatTheRulesAllow) {
     int optionSets = 0;
-    for (const RuleOptions options : {RuleOptions{false, false}, RuleOptions{true, false},
-                                      RuleOptions{false, true}, RuleOptions{true, true}}) {
+    for (const RuleOptions options : kOptionSets) {
         if (!testing::storedSolve(options)) {
             continue;
         }

@@ -103,9 +103,7 @@ TEST_P(ExpertPolicyOnAVariant, NumbersCallsAsTheSolvedGameDoes) {
     EXPECT_EQ(policy.callOf(FaceCounts{}), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllOptions, ExpertPolicyOnAVariant,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}));
+INSTANTIATE_TEST_SUITE_P(AllOptions, ExpertPolicyOnAVariant, ::testing::ValuesIn(kOptionSets));
 
 } // namespace
 } // namespace quintel

@@ -4,6 +4,7 @@
 // reply to it found there; and the Master held against the restricted Nash response found there.
 #include "solver/master_budget.h"
 #include "solver/master_policy.h"
+#include "testing/option_set_name.h"
 #include "testing/scripted_observations.h"
 #include "testing/whole_game/sequence_form_lp.h"
 #include "testing/whole_game_lp.h"
@@ -196,12 +197,8 @@ std::shared_ptr<const PlayerModel> randomCaller(std::shared_ptr<const SolvedGame
 }
 
 class MasterOnAVariant : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(EveryOptionSet, MasterOnAVariant,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryOptionSet, MasterOnAVariant, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 // Two dice of two faces. With nothing seen the Master is the refined Expert, whom the best reply
 // beats by nothing; having seen a player, it answers differently and the best reply wins more,
@@ -242,12 +239,8 @@ TEST_P(MasterOnAVariant, TheBestReplyWinsAtMostTheRiskAboveTheGamesValue) {
 // player paid for it first.
 // The Master's every decision replays the game before it: the sanitizer build leaves it out.
 class MasterAtATableLong : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(EveryOptionSet, MasterAtATableLong,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryOptionSet, MasterAtATableLong, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 TEST_P(MasterAtATableLong, RisksItsBudgetAndWhatItIsGivenAndStaysWithinTheRisk) {
     const RuleOptions options = GetParam();

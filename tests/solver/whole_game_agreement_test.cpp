@@ -2,6 +2,7 @@
 // they share no code beyond the model's dice counts, so a fault in the split into stages, in the
 // stage solver or in the backward pass shows as a different value.
 #include "solver/solved_game.h"
+#include "testing/option_set_name.h"
 #include "testing/whole_game_lp.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +22,8 @@ solver::SolverSettings tight() {
 }
 
 class AgreesWithTheWholeGame : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(EveryOptionSet, AgreesWithTheWholeGame,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryOptionSet, AgreesWithTheWholeGame, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 // Two dice of two faces: small enough for one sequence-form program of the whole game, opening
 // and every position.

@@ -67,8 +67,7 @@ TEST_P(KeepRulesAgreeWithTheTable, ForRandomPositions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOptionSet, KeepRulesAgreeWithTheTable,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}));
+                         ::testing::ValuesIn(kOptionSets));
 
 TEST(KeepRange, LockedDiceUseUpTheCallsPlacesOfTheirFace) {
     // The call names one 6; the previous caller fixed one 6: that 6 stays and the other goes.

@@ -1,5 +1,6 @@
 #include "testing/whole_game_lp.h"
 
+#include "testing/option_set_name.h"
 #include "tests/testing/whole_game_checks.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,8 @@ namespace quintel::wholegame {
 namespace {
 
 class HandOverEveryOptionSet : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(HandOver, HandOverEveryOptionSet,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(HandOver, HandOverEveryOptionSet, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 TEST_P(HandOverEveryOptionSet, OpeningAgreesWithTheWholeProgram) {
     for (const Variant variant : {Variant{2, 1}, Variant{3, 1}, Variant{4, 1}, Variant{2, 2}}) {

@@ -113,8 +113,7 @@ TEST(VariantKeeps, SixFacesAndFiveDiceKeepAsTheTableAllows) {
             }
         }
         const Counts& call = calls[anyCall(draw)];
-        for (const RuleOptions options : {RuleOptions{false, false}, RuleOptions{true, false},
-                                          RuleOptions{false, true}, RuleOptions{true, true}}) {
+        for (const RuleOptions options : kOptionSets) {
             const KeepBounds ours = variantKeepBounds(variant, call, dice, locked, options);
             const KeepRange table = keepRange(call, dice, locked, options);
             EXPECT_EQ(ours.least, table.least);

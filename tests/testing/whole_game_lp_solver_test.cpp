@@ -1,4 +1,5 @@
 // The larger cross-checks of the whole-game program: minutes rather than seconds.
+#include "testing/option_set_name.h"
 #include "testing/whole_game_lp.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,8 @@ namespace {
 constexpr double kTolerance = 1e-9;
 
 class EveryOptionSet : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(WholeGame, EveryOptionSet,
-                         ::testing::Values(RuleOptions{false, false}, RuleOptions{true, false},
-                                           RuleOptions{false, true}, RuleOptions{true, true}),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(WholeGame, EveryOptionSet, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 // Every multiset of `least`..`most` dice over the variant's faces.
 std::vector<Counts> multisets(const Variant& variant, int least, int most) {

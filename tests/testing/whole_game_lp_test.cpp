@@ -1,5 +1,6 @@
 #include "testing/whole_game_lp.h"
 
+#include "testing/option_set_name.h"
 #include "tests/testing/whole_game_checks.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,8 @@ void expectProvedValue(const GameSolution& solution, double expected) {
 }
 
 class EveryOptionSet : public ::testing::TestWithParam<RuleOptions> {};
-INSTANTIATE_TEST_SUITE_P(WholeGame, EveryOptionSet,
-                         ::testing::Values(kNone, kAny, kPermanent, kBoth),
-                         [](const ::testing::TestParamInfo<RuleOptions>& options) {
-                             return std::string(optionWords(options.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(WholeGame, EveryOptionSet, ::testing::ValuesIn(kOptionSets),
+                         quintel::testing::optionSetName);
 
 // One die of faces 1 and 2. With a 1 the opener calls 1, which only a challenge can answer, and
 // wins. With a 2 calling 1 loses; calling 2 is worth challenging only if it is a lie, so the other
@@ -115,7 +113,7 @@ TEST(WholeGameLastCallLeft, KeptDiceDecideTheChanceOfTheStrongestCall) {
     expectProvedValue(solvePosition(variant, kPermanent, position("22", "12", "2")), 0.0);
     expectProvedValue(solvePosition(variant, kBoth, position("22", "12", "2")), 0.0);
     expectProvedValue(solvePosition(variant, kPermanent, position("22", "12")), 0.25);
-    for (const RuleOptions options : {kNone, kAny, kPermanent, kBoth}) {
+    for (const RuleOptions options : kOptionSets) {
         expectProvedValue(solvePosition(variant, options, position("22", "11", "1")), 1.0);
         expectProvedValue(solvePosition(variant, options, position("22", "22", "2")),
                           options.fixPermanent ? 0.0 : 0.25);

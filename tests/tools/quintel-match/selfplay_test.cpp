@@ -172,8 +172,7 @@ TEST(ScriptedPlayer, KnowsHowLikelyTheComputersCallIs) {
 TEST(Arena, PlaysCompleteGamesUnderEveryOptionSetBetweenAnyTwoPlayers) {
     const std::vector<std::pair<std::string, std::string>> seats{
         {"honest", "classic"}, {"bluffer", "cautious"}, {"classic", "honest"}};
-    for (const RuleOptions options : {RuleOptions{false, false}, RuleOptions{true, false},
-                                      RuleOptions{false, true}, RuleOptions{true, true}}) {
+    for (const RuleOptions options : kOptionSets) {
         for (const auto& [human, computer] : seats) {
             SCOPED_TRACE(human + " against " + computer + ", options " +
                          std::string(optionWords(options)));
